@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Fails if any C++ file differs from what clang-format makes of it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || true)
+[ -z "$files" ] && exit 0
+bad=0
+for f in $files; do
+  if ! clang-format --dry-run --Werror "$f" >/dev/null 2>&1; then echo "not formatted: $f"; bad=1; fi
+done
+exit $bad

@@ -1,0 +1,134 @@
+#include "app/ui/Dialogs.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QUrl>
+#include <memory>
+
+namespace kv::ui {
+
+namespace {
+Dialogs g_real;
+Dialogs* g_current = &g_real;
+}  // namespace
+
+Dialogs& Ui() {
+    return *g_current;
+}
+void SetUi(Dialogs* dialogs) {
+    g_current = dialogs ? dialogs : &g_real;
+}
+
+MsgResult Dialogs::Message(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
+                           MsgButtons buttons) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+        case MsgIcon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case MsgIcon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case MsgIcon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case MsgIcon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case MsgIcon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+    }
+    switch (buttons) {
+        case MsgButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MsgButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+        case MsgButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Ok:
+            return MsgResult::Ok;
+        case QMessageBox::Yes:
+            return MsgResult::Yes;
+        case QMessageBox::No:
+            return MsgResult::No;
+        default:
+            return MsgResult::Cancel;
+    }
+}
+
+bool Dialogs::InputQuery(QWidget* parent, const QString& title, const QString& prompt, QString& value,
+                         int maxLength) {
+    QInputDialog dlg(parent);
+    dlg.setWindowTitle(title);
+    dlg.setLabelText(prompt);
+    dlg.setTextValue(value);
+    dlg.setInputMode(QInputDialog::TextInput);
+    if (auto* edit = dlg.findChild<QLineEdit*>()) {
+        edit->setMaxLength(maxLength);
+        edit->selectAll();
+    }
+    if (dlg.exec() != QDialog::Accepted) return false;
+    value = dlg.textValue();
+    return true;
+}
+
+static QFileDialog* MakeChooser(QWidget* parent, const FileChooser& spec) {
+    auto* dlg = new QFileDialog(parent, spec.title, spec.initialDir);
+    dlg->setNameFilters(spec.filters);
+    dlg->setOption(QFileDialog::DontUseNativeDialog, false);
+    if (!spec.initialName.isEmpty() && !spec.initialName.contains('*')) dlg->selectFile(spec.initialName);
+    return dlg;
+}
+
+bool Dialogs::OpenFile(QWidget* parent, const FileChooser& spec, QString& path) {
+    std::unique_ptr<QFileDialog> dlg(MakeChooser(parent, spec));
+    dlg->setAcceptMode(QFileDialog::AcceptOpen);
+    dlg->setFileMode(QFileDialog::ExistingFile);
+    if (dlg->exec() != QDialog::Accepted || dlg->selectedFiles().isEmpty()) return false;
+    path = dlg->selectedFiles().first();
+    return true;
+}
+
+bool Dialogs::SaveFile(QWidget* parent, const FileChooser& spec, QString& path) {
+    std::unique_ptr<QFileDialog> dlg(MakeChooser(parent, spec));
+    dlg->setAcceptMode(QFileDialog::AcceptSave);
+    dlg->setFileMode(QFileDialog::AnyFile);
+    dlg->setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    if (dlg->exec() != QDialog::Accepted || dlg->selectedFiles().isEmpty()) return false;
+    path = dlg->selectedFiles().first();
+    return true;
+}
+
+bool Dialogs::BrowseFolder(QWidget* parent, const QString& title, const QString& start, QString& path) {
+    QString dir = QFileDialog::getExistingDirectory(parent, title, start);
+    if (dir.isEmpty()) return false;
+    path = dir;
+    return true;
+}
+
+int Dialogs::ShowModal(QDialog* window) {
+    return window->exec();
+}
+
+void Dialogs::Beep() {
+    QApplication::beep();
+}
+
+void Dialogs::OpenUrl(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
+
+}  // namespace kv::ui

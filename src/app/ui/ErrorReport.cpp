@@ -1,0 +1,16 @@
+#include "app/ui/ErrorReport.h"
+
+#include "app/ui/Dialogs.h"
+
+namespace kv::ui {
+
+QString WithFullStop(const QString& message) {
+    if (!message.isEmpty() && message.back().unicode() > u'.') return message + u'.';
+    return message;
+}
+
+void ShowError(const QString& message, QWidget* parent) {
+    Ui().Message(parent, kAppTitle, WithFullStop(message), MsgIcon::Error, MsgButtons::Ok);
+}
+
+}  // namespace kv::ui

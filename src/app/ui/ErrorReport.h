@@ -1,0 +1,37 @@
+#pragma once
+// The general error report: what no operation handles itself ends here, in a message box with
+// the error icon titled with the application title, and the program goes on with the next event.
+
+#include <QString>
+#include <exception>
+#include <string>
+
+#include "app/base/Exception.h"
+
+class QWidget;
+
+namespace kv::ui {
+
+inline const QString kAppTitle = QStringLiteral("Kvelli '99");
+
+// A full stop is added when the last character's code is greater than '.'.
+QString WithFullStop(const QString& message);
+
+void ShowError(const QString& message, QWidget* parent = nullptr);
+
+// Runs an event handler; whatever escapes it goes to the general error report, never into Qt's
+// event loop. Returns false if the handler failed.
+template <class F>
+bool Guarded(F&& handler, QWidget* parent = nullptr) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        ShowError(QString::fromUtf8(e.what()), parent);
+    } catch (...) {
+        ShowError(QStringLiteral("Unknown error"), parent);
+    }
+    return false;
+}
+
+}  // namespace kv::ui

@@ -1,0 +1,74 @@
+// The shared base: atomic rewrites and the Windows-1251 conversion.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "TempDir.h"
+#include "Tmpfs.h"
+#include "app/base/AtomicFile.h"
+#include "app/base/Cp1251.h"
+#include "app/base/Exception.h"
+
+namespace kv {
+namespace {
+
+TEST(AtomicFile, ReplacesWholeAndKeepsMode) {
+    test::TempDir dir;
+    dir.Write("a.txt", "old contents");
+    ::chmod(dir.File("a.txt").c_str(), 0640);
+    WriteFileAtomic(dir.File("a.txt"), "new");
+    EXPECT_EQ(dir.Read("a.txt"), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.File("a.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    // Nothing but the target is left in the directory.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(AtomicFile, FailuresLeaveOldFileAndNoTemporary) {
+    test::Tmpfs fs(64);
+    if (!fs.Available()) GTEST_SKIP() << "needs root to mount a tmpfs";
+    const std::string target = fs.File("a.rec");
+    WriteFileAtomic(target, std::string(20 * 1024, 'o'));
+    // A disk that fills up half-way through the new contents.
+    EXPECT_THROW(WriteFileAtomic(target, std::string(60 * 1024, 'n')), Exception);
+    std::string now;
+    ASSERT_TRUE(ReadWholeFile(target, now));
+    EXPECT_EQ(now, std::string(20 * 1024, 'o'));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(fs.path()), {}), 1);
+    // A read-only file is not replaced, even by root.
+    ::chmod(target.c_str(), 0444);
+    EXPECT_THROW(WriteFileAtomic(target, "x"), Exception);
+    ::chmod(target.c_str(), 0644);
+    // A read-only file system.
+    ASSERT_TRUE(fs.MakeReadOnly());
+    EXPECT_THROW(WriteFileAtomic(target, "x"), Exception);
+    ASSERT_TRUE(ReadWholeFile(target, now));
+    EXPECT_EQ(now.size(), 20u * 1024);
+}
+
+TEST(AtomicFile, MissingDirectoryNamesTheFile) {
+    try {
+        WriteFileAtomic("/nonexistent-dir-kv/x.sav", "1");
+        FAIL() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.what()).find("/nonexistent-dir-kv/x.sav"), std::string::npos);
+    }
+}
+
+TEST(Cp1251, RoundTripsEveryLetterAndMarksTheRest) {
+    std::string all;
+    for (int b = 0x20; b < 0x100; ++b)
+        if (b != 0x98 && b != 0x7F) all.push_back(static_cast<char>(b));
+    EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(all)), all);
+    EXPECT_EQ(Utf8ToCp1251("Ёжик"), "\xA8\xE6\xE8\xEA");
+    // Characters outside the code page, and broken UTF-8, become "?".
+    EXPECT_EQ(Utf8ToCp1251("a\xE2\x82\xACz"), "a\x88z");  // the euro sign is in the code page
+    EXPECT_EQ(Utf8ToCp1251("a\xC3\xBCz"), "a?z");         // u with diaeresis is not
+    EXPECT_EQ(Utf8ToCp1251("a\xFFz"), "a?z");
+    EXPECT_EQ(Utf8ToCp1251("a\xD0"), "a?");
+}
+
+}  // namespace
+}  // namespace kv

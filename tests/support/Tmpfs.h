@@ -1,0 +1,28 @@
+#pragma once
+// A small tmpfs mounted for one test, for a disk that fills up or a directory that cannot be
+// written even by root. Needs root (CI runs as root); Available() says whether it could mount.
+
+#include <string>
+
+namespace kv::test {
+
+class Tmpfs {
+  public:
+    // sizeKiB: the size of the file system; readOnly: mount it read-only after `prepare`.
+    explicit Tmpfs(unsigned sizeKiB);
+    ~Tmpfs();
+    Tmpfs(const Tmpfs&) = delete;
+    Tmpfs& operator=(const Tmpfs&) = delete;
+
+    bool Available() const { return mounted_; }
+    const std::string& path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Remounts read-only (true on success).
+    bool MakeReadOnly();
+
+  private:
+    std::string path_;
+    bool mounted_ = false;
+};
+
+}  // namespace kv::test
