@@ -1,0 +1,67 @@
+#pragma once
+// The advertisement window: shown modally before every new game the player asks for and at the
+// end of every game. It has no close box and no timer; any key or a click on it closes it.
+
+#include <QColor>
+#include <QDialog>
+#include <QLabel>
+#include <QPoint>
+#include <QString>
+
+namespace kv::ui {
+
+inline const QString kReclamaCaption = QStringLiteral("Ваша реклама");
+inline const QString kReclamaHeadline = QStringLiteral("А это место\nдля Вашей рекламы");
+inline const QString kReclamaAddress = QStringLiteral("reklama@kvelli99.ru");
+inline const QString kReclamaOffer =
+    QStringLiteral("Свои предложения по размещению рекламы посылать по адресу:\n") + kReclamaAddress;
+inline const QString kReclamaPrompt = QStringLiteral("Нажмите любую клавишу");
+
+// A word-wrapped label whose text is drawn once more in the shadow colour, offset to the lower
+// right, underneath the text itself.
+class TReclamaLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit TReclamaLabel(QWidget* parent = nullptr);
+    void SetColours(const QColor& text, const QColor& shadow);
+    void SetShadowOffset(int pixels) { shadowOffset_ = pixels; }
+    QColor TextColour() const { return text_; }
+    QColor ShadowColour() const { return shadow_; }
+    int ShadowOffset() const { return shadowOffset_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor text_{Qt::black};
+    QColor shadow_{};  // invalid: no shadow
+    int shadowOffset_ = 0;
+};
+
+class TReclamaForm : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TReclamaForm(QWidget* parent = nullptr);
+
+    TReclamaLabel* RxLabel1 = nullptr;  // top: the headline
+    TReclamaLabel* RxLabel2 = nullptr;  // middle: where offers go
+    TReclamaLabel* Label1 = nullptr;    // bottom: the prompt
+
+    // Any key closes the window.
+    void FormKeyDown();
+    // The click handler of all three items: a click closes the window.
+    void RxLabel1Click();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    bool HandleInput(QObject* watched, QEvent* event);
+    QObject* pressed_ = nullptr;  // the item a mouse button went down on
+};
+
+}  // namespace kv::ui
