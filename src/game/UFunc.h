@@ -1,6 +1,6 @@
 #pragma once
 // The one game in progress: the board, its counters and the state of a move, with the rules
-// that act on them. Plain C++: no painting and no waiting happens here.
+// that act on them. Plain C++: no painting and no waiting happens here, and nothing allocates.
 
 #include <cstdint>
 #include <random>
@@ -12,6 +12,7 @@ constexpr int kBoardSize = 8;
 // Colour indexes: 0 empty, 1..8 dealt, 9 and 10 only from a loaded game.
 constexpr int kEmpty = 0;
 constexpr int kColours = 8;
+constexpr int kMaxColourIndex = 10;
 
 struct Cell {
     int32_t col = 0;  // 1..8
@@ -21,15 +22,24 @@ struct Cell {
 
 struct RGB {
     uint8_t r, g, b;
+    bool operator==(const RGB&) const = default;
 };
 
-// Display colour of a cell value; std::nullopt-like `isFace` for 0 (the window's face colour).
+// Display colour of a cell value. isFace: draw in the window's face colour (the empty cell);
+// rgb is then unused.
 struct ColourEntry {
     bool isFace;
     RGB rgb;
 };
-// Index 0..10; any other value maps to a colour of its own (ColourOf handles it).
+// The colour table for 0..10. Any other value (only an edited saved game holds one) is shown
+// in a neutral dark gray, kForeignColour.
 ColourEntry ColourOf(int32_t value);
+constexpr RGB kForeignColour{0x40, 0x40, 0x40};
+
+// Whether (row, col) lies on the board.
+constexpr bool OnBoard(int row, int col) {
+    return row >= 1 && row <= kBoardSize && col >= 1 && col <= kBoardSize;
+}
 
 class Game {
   public:
@@ -47,17 +57,28 @@ class Game {
     int32_t& At(int row, int col) { return Board[row - 1][col - 1]; }
     int32_t At(int row, int col) const { return Board[row - 1][col - 1]; }
 
-    // Seeds the generator from the time of day in milliseconds.
+    // Seeds the generator from the time of day in milliseconds. Does nothing while a test
+    // has fixed the seed, so that windows made in tests deal reproducibly.
     void SeedFromClock();
-    // For tests: a fixed seed.
+    // For tests: a fixed seed. FillBoard then no longer re-seeds from the clock.
     void Seed(uint64_t seed);
+    // Back to seeding from the clock (and seeds from it now).
+    void UnfixSeed();
+    bool SeedFixed() const { return fixedSeed_; }
 
+    // Re-seeds from the clock, then a uniform random colour 1..8 in every cell.
     void FillBoard();
+    // Exchanges FirstCell and SecondCell; does nothing if either lies off the board.
     void SwapCells();
+    // Empties every cell in a run of three or more equal values (empty cells included).
     void ClearRuns();
+    // Lets balls fall, column by column; a column stops once its top cell is empty.
     void DropBalls();
+    // A random ball in every empty cell, 5 points each (Score saturates at its maximum).
     void RefillBoard();
+    // A new settled board, MovableCount counted, Score 0.
     void DealBoard();
+    // Whether the ball at (row, col) has a move; false for a cell off the board.
     bool CanMove(int col, int row) const;
     void CountMovable();
 

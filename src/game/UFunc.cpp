@@ -1,0 +1,174 @@
+#include "game/UFunc.h"
+
+#include <chrono>
+#include <limits>
+
+namespace kv {
+
+namespace {
+
+constexpr ColourEntry kColourTable[kMaxColourIndex + 1] = {
+    {true, {0, 0, 0}},            // empty: the face colour
+    {false, {0x00, 0x00, 0xFF}},  // blue
+    {false, {0xFF, 0x00, 0x00}},  // red
+    {false, {0x00, 0x80, 0x00}},  // green
+    {false, {0x00, 0x00, 0x00}},  // black
+    {false, {0xFF, 0xFF, 0x00}},  // yellow
+    {false, {0x00, 0xFF, 0xFF}},  // aqua
+    {false, {0x80, 0x80, 0x80}},  // gray
+    {false, {0xFF, 0x00, 0xFF}},  // fuchsia
+    {false, {0x80, 0x00, 0x00}},  // maroon
+    {false, {0x00, 0xFF, 0x00}},  // lime
+};
+
+void SeedWith(std::mt19937& rng, uint64_t seed) {
+    // Both halves take part, so seeds that differ only above bit 31 give different games.
+    std::seed_seq seq{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32)};
+    rng.seed(seq);
+}
+
+}  // namespace
+
+ColourEntry ColourOf(int32_t value) {
+    if (value < 0 || value > kMaxColourIndex) return {false, kForeignColour};
+    return kColourTable[value];
+}
+
+void Game::SeedFromClock() {
+    if (fixedSeed_) return;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    SeedWith(rng_, static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+}
+
+void Game::Seed(uint64_t seed) {
+    fixedSeed_ = true;
+    SeedWith(rng_, seed);
+}
+
+void Game::UnfixSeed() {
+    fixedSeed_ = false;
+    SeedFromClock();
+}
+
+int Game::NextColour() {
+    // mt19937 yields 32 uniform bits; the top three are uniform over 0..7.
+    return static_cast<int>(rng_() >> 29) + 1;
+}
+
+void Game::FillBoard() {
+    SeedFromClock();
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            At(r, c) = NextColour();
+}
+
+void Game::SwapCells() {
+    // FirstCell and SecondCell start as (0, 0); a swap before any click must not reach past the grid.
+    if (!OnBoard(FirstCell.row, FirstCell.col) || !OnBoard(SecondCell.row, SecondCell.col)) return;
+    int32_t& a = At(FirstCell.row, FirstCell.col);
+    int32_t& b = At(SecondCell.row, SecondCell.col);
+    const int32_t t = a;
+    a = b;
+    b = t;
+}
+
+void Game::ClearRuns() {
+    bool clear[kBoardSize][kBoardSize] = {};  // KeepMark: false = keep
+    RunsFound = false;
+    for (int r = 0; r < kBoardSize; ++r) {
+        for (int c = 0; c + 2 < kBoardSize; ++c) {
+            if (Board[r][c] == Board[r][c + 1] && Board[r][c] == Board[r][c + 2]) {
+                clear[r][c] = clear[r][c + 1] = clear[r][c + 2] = true;
+                RunsFound = true;
+            }
+        }
+    }
+    for (int c = 0; c < kBoardSize; ++c) {
+        for (int r = 0; r + 2 < kBoardSize; ++r) {
+            if (Board[r][c] == Board[r + 1][c] && Board[r][c] == Board[r + 2][c]) {
+                clear[r][c] = clear[r + 1][c] = clear[r + 2][c] = true;
+                RunsFound = true;
+            }
+        }
+    }
+    for (int r = 0; r < kBoardSize; ++r)
+        for (int c = 0; c < kBoardSize; ++c)
+            if (clear[r][c]) Board[r][c] = kEmpty;
+}
+
+void Game::DropBalls() {
+    for (int c = 0; c < kBoardSize; ++c) {
+        for (int pass = 0; pass < kBoardSize; ++pass) {
+            // A column whose top cell is empty is finished, even if a gap remains lower down.
+            if (Board[0][c] == kEmpty) break;
+            for (int r = 1; r < kBoardSize; ++r) {
+                if (Board[r][c] == kEmpty) {
+                    Board[r][c] = Board[r - 1][c];
+                    Board[r - 1][c] = kEmpty;
+                }
+            }
+        }
+    }
+}
+
+void Game::RefillBoard() {
+    for (int r = 1; r <= kBoardSize; ++r) {
+        for (int c = 1; c <= kBoardSize; ++c) {
+            if (At(r, c) != kEmpty) continue;
+            At(r, c) = NextColour();
+            // A loaded game may carry any score; never let it wrap to a negative one.
+            Score = Score > std::numeric_limits<int32_t>::max() - 5 ? std::numeric_limits<int32_t>::max()
+                                                                    : Score + 5;
+        }
+    }
+}
+
+void Game::DealBoard() {
+    FillBoard();
+    do {
+        ClearRuns();
+        DropBalls();
+        RefillBoard();
+    } while (RunsFound);
+    CountMovable();
+    Score = 0;
+}
+
+bool Game::CanMove(int col, int row) const {
+    if (!OnBoard(row, col)) return false;
+    const int32_t v = At(row, col);
+    auto same = [&](int r, int c) { return OnBoard(r, c) && At(r, c) == v; };
+    auto pair = [&](int r1, int c1, int r2, int c2) { return same(r1, c1) && same(r2, c2); };
+    const int r = row, c = col;
+    // Left, to (r, c-1).
+    if (c > 1 && (pair(r - 1, c - 1, r + 1, c - 1) || pair(r - 1, c - 1, r - 2, c - 1) ||
+                  pair(r + 1, c - 1, r + 2, c - 1) || pair(r, c - 2, r, c - 3)))
+        return true;
+    // Right, to (r, c+1).
+    if (c < kBoardSize && (pair(r - 1, c + 1, r + 1, c + 1) || pair(r - 1, c + 1, r - 2, c + 1) ||
+                           pair(r + 1, c + 1, r + 2, c + 1) || pair(r, c + 2, r, c + 3)))
+        return true;
+    // Up, to (r-1, c).
+    if (r > 1 && (pair(r - 1, c - 1, r - 1, c + 1) || pair(r - 1, c - 1, r - 1, c - 2) ||
+                  pair(r - 1, c + 1, r - 1, c + 2) || pair(r - 2, c, r - 3, c)))
+        return true;
+    // Down, to (r+1, c).
+    if (r < kBoardSize && (pair(r + 1, c - 1, r + 1, c + 1) || pair(r + 1, c - 1, r + 1, c - 2) ||
+                           pair(r + 1, c + 1, r + 1, c + 2) || pair(r + 2, c, r + 3, c)))
+        return true;
+    return false;
+}
+
+void Game::CountMovable() {
+    MovableCount = 0;
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            if (CanMove(c, r)) ++MovableCount;
+}
+
+Game& TheGame() {
+    static Game game;
+    return game;
+}
+
+}  // namespace kv
