@@ -1,0 +1,45 @@
+#pragma once
+// The settings file: the program's name with ".INI" ("kvelli99.INI"), section "Data", keys
+// "Name" (PlayerName) and "Directory" (RecDir). Linux has no INI directory, so it lives in the
+// XDG config directory: $XDG_CONFIG_HOME/kvelli99/, else ~/.config/kvelli99/.
+//
+// The file is UTF-8, as the desktop and the file system are: Windows-1251 would not hold every
+// name or path. A "Name" that is not valid UTF-8 (a file brought over from Windows) is read as
+// Windows-1251. Values keep blanks at either end by being written in double quotes.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+inline const std::string kSettingsSection = "Data";
+inline const std::string kNameKey = "Name";
+inline const std::string kDirectoryKey = "Directory";
+inline const std::string kDefaultPlayerName = "User";
+
+// The executable's file name with its extension replaced by ".INI".
+std::string SettingsFileName(std::string_view executableName);
+// $XDG_CONFIG_HOME (if absolute), else $HOME/.config.
+std::string ConfigDirectory();
+// ConfigDirectory()/kvelli99/<executable>.INI
+std::string SettingsFilePath(std::string_view executableName = "kvelli99");
+
+// The process's current working directory.
+std::string CurrentDirectory();
+
+// The value of a key in an INI text (sections and keys compared regardless of case); nullopt if
+// the key is missing, an empty text if it is present and empty.
+std::optional<std::string> IniGet(std::string_view text, std::string_view section, std::string_view key);
+// The INI text with the key set, everything else in it kept.
+std::string IniSet(std::string_view text, std::string_view section, std::string_view key,
+                   std::string_view value);
+
+// PlayerName := "Data"/"Name" (default "User"), RecDir := "Data"/"Directory" (default
+// workingDir). A file that doesn't exist or can't be read reads as all defaults.
+void ReadPlayerSettings(const std::string& path, const std::string& workingDir);
+// Writes PlayerName and RecDir, atomically, making the directory if needed. Throws
+// kv::Exception "Unable to write to <path>" on failure.
+void WritePlayerSettings(const std::string& path);
+
+}  // namespace kv

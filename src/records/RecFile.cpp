@@ -1,0 +1,223 @@
+#include "records/RecFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
+
+#include "app/base/AtomicFile.h"
+#include "app/base/Cp1251.h"
+#include "records/RecLock.h"
+
+namespace kv {
+
+RecTable Matr{};
+MergeTable MatrInt{};
+std::string PlayerName = "User";
+std::string RecDir;
+
+namespace {
+
+[[noreturn]] void FailOpen(const std::string& path, int err) {
+    throw ERecordsError("Cannot open file \"" + path + "\": " + std::strerror(err));
+}
+
+std::string ReadRecBytes(const std::string& path) {
+    std::string bytes;
+    errno = 0;
+    if (!ReadWholeFile(path, bytes)) FailOpen(path, errno ? errno : EIO);
+    return bytes;
+}
+
+// Lines 1 to 20 of a file into rows first .. first + 19; a line without an entry leaves its row
+// empty. Lines after the 20th are not read.
+void ReadRows(std::string_view bytes, std::span<RecEntry> rows) {
+    RecLineReader reader(bytes);
+    for (auto& row : rows) {
+        row = RecEntry{};
+        auto line = SplitRecLine(reader.Next());
+        if (!line) continue;
+        int32_t score = ParseScore(line->score);
+        row.name = RowName(line->name);
+        row.score = score;
+        // A score of 0 gives a row that counts as empty.
+        if (score == 0) row.name.clear();
+    }
+}
+
+// A pass of adjacent exchanges until none happens: equal scores never move past each other.
+void RankRows(std::span<RecEntry> rows) {
+    bool exchanged = true;
+    while (exchanged) {
+        exchanged = false;
+        for (size_t i = 1; i < rows.size(); ++i) {
+            if (rows[i].score > rows[i - 1].score) {
+                std::swap(rows[i], rows[i - 1]);
+                exchanged = true;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+std::string RecPath(const std::string& fileName) {
+    return RecDir + "/" + fileName;
+}
+
+std::string NegateBytes(std::string_view bytes) {
+    std::string out(bytes);
+    for (char& c : out)
+        c = static_cast<char>((256 - static_cast<unsigned char>(c)) & 0xFF);
+    return out;
+}
+
+RecLineReader::RecLineReader(std::string_view bytes) : text_(bytes) {
+    auto eof = text_.find('\x1A');
+    if (eof != std::string_view::npos) text_ = text_.substr(0, eof);
+}
+
+std::string_view RecLineReader::Next() {
+    if (pos_ >= text_.size()) return {};
+    auto cr = text_.find('\r', pos_);
+    std::string_view line;
+    if (cr == std::string_view::npos) {
+        line = text_.substr(pos_);
+        pos_ = text_.size();
+    } else {
+        line = text_.substr(pos_, cr - pos_);
+        pos_ = cr + 1;
+        if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
+    }
+    return line;
+}
+
+std::optional<RecLine> SplitRecLine(std::string_view storedLine) {
+    std::string plain = NegateBytes(storedLine);
+    auto sep = plain.find('_');
+    if (plain.empty() || sep == std::string::npos) return std::nullopt;
+    return RecLine{plain.substr(0, sep), plain.substr(sep + 1)};
+}
+
+std::string StorableName(std::string_view cp1251) {
+    std::string out(cp1251);
+    for (char& c : out) {
+        switch (static_cast<unsigned char>(c)) {
+            case '_':
+                c = '-';
+                break;
+            case 0xF3:  // у
+                c = 'y';
+                break;
+            case 0xE6:  // ж
+                c = static_cast<char>(0xC6);
+                break;
+            case 0xF6:  // ц
+                c = static_cast<char>(0xD6);
+                break;
+            default:
+                break;
+        }
+    }
+    return out;
+}
+
+std::string RowName(std::string_view cp1251) {
+    std::string name = StorableName(cp1251);
+    if (name.size() > kNameBytes) name.resize(kNameBytes);
+    return name;
+}
+
+int32_t ParseScore(std::string_view text) {
+    auto invalid = [&]() -> ERecordsError {
+        return ERecordsError("'" + Cp1251ToUtf8(text) + "' is not a valid integer value");
+    };
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i == text.size()) throw invalid();
+    int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') throw invalid();
+        value = value * 10 + (text[i] - '0');
+        if (value > int64_t{std::numeric_limits<int32_t>::max()} + 1) throw invalid();
+    }
+    if (negative) value = -value;
+    if (value > std::numeric_limits<int32_t>::max() || value < std::numeric_limits<int32_t>::min())
+        throw invalid();
+    return static_cast<int32_t>(value);
+}
+
+int FilledRows(std::span<const RecEntry> table) {
+    int n = 0;
+    while (n < static_cast<int>(table.size()) && !table[n].Empty())
+        ++n;
+    return n;
+}
+
+void ReadRecFile(const std::string& fileName) {
+    Matr.fill(RecEntry{});
+    ReadRows(ReadRecBytes(RecPath(fileName)), Matr);
+}
+
+void WriteRecFile(std::span<const RecEntry> table, const std::string& path) {
+    std::string bytes;
+    int rows = std::min(FilledRows(table), kMatrRows);
+    for (int k = 0; k < rows; ++k) {
+        // Rows hold storable names already; a table built elsewhere can't slip one past either.
+        bytes += NegateBytes(StorableName(table[k].name) + "_" + std::to_string(table[k].score));
+        bytes += "\r\n";
+    }
+    WriteFileAtomic(path, bytes);
+}
+
+void MatrSortir() {
+    RankRows(Matr);
+}
+
+void MatrSortInt() {
+    for (;;) {
+        RankRows(MatrInt);
+        bool emptied = false;
+        for (size_t i = 1; i < MatrInt.size(); ++i) {
+            if (MatrInt[i].score != 0 && MatrInt[i].score == MatrInt[i - 1].score) {
+                MatrInt[i] = RecEntry{};
+                emptied = true;
+            }
+        }
+        if (!emptied) return;
+    }
+}
+
+void MergeRecFiles(const std::string& localPath, const std::string& netPath) {
+    // Rows the two files leave unfilled are empty, not what an earlier merge left there.
+    MatrInt.fill(RecEntry{});
+    std::span<RecEntry> all(MatrInt);
+    ReadRows(ReadRecBytes(localPath), all.first(kMatrRows));
+    ReadRows(ReadRecBytes(netPath), all.subspan(kMatrRows));
+    MatrSortInt();
+    WriteRecFile(MatrInt, netPath);
+}
+
+void AddResult(const std::string& fileName, int32_t score) {
+    if (score <= 0) return;
+    MatrSortir();
+    int n = FilledRows(Matr);
+    RecEntry entry{RowName(Utf8ToCp1251(PlayerName)), score};
+    if (n < kMatrRows)
+        Matr[n] = entry;
+    else if (score >= Matr[kMatrRows - 1].score)
+        Matr[kMatrRows - 1] = entry;
+    MatrSortir();
+    const std::string path = RecPath(fileName);
+    // A records directory needs an existing records file; this never makes one.
+    if (!FileExists(path)) FailOpen(path, ENOENT);
+    WriteRecFile(Matr, path);
+}
+
+void StoreResult(const std::string& fileName, int32_t score) {
+    RecLock lock(RecPath(fileName));
+    ReadRecFile(fileName);
+    AddResult(fileName, score);
+}
+
+}  // namespace kv
