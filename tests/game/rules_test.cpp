@@ -412,38 +412,61 @@ TEST(CanMove, AlternatingTopRowsGiveTwelveMovableBalls) {
     EXPECT_EQ(g.MovableCount, 12);  // columns 2..7 of both rows
 }
 
-TEST(CanMove, EdgeBallsLookOnlyAtCellsOnTheBoard) {
-    // Each board below holds the ball's colour exactly where an unchecked index would wrap
-    // to (into the row before or after, or past the grid); none of these is a real move.
-    {
-        Game g;
-        FillDistinct(g);
-        g.At(4, 1) = 9;
-        g.At(3, 6) = g.At(3, 7) = 9;  // (4, -2) and (4, -1) seen through row 3
-        g.At(3, 8) = 9;               // and (4, 0), the cell left of the edge
-        EXPECT_FALSE(g.CanMove(1, 4)) << "a ball in column 1 has no left move";
+// The sixteen patterns: the move, then the two partner cells, relative to the ball.
+struct Pattern {
+    int dr, dc;
+    int p1r, p1c, p2r, p2c;
+};
+constexpr Pattern kPatterns[16] = {
+    {0, -1, -1, -1, 1, -1}, {0, -1, -1, -1, -2, -1}, {0, -1, 1, -1, 2, -1}, {0, -1, 0, -2, 0, -3},
+    {0, 1, -1, 1, 1, 1},    {0, 1, -1, 1, -2, 1},    {0, 1, 1, 1, 2, 1},    {0, 1, 0, 2, 0, 3},
+    {-1, 0, -1, -1, -1, 1}, {-1, 0, -1, -1, -1, -2}, {-1, 0, -1, 1, -1, 2}, {-1, 0, -2, 0, -3, 0},
+    {1, 0, 1, -1, 1, 1},    {1, 0, 1, -1, 1, -2},    {1, 0, 1, 1, 1, 2},    {1, 0, 2, 0, 3, 0},
+};
+
+// Storage just before the grid, so that a read above row 1 finds the ball's colour too.
+struct Padded {
+    int32_t before[2 * kBoardSize];
+    Game g;
+};
+
+TEST(CanMove, BallsOnTheEdgesLookOnlyAtCellsOnTheBoard) {
+    // For every pattern with a partner off the board, put the ball's colour wherever an unchecked
+    // index would land: the on-board partner, the cell a row-major index wraps to, the storage
+    // before the grid and the counters after it. None of that is a move.
+    int exercised = 0;
+    for (int32_t v : {9, 0}) {
+        for (int r = 1; r <= kBoardSize; ++r) {
+            for (int c = 1; c <= kBoardSize; ++c) {
+                for (const Pattern& p : kPatterns) {
+                    const int pr[2] = {r + p.p1r, r + p.p2r}, pc[2] = {c + p.p1c, c + p.p2c};
+                    if (OnBoard(pr[0], pc[0]) && OnBoard(pr[1], pc[1])) continue;
+                    auto pad = std::make_unique<Padded>();
+                    for (auto& x : pad->before)
+                        x = v;
+                    Game& g = pad->g;
+                    FillDistinct(g);
+                    g.Score = g.MovableCount = v;
+                    g.FirstCell = g.SecondCell = {v, v};
+                    g.At(r, c) = v;
+                    for (int k = 0; k < 2; ++k) {
+                        const int flat = (pr[k] - 1) * kBoardSize + (pc[k] - 1);
+                        if (OnBoard(pr[k], pc[k]))
+                            g.At(pr[k], pc[k]) = v;
+                        else if (flat >= 0 && flat < 64 && flat != (r - 1) * kBoardSize + (c - 1))
+                            g.Board[flat / kBoardSize][flat % kBoardSize] = v;
+                    }
+                    if (BruteMovable(Snapshot(g), r - 1, c - 1)) continue;  // the wrap made a real move
+                    ++exercised;
+                    EXPECT_FALSE(g.CanMove(c, r))
+                        << "ball " << r << "," << c << " colour " << v << " partners " << pr[0] << ","
+                        << pc[0] << " and " << pr[1] << "," << pc[1];
+                }
+            }
+        }
     }
-    {
-        Game g;
-        FillDistinct(g);
-        g.At(4, 8) = 9;
-        g.At(5, 1) = g.At(5, 2) = g.At(5, 3) = 9;  // (4, 9), (4, 10), (4, 11) seen through row 5
-        EXPECT_FALSE(g.CanMove(8, 4)) << "a ball in column 8 has no right move";
-    }
-    {
-        Game g;
-        FillDistinct(g);
-        g.At(8, 3) = 9;
-        g.Score = 9;  // the storage right after the last row
-        g.MovableCount = 9;
-        EXPECT_FALSE(g.CanMove(3, 8)) << "a ball in row 8 has no down move";
-    }
-    {
-        Game g;
-        FillDistinct(g);
-        g.At(1, 1) = 0;  // the zeroes before and beside a fresh board must not match an empty corner
-        EXPECT_FALSE(g.CanMove(1, 1));
-    }
+    EXPECT_GT(exercised, 200);
+
     Game g;
     FillDistinct(g);
     for (int k = -3; k <= 12; ++k) {
@@ -456,25 +479,15 @@ TEST(CanMove, EdgeBallsLookOnlyAtCellsOnTheBoard) {
 
 TEST(CanMove, EachDirectionAndEachPatternOnItsOwn) {
     // For a ball in the middle, place one pattern's two partners and nothing else.
-    struct Case {
-        int dr, dc;              // the move
-        int p1r, p1c, p2r, p2c;  // partners, relative to the ball
-    };
-    const std::vector<Case> cases = {
-        {0, -1, -1, -1, 1, -1}, {0, -1, -1, -1, -2, -1}, {0, -1, 1, -1, 2, -1}, {0, -1, 0, -2, 0, -3},
-        {0, 1, -1, 1, 1, 1},    {0, 1, -1, 1, -2, 1},    {0, 1, 1, 1, 2, 1},    {0, 1, 0, 2, 0, 3},
-        {-1, 0, -1, -1, -1, 1}, {-1, 0, -1, -1, -1, -2}, {-1, 0, -1, 1, -1, 2}, {-1, 0, -2, 0, -3, 0},
-        {1, 0, 1, -1, 1, 1},    {1, 0, 1, -1, 1, -2},    {1, 0, 1, 1, 1, 2},    {1, 0, 2, 0, 3, 0},
-    };
-    for (size_t i = 0; i < cases.size(); ++i) {
-        const auto& k = cases[i];
+    for (size_t i = 0; i < std::size(kPatterns); ++i) {
+        const Pattern& k = kPatterns[i];
         Game g;
         FillDistinct(g);
         g.At(4, 4) = 9;
         g.At(4 + k.p1r, 4 + k.p1c) = 9;
         g.At(4 + k.p2r, 4 + k.p2c) = 9;
         EXPECT_TRUE(g.CanMove(4, 4)) << "pattern " << i;
-        EXPECT_EQ(BruteMovable(Snapshot(g), 3, 3), true) << "pattern " << i;
+        EXPECT_TRUE(BruteMovable(Snapshot(g), 3, 3)) << "pattern " << i;
         // One partner alone is not enough.
         g.At(4 + k.p2r, 4 + k.p2c) = 1;
         EXPECT_FALSE(g.CanMove(4, 4)) << "pattern " << i;
