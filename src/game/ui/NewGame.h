@@ -1,0 +1,18 @@
+#pragma once
+// The file choosers of saving and loading a game.
+
+#include <QString>
+#include <QStringList>
+
+namespace kv::ui {
+
+// The filter lists as pairs of "description|mask", the form the game's choosers were made with.
+inline const QString kSaveDialogFilter = QStringLiteral("Сохраненные игры|*.sav|Все файлы |*.*");
+inline const QString kOpenDialogFilter = QStringLiteral("Сохраненные игры|*.sav|Все файлы|*.*");
+inline const QString kSaveDialogInitialName = QStringLiteral("*.sav");
+
+// The same list in Qt's form, "description (mask)". The description is kept to the letter; "*.*"
+// means every file there, so it becomes "*" here, where names need no dot.
+QStringList ChooserFilters(const QString& pairs);
+
+}  // namespace kv::ui
