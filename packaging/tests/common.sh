@@ -1,0 +1,81 @@
+# Checks shared by the install and package tests; sourced, not run.
+PY=/usr/bin/python3
+tmp=$(mktemp -d /tmp/kvelli-pkg-test.XXXXXX)
+trap 'rm -rf "$tmp"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The value of KEY in the [Desktop Entry] group of FILE.
+desktop_value() {
+    sed -n '/^\[Desktop Entry\]/,/^\[/p' "$1" | grep -m1 -F "$2=" | cut -d= -f2-
+}
+
+check_desktop_file() {
+    local f=$1 out
+    [ -f "$f" ] || fail "no desktop file $f"
+    # Warnings and hints count too: a clean file prints nothing.
+    out=$(desktop-file-validate "$f" 2>&1) || fail "desktop-file-validate: $out"
+    [ -z "$out" ] || fail "desktop-file-validate: $out"
+    [ "$(desktop_value "$f" Name)" = "Kvelli '99" ] || fail "Name is $(desktop_value "$f" Name)"
+    [ "$(desktop_value "$f" 'Name[ru]')" = "Квелли 99" ] || fail "Name[ru] is $(desktop_value "$f" 'Name[ru]')"
+    [ "$(desktop_value "$f" Exec)" = "kvelli99" ] || fail "Exec is $(desktop_value "$f" Exec)"
+    [ "$(desktop_value "$f" Icon)" = "kvelli99" ] || fail "Icon is $(desktop_value "$f" Icon)"
+    local cat
+    for cat in Game LogicGame; do
+        case ";$(desktop_value "$f" Categories)" in
+        *";$cat;"*) ;;
+        *) fail "Categories lack $cat: $(desktop_value "$f" Categories)" ;;
+        esac
+    done
+}
+
+check_metainfo() {
+    local f=$1 id=$2 out
+    [ -f "$f" ] || fail "no metainfo file $f"
+    out=$(appstreamcli validate --no-net --strict --pedantic "$f" 2>&1) || fail "appstreamcli validate: $out"
+    grep -q "<id>$id</id>" "$f" || fail "metainfo id is not $id"
+    grep -q '<launchable type="desktop-id">kvelli99.desktop</launchable>' "$f" || fail "metainfo launches no kvelli99.desktop"
+    grep -q '<content_rating type="oars-1.1"' "$f" || fail "metainfo has no content rating"
+    grep -q '<image>[^<]*/docs/screenshot-main\.png</image>' "$f" || fail "metainfo shows no screenshot-main.png"
+    grep -q '<release version="3.35"' "$f" || fail "metainfo has no release 3.35"
+}
+
+# check_png FILE SIZE: a PNG of SIZE x SIZE pixels.
+check_png() {
+    local f=$1 size=$2 dims
+    [ -f "$f" ] || fail "no icon $f"
+    [ "$(head -c 8 "$f" | od -An -tx1 | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "$f is not a PNG"
+    dims=$(od -An -tu1 -j16 -N8 "$f" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}')
+    [ "$dims" = "${size}x${size}" ] || fail "$f is $dims, expected ${size}x${size}"
+}
+
+# check_same_drawing DIR SIZE...: the larger renderings, shrunk to the first size, look like it.
+check_same_drawing() {
+    local dir=$1
+    shift
+    "$PY" - "$dir" "$@" <<'EOF' || fail "the icon's renderings differ from the ${2}-pixel drawing"
+import sys
+from PIL import Image
+
+def load(path, size):
+    im = Image.open(path).convert("RGBA").resize((size, size), Image.LANCZOS)
+    # Compare colours as seen on a mid-grey background, so transparency counts too.
+    bg = Image.new("RGBA", im.size, (128, 128, 128, 255))
+    return Image.alpha_composite(bg, im).convert("RGB")
+
+root, sizes = sys.argv[1], [int(s) for s in sys.argv[2:]]
+base_size = sizes[0]
+path = lambda s: f"{root}/{s}x{s}/apps/kvelli99.png"
+base = load(path(base_size), base_size)
+for s in sizes[1:]:
+    other = load(path(s), base_size)
+    diff = sum(abs(a - b) for pa, pb in zip(base.getdata(), other.getdata()) for a, b in zip(pa, pb))
+    mean = diff / (base_size * base_size * 3)
+    print(f"{s}px shrunk to {base_size}px: mean difference {mean:.1f} of 255")
+    if mean > 40:
+        sys.exit(1)
+EOF
+}
