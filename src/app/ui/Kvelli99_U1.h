@@ -29,6 +29,7 @@ class TForm2;
 class TReclamaForm;
 class TSetForm;
 class TFormStorage;
+class TDirEdit;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -105,6 +106,9 @@ class TForm1 : public QMainWindow {
     void MnuRecClick();
     void N4Click();
     void N5Click();
+    TDirEdit* DirEdt = nullptr;  // the hidden folder chooser of N5
+    void DirEdtBeforeDialog();
+    void DirEdtAfterDialog(const QString& folder);
     void AskPlayerName();
     // The end-of-game sequence; returns false if it failed (then nothing after it happens).
     bool EndOfGame();
