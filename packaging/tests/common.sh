@@ -56,7 +56,7 @@ check_png() {
 check_same_drawing() {
     local dir=$1
     shift
-    "$PY" - "$dir" "$@" <<'EOF' || fail "the icon's renderings differ from the ${2}-pixel drawing"
+    "$PY" - "$dir" "$@" <<'EOF' || fail "the icon's renderings differ from the ${1}-pixel drawing"
 import sys
 from PIL import Image
 
