@@ -21,9 +21,24 @@ constexpr ColourEntry kColourTable[kMaxColourIndex + 1] = {
     {false, {0x00, 0xFF, 0x00}},  // lime
 };
 
+// A seed sequence on the stack: std::seed_seq keeps its values in a vector, and dealing a board
+// (which re-seeds) must not allocate. Spreads all 64 bits of the seed over the generator's state.
+struct SplitMixSeq {
+    using result_type = uint32_t;
+    uint64_t state;
+    template <class It>
+    void generate(It first, It last) {
+        for (; first != last; ++first) {
+            uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+            *first = static_cast<result_type>(z ^ (z >> 31));
+        }
+    }
+};
+
 void SeedWith(std::mt19937& rng, uint64_t seed) {
-    // Both halves take part, so seeds that differ only above bit 31 give different games.
-    std::seed_seq seq{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32)};
+    SplitMixSeq seq{seed};
     rng.seed(seq);
 }
 
