@@ -5,11 +5,10 @@ set(KV_TOP ${CMAKE_CURRENT_LIST_DIR}/..)
 set(KV_PACKAGING ${KV_TOP}/packaging)
 set(KV_APP_ID io.github.kvelli99)
 set(KV_FONTCONF 65-kvelli99.conf)
-# The renderings of the program's icon, by size in pixels; 32 is the original drawing.
-set(KV_ICON_SIZES 32 64 128 256)
-if(NOT KV_ICON_PATTERN)
-  set(KV_ICON_PATTERN "${KV_TOP}/assets/icon-@SIZE@.png")
-endif()
+# The renderings of the program's icon, by size in pixels; the first, 32, is the original drawing
+# and the tests compare the others with it.
+set(KV_ICON_SIZES 32 16 64 128 256)
+set(KV_ICON_PATTERN "${KV_TOP}/assets/icon-@SIZE@.png")
 
 install(TARGETS kvelli99 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${KV_PACKAGING}/kvelli99.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
