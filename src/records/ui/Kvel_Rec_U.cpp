@@ -1,0 +1,149 @@
+#include "records/ui/Kvel_Rec_U.h"
+
+#include <qdrawutil.h>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyledItemDelegate>
+
+#include "app/base/Cp1251.h"
+#include "app/ui/Scale.h"
+#include "records/RecFile.h"
+
+namespace kv::ui {
+
+namespace {
+
+// Each row filled with the list's blue and its text on one line, 2 pixels from the left and
+// centred vertically; no highlight, no grey for the disabled state.
+class RowPainter : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        p->save();
+        p->fillRect(option.rect, TRecListBox::kBack);
+        p->setPen(TRecListBox::kText);
+        p->setFont(option.font);
+        QRect text = option.rect.adjusted(Px(2), 0, 0, 0);
+        p->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    index.data(Qt::DisplayRole).toString());
+        p->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        return {option.rect.width(), Px(18)};
+    }
+};
+
+}  // namespace
+
+TBevelPanel::TBevelPanel(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::NoFrame);
+}
+
+void TBevelPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    // Lowered: shadow at the top and left, light at the bottom and right; twice, one inside the other.
+    const int width = std::max(1, Px(1));
+    QRect r = rect();
+    for (int bevel = 0; bevel < 2; ++bevel) {
+        qDrawShadeRect(&p, r, palette(), true, width, 0);
+        r.adjust(width, width, -width, -width);
+    }
+}
+
+TRecListBox::TRecListBox(QWidget* parent) : QListWidget(parent) {
+    setItemDelegate(new RowPainter(this));
+    setFont(ScaledFont(QStringLiteral("Times New Roman"), 20, true));
+    setFrameShape(QFrame::NoFrame);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QPalette pal = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Base, kBack);
+        pal.setColor(group, QPalette::Window, kBack);
+        pal.setColor(group, QPalette::Text, kText);
+    }
+    setPalette(pal);
+    setAutoFillBackground(true);
+    viewport()->setAutoFillBackground(true);
+    setEnabled(false);
+}
+
+int TRecListBox::RowHeight() const {
+    return Px(18);
+}
+
+TForm2::TForm2(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(kRecordsTitle);
+    setModal(true);
+    setFixedSize(Px(304), Px(516));
+    setSizeGripEnabled(false);
+
+    Panel1 = new TBevelPanel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, width(), height());
+
+    const int b = TBevelPanel::kBevels;
+    ListBox1 = new TRecListBox(Panel1);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(PxRect(b, b, 180, 493));
+    ListBox2 = new TRecListBox(Panel1);
+    ListBox2->setObjectName(QStringLiteral("ListBox2"));
+    ListBox2->setGeometry(PxRect(304 - b - 120, b, 120, 493));
+
+    SB1 = new QLabel(Panel1);
+    SB1->setObjectName(QStringLiteral("SB1"));
+    SB1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SB1->setIndent(Px(2));
+    SB1->setTextFormat(Qt::PlainText);
+    SB1->setGeometry(PxRect(b, b + 493, 300, 19));
+
+    FormCreate();
+}
+
+void TForm2::FormCreate() {
+    ListBox1->clear();
+    ListBox2->clear();
+    MatrSortir();
+    for (int k = 0; k < FilledRows(Matr); ++k) {
+        ListBox1->addItem(QString::fromStdString(Cp1251ToUtf8(Matr[k].name)));
+        ListBox2->addItem(QString::number(Matr[k].score));
+    }
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    // Escape, character 27, closes the window; no other key does anything.
+    if (event->key() == Qt::Key_Escape || event->text() == QStringLiteral("\x1B")) {
+        reject();
+        return;
+    }
+    event->accept();
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    FormCreate();
+    QDialog::showEvent(event);
+}
+
+bool TForm2::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) FormCreate();
+    return QDialog::event(event);
+}
+
+}  // namespace kv::ui

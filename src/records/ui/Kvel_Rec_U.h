@@ -1,0 +1,56 @@
+#pragma once
+// The records window: the ranked table as two columns, names and scores, yellow on blue. Created
+// hidden at start-up and shown modally; it lists the table each time it is shown or activated.
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+
+namespace kv::ui {
+
+inline const QString kRecordsTitle = QStringLiteral("Рекорды");
+inline const QString kResultTitle = QStringLiteral("Рекорды.  Ваш результат: ");
+
+// A panel framed by a lowered outer and a lowered inner bevel.
+class TBevelPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit TBevelPanel(QWidget* parent = nullptr);
+    static constexpr int kBevels = 2;  // pixels at 120 dpi: outer and inner bevel
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A list that can't be selected, focused or scrolled, whose rows the window paints itself:
+// yellow text on blue also while disabled.
+class TRecListBox : public QListWidget {
+    Q_OBJECT
+  public:
+    explicit TRecListBox(QWidget* parent = nullptr);
+    static inline const QColor kBack{0x00, 0x00, 0xFF};
+    static inline const QColor kText{0xFF, 0xFF, 0x00};
+    int RowHeight() const;
+};
+
+class TForm2 : public QDialog {
+    Q_OBJECT
+  public:
+    explicit TForm2(QWidget* parent = nullptr);
+
+    TBevelPanel* Panel1 = nullptr;
+    TRecListBox* ListBox1 = nullptr;  // names
+    TRecListBox* ListBox2 = nullptr;  // scores
+    QLabel* SB1 = nullptr;            // status line: the records directory
+
+    // The listing: ranks Matr and fills both lists from its filled rows.
+    void FormCreate();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+};
+
+}  // namespace kv::ui
