@@ -1,7 +1,7 @@
 # Installation under any prefix (CMAKE_INSTALL_PREFIX, DESTDIR) and the Debian package (CPack).
 include(GNUInstallDirs)
 
-set(KV_TOP ${CMAKE_CURRENT_LIST_DIR}/..)
+cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH KV_TOP)
 set(KV_PACKAGING ${KV_TOP}/packaging)
 set(KV_APP_ID io.github.kvelli99)
 set(KV_FONTCONF 65-kvelli99.conf)
@@ -80,10 +80,12 @@ endif()
 include(CPack)
 
 if(KV_TESTS)
+  list(JOIN KV_ICON_SIZES " " kv_icon_sizes)
   add_test(NAME install_tree
-    COMMAND bash ${KV_PACKAGING}/tests/check-install.sh ${CMAKE_BINARY_DIR} ${KV_APP_ID} "${KV_ICON_SIZES}")
+    COMMAND bash ${KV_PACKAGING}/tests/check-install.sh ${CMAKE_BINARY_DIR} ${KV_APP_ID} "${kv_icon_sizes}"
+      ${KV_TOP})
   add_test(NAME deb_package
     COMMAND bash ${KV_PACKAGING}/tests/check-deb.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${KV_APP_ID}
-      "${KV_ICON_SIZES}")
+      "${kv_icon_sizes}")
   set_tests_properties(install_tree deb_package PROPERTIES TIMEOUT 600 LABELS packaging)
 endif()

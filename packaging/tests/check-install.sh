@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into temporary trees, once with the /usr layout of a distribution and once
 # under a prefix of its own, and checks that every file landed in its place and is valid.
-# Usage: check-install.sh BUILD_DIR APP_ID "ICON_SIZES"
+# Usage: check-install.sh BUILD_DIR APP_ID "ICON_SIZES" SOURCE_DIR
 set -euo pipefail
 build=$1
 id=$2
 read -r -a sizes <<<"$3"
+src=$4
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=common.sh
 source "$here/common.sh"
@@ -79,6 +80,11 @@ check_tree() {
 check_tree /usr /etc
 check_tree /opt/kvelli99 /etc/opt/kvelli99
 check_tree /usr/local /usr/local/etc
+
+# The screenshot the metainfo shows is the one the repository publishes.
+shot=$src/docs/screenshot-main.png
+[ -f "$shot" ] || fail "the metainfo shows docs/screenshot-main.png, which the repository lacks"
+file -b "$shot" | grep -q '^PNG image' || fail "$shot is not a PNG"
 
 # On this machine fontconfig itself must already give the metric-compatible serif face.
 got=$(fc-match --format '%{family[0]}' "Times New Roman:lang=ru")
