@@ -1,13 +1,56 @@
 // Kvelli 99: builds the application and runs it. No command line is read.
 #include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
+#include "app/ui/ErrorReport.h"
+#include "app/ui/Fonts.h"
 #include "app/ui/Kvelli99_U1.h"
 
+namespace {
+
+// For scripts/measure-startup.sh: prints the wall-clock time (ns since the epoch) at which the
+// main window finished its first painting, when KVELLI_REPORT_FIRST_PAINT is set.
+class FirstPaintProbe : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            // After the paint event: once the frame has gone to the window system.
+            QTimer::singleShot(0, this, [] {
+                timespec ts{};
+                clock_gettime(CLOCK_REALTIME, &ts);
+                std::fprintf(stderr, "first-paint %lld\n",
+                             static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec);
+                std::fflush(stderr);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    bool reported_ = false;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    kv::ui::GuardedApplication app(argc, argv);
+    // The application title "Kvelli '99" titles the message boxes (kv::ui::kAppTitle). It is not
+    // made the display name: Qt would append that to the main window's caption.
     QApplication::setApplicationName(QStringLiteral("kvelli99"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kvelli '99"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvelli99"));
+    QApplication::setWindowIcon(kv::ui::ProgramIcon());
+    kv::ui::InstallFontSubstitutes();
+
     kv::ui::TForm1 form;
+    FirstPaintProbe probe;
+    if (std::getenv("KVELLI_REPORT_FIRST_PAINT")) form.installEventFilter(&probe);
     form.show();
     return QApplication::exec();
 }

@@ -13,4 +13,10 @@ void ShowError(const QString& message, QWidget* parent) {
     Ui().Message(parent, kAppTitle, WithFullStop(message), MsgIcon::Error, MsgButtons::Ok);
 }
 
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+    bool result = false;
+    Guarded([&] { result = QApplication::notify(receiver, event); });
+    return result;
+}
+
 }  // namespace kv::ui

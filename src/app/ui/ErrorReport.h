@@ -2,6 +2,7 @@
 // The general error report: what no operation handles itself ends here, in a message box with
 // the error icon titled with the application title, and the program goes on with the next event.
 
+#include <QApplication>
 #include <QString>
 #include <exception>
 #include <string>
@@ -33,5 +34,13 @@ bool Guarded(F&& handler, QWidget* parent = nullptr) {
     }
     return false;
 }
+
+// The last resort: an event whose handler was not guarded still ends in the error report
+// rather than unwinding through Qt's event loop.
+class GuardedApplication : public QApplication {
+  public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    bool notify(QObject* receiver, QEvent* event) override;
+};
 
 }  // namespace kv::ui

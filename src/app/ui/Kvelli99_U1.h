@@ -10,9 +10,11 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 
 class QAction;
 class QActionGroup;
+class QIcon;
 class QLabel;
 class QMenu;
 class QWidget;
@@ -22,6 +24,16 @@ class TFtpClient;
 }
 
 namespace kv::ui {
+
+// The first part of the main window's caption; the player's part follows it.
+inline const QString ProgramCaption = QStringLiteral("Квелли 99 Internet version");
+
+// Tests replace the waits of a move: while a hook is set, Pause(ms) calls it instead of waiting.
+// The hook may dispatch events or press balls itself. An empty hook restores real waiting.
+void SetPauseHook(std::function<void(int ms)> hook);
+
+// The program's icon: 4 x 4 balls, at 16 (16 colours), 32 (16 colours), 64, 128 and 256 pixels.
+QIcon ProgramIcon();
 
 class TShape;
 class TShadowLabel;
@@ -135,7 +147,12 @@ class TForm1 : public QMainWindow {
   private:
     void BuildLayout();
     void BuildMenu();
+    void CreateHiddenWindows();
+    void CentreOnScreen();
+    // Runs `handler` inside Guarded when the menu item fires; `changesBoard`: ignored during a move.
+    void Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard);
     int moveDepth_ = 0;
+    bool closing_ = false;  // the window has agreed to close: a move in play stops
     int exchangeDepth_ = 0;
     bool firstShow_ = true;
     friend class MoveGuard;

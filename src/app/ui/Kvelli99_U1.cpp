@@ -1,0 +1,333 @@
+// The main window: its layout, menu, start-up and close, and the painting of the board.
+#include "app/ui/Kvelli99_U1.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
+#include <memory>
+
+#include "app/ui/ErrorReport.h"
+#include "app/ui/FormStorage.h"
+#include "app/ui/Scale.h"
+#include "app/ui/TShadowLabel.h"
+#include "app/ui/TShape.h"
+#include "game/UFunc.h"
+
+// The pictures live in a static library; this keeps the linker from dropping them.
+static void InitKvelliResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(kvelli);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace kv::ui {
+
+namespace {
+
+// Left edges of the columns (and top edges of the rows) at 120 dpi, and the right edge of the
+// last one. It lies a pixel past the panel; the panel clips it, as the layout always had it.
+constexpr int kCellEdges[kBoardSize + 1] = {0, 62, 123, 185, 246, 308, 369, 431, 492};
+
+constexpr int kClientWidth = 491, kClientHeight = 531, kHeaderHeight = 40;
+
+const QString kStartCaptionSuffix = QStringLiteral("      Игрок : (без имени) ");
+
+QColor FaceColour(const QWidget* w) {
+    return w->palette().color(QPalette::Button);
+}
+
+}  // namespace
+
+QIcon ProgramIcon() {
+    InitKvelliResources();
+    QIcon icon;
+    for (const char* name : {"icon-16.png", "icon-32.png", "icon-64.png", "icon-128.png", "icon-256.png"})
+        icon.addFile(QStringLiteral(":/kvelli/") + QLatin1String(name));
+    return icon;
+}
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    InitKvelliResources();
+    setObjectName(QStringLiteral("Form1"));
+    BuildLayout();
+    BuildMenu();
+    FormStorage1 = new TFormStorage(this, {N4, N5});
+    // Fix the size now, so that the window is centred and stored with its real size.
+    layout()->activate();
+    Guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+    Guarded([this] { DestroyExchange(); });
+}
+
+void TForm1::BuildLayout() {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(ProgramCaption + kStartCaptionSuffix);
+    setWindowIcon(ProgramIcon());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+    setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 14));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(Edge(kClientWidth), Edge(kClientHeight));
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Panel3 = new QWidget(client);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setGeometry(PxRect(0, 0, kClientWidth, kHeaderHeight));
+
+    Image1 = new QLabel(Panel3);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(Panel3->rect());
+    Image1->setScaledContents(true);
+    // The picture at twice the size keeps the letters sharp on a screen that doubles pixels.
+    QPixmap header;
+    if (devicePixelRatioF() > 1.25 && header.load(QStringLiteral(":/kvelli/header@2x.gif")))
+        header.setDevicePixelRatio(2.0);
+    else
+        header.load(QStringLiteral(":/kvelli/header.gif"));
+    Image1->setPixmap(header);
+
+    auto makeCounter = [this](const char* name, QRect place) {
+        auto* label = new TShadowLabel(Panel3);
+        label->setObjectName(QLatin1String(name));
+        label->setGeometry(place);
+        label->setFont(ScaledFont(QStringLiteral("Times New Roman"), 40, true));
+        label->SetTextColor(QColor(0xFF, 0xFF, 0x00));
+        label->SetShadowColor(Qt::black);
+        label->SetShadowSize(Px(3));
+        label->setAlignment(Qt::AlignCenter);
+        label->setText(QStringLiteral("0"));
+        return label;
+    };
+    RxLabel3 = makeCounter("RxLabel3", PxRect(136, 0, 81, 40));
+    RxLabel4 = makeCounter("RxLabel4", PxRect(280, 0, 75, 40));
+
+    FTPState = new QLabel(Panel3);
+    FTPState->setObjectName(QStringLiteral("FTPState"));
+    FTPState->setGeometry(PxRect(0, 0, kClientWidth, 16));
+    FTPState->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 10));
+    FTPState->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Panel1 = new QWidget(client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, Edge(kHeaderHeight), Edge(kClientWidth),
+                        Edge(kClientHeight) - Edge(kHeaderHeight));
+
+    const QColor face = FaceColour(this);
+    for (int row = 1; row <= kBoardSize; ++row) {
+        for (int col = 1; col <= kBoardSize; ++col) {
+            auto* shape = new TShape(Panel1);
+            shape->setObjectName(QStringLiteral("s%1%2").arg(col).arg(row));
+            const int left = Edge(kCellEdges[col - 1]), top = Edge(kCellEdges[row - 1]);
+            shape->setGeometry(left, top, Edge(kCellEdges[col]) - left, Edge(kCellEdges[row]) - top);
+            shape->SetPenColor(face);
+            shape->SetBrushColor(face);
+            connect(shape, &TShape::MouseDown, this,
+                    [this](TShape* sender) { Guarded([this, sender] { ShapeMouseDown(sender); }, this); });
+            Shapes[row - 1][col - 1] = shape;
+        }
+    }
+}
+
+void TForm1::Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard) {
+    connect(item, &QAction::triggered, this, [this, handler, changesBoard] {
+        if (changesBoard && MoveInProgress()) return;
+        Guarded([this, handler] { (this->*handler)(); }, this);
+    });
+}
+
+void TForm1::BuildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    auto menu = [](QMenu* parent, const char* name, const QString& caption) {
+        QMenu* m = parent->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        m->menuAction()->setObjectName(QLatin1String(name));
+        return m;
+    };
+    auto item = [this](QMenu* parent, const char* name, const QString& caption, QKeySequence shortcut = {}) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(shortcut);
+        parent->addAction(a);
+        // Shortcuts work without opening the menu.
+        if (!shortcut.isEmpty()) addAction(a);
+        return a;
+    };
+    auto separator = [](QMenu* parent, const char* name) {
+        parent->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    Game = bar->addMenu(QStringLiteral("Игра"));
+    Game->setObjectName(QStringLiteral("Game"));
+    Game->menuAction()->setObjectName(QStringLiteral("Game"));
+    MnuNew = item(Game, "MnuNew", QStringLiteral("Заново"), QKeySequence(Qt::Key_F4));
+    MnuSave = item(Game, "MnuSave", QStringLiteral("Сохранить"), QKeySequence(Qt::Key_F2));
+    MnuLoad = item(Game, "MnuLoad", QStringLiteral("Загрузить"), QKeySequence(Qt::Key_F3));
+    MnuRec = item(Game, "MnuRec", QStringLiteral("Рекорды"), QKeySequence(Qt::Key_F5));
+    separator(Game, "N3");
+    MnuRecFile = menu(Game, "MnuRecFile", QStringLiteral("Файл рекордов"));
+    N4 = item(MnuRecFile, "N4", QStringLiteral("На этой машине"));
+    N5 = item(MnuRecFile, "N5", QStringLiteral("По сети"));
+    separator(Game, "N1");
+    MnuExit = item(Game, "MnuExit", QStringLiteral("Вы&ход"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    N8 = bar->addMenu(QStringLiteral("Интернет"));
+    N8->setObjectName(QStringLiteral("N8"));
+    N8->menuAction()->setObjectName(QStringLiteral("N8"));
+    N9 = item(N8, "N9", QStringLiteral("Посмотреть общий результат в интернете"));
+    separator(N8, "N11");
+    N7 = item(N8, "N7", QStringLiteral("Отправить свой результат по интернету"));
+    N10 = item(N8, "N10", QStringLiteral("Настройка"));
+    N10->setVisible(false);
+
+    Hlp = bar->addMenu(QStringLiteral("?"));
+    Hlp->setObjectName(QStringLiteral("Hlp"));
+    Hlp->menuAction()->setObjectName(QStringLiteral("Hlp"));
+    MnuHelp = item(Hlp, "MnuHelp", QStringLiteral("Правила игры"));
+    separator(Hlp, "N2");
+    MnuAbout = item(Hlp, "MnuAbout", QStringLiteral("О программе"));
+
+    Connect(MnuNew, &TForm1::MnuNewClick, true);
+    Connect(MnuSave, &TForm1::MnuSaveClick, true);
+    Connect(MnuLoad, &TForm1::MnuLoadClick, true);
+    Connect(MnuRec, &TForm1::MnuRecClick, false);
+    Connect(MnuExit, &TForm1::MnuExitClick, false);
+    Connect(N9, &TForm1::N9Click, false);
+    Connect(N7, &TForm1::N7Click, false);
+    Connect(N10, &TForm1::N10Click, false);
+    Connect(MnuHelp, &TForm1::MnuHelpClick, false);
+    Connect(MnuAbout, &TForm1::MnuAboutClick, false);
+
+    // N4 and N5 are one radio group, but the mark is moved by their handlers, not by the menu.
+    // A click toggles it before the handler runs, so each click first puts the marks back as
+    // they were: the clicked item had the opposite state, the other item the state recorded when
+    // the clicked one changed (this connection runs before the group's, which unchecks it).
+    RecFileGroup = new QActionGroup(this);
+    RecFileGroup->setObjectName(QStringLiteral("RecFileGroup"));
+    RecFileGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    auto radio = [this](QAction* self, QAction* other, void (TForm1::*handler)()) {
+        self->setCheckable(true);
+        auto otherBefore = std::make_shared<bool>(false);
+        connect(self, &QAction::changed, this, [other, otherBefore] { *otherBefore = other->isChecked(); });
+        connect(self, &QAction::triggered, this, [this, self, other, otherBefore, handler](bool checked) {
+            const bool otherWas = *otherBefore;
+            self->setChecked(!checked);
+            other->setChecked(otherWas);
+            if (MoveInProgress()) return;
+            Guarded([this, handler] { (this->*handler)(); }, this);
+        });
+    };
+    radio(N4, N5, &TForm1::N4Click);
+    radio(N5, N4, &TForm1::N5Click);
+    N4->setChecked(true);
+    RecFileGroup->addAction(N4);
+    RecFileGroup->addAction(N5);
+}
+
+void TForm1::FormCreate() {
+    kv::Game& g = TheGame();
+    g.SeedFromClock();
+    // The player and the records are reported on their own; the first deal must still happen,
+    // or the game would start on a board of empty cells.
+    Guarded([this] { RecordsStartup(); });
+    g.DealBoard();
+    SetMovableLabel(g.MovableCount);
+    ShowBoard();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!firstShow_) return;
+    firstShow_ = false;
+    CentreOnScreen();
+    Guarded([this] { FormStorage1->RestoreFormPlacement(); }, this);
+    CreateHiddenWindows();
+}
+
+void TForm1::CentreOnScreen() {
+    if (!TFormStorage::CanPlaceWindows()) return;
+    QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    const QSize size = frameGeometry().size();
+    move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void TForm1::CreateHiddenWindows() {
+    // Each window on its own: one that fails to build does not keep the others away.
+    Guarded([this] { CreateRecordsWindow(); }, this);
+    Guarded([this] { CreateReclamaWindow(); }, this);
+    Guarded([this] { CreateExchange(); }, this);
+}
+
+bool TForm1::FormCloseQuery() {
+    // If the settings file cannot be written the player is told, and the program still ends:
+    // refusing to close would trap the player in a window that can never be closed.
+    Guarded([this] { WritePlayerSettings(); }, this);
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true;
+    Guarded([this] { FormStorage1->SaveFormPlacement(); }, this);
+    event->accept();
+}
+
+void TForm1::MnuExitClick() {
+    close();
+}
+
+void TForm1::ShowBoard() {
+    const kv::Game& g = TheGame();
+    const QColor face = FaceColour(this);
+    for (int row = 1; row <= kBoardSize; ++row) {
+        for (int col = 1; col <= kBoardSize; ++col) {
+            const ColourEntry e = ColourOf(g.At(row, col));
+            TShape* shape = ShapeAt(col, row);
+            shape->SetBrushColor(e.isFace ? face : QColor(e.rgb.r, e.rgb.g, e.rgb.b));
+            shape->SetShape(TShape::Kind::Circle);
+        }
+    }
+}
+
+void TForm1::KvelMatr(const QString& name, int& col, int& row) {
+    col = name.size() > 1 ? name[1].digitValue() : 0;
+    row = name.size() > 2 ? name[2].digitValue() : 0;
+}
+
+void TForm1::SetScoreLabel(int value) {
+    RxLabel3->setText(QString::number(value));
+}
+
+void TForm1::SetMovableLabel(int value) {
+    RxLabel4->setText(QString::number(value));
+}
+
+}  // namespace kv::ui

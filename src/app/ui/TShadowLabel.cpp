@@ -1,0 +1,40 @@
+#include "app/ui/TShadowLabel.h"
+
+#include <QPainter>
+
+namespace kv::ui {
+
+TShadowLabel::TShadowLabel(QWidget* parent) : QLabel(parent) {
+    setAutoFillBackground(false);
+}
+
+void TShadowLabel::SetTextColor(const QColor& colour) {
+    text_ = colour;
+    update();
+}
+
+void TShadowLabel::SetShadowColor(const QColor& colour) {
+    shadow_ = colour;
+    update();
+}
+
+void TShadowLabel::SetShadowSize(int pixels) {
+    shadowSize_ = pixels;
+    update();
+}
+
+void TShadowLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(font());
+    // Text and shadow together are centred: the text sits up-left of the middle by half the offset.
+    QRect r = contentsRect().adjusted(0, 0, -shadowSize_, -shadowSize_);
+    if (shadowSize_ > 0) {
+        p.setPen(shadow_);
+        p.drawText(r.translated(shadowSize_, shadowSize_), static_cast<int>(alignment()), text());
+    }
+    p.setPen(text_);
+    p.drawText(r, static_cast<int>(alignment()), text());
+}
+
+}  // namespace kv::ui

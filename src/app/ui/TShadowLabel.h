@@ -1,0 +1,31 @@
+#pragma once
+// A label that draws its text a second time, offset to the lower right, as its shadow. Its
+// background stays transparent, so the header picture shows through.
+
+#include <QColor>
+#include <QLabel>
+
+namespace kv::ui {
+
+class TShadowLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit TShadowLabel(QWidget* parent = nullptr);
+
+    QColor TextColor() const { return text_; }
+    void SetTextColor(const QColor& colour);
+    QColor ShadowColor() const { return shadow_; }
+    void SetShadowColor(const QColor& colour);
+    int ShadowSize() const { return shadowSize_; }  // pixels to the right and down
+    void SetShadowSize(int pixels);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor text_ = Qt::black;
+    QColor shadow_ = Qt::black;
+    int shadowSize_ = 0;
+};
+
+}  // namespace kv::ui

@@ -1,0 +1,136 @@
+#include "MainWindowFixture.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/ui/Fonts.h"
+#include "app/ui/Kvelli99_U1.h"
+#include "app/ui/Scale.h"
+#include "app/ui/TShadowLabel.h"
+#include "app/ui/TShape.h"
+#include "game/UFunc.h"
+
+namespace kv::test {
+
+MainWindowFixture::MainWindowFixture() = default;
+MainWindowFixture::~MainWindowFixture() = default;
+
+void MainWindowFixture::SetUp() {
+    oldCwd_ = std::filesystem::current_path().string();
+    if (const char* x = std::getenv("XDG_CONFIG_HOME")) {
+        hadXdg_ = true;
+        oldXdg_ = x;
+    }
+    std::filesystem::create_directories(ConfigHome());
+    ::setenv("XDG_CONFIG_HOME", ConfigHome().c_str(), 1);
+    std::filesystem::current_path(dir_.path());
+
+    // The window's close must not end the test's application.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ui::InstallFontSubstitutes();
+    kv::TheGame() = kv::Game{};
+    kv::TheGame().Seed(kSeed);
+    ui::SetPauseHook([this](int ms) {
+        pauses.push_back(ms);
+        if (onPause) onPause(ms);
+    });
+
+    BeforeForm();
+    RecreateForm();
+}
+
+void MainWindowFixture::TearDown() {
+    DestroyForm();
+    ui::SetPauseHook({});
+    ui::SetDpiOverride(0);
+    kv::TheGame() = kv::Game{};
+    std::filesystem::current_path(oldCwd_);
+    if (hadXdg_)
+        ::setenv("XDG_CONFIG_HOME", oldXdg_.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
+void MainWindowFixture::RecreateForm() {
+    DestroyForm();
+    form_ = std::make_unique<ui::TForm1>();
+    form_->show();
+    QApplication::setActiveWindow(form_.get());
+    QCoreApplication::processEvents();
+}
+
+void MainWindowFixture::DestroyForm() {
+    form_.reset();
+}
+
+bool MainWindowFixture::CloseForm() {
+    return form_->close();
+}
+
+void MainWindowFixture::SetBoard(const std::vector<std::string>& rows) {
+    ASSERT_EQ(rows.size(), 8u);
+    for (int r = 1; r <= 8; ++r) {
+        ASSERT_EQ(rows[r - 1].size(), 8u) << "row " << r;
+        for (int c = 1; c <= 8; ++c) {
+            const char ch = rows[r - 1][c - 1];
+            ASSERT_TRUE((ch >= '0' && ch <= '9') || ch == 'A') << "row " << r << " col " << c;
+            kv::TheGame().At(r, c) = ch == 'A' ? 10 : ch - '0';
+        }
+    }
+    form_->ShowBoard();
+}
+
+std::vector<std::string> MainWindowFixture::Board() const {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= 8; ++r) {
+        std::string row;
+        for (int c = 1; c <= 8; ++c) {
+            const int v = kv::TheGame().At(r, c);
+            row += v == 10 ? 'A' : (v >= 0 && v <= 9 ? static_cast<char>('0' + v) : '?');
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void MainWindowFixture::SetCell(int col, int row, int value) {
+    kv::TheGame().At(row, col) = value;
+    form_->ShowBoard();
+}
+
+ui::TShape* MainWindowFixture::Shape(int col, int row) const {
+    return form_->ShapeAt(col, row);
+}
+
+void MainWindowFixture::Click(int col, int row, Qt::MouseButton button) {
+    QPointer<ui::TShape> shape = Shape(col, row);
+    const QPointF local(shape->width() / 2.0, shape->height() / 2.0);
+    const QPointF global = shape->mapToGlobal(local);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+    QApplication::sendEvent(shape, &press);
+    // The press may have played out a move that closed or destroyed the window.
+    if (!shape) return;
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(shape, &release);
+}
+
+QString MainWindowFixture::ScoreText() const {
+    return form_->RxLabel3->text();
+}
+QString MainWindowFixture::MovableText() const {
+    return form_->RxLabel4->text();
+}
+QString MainWindowFixture::StatusText() const {
+    return form_->FTPState->text();
+}
+QString MainWindowFixture::Caption() const {
+    return form_->windowTitle();
+}
+
+}  // namespace kv::test

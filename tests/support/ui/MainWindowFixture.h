@@ -1,0 +1,83 @@
+#pragma once
+// The main window up and running for a test: scripted dialogs, a fixed seed, a temporary working
+// directory and XDG config directory, moves that do not wait (every pause is recorded instead),
+// and TForm1 made (FormCreate run) and shown. Derived fixtures prepare files in BeforeForm().
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <Qt>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+
+namespace kv::ui {
+class TForm1;
+class TShape;
+}  // namespace kv::ui
+
+namespace kv::test {
+
+class MainWindowFixture : public ::testing::Test {
+  protected:
+    static constexpr uint64_t kSeed = 1999;
+
+    MainWindowFixture();
+    ~MainWindowFixture() override;
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs once the environment is ready (working and config directories, dialogs, seed, dpi
+    // override if any) and before the window is made.
+    virtual void BeforeForm() {}
+
+    ui::TForm1& Form() const { return *form_; }
+    bool HasForm() const { return form_ != nullptr; }
+    // Makes and shows a new main window in place of the old one (which is destroyed, not closed).
+    void RecreateForm();
+    // Destroys the window without closing it (nothing is written).
+    void DestroyForm();
+    // Closes the window as its close button does (settings and window state are written).
+    // Returns whether it closed.
+    bool CloseForm();
+
+    // The board as eight rows of eight values, top row first: '0'..'9' and 'A' for 10.
+    // SetBoard also paints it (ShowBoard) and leaves Score and the selection as they are.
+    void SetBoard(const std::vector<std::string>& rows);
+    std::vector<std::string> Board() const;
+    void SetCell(int col, int row, int value);
+
+    ui::TShape* Shape(int col, int row) const;
+    // A real mouse press, then a release, on the ball control of (col, row).
+    void Click(int col, int row, Qt::MouseButton button = Qt::LeftButton);
+
+    QString ScoreText() const;    // RxLabel3
+    QString MovableText() const;  // RxLabel4
+    QString StatusText() const;   // FTPState
+    QString Caption() const;
+
+    // The working directory (also the default records directory) and the XDG config directory.
+    const TempDir& Dir() const { return dir_; }
+    std::string ConfigHome() const { return dir_.File("config"); }
+
+    ScriptedDialogs dialogs;
+    // Every Pause of a move, in milliseconds, in order; onPause (if set) runs in each of them,
+    // after the pause is recorded, as events dispatched during a real wait would.
+    std::vector<int> pauses;
+    std::function<void(int ms)> onPause;
+
+  private:
+    TempDir dir_;
+    std::string oldCwd_;
+    std::string oldXdg_;
+    bool hadXdg_ = false;
+    std::unique_ptr<ui::TForm1> form_;
+};
+
+}  // namespace kv::test
