@@ -1,0 +1,106 @@
+#include "app/ui/UHelp.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "app/ui/ErrorReport.h"
+#include "app/ui/Scale.h"
+
+namespace kv::ui {
+
+namespace {
+
+// This window is laid out at 96 dpi.
+constexpr int kDpi = 96;
+
+const QColor kGreen(0x00, 0x80, 0x00);
+
+void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
+}  // namespace
+
+const QStringList& RulesLines() {
+    static const QStringList lines = {
+        QStringLiteral("В эту игру играть достаточно просто."),
+        QString(),
+        QStringLiteral("Дано поле, заполненное разноцветными шарами . "),
+        QStringLiteral("  "),
+        QStringLiteral("Необходимо поменять местами квелли так, чтобы по вертикали "),
+        QStringLiteral("или по  горизонтали рядом было не менее трех шаров одного "),
+        QStringLiteral("цвета, при этом переставлять шар можно только один раз."),
+        QStringLiteral("  "),
+        QStringLiteral("Игра заканчивается только тогда, когда ни один шар нельзя "),
+        QStringLiteral("больше переместить."),
+        QString(),
+        QStringLiteral("Желаю удачи ! ! ! "),
+    };
+    return lines;
+}
+
+THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("HelpForm"));
+    setWindowTitle(QStringLiteral("Правила игры"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(Px(449, kDpi), Px(329, kDpi));
+    SetColour(this, QPalette::Window, kGreen);
+    setAutoFillBackground(true);
+
+    RxLabel1 = new QLabel(QStringLiteral("игра   К В Е Л Л И "), this);
+    RxLabel1->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 27, false, kDpi));
+    SetColour(RxLabel1, QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
+    RxLabel1->move(Px(98, kDpi), Px(12, kDpi));
+    RxLabel1->adjustSize();
+
+    RichEdit1 = new QTextEdit(this);
+    RichEdit1->setGeometry(PxRect(8, 56, 433, 233, kDpi));
+    RichEdit1->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 13, false, kDpi));
+    SetColour(RichEdit1, QPalette::Base, kGreen);
+    SetColour(RichEdit1, QPalette::Text, QColor(0xFF, 0xFF, 0x00));
+    RichEdit1->setAcceptRichText(false);
+    RichEdit1->setPlainText(RulesLines().join(u'\n'));
+    for (QTextBlock b = RichEdit1->document()->begin(); b.isValid(); b = b.next()) {
+        QTextCursor c(b);
+        QTextBlockFormat f = b.blockFormat();
+        f.setAlignment(Qt::AlignHCenter);
+        c.setBlockFormat(f);
+    }
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Only to be read: no focus, no selection, no typing. It stays enabled so that its scroll
+    // bar still scrolls and its colours are not greyed.
+    RichEdit1->setReadOnly(true);
+    RichEdit1->setTextInteractionFlags(Qt::NoTextInteraction);
+    RichEdit1->setFocusPolicy(Qt::NoFocus);
+    RichEdit1->viewport()->setFocusPolicy(Qt::NoFocus);
+    RichEdit1->verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
+    RichEdit1->viewport()->setCursor(Qt::ArrowCursor);
+
+    SpeedButton1 = new QPushButton(QStringLiteral("Закрыть"), this);
+    SpeedButton1->setFlat(true);
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    SpeedButton1->setAutoDefault(false);
+    SpeedButton1->setGeometry(PxRect(46, 294, 368, 32, kDpi));
+    SpeedButton1->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 13, true, kDpi));
+    SetColour(SpeedButton1, QPalette::ButtonText, QColor(0x00, 0xFF, 0x00));
+    connect(SpeedButton1, &QPushButton::clicked, this,
+            [this] { Guarded([this] { SpeedButton1Click(); }, this); });
+
+    if (auto* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void THelpForm::SpeedButton1Click() {
+    reject();
+}
+
+}  // namespace kv::ui
