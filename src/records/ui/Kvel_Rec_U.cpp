@@ -19,7 +19,7 @@ namespace {
 // centred vertically; no highlight, no grey for the disabled state.
 class RowPainter : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit RowPainter(QListWidget* list) : QStyledItemDelegate(list), list_(list) {}
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         p->save();
@@ -32,9 +32,13 @@ class RowPainter : public QStyledItemDelegate {
         p->restore();
     }
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-        return {option.rect.width(), Px(18)};
+    // Rows as wide as the list, so that each is filled edge to edge.
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {list_->viewport()->width(), Px(18)};
     }
+
+  private:
+    QListWidget* list_;
 };
 
 }  // namespace
@@ -120,6 +124,9 @@ void TForm2::FormCreate() {
         ListBox1->addItem(QString::fromStdString(Cp1251ToUtf8(Matr[k].name)));
         ListBox2->addItem(QString::number(Matr[k].score));
     }
+    // Rows laid out now rather than at the next turn of the event loop, so that any paint shows them.
+    ListBox1->doItemsLayout();
+    ListBox2->doItemsLayout();
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event) {

@@ -64,7 +64,9 @@ TEST_F(RecordsWindowTest, LayoutAt120AndScaled) {
     TForm2 small;
     EXPECT_EQ(small.size(), QSize(243, 413));
     EXPECT_EQ(small.ListBox1->font().pixelSize(), 16);
-    EXPECT_EQ(small.ListBox2->geometry().right(), small.width() - 3);
+    // Edges, not sizes, are scaled: the lists abut and stay inside the bevels.
+    EXPECT_EQ(small.ListBox1->geometry().right() + 1, small.ListBox2->geometry().left());
+    EXPECT_LT(small.ListBox2->geometry().right(), small.width() - 1);
 }
 
 TEST_F(RecordsWindowTest, ListingRanksAndRunsOnCreateShowAndActivate) {
@@ -95,7 +97,9 @@ TEST_F(RecordsWindowTest, RowsArePaintedYellowOnBlueThoughDisabled) {
     Matr[0] = {"WWWWWWWW", 88888};
     TForm2 form;
     form.show();
+    QCoreApplication::processEvents();
     QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+
     auto count = [&](QRect r, auto pred) {
         int n = 0;
         for (int y = r.top(); y <= r.bottom(); ++y)
