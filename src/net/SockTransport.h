@@ -1,0 +1,172 @@
+#pragma once
+// One TCP connection (IPv4) with blocking-style operations that keep the program alive: every wait
+// blocks in poll() for at most one short slice and runs the event pump between slices, so windows
+// repaint and menus work while the network is slow, and an idle wait uses no processor time.
+//
+// Everything runs on the thread that calls (the interface thread); only the host lookup runs in a
+// worker thread, and its completion is taken up by the waiting thread.
+//
+// An object may be destroyed by a handler run from the event pump while one of its waits runs. The
+// state lives in a shared part that the running operation keeps alive; destroying sets the cancel
+// flag and cuts the link to the object, so the wait ends with EAbortError and touches nothing freed.
+
+#include <netinet/in.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/base/Exception.h"
+
+namespace kv {
+
+// Socket and lookup failures.
+class ESockError : public Exception {
+  public:
+    using Exception::Exception;
+};
+
+// A cancelled operation.
+class EAbortError : public ESockError {
+  public:
+    using ESockError::ESockError;
+};
+
+// The WinSock number of a Linux errno value (10061 for ECONNREFUSED, ...); 20000 + errno for one
+// that has no counterpart, so that it still shows as an error.
+int WinSockErrorOf(int err);
+
+// The text of an error number: "" for 0, "10061: Connection refused" for one of the table,
+// "Unknown Error No. " and the number for any other.
+std::string SockErrorText(int number);
+
+// A periodic timer whose ticks are raised on the thread that calls Check() (the waits do, between
+// their slices). Each change of a property restarts it; it runs while Interval is above 0, Enabled
+// is true and OnTimer is assigned. Throws kv::Exception "No Timer" when the system gives none.
+class TThreadTimer {
+  public:
+    TThreadTimer();
+    ~TThreadTimer();
+    TThreadTimer(const TThreadTimer&) = delete;
+    TThreadTimer& operator=(const TThreadTimer&) = delete;
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    unsigned Interval() const { return interval_; }
+    void SetInterval(unsigned milliseconds);
+    void SetOnTimer(std::function<void()> onTimer);
+
+    bool Running() const { return running_; }
+    // The descriptor that becomes readable when a tick is due (-1 while not running), for poll().
+    int Handle() const { return running_ ? fd_ : -1; }
+    // Raises OnTimer once if one or more ticks are due.
+    void Check();
+
+  private:
+    void Restart();
+
+    bool enabled_ = true;
+    unsigned interval_ = 1000;
+    std::function<void()> onTimer_;
+    int fd_ = -1;
+    bool running_ = false;
+};
+
+class TSockTransport {
+  public:
+    TSockTransport();
+    virtual ~TSockTransport();
+    TSockTransport(const TSockTransport&) = delete;
+    TSockTransport& operator=(const TSockTransport&) = delete;
+
+    // --- Properties ---
+    std::string Host;     // host name or dotted IPv4 address of the peer
+    int Port = 0;         // port of the peer; for a listening object the local port (0: any)
+    int TimeOut = 0;      // bound of each wait in milliseconds; 0: no wait is bounded
+    int ReportLevel = 0;  // status texts up to this level are reported
+    std::string Proxy;    // when set, lookup and connection go here instead of Host
+    int ProxyPort = 0;
+    // Run between the slices of every wait (the program runs its pending window events). Taken from
+    // the default at creation.
+    std::function<void()> EventPump;
+    // When set (dotted IPv4), Accept takes a connection only from this address and closes others.
+    std::string AllowedPeer;
+
+    // --- Notifications (each may be unassigned) ---
+    using TNotify = std::function<void(TSockTransport& sender)>;
+    using THandled = std::function<void(bool& handled)>;
+    TNotify OnConnect;           // the connection is established
+    TNotify OnDisconnect;        // the socket was closed
+    TNotify OnConnectionFailed;  // a connection attempt failed, before its error
+    THandled OnInvalidHost;      // the host can't be resolved; true asks for one more lookup
+    TNotify OnHostResolved;
+    std::function<void(TSockTransport& sender, const std::string& status)> OnStatus;
+    std::function<void(TSockTransport& sender, std::int16_t errNo, const std::string& errMsg)> OnError;
+    TNotify OnPacketSent;   // after each send of SendFile
+    TNotify OnPacketRecvd;  // after each block written by CaptureFile
+    THandled OnConnectionRequired;
+
+    // --- Operations ---
+    void Connect();
+    void Disconnect();
+    void CheckConnection();  // kv::Exception "Not Connected" unless connected
+    void Cancel();
+    virtual void Abort();
+    void SendBuffer(const char* bytes, std::size_t length);
+    void Write(std::string_view text);
+    void Writeln(std::string_view text);
+    std::string Read(std::size_t count);  // 0: whatever is waiting
+    std::string ReadLn();                 // one line with its line end; "" when the peer closed
+    std::string Transaction(std::string_view command);
+    void SendFile(const std::string& path);
+    void CaptureFile(const std::string& path);
+    void Listen();
+    // Waits for a connection to the listening socket; the accepted one becomes this object's
+    // socket and the listening one is closed.
+    void Accept();
+    bool DataAvailable();
+    void ClearInput();
+    void CloseSocket();
+    void ResolveHost();
+    std::string ErrorText(int number);
+    std::string LocalAddressText() const;  // "127,0,0,1"
+    std::string LocalPortText() const;     // ",4,1" for the port 1025
+    int LocalPort() const;
+    void SetLinger(bool on, int seconds);
+
+    // --- State ---
+    bool Connected();  // takes up a close by the peer first
+    std::int16_t ReplyCode() const;
+    const std::string& ReplyText() const;
+    const std::string& StatusText() const;
+    bool Canceled() const;
+    bool TimedOut() const;
+    int LastError() const;
+    std::int64_t SentCount() const;
+    std::int64_t ReceivedCount() const;
+    std::string RemoteAddressText() const;  // dotted; "" when none is known
+    int RemotePort() const;
+    const std::vector<std::string>& Info() const;  // describes the socket layer
+
+    static void SetDefaultEventPump(std::function<void()> pump);
+    // The host lookup, run in a worker thread: 0 and the address, or an EAI_ error. The default
+    // is getaddrinfo(); tests put in their own.
+    using HostResolver = std::function<int(const std::string& name, in_addr& address)>;
+    static void SetHostResolver(HostResolver resolver);
+
+  protected:
+    void Status(int level, const std::string& text);
+    void ClearCancel();
+    void ClearTimedOut();
+    // Keeps a reply read outside Transaction (the greeting) as the last reply.
+    void SetReply(std::int16_t code, const std::string& text);
+
+  private:
+    struct Impl;
+    std::shared_ptr<Impl> impl_;
+};
+
+}  // namespace kv
