@@ -1,7 +1,8 @@
 #pragma once
 // The main window up and running for a test: scripted dialogs, a fixed seed, a temporary working
 // directory and XDG config directory, moves that do not wait (every pause is recorded instead),
-// and TForm1 made (FormCreate run) and shown. Derived fixtures prepare files in BeforeForm().
+// and TForm1 made (FormCreate run) and shown. The working directory holds an empty records file
+// "Kvelli99.rec", so the start is quiet. Derived fixtures prepare files in BeforeForm().
 
 #include <gtest/gtest.h>
 
