@@ -83,9 +83,9 @@ if(KV_TESTS)
   list(JOIN KV_ICON_SIZES " " kv_icon_sizes)
   add_test(NAME install_tree
     COMMAND bash ${KV_PACKAGING}/tests/check-install.sh ${CMAKE_BINARY_DIR} ${KV_APP_ID} "${kv_icon_sizes}"
-      ${KV_TOP})
+      ${KV_TOP} $<TARGET_FILE:kvelli99>)
   add_test(NAME deb_package
     COMMAND bash ${KV_PACKAGING}/tests/check-deb.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${KV_APP_ID}
-      "${kv_icon_sizes}")
+      "${kv_icon_sizes}" $<TARGET_FILE:kvelli99>)
   set_tests_properties(install_tree deb_package PROPERTIES TIMEOUT 600 LABELS packaging)
 endif()

@@ -2,12 +2,13 @@
 # Builds the Debian package with CPack and checks its control fields, that this machine (Debian 12)
 # satisfies its dependencies, its contents, and that the packaged program starts (offscreen).
 # Installing it is left to people: a test must not change the machine.
-# Usage: check-deb.sh BUILD_DIR VERSION APP_ID "ICON_SIZES"
+# Usage: check-deb.sh BUILD_DIR VERSION APP_ID "ICON_SIZES" EXECUTABLE
 set -euo pipefail
 build=$1
 version=$2
 id=$3
 read -r -a sizes <<<"$4"
+exe=$5
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=common.sh
 source "$here/common.sh"
@@ -82,6 +83,7 @@ dpkg-deb -x "$deb" "$x"
 check_desktop_file "$x/usr/share/applications/kvelli99.desktop"
 check_metainfo "$x/usr/share/metainfo/$id.metainfo.xml" "$id"
 for size in "${sizes[@]}"; do check_png "$x/usr/share/icons/hicolor/${size}x${size}/apps/kvelli99.png" "$size"; done
+same_version_block "$x/usr/bin/kvelli99" "$exe"
 missing=$(ldd "$x/usr/bin/kvelli99" | grep 'not found' || true)
 [ -z "$missing" ] || fail "the program needs libraries that are missing: $missing"
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into temporary trees, once with the /usr layout of a distribution and once
 # under a prefix of its own, and checks that every file landed in its place and is valid.
-# Usage: check-install.sh BUILD_DIR APP_ID "ICON_SIZES" SOURCE_DIR
+# Usage: check-install.sh BUILD_DIR APP_ID "ICON_SIZES" SOURCE_DIR EXECUTABLE
 set -euo pipefail
 build=$1
 id=$2
 read -r -a sizes <<<"$3"
 src=$4
+exe=$5
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=common.sh
 source "$here/common.sh"
@@ -56,6 +57,7 @@ check_tree() {
 
     [ -x "$top/bin/kvelli99" ] || fail "no executable $prefix/bin/kvelli99"
     file -b "$top/bin/kvelli99" | grep -q '^ELF' || fail "$prefix/bin/kvelli99 is not a program"
+    same_version_block "$top/bin/kvelli99" "$exe"
 
     check_desktop_file "$share/applications/kvelli99.desktop"
     check_metainfo "$share/metainfo/$id.metainfo.xml" "$id"

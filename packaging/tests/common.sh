@@ -79,3 +79,16 @@ for s in sizes[1:]:
         sys.exit(1)
 EOF
 }
+
+# same_version_block INSTALLED BUILT: the program's version block (the ELF section the About window
+# reads) survived installing and stripping, byte for byte.
+same_version_block() {
+    local installed=$1 built=$2
+    readelf -S -W "$built" | grep -q ' \.vs_version_info ' || return 0
+    objcopy --dump-section .vs_version_info="$tmp/built.ver" "$built" "$tmp/junk.o" ||
+        fail "cannot read the version block of $built"
+    objcopy --dump-section .vs_version_info="$tmp/installed.ver" "$installed" "$tmp/junk.o" 2>/dev/null ||
+        fail "$installed lost its version block"
+    cmp -s "$tmp/built.ver" "$tmp/installed.ver" || fail "$installed carries another version block"
+    rm -f "$tmp/built.ver" "$tmp/installed.ver" "$tmp/junk.o"
+}
