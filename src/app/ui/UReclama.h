@@ -12,7 +12,7 @@ namespace kv::ui {
 
 inline const QString kReclamaCaption = QStringLiteral("Ваша реклама");
 inline const QString kReclamaHeadline = QStringLiteral("А это место\nдля Вашей рекламы");
-inline const QString kReclamaAddress = QStringLiteral("reklama@kvelli99.ru");
+inline const QString kReclamaAddress = QStringLiteral("reklama@quorvane.example");
 inline const QString kReclamaOffer =
     QStringLiteral("Свои предложения по размещению рекламы посылать по адресу:\n") + kReclamaAddress;
 inline const QString kReclamaPrompt = QStringLiteral("Нажмите любую клавишу");
