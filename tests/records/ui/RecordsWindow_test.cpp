@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include "ScriptedDialogs.h"
 #include "app/base/Cp1251.h"
@@ -58,6 +59,15 @@ TEST_F(RecordsWindowTest, LayoutAt120AndScaled) {
         EXPECT_EQ(list->font().pixelSize(), 20);
         EXPECT_TRUE(list->font().bold());
         EXPECT_EQ(list->RowHeight(), 18);
+    }
+
+    // Centred on the screen, at every showing.
+    for (int i = 0; i < 2; ++i) {
+        form.show();
+        const QPoint centre = form.screen()->availableGeometry().center();
+        EXPECT_LE((form.frameGeometry().center() - centre).manhattanLength(), 2);
+        form.move(0, 0);
+        form.hide();
     }
 
     SetDpiOverride(96);
