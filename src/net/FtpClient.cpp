@@ -426,6 +426,7 @@ TFtpClient::TFtpClient() : state_(std::make_shared<State>(this)) {
 }
 
 TFtpClient::~TFtpClient() {
+    BeginDestroy();
     state_->owner = nullptr;
     if (state_->data) state_->data->Cancel();
     Cancel();

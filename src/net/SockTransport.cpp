@@ -387,10 +387,10 @@ struct TSockTransport::Impl {
         }
     }
 
-    // Runs the event pump, but not more often than kPumpGap.
-    void Pump() {
+    // Runs the event pump: after every idle slice, and while data flow no more often than kPumpGap.
+    void Pump(bool idle = false) {
         auto now = std::chrono::steady_clock::now();
-        if (now - lastPump < kPumpGap) return;
+        if (!idle && now - lastPump < kPumpGap) return;
         lastPump = now;
         if (!owner) return;
         auto pump = owner->EventPump;
@@ -413,7 +413,7 @@ struct TSockTransport::Impl {
         int r = ::poll(p, n, kSliceMs);
         short revents = (r > 0 && sock >= 0) ? p[sock].revents : 0;
         timer.Check();
-        Pump();
+        Pump(r == 0);
         return revents;
     }
 
@@ -1054,14 +1054,25 @@ struct TSockTransport::Impl {
 // TSockTransport: every operation keeps the shared part alive while it runs, so that the object
 // may be destroyed from inside one of its waits.
 
-TSockTransport::TSockTransport() : impl_(std::make_shared<Impl>(this)) {
-    {
-        std::lock_guard lock(g_defaultsMutex);
-        EventPump = g_defaultPump;
-    }
-    impl_->Status(8, "Create");
-    impl_->StartSockets();
+namespace {
+
+// The shared part is made, and the socket layer started, before the object's body runs: a start
+// that fails then leaves nothing half-made behind.
+std::function<void()> DefaultPump() {
+    std::lock_guard lock(g_defaultsMutex);
+    return g_defaultPump;
 }
+
+}  // namespace
+
+std::shared_ptr<TSockTransport::Impl> TSockTransport::MakeImpl(TSockTransport* owner) {
+    auto impl = std::make_shared<Impl>(owner);
+    impl->Status(8, "Create");
+    impl->StartSockets();
+    return impl;
+}
+
+TSockTransport::TSockTransport() : EventPump(DefaultPump()), impl_(MakeImpl(this)) {}
 
 TSockTransport::~TSockTransport() {
     Impl& s = *impl_;
@@ -1250,6 +1261,9 @@ void TSockTransport::ClearCancel() {
 }
 void TSockTransport::ClearTimedOut() {
     impl_->timedOut = false;
+}
+void TSockTransport::BeginDestroy() {
+    impl_->destroying = true;
 }
 void TSockTransport::SetReply(std::int16_t code, const std::string& text) {
     impl_->replyCode = code;

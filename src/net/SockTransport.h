@@ -161,12 +161,15 @@ class TSockTransport {
     void Status(int level, const std::string& text);
     void ClearCancel();
     void ClearTimedOut();
+    // From here on no notification is raised: the object is being destroyed.
+    void BeginDestroy();
     // Keeps a reply read outside Transaction (the greeting) as the last reply.
     void SetReply(std::int16_t code, const std::string& text);
 
   private:
     struct Impl;
-    std::shared_ptr<Impl> impl_;
+    static std::shared_ptr<Impl> MakeImpl(TSockTransport* owner);
+    std::shared_ptr<Impl> impl_;  // last: made after every property
 };
 
 }  // namespace kv

@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# Prints figures of the FTP client (no pass or fail):
+#  1. processor time the client uses while a server holds its greeting for 5 seconds;
+#  2. loopback throughput of a 256 MiB download and upload against vsftpd, side by side with curl
+#     against the same server in the same run, in passive and in active mode.
+# Everything runs on 127.0.0.1. Usage: scripts/measure-net.sh [build-dir] (default build-net-rel).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-net-rel}
+size_mib=${SIZE_MIB:-256}
+runs=${RUNS:-3}
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKV_BENCH=OFF >/dev/null
+ninja -C "$build" -j2 ftp_transfer >/dev/null
+tool=$build/tests/ftp_transfer
+
+work=$(mktemp -d /dev/shm/kv-measure-XXXXXX)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+echo "== Waiting for a server that holds its greeting 5 s =="
+coproc HOLD { exec /usr/bin/python3 tests/support/hold_ftpd.py 5; }
+pids+=("$HOLD_PID")
+read -r _ port <&"${HOLD[0]}"
+"$tool" 127.0.0.1 "$port" login
+echo "   (cpu_pct is the share of one core used during the wait; pumps: event-pump runs)"
+
+echo
+echo "== ${size_mib} MiB over the loopback against vsftpd: this client and curl =="
+mkdir -p "$work/root/WWW" "$work/empty" "$work/local"
+chmod 555 "$work/root"
+chmod 777 "$work/root/WWW"
+head -c $((size_mib * 1048576)) /dev/urandom >"$work/root/WWW/big.bin"
+cp "$work/root/WWW/big.bin" "$work/local/up.bin"
+port=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
+cat >"$work/vsftpd.conf" <<CONF
+listen=YES
+listen_ipv6=NO
+listen_address=127.0.0.1
+listen_port=$port
+background=NO
+anonymous_enable=YES
+local_enable=NO
+write_enable=YES
+anon_upload_enable=YES
+anon_other_write_enable=YES
+anon_root=$work/root
+no_anon_password=YES
+anon_umask=022
+run_as_launching_user=YES
+secure_chroot_dir=$work/empty
+seccomp_sandbox=NO
+connect_from_port_20=NO
+xferlog_enable=NO
+allow_writeable_chroot=YES
+CONF
+vsftpd "$work/vsftpd.conf" >"$work/vsftpd.log" 2>&1 &
+pids+=("$!")
+for _ in $(seq 50); do
+  curl -s -o /dev/null "ftp://127.0.0.1:$port/" && break
+  sleep 0.1
+done
+
+# Seconds of one command, best of $runs.
+best() {
+  local best_s=""
+  for _ in $(seq "$runs"); do
+    local t0 t1 s
+    t0=$(date +%s.%N)
+    "$@" >/dev/null
+    t1=$(date +%s.%N)
+    s=$(echo "$t1 - $t0" | bc -l)
+    if [ -z "$best_s" ] || [ "$(echo "$s < $best_s" | bc -l)" = 1 ]; then best_s=$s; fi
+  done
+  echo "$best_s"
+}
+
+ours() { "$tool" --user anonymous --password kv@ --cwd WWW "$@"; }
+url="ftp://127.0.0.1:$port/WWW"
+printf '%-22s %10s %10s %10s %8s\n' "transfer" "ours MiB/s" "curl MiB/s" "ours s" "ratio"
+row() {
+  local name=$1 ours_s=$2 curl_s=$3
+  printf '%-22s %10.1f %10.1f %10.3f %7.0f%%\n' "$name" \
+    "$(echo "$size_mib / $ours_s" | bc -l)" "$(echo "$size_mib / $curl_s" | bc -l)" "$ours_s" \
+    "$(echo "100 * $curl_s / $ours_s" | bc -l)"
+}
+for mode in passive active; do
+  flag=(); cflag=(--disable-epsv)
+  if [ $mode = passive ]; then flag=(--passive); else cflag=(-P 127.0.0.1); fi
+  o=$(best ours "${flag[@]}" 127.0.0.1 "$port" get big.bin "$work/local/got.bin")
+  c=$(best curl -s "${cflag[@]}" -o "$work/local/curl.bin" "$url/big.bin")
+  cmp -s "$work/local/got.bin" "$work/root/WWW/big.bin" || echo "download differs!"
+  row "download ($mode)" "$o" "$c"
+  o=$(best ours "${flag[@]}" 127.0.0.1 "$port" put "$work/local/up.bin" up.bin)
+  c=$(best curl -s "${cflag[@]}" -T "$work/local/up.bin" "$url/up-curl.bin")
+  cmp -s "$work/root/WWW/up.bin" "$work/local/up.bin" || echo "upload differs!"
+  row "upload ($mode)" "$o" "$c"
+done
+echo "   (ratio: curl's time over ours; 100 % means as fast as curl. Files on tmpfs.)"
