@@ -10,8 +10,11 @@ build=${1:-build-net-rel}
 size_mib=${SIZE_MIB:-256}
 runs=${RUNS:-3}
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKV_BENCH=OFF >/dev/null
-ninja -C "$build" -j2 ftp_transfer >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_BENCH=OFF >/dev/null
+if ! ninja -C "$build" -j2 ftp_transfer >"$build/measure-build.log" 2>&1; then
+  cat "$build/measure-build.log" >&2
+  exit 1
+fi
 tool=$build/tests/ftp_transfer
 
 work=$(mktemp -d /dev/shm/kv-measure-XXXXXX)

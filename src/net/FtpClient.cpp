@@ -144,8 +144,15 @@ struct TFtpClient::State {
             line, [this] { return C().ReadLn(); }, [this](const std::string& l) { Status(1, l); });
     }
 
-    std::string Transaction(std::string_view command) {
+    // A command the server answers by closing the connection has failed: taking the empty reply
+    // as code 0 would pass a login or leave a transfer waiting for a data connection forever.
+    static void RequireReply(const std::string& reply) {
+        if (reply.empty()) throw Exception("Not Connected");
+    }
+
+    std::string Transaction(std::string_view command, bool replyRequired = true) {
         std::string first = C().TSockTransport::Transaction(command);
+        if (replyRequired) RequireReply(first);
         ReadReplyRest(first);
         return first;
     }
@@ -243,7 +250,7 @@ struct TFtpClient::State {
         try {
             C().Vendor = 2411;
             DropPendingInput();
-            std::string reply = Transaction("QUIT");
+            std::string reply = Transaction("QUIT", false);
             int code = C().ReplyCode();
             if (code >= 301 && code <= 599) throw FTPException(reply);
         } catch (...) {
@@ -338,6 +345,7 @@ struct TFtpClient::State {
                 byteCount = 0;
                 Status(1, "RETR " + remote);
                 std::string reply = C().TSockTransport::Transaction("RETR " + remote);
+                RequireReply(reply);
                 int code = C().ReplyCode();
                 if (code >= 301 && code <= 599) Refuse(reply, kind, offered);
                 byteCount = ParseByteCount(reply);

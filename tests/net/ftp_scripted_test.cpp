@@ -183,6 +183,18 @@ TEST(FtpLogin, ServersThatCloseOrSendHostileReplies) {
                 case 1:
                     p.Send(std::string(70000, 'x') + "\r\n");
                     break;
+                case 2:  // gone instead of answering USER: no login
+                    p.Send("220 Ready.\r\n");
+                    p.Expect("USER kvelli99");
+                    p.Close();
+                    return;
+                case 3:  // gone instead of answering RETR: no wait for a data connection
+                    p.Login();
+                    p.Expect("PORT ");
+                    p.Send("200 PORT command successful.\r\n");
+                    p.Expect("RETR records.rec");
+                    p.Close();
+                    return;
                 default:
                     p.Send("220 Ready.\r\n");
                     p.Expect("USER kvelli99");
@@ -191,7 +203,7 @@ TEST(FtpLogin, ServersThatCloseOrSendHostileReplies) {
             }
             Quit(p);
         },
-        3);
+        5);
     {
         Client c(server.port());
         EXPECT_EQ(ErrorOf([&] { c.ftp.Connect(); }), "10057: Socket is not connected");
@@ -203,6 +215,19 @@ TEST(FtpLogin, ServersThatCloseOrSendHostileReplies) {
         Client c(server.port());
         EXPECT_EQ(ErrorOf([&] { c.ftp.Connect(); }), "10040: Message too long");
         EXPECT_FALSE(c.ftp.Connected());
+    }
+    {
+        Client c(server.port());
+        EXPECT_EQ(ErrorOf([&] { c.ftp.Connect(); }), "Not Connected");
+        EXPECT_TRUE(c.events.empty());
+        EXPECT_FALSE(c.ftp.Connected());
+    }
+    {
+        test::TempDir dir;
+        Client c(server.port());
+        c.ftp.Connect();
+        EXPECT_EQ(ErrorOf([&] { c.ftp.Download("records.rec", dir.File("kvelint.rec")); }), "Not Connected");
+        EXPECT_FALSE(dir.Exists("kvelint.rec"));
     }
     {
         Client c(server.port());
