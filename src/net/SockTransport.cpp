@@ -261,11 +261,11 @@ void TThreadTimer::Restart() {
             throw Exception("No Timer");
         }
     }
-    itimerspec spec{};
-    spec.it_value.tv_sec = interval_ / 1000;
-    spec.it_value.tv_nsec = static_cast<long>(interval_ % 1000) * 1000000L;
-    spec.it_interval = spec.it_value;
-    if (::timerfd_settime(fd_, 0, &spec, nullptr) != 0) {
+    itimerspec period{};
+    period.it_value.tv_sec = interval_ / 1000;
+    period.it_value.tv_nsec = static_cast<long>(interval_ % 1000) * 1000000L;
+    period.it_interval = period.it_value;
+    if (::timerfd_settime(fd_, 0, &period, nullptr) != 0) {
         running_ = false;
         throw Exception("No Timer");
     }

@@ -85,16 +85,17 @@ bool Dialogs::InputQuery(QWidget* parent, const QString& title, const QString& p
     return true;
 }
 
-static QFileDialog* MakeChooser(QWidget* parent, const FileChooser& spec) {
-    auto* dlg = new QFileDialog(parent, spec.title, spec.initialDir);
-    dlg->setNameFilters(spec.filters);
+static QFileDialog* MakeChooser(QWidget* parent, const FileChooser& chooser) {
+    auto* dlg = new QFileDialog(parent, chooser.title, chooser.initialDir);
+    dlg->setNameFilters(chooser.filters);
     dlg->setOption(QFileDialog::DontUseNativeDialog, false);
-    if (!spec.initialName.isEmpty() && !spec.initialName.contains('*')) dlg->selectFile(spec.initialName);
+    if (!chooser.initialName.isEmpty() && !chooser.initialName.contains('*'))
+        dlg->selectFile(chooser.initialName);
     return dlg;
 }
 
-bool Dialogs::OpenFile(QWidget* parent, const FileChooser& spec, QString& path) {
-    std::unique_ptr<QFileDialog> dlg(MakeChooser(parent, spec));
+bool Dialogs::OpenFile(QWidget* parent, const FileChooser& chooser, QString& path) {
+    std::unique_ptr<QFileDialog> dlg(MakeChooser(parent, chooser));
     dlg->setAcceptMode(QFileDialog::AcceptOpen);
     dlg->setFileMode(QFileDialog::ExistingFile);
     if (dlg->exec() != QDialog::Accepted || dlg->selectedFiles().isEmpty()) return false;
@@ -102,11 +103,11 @@ bool Dialogs::OpenFile(QWidget* parent, const FileChooser& spec, QString& path) 
     return true;
 }
 
-bool Dialogs::SaveFile(QWidget* parent, const FileChooser& spec, QString& path) {
-    std::unique_ptr<QFileDialog> dlg(MakeChooser(parent, spec));
+bool Dialogs::SaveFile(QWidget* parent, const FileChooser& chooser, QString& path) {
+    std::unique_ptr<QFileDialog> dlg(MakeChooser(parent, chooser));
     dlg->setAcceptMode(QFileDialog::AcceptSave);
     dlg->setFileMode(QFileDialog::AnyFile);
-    dlg->setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    dlg->setOption(QFileDialog::DontConfirmOverwrite, !chooser.confirmOverwrite);
     if (dlg->exec() != QDialog::Accepted || dlg->selectedFiles().isEmpty()) return false;
     path = dlg->selectedFiles().first();
     return true;

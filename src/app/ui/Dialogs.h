@@ -30,8 +30,8 @@ class Dialogs {
     // Returns false on Cancel; `value` is changed only on OK.
     virtual bool InputQuery(QWidget* parent, const QString& title, const QString& prompt, QString& value,
                             int maxLength);
-    virtual bool OpenFile(QWidget* parent, const FileChooser& spec, QString& path);
-    virtual bool SaveFile(QWidget* parent, const FileChooser& spec, QString& path);
+    virtual bool OpenFile(QWidget* parent, const FileChooser& chooser, QString& path);
+    virtual bool SaveFile(QWidget* parent, const FileChooser& chooser, QString& path);
     // Returns false on Cancel; `path` then keeps what it was.
     virtual bool BrowseFolder(QWidget* parent, const QString& title, const QString& start, QString& path);
     // Shows a window modally and returns when it is closed.

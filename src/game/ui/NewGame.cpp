@@ -66,13 +66,13 @@ void TForm1::MnuSaveClick() {
     Guarded(
         [this] {
             if (MoveInProgress()) return;
-            FileChooser spec;
-            spec.title = QStringLiteral("Сохранить игру");
-            spec.filters = ChooserFilters(kSaveDialogFilter);
-            spec.initialName = SaveDialogName;
-            spec.confirmOverwrite = true;
+            FileChooser chooser;
+            chooser.title = QStringLiteral("Сохранить игру");
+            chooser.filters = ChooserFilters(kSaveDialogFilter);
+            chooser.initialName = SaveDialogName;
+            chooser.confirmOverwrite = true;
             QString chosen;
-            if (!Ui().SaveFile(this, spec, chosen)) return;
+            if (!Ui().SaveFile(this, chooser, chosen)) return;
 
             const std::string path = SaveFileName(QFile::encodeName(chosen).toStdString());
             const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
@@ -95,15 +95,15 @@ void TForm1::MnuLoadClick() {
     Guarded(
         [this] {
             if (MoveInProgress()) return;
-            FileChooser spec;
-            spec.title = QStringLiteral("Загрузить игру");
-            spec.filters = ChooserFilters(kOpenDialogFilter);
-            spec.initialName = kSaveDialogInitialName;
-            spec.confirmOverwrite = false;
+            FileChooser chooser;
+            chooser.title = QStringLiteral("Загрузить игру");
+            chooser.filters = ChooserFilters(kOpenDialogFilter);
+            chooser.initialName = kSaveDialogInitialName;
+            chooser.confirmOverwrite = false;
             QString chosen;
             QString failure;
             kv::Game& g = TheGame();
-            if (Ui().OpenFile(this, spec, chosen)) {
+            if (Ui().OpenFile(this, chooser, chosen)) {
                 const QString named = Guillemets(chosen);
                 try {
                     // Read and checked whole before the game takes any of it.

@@ -50,13 +50,13 @@ static bool Take(std::deque<std::optional<QString>>& q, QString& path, const cha
     return true;
 }
 
-bool ScriptedDialogs::OpenFile(QWidget*, const ui::FileChooser& spec, QString& path) {
-    openCalls.push_back(spec);
+bool ScriptedDialogs::OpenFile(QWidget*, const ui::FileChooser& chooser, QString& path) {
+    openCalls.push_back(chooser);
     return Take(openAnswers, path, "open chooser");
 }
 
-bool ScriptedDialogs::SaveFile(QWidget*, const ui::FileChooser& spec, QString& path) {
-    saveCalls.push_back(spec);
+bool ScriptedDialogs::SaveFile(QWidget*, const ui::FileChooser& chooser, QString& path) {
+    saveCalls.push_back(chooser);
     return Take(saveAnswers, path, "save chooser");
 }
 

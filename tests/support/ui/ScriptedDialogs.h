@@ -50,8 +50,8 @@ class ScriptedDialogs : public ui::Dialogs {
                           ui::MsgButtons buttons) override;
     bool InputQuery(QWidget* parent, const QString& title, const QString& prompt, QString& value,
                     int maxLength) override;
-    bool OpenFile(QWidget* parent, const ui::FileChooser& spec, QString& path) override;
-    bool SaveFile(QWidget* parent, const ui::FileChooser& spec, QString& path) override;
+    bool OpenFile(QWidget* parent, const ui::FileChooser& chooser, QString& path) override;
+    bool SaveFile(QWidget* parent, const ui::FileChooser& chooser, QString& path) override;
     bool BrowseFolder(QWidget* parent, const QString& title, const QString& start, QString& path) override;
     int ShowModal(QDialog* window) override;
     void Beep() override;
