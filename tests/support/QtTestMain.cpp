@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "app/ui/Fonts.h"
+
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // Keep the settings of the user running the tests out of reach.
@@ -12,6 +14,7 @@ int main(int argc, char** argv) {
         ::setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1);
     }
     QApplication app(argc, argv);
+    kv::ui::InstallFontSubstitutes();
     QApplication::setApplicationName(QStringLiteral("kvelli99"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
