@@ -22,4 +22,7 @@ echo "== plain build =="
 run_suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== AddressSanitizer + UBSan build =="
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_BENCH=OFF
-if [ -x scripts/format-check.sh ]; then scripts/format-check.sh; fi
+echo "== fuzz targets, briefly =="
+scripts/fuzz.sh "${KV_FUZZ_SECONDS:-30}"
+echo "== format =="
+scripts/format-check.sh
