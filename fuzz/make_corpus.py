@@ -201,6 +201,16 @@ def pe(block, plus, name_id=1, extra_type=None):
     return head + bytes(raw - len(head)) + tree
 
 
+def settings_seeds():
+    put("settings", "windows.ini",
+        "[Data]\r\nName=Вася\r\nDirectory=C:\\Games\\Kvelli\r\n".encode("cp1251"))
+    put("settings", "quoted.ini",
+        "Маша\0[Data]\nName=\" Петя \"\nDirectory=/srv/records\n\n[Other]\nKey=1\n".encode())
+    put("settings", "sections.ini",
+        b"; comment\n[other]\nname=x\n[ data ]\n  NAME = spaced \n[Data]\nDirectory=second\n")
+    put("settings", "empty.ini", b"\0")
+
+
 def run(*cmd, cwd):
     subprocess.run(cmd, cwd=cwd, check=True)
 
@@ -238,7 +248,7 @@ def verinfo_seeds(block_path):
                    "--preprocessor-arg=-E", "--preprocessor-arg=-xc", "--preprocessor-arg=-DRC_INVOKED"]
         run(*windres, "-O", "coff", "-o", "res64.o", rc, cwd=tmp)
         run("x86_64-w64-mingw32-gcc", "-Os", "-s", "-nostdlib", "-o", "tiny64.exe", "start.c",
-            "res64.o", "-Wl,-e,WinMainCRTStartup", cwd=tmp)
+            "res64.o", "-Wl,-e,WinMainCRTStartup", "-Wl,--no-insert-timestamp", cwd=tmp)
         for name in ["tiny.elf", "plain.elf", "tiny64.exe"]:
             with open(os.path.join(tmp, name), "rb") as f:
                 put("verinfo", name, f.read())
@@ -258,6 +268,7 @@ def main():
     records_seeds()
     savegame_seeds()
     ftp_seeds()
+    settings_seeds()
     verinfo_seeds(block)
     total = sum(os.path.getsize(p) for p in glob.glob(os.path.join(CORPUS, "*", "*")))
     print("corpus: %d bytes" % total)
