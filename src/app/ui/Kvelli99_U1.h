@@ -21,6 +21,7 @@ class QWidget;
 
 namespace kv {
 class TFtpClient;
+enum TCmdType : int;
 }
 
 namespace kv::ui {
@@ -132,6 +133,12 @@ class TForm1 : public QMainWindow {
     void N9Click();
     void N10Click();
     bool ExchangeInProgress() const { return exchangeDepth_ > 0; }
+    // Notifications of Ftp1.
+    void Ftp1Connect();
+    void Ftp1ConnectionFailed();
+    void Ftp1Success(kv::TCmdType transType);
+    // True once the window has agreed to close: a running exchange then stops at once.
+    bool Closing() const { return closing_; }
 
     // --- Advertisement window (game/ui/NewGame.cpp) ---
     void CreateReclamaWindow();  // ReclamaForm, hidden
