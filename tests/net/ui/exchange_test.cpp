@@ -1,0 +1,476 @@
+// The results exchange through the real main window, against pyftpdlib on 127.0.0.1, with every
+// message box scripted and counted. No test looks a name up: the host lookup is replaced.
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+
+#include "MainWindowFixture.h"
+#include "PyFtpd.h"
+#include "app/base/AtomicFile.h"
+#include "app/base/Cp1251.h"
+#include "app/ui/ErrorReport.h"
+#include "app/ui/Kvelli99_U1.h"
+#include "net/FtpClient.h"
+#include "net/ui/Exchange.h"
+#include "net/ui/USet.h"
+#include "records/Html.h"
+#include "records/RecFile.h"
+
+namespace kv::ui {
+namespace {
+
+using test::PyFtpd;
+using test::PyFtpdOptions;
+
+const QString kDownloadOk = QStringLiteral("Download is Successfull");
+const QString kUploadOk = QStringLiteral("Upload is Successfull");
+const std::vector<QString> kThreeBoxes = {kDownloadOk, kUploadOk, kUploadOk};
+
+std::string Stored(std::initializer_list<std::string> plainLines) {
+    std::string out;
+    for (const auto& line : plainLines)
+        out += NegateBytes(line) + "\r\n";
+    return out;
+}
+
+std::string Cp(const char* utf8) {
+    return Utf8ToCp1251(utf8);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes)) << path;
+    return bytes;
+}
+
+// As pyftpdlib stores text it received in its default ASCII mode.
+std::string Unix(std::string s) {
+    for (size_t p; (p = s.find("\r\n")) != std::string::npos;)
+        s.erase(p, 1);
+    return s;
+}
+
+bool IsReplyLine(const QString& text, const char* code) {
+    return text.startsWith(QLatin1String(code) + u' ') && text.endsWith(QStringLiteral("\r\n"));
+}
+
+// A listener on 127.0.0.1 that never accepts: a connection to it completes, and then nothing is
+// ever said. With `refuse` it is closed at once, so its port refuses connections.
+class Listener {
+  public:
+    explicit Listener(bool refuse = false) {
+        fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof a;
+        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd_, 4) != 0 ||
+            ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &len) != 0)
+            ADD_FAILURE() << "no listener";
+        port_ = ntohs(a.sin_port);
+        if (refuse) Close();
+    }
+    ~Listener() { Close(); }
+    int port() const { return port_; }
+
+  private:
+    void Close() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+    int fd_ = -1;
+    int port_ = 0;
+};
+
+// The scripted dialogs, with a hook run at each message box (the exchange waits there).
+class HookedDialogs : public test::ScriptedDialogs {
+  public:
+    std::function<void(const QString& text)> onMessage;
+    MsgResult Message(QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
+                      MsgButtons buttons) override {
+        MsgResult r = ScriptedDialogs::Message(parent, title, text, icon, buttons);
+        if (onMessage) {
+            auto hook = onMessage;
+            hook(text);
+        }
+        return r;
+    }
+};
+
+class ExchangeTest : public test::MainWindowFixture {
+  protected:
+    void SetUp() override {
+        ::unsetenv(kResultsServerEnv);
+        ::unsetenv(kResultsSiteEnv);
+        ::unsetenv(kAdminEnv);
+        TSockTransport::SetHostResolver([this](const std::string& name, in_addr&) {
+            std::lock_guard lock(lookupsMutex);
+            lookups.push_back(name);
+            return EAI_NONAME;
+        });
+        MainWindowFixture::SetUp();
+    }
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        TSockTransport::SetHostResolver({});
+        ::unsetenv(kResultsServerEnv);
+        ::unsetenv(kResultsSiteEnv);
+        ::unsetenv(kAdminEnv);
+    }
+
+    void PointAt(int port) {
+        Form().Ftp1->Host = "127.0.0.1";
+        Form().Ftp1->Port = port;
+    }
+    std::string Local(const std::string& name) const { return RecDir + "/" + name; }
+
+    // Runs `trigger` with a watchdog: a wait that never ends fails the test instead of hanging it.
+    void Run(const std::function<void()>& trigger) {
+        QTimer dog;
+        dog.setSingleShot(true);
+        QObject::connect(&dog, &QTimer::timeout, [this] {
+            ADD_FAILURE() << "the exchange did not end";
+            if (HasForm() && Form().Ftp1) {
+                Form().Ftp1->Cancel();
+                Form().Ftp1->Abort();
+            }
+        });
+        dog.start(60000);
+        trigger();
+    }
+    void N7() {
+        Run([this] { Form().N7->trigger(); });
+    }
+    // The settings window, filled in by `fill` and then closed by its button (or its close box).
+    void N10(const std::function<void(TSetForm&)>& fill, bool byButton = true) {
+        hooked.modalActions.push_back([fill, byButton](QDialog* w) {
+            auto* form = static_cast<TSetForm*>(w);
+            if (fill) fill(*form);
+            if (byButton)
+                form->Button1->click();
+            else
+                form->close();
+        });
+        // As the menu item runs it; the item itself is hidden outside administrator mode.
+        Run([this] { Guarded([this] { Form().N10Click(); }, &Form()); });
+    }
+
+    HookedDialogs hooked;
+    std::mutex lookupsMutex;
+    std::vector<std::string> lookups;
+};
+
+TEST_F(ExchangeTest, SuccessMergesPublishesAndShowsThreeBoxesWhileASecondStartDoesNothing) {
+    const std::string ivan = Cp("Иван"), olga = Cp("Ольга");
+    const std::string local = Stored({ivan + "_100", "Bob_50"});
+    Dir().Write("Kvelli99.rec", local);
+    Dir().Write("kvelint.rec", Stored({"Older_1"}));
+    PyFtpdOptions options;
+    options.binaryByDefault = true;  // stored as sent
+    options.files = {{"WWW/records.rec", Stored({"Carl_100", olga + "_70"})}};
+    PyFtpd server(options);
+    // The program's own server setting, as a player running the shipped server gives it.
+    ::setenv(kResultsServerEnv, ("127.0.0.1:" + std::to_string(server.port())).c_str(), 1);
+    RecreateForm();
+    ASSERT_EQ(Form().Ftp1->Port, server.port());
+
+    std::vector<QString> statusAtBoxes;
+    hooked.onMessage = [&](const QString&) {
+        statusAtBoxes.push_back(StatusText());
+        ASSERT_TRUE(Form().ExchangeInProgress());
+        Form().N7->trigger();
+        Form().N10Click();
+    };
+    N7();
+
+    EXPECT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    for (const auto& m : hooked.messages)
+        EXPECT_EQ(m.title, kAppTitle);
+    EXPECT_TRUE(hooked.modalShown.empty());
+    EXPECT_EQ(statusAtBoxes, std::vector<QString>(3, QString()));
+    EXPECT_EQ(StatusText(), QString());
+    EXPECT_FALSE(Form().ExchangeInProgress());
+    EXPECT_FALSE(Form().Ftp1->Connected());
+
+    const std::string merged = Stored({ivan + "_100", olga + "_70", "Bob_50"});
+    EXPECT_EQ(ReadFile(Local("kvelint.rec")), merged);
+    EXPECT_EQ(ReadFile(Local("Kvelli99.rec")), local);
+    EXPECT_FALSE(std::filesystem::exists(Local("table.html")));
+    EXPECT_EQ(server.Read("WWW/records.rec"), merged);
+
+    // The page as the records core writes it from the merged table.
+    test::TempDir other;
+    const std::string saved = RecDir, kvelint = Local("kvelint.rec");
+    RecDir = other.path();
+    WriteHtmlTable(kvelint);
+    RecDir = saved;
+    const std::string page = other.Read("table.html");
+    EXPECT_EQ(server.Read("WWW/table.html"), page);
+    EXPECT_LT(page.find(">" + ivan + "<"), page.find(">" + olga + "<"));
+}
+
+TEST_F(ExchangeTest, RefusedDownloadLeavesTheOldCopyAndUploadsNothing) {
+    Dir().Write("kvelint.rec", "older copy");
+    PyFtpd server;  // "WWW" without "records.rec"
+    PointAt(server.port());
+    N7();
+    ASSERT_EQ(hooked.messages.size(), 1u);
+    EXPECT_TRUE(IsReplyLine(hooked.messages[0].text, "550")) << hooked.messages[0].text.toStdString();
+    EXPECT_EQ(Dir().Read("kvelint.rec"), "older copy");
+    EXPECT_FALSE(server.Exists("WWW/records.rec"));
+    EXPECT_FALSE(server.Exists("WWW/table.html"));
+    EXPECT_EQ(StatusText(), QString());
+    EXPECT_FALSE(Form().Ftp1->Connected());
+}
+
+TEST_F(ExchangeTest, MissingLocalRecordsFailTheMergeAfterTheDownload) {
+    std::filesystem::remove(Dir().File("Kvelli99.rec"));
+    const std::string table = Stored({"Carl_100"});
+    PyFtpdOptions options;
+    options.files = {{"WWW/records.rec", table}};
+    PyFtpd server(options);
+    PointAt(server.port());
+    N7();
+    const auto texts = hooked.MessageTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], kDownloadOk);
+    EXPECT_TRUE(texts[1].contains(QStringLiteral("Kvelli99.rec"))) << texts[1].toStdString();
+    EXPECT_TRUE(texts[1].endsWith(u'.'));
+    EXPECT_EQ(server.Read("WWW/records.rec"), table);
+    EXPECT_FALSE(server.Exists("WWW/table.html"));
+    EXPECT_EQ(StatusText(), QString());
+}
+
+TEST_F(ExchangeTest, ConnectionFailuresShowTheirTextsInOrder) {
+    // The settings window left as it starts: "EHost" is looked up, and fails.
+    ::setenv(kAdminEnv, "1", 1);
+    RecreateForm();
+    EXPECT_TRUE(Form().N10->isVisible());
+    N10(nullptr);
+    EXPECT_EQ(hooked.modalShown, std::vector<QString>{QStringLiteral("SetForm")});
+    EXPECT_EQ(hooked.MessageTexts(), std::vector<QString>{QStringLiteral("Null Remote Address.")});
+    {
+        std::lock_guard lock(lookupsMutex);
+        EXPECT_EQ(lookups, std::vector<std::string>{"EHost"});
+    }
+    EXPECT_EQ(StatusText(), QString());
+
+    hooked.messages.clear();
+    Listener refusing(true);
+    PointAt(refusing.port());
+    N7();
+    EXPECT_EQ(hooked.MessageTexts(),
+              (std::vector<QString>{QStringLiteral("Connect failed"), QStringLiteral("Connection Failed.")}));
+
+    // Without administrator mode the item stays hidden.
+    ::unsetenv(kAdminEnv);
+    RecreateForm();
+    EXPECT_FALSE(Form().N10->isVisible());
+}
+
+TEST_F(ExchangeTest, SettingsWindowValuesStayForLaterExchanges) {
+    PyFtpdOptions options;
+    options.files = {{"WWW/records.rec", ""}};
+    PyFtpd server(options);
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(server.port());
+    Dir().Write("Kvelli99.rec", Stored({"Ann_10"}));
+
+    // A wrong password, closed with the window's own close box: the exchange still runs.
+    N10(
+        [&](TSetForm& f) {
+            EXPECT_EQ(f.windowTitle(), QStringLiteral("Настройка"));
+            EXPECT_EQ(f.Edit1->text(), QStringLiteral("EHost"));
+            EXPECT_EQ(f.Edit2->text(), QStringLiteral("EUser"));
+            EXPECT_EQ(f.Edit3->text(), QStringLiteral("EPass"));
+            f.Edit1->setText(address);
+            f.Edit2->setText(QStringLiteral("kvelli99"));
+            f.Edit3->setText(QStringLiteral("wrong"));
+        },
+        false);
+    auto texts = hooked.MessageTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], QStringLiteral("Connect failed"));
+    EXPECT_TRUE(IsReplyLine(texts[1], "530")) << texts[1].toStdString();
+
+    // N7 uses what was typed.
+    hooked.messages.clear();
+    N7();
+    texts = hooked.MessageTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_TRUE(IsReplyLine(texts[1], "530"));
+
+    // The window keeps the fields; with the right password both items succeed.
+    hooked.messages.clear();
+    N10([&](TSetForm& f) {
+        EXPECT_EQ(f.Edit1->text(), address);
+        EXPECT_EQ(f.Edit3->text(), QStringLiteral("wrong"));
+        f.Edit3->setText(QStringLiteral("quillon84"));
+    });
+    EXPECT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    hooked.messages.clear();
+    server.Write("WWW/records.rec", "");
+    N7();
+    EXPECT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    EXPECT_EQ(server.Read("WWW/records.rec"), Unix(Stored({"Ann_10"})));
+    EXPECT_EQ(StatusText(), QString());
+}
+
+TEST_F(ExchangeTest, RefusalsOnTheServerStopTheExchange) {
+    const std::string table = Stored({"Carl_100"});
+    {
+        SCOPED_TRACE("no WWW");
+        PyFtpdOptions options;
+        options.makeWww = false;
+        PyFtpd server(options);
+        PointAt(server.port());
+        N7();
+        ASSERT_EQ(hooked.messages.size(), 1u);
+        EXPECT_TRUE(IsReplyLine(hooked.messages[0].text, "550"));
+        EXPECT_FALSE(std::filesystem::exists(Local("kvelint.rec")));
+    }
+    {
+        SCOPED_TRACE("read-only WWW");
+        hooked.messages.clear();
+        PyFtpdOptions options;
+        options.readOnlyWww = true;
+        options.files = {{"WWW/records.rec", table}};
+        PyFtpd server(options);
+        PointAt(server.port());
+        N7();
+        const auto texts = hooked.MessageTexts();
+        ASSERT_EQ(texts.size(), 2u);
+        EXPECT_EQ(texts[0], kDownloadOk);
+        EXPECT_TRUE(IsReplyLine(texts[1], "550")) << texts[1].toStdString();
+        EXPECT_EQ(server.Read("WWW/records.rec"), table);
+        EXPECT_FALSE(server.Exists("WWW/table.html"));
+        EXPECT_TRUE(std::filesystem::exists(Local("table.html")));
+        EXPECT_EQ(StatusText(), QString());
+    }
+    {
+        SCOPED_TRACE("server gone after the download");
+        hooked.messages.clear();
+        std::filesystem::remove(Local("table.html"));
+        PyFtpdOptions options;
+        options.files = {{"WWW/records.rec", table}};
+        PyFtpd server(options);
+        PointAt(server.port());
+        hooked.onMessage = [&](const QString& text) {
+            if (text == kDownloadOk) server.Stop();
+        };
+        N7();
+        EXPECT_EQ(hooked.MessageTexts(),
+                  (std::vector<QString>{kDownloadOk, QStringLiteral("Not Connected.")}));
+        EXPECT_TRUE(std::filesystem::exists(Local("table.html")));
+        EXPECT_EQ(StatusText(), QString());
+        EXPECT_FALSE(Form().ExchangeInProgress());
+    }
+}
+
+TEST_F(ExchangeTest, TextModeRoundTripKeepsEveryLetter) {
+    // Every letter of Windows-1251, in names of at most 15 bytes, as the program stores them
+    // (the few that the format cannot carry have stand-ins).
+    std::string letters;
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const std::string one(1, static_cast<char>(b));
+        if (QString::fromStdString(Cp1251ToUtf8(one)).at(0).isLetter()) letters += one;
+    }
+    ASSERT_GE(letters.size(), 66u);
+    std::string local;
+    int score = 1000;
+    for (size_t i = 0; i < letters.size(); i += 15, score -= 10)
+        local += NegateBytes(RowName(letters.substr(i, 15)) + "_" + std::to_string(score)) + "\r\n";
+    Dir().Write("Kvelli99.rec", local);
+    PyFtpdOptions options;  // pyftpdlib's default ASCII mode
+    options.files = {{"WWW/records.rec", ""}};
+    PyFtpd server(options);
+    PointAt(server.port());
+
+    N7();
+    ASSERT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    const std::string first = ReadFile(Local("kvelint.rec"));
+    // Every line came through: the stand-ins keep line ends out of the names.
+    ReadRecFile(kNetRecFileName);
+    EXPECT_EQ(FilledRows(Matr), static_cast<int>((letters.size() + 14) / 15));
+    EXPECT_EQ(Matr[0].name, RowName(letters.substr(0, 15)));
+    const std::string page = server.Read("WWW/table.html");
+
+    // The next exchange brings the server's table back as it was sent.
+    Dir().Write("Kvelli99.rec", "");
+    hooked.messages.clear();
+    std::string downloaded;
+    hooked.onMessage = [&](const QString& text) {
+        if (text == kDownloadOk) downloaded = ReadFile(Local("kvelint.rec"));
+    };
+    N7();
+    EXPECT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    EXPECT_TRUE(downloaded == first);
+    EXPECT_TRUE(ReadFile(Local("kvelint.rec")) == first);
+    EXPECT_TRUE(server.Read("WWW/table.html") == page);
+}
+
+TEST_F(ExchangeTest, ClosingOrDestroyingTheWindowEndsAWaitingExchange) {
+    Listener silent;  // connects, never greets
+    PointAt(silent.port());
+    QElapsedTimer clock;
+    clock.start();
+    QTimer::singleShot(300, qApp, [this] { EXPECT_TRUE(CloseForm()); });
+    N7();
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_TRUE(hooked.messages.empty()) << hooked.messages[0].text.toStdString();
+    EXPECT_FALSE(Form().isVisible());
+    EXPECT_FALSE(Form().ExchangeInProgress());
+    EXPECT_FALSE(Form().Ftp1->Connected());
+    EXPECT_EQ(StatusText(), QString());
+
+    // The window destroyed from inside the wait: the client goes with it, and the exchange
+    // returns without touching either.
+    RecreateForm();
+    PointAt(silent.port());
+    TForm1& form = Form();
+    clock.restart();
+    QTimer::singleShot(300, qApp, [this] { DestroyForm(); });
+    Run([&form] { form.N7Click(); });
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(HasForm());
+    EXPECT_TRUE(hooked.messages.empty());
+}
+
+TEST_F(ExchangeTest, ResultsSiteAndServerAddresses) {
+    Form().N9->trigger();
+    EXPECT_EQ(hooked.urls, std::vector<QString>{kResultsSite});
+    ::setenv(kResultsSiteEnv, "http://club.example/table.html", 1);
+    Form().N9->trigger();
+    EXPECT_EQ(hooked.urls.back(), QStringLiteral("http://club.example/table.html"));
+    EXPECT_EQ(Form().Ftp1->Host, kResultsHost);
+    EXPECT_EQ(Form().Ftp1->Port, 21);
+
+    auto parsed = [](const std::string& text) {
+        const ServerAddress a = ParseServerAddress(text);
+        return a.host + "|" + std::to_string(a.port);
+    };
+    EXPECT_EQ(parsed("EHost"), "EHost|21");
+    EXPECT_EQ(parsed("10.0.0.5:2121"), "10.0.0.5|2121");
+    EXPECT_EQ(parsed("host:0"), "host:0|21");
+    EXPECT_EQ(parsed("host:65536"), "host:65536|21");
+    EXPECT_EQ(parsed("host:12a"), "host:12a|21");
+    EXPECT_EQ(parsed(":2121"), ":2121|21");
+    EXPECT_EQ(parsed("fe80::1"), "fe80::1|21");
+}
+
+}  // namespace
+}  // namespace kv::ui
