@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QIcon>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -40,6 +41,9 @@ class FirstPaintProbe : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write past a file-size limit then fails with an error the player is shown, the old file
+    // intact, instead of ending the program and the game in play.
+    std::signal(SIGXFSZ, SIG_IGN);
     kv::ui::GuardedApplication app(argc, argv);
     // The application title "Kvelli '99" titles the message boxes (kv::ui::kAppTitle). It is not
     // made the display name: Qt would append that to the main window's caption.
