@@ -1,0 +1,305 @@
+// A whole session of the real main window, through its menu and its ball controls: 100 moves, a
+// save, a load, the end of a game, a results exchange against an FTP server on 127.0.0.1, then
+// the close. In the AddressSanitizer build (LeakSanitizer on) this is the proof that a session
+// has no memory error and leaks nothing; here it also checks what each step leaves behind.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <thread>
+
+#include "MainWindowFixture.h"
+#include "TempDir.h"
+#include "app/WindowState.h"
+#include "app/base/AtomicFile.h"
+#include "app/base/Cp1251.h"
+#include "app/ui/Kvelli99_U1.h"
+#include "game/SaveGame.h"
+#include "game/UFunc.h"
+#include "net/FtpClient.h"
+#include "records/PlayerSettings.h"
+#include "records/RecFile.h"
+
+namespace kv::ui {
+namespace {
+
+std::string Stored(std::initializer_list<std::string> plainLines) {
+    std::string out;
+    for (const auto& line : plainLines)
+        out += NegateBytes(line) + "\r\n";
+    return out;
+}
+
+// No ball of it can move: every row and every column holds eight different colours.
+std::vector<std::string> DeadBoard() {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= 8; ++r) {
+        std::string row;
+        for (int c = 1; c <= 8; ++c)
+            row += static_cast<char>('1' + (r + c) % 8);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+struct Move {
+    Cell a, b;
+};
+
+// The first exchange of neighbours that makes a run (accepted), or that makes none (refused).
+std::optional<Move> FindMove(const Game& now, bool accepted) {
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            for (auto [dr, dc] : {std::pair{0, 1}, std::pair{1, 0}}) {
+                if (!OnBoard(r + dr, c + dc)) continue;
+                Game g = now;
+                g.FirstCell = {c, r};
+                g.SecondCell = {c + dc, r + dr};
+                if (g.At(r, c) == g.At(r + dr, c + dc)) continue;
+                g.SwapCells();
+                g.ClearRuns();
+                if (g.RunsFound == accepted) return Move{{c, r}, {c + dc, r + dr}};
+            }
+    return std::nullopt;
+}
+
+// The shipped results server (server/results-server.sh) on free ports of 127.0.0.1, data in a
+// directory of its own; stopped with the object, or with the test process if that dies.
+class ResultsServer {
+  public:
+    ResultsServer() {
+        int out[2];
+        if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+        const std::string script = std::string(KV_SOURCE_DIR) + "/server/results-server.sh";
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+            ::dup2(out[1], 1);
+            const char* argv[] = {script.c_str(), "--dir", data_.path().c_str(), "--address", "127.0.0.1",
+                                  "--ftp-port",   "0",     "--http-port",        "0",         nullptr};
+            ::execv(script.c_str(), const_cast<char* const*>(argv));
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        std::string said;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (said.find("READY ") == std::string::npos ||
+               said.find('\n', said.find("READY ")) == std::string::npos) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                  deadline - std::chrono::steady_clock::now())
+                                  .count();
+            pollfd p{out[0], POLLIN, 0};
+            if (left <= 0 || ::poll(&p, 1, static_cast<int>(left)) <= 0) break;
+            char buf[512];
+            const ssize_t n = ::read(out[0], buf, sizeof buf);
+            if (n <= 0) break;
+            said.append(buf, static_cast<size_t>(n));
+        }
+        ::close(out[0]);
+        const auto ready = said.find("READY ");
+        if (ready == std::string::npos || std::sscanf(said.c_str() + ready, "READY ftp=%d", &port) != 1) {
+            Stop();
+            throw std::runtime_error("the results server did not start: " + said);
+        }
+    }
+    ~ResultsServer() { Stop(); }
+
+    void Stop() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGTERM);
+        int status = 0;
+        for (int i = 0; i < 500 && ::waitpid(pid_, &status, WNOHANG) == 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (::waitpid(pid_, &status, WNOHANG) == 0) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, &status, 0);
+        }
+        pid_ = -1;
+    }
+
+    std::string Www(const std::string& name) const { return data_.File("WWW/" + name); }
+    int port = 0;
+
+  private:
+    test::TempDir data_;
+    pid_t pid_ = -1;
+};
+
+class Session : public test::MainWindowFixture {
+  protected:
+    void BeforeForm() override {
+        // The program finds its results server as a player would point it at one.
+        server = std::make_unique<ResultsServer>();
+        ::setenv("KVELLI99_RESULTS_SERVER", ("127.0.0.1:" + std::to_string(server->port)).c_str(), 1);
+        std::ofstream(server->Www("records.rec"), std::ios::binary) << NegateBytes("Net_5000") << "\n"
+                                                                    << NegateBytes("Ann_900") << "\n"
+                                                                    << NegateBytes("Far_10") << "\n";
+        Dir().Write(kRecFileName, Stored({"Ann_900", "Bob_300"}));
+        std::filesystem::create_directories(ConfigHome() + "/kvelli99");
+        std::ofstream(SettingsFile(), std::ios::binary) << "[Data]\nName=\"Игрок\"\n";
+    }
+    void TearDown() override {
+        test::MainWindowFixture::TearDown();
+        ::unsetenv("KVELLI99_RESULTS_SERVER");
+        server.reset();
+    }
+    std::string SettingsFile() const { return ConfigHome() + "/kvelli99/kvelli99.INI"; }
+    std::string ServerFile(const std::string& name) const {
+        std::string bytes;
+        EXPECT_TRUE(ReadWholeFile(server->Www(name), bytes)) << name;
+        return bytes;
+    }
+
+    std::unique_ptr<ResultsServer> server;
+
+    void Trigger(QAction* item) {
+        ASSERT_NE(item, nullptr);
+        item->trigger();
+        QCoreApplication::processEvents();
+    }
+
+    void Play(const Move& m) {
+        Click(m.a.col, m.a.row);
+        Click(m.b.col, m.b.row, Qt::RightButton);
+    }
+
+    std::vector<QString> Texts(size_t from) const {
+        std::vector<QString> out;
+        for (size_t i = from; i < dialogs.messages.size(); ++i)
+            out.push_back(dialogs.messages[i].text);
+        return out;
+    }
+};
+
+TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
+    ASSERT_TRUE(dialogs.messages.empty()) << "the start was not quiet";
+
+    // 100 moves: mostly accepted exchanges, every fifth one refused, and a few non-neighbours.
+    // A game that ends on its own in between asks for the name and deals again.
+    for (int i = 0; i < 12; ++i)
+        dialogs.inputAnswers.push_back({true, "Игрок"});
+    int refused = 0, accepted = 0, strays = 0;
+    for (int i = 0; i < 100; ++i) {
+        SCOPED_TRACE("move " + std::to_string(i));
+        const int scoreBefore = TheGame().Score;
+        const int beepsBefore = dialogs.beeps;
+        const size_t endsBefore = dialogs.inputPrompts.size();
+        if (i % 17 == 16) {
+            Click(1, 1);
+            Click(3, 2);  // not neighbours: nothing happens
+            ++strays;
+            EXPECT_EQ(TheGame().Score, scoreBefore);
+        } else if (auto m = FindMove(TheGame(), i % 5 != 4)) {
+            const bool accept = i % 5 != 4;
+            Play(*m);
+            if (accept) {
+                ++accepted;
+                // Unless it ended the game: the score is then 0 and a new game dealt.
+                if (dialogs.inputPrompts.size() == endsBefore) {
+                    EXPECT_GE(TheGame().Score, scoreBefore + 15);
+                }
+            } else {
+                ++refused;
+                EXPECT_EQ(dialogs.beeps, beepsBefore + 1);
+                EXPECT_EQ(TheGame().Score, scoreBefore);
+            }
+        } else {
+            Play({{4, 4}, {5, 4}});
+        }
+        ASSERT_FALSE(Form().MoveInProgress());
+        ASSERT_FALSE(TheGame().FirstChosen);
+        ASSERT_EQ(ScoreText(), QString::number(TheGame().Score));
+        ASSERT_EQ(MovableText(), QString::number(TheGame().MovableCount));
+    }
+    EXPECT_GE(accepted, 70);
+    EXPECT_GE(refused, 10);
+    EXPECT_EQ(dialogs.beeps, refused);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+    const size_t endsBefore = dialogs.inputPrompts.size();
+    dialogs.inputAnswers.clear();
+
+    // A save and a load of it after one more move.
+    TheGame().Score += 1000;  // a score the records will take
+    Form().SetScoreLabel(TheGame().Score);
+    dialogs.saveAnswers.push_back(QString::fromStdString(Dir().File("session")));
+    Trigger(Form().MnuSave);
+    std::string saved;
+    ASSERT_TRUE(ReadWholeFile(Dir().File("session.sav"), saved));
+    EXPECT_EQ(saved, FormatSavedGame(TheGame()));
+    const std::vector<std::string> savedBoard = Board();
+    const int savedScore = TheGame().Score;
+    auto m = FindMove(TheGame(), true);
+    ASSERT_TRUE(m);
+    Play(*m);
+    ASSERT_NE(Board(), savedBoard);
+    dialogs.openAnswers.push_back(QString::fromStdString(Dir().File("session.sav")));
+    Trigger(Form().MnuLoad);
+    EXPECT_EQ(Board(), savedBoard);
+    EXPECT_EQ(TheGame().Score, savedScore);
+    EXPECT_EQ(ScoreText(), QString::number(savedScore));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // The end of a game: a board without a move, then a second click.
+    SetBoard(DeadBoard());
+    dialogs.inputAnswers.push_back({true, "Сессия"});
+    Click(2, 2);
+    Click(2, 3);
+    ASSERT_EQ(dialogs.inputPrompts.size(), endsBefore + 1);
+    EXPECT_EQ(dialogs.modalShown.back(), "ReclamaForm");
+    EXPECT_EQ(ScoreText(), "0");
+    EXPECT_NE(Board(), DeadBoard());
+    ReadRecFile(kRecFileName);
+    EXPECT_EQ(Matr[0], (RecEntry{Utf8ToCp1251("Сессия"), savedScore}));
+    const std::string localRecords = Dir().Read(kRecFileName);
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // The results exchange with the shipped server.
+    ASSERT_NE(Form().Ftp1, nullptr);
+    EXPECT_EQ(Form().Ftp1->Port, server->port);
+    const size_t before = dialogs.messages.size();
+    Trigger(Form().N7);
+    EXPECT_EQ(Texts(before), (std::vector<QString>{"Download is Successfull", "Upload is Successfull",
+                                                   "Upload is Successfull"}));
+    EXPECT_EQ(StatusText(), "");
+    EXPECT_FALSE(Form().Ftp1->Connected());
+    EXPECT_FALSE(Dir().Exists("table.html"));
+    EXPECT_EQ(Dir().Read(kRecFileName), localRecords);  // never changed by an exchange
+    // The server keeps text with its own line ends.
+    const std::string merged = ServerFile("records.rec");
+    EXPECT_EQ(merged, [&] {
+        std::string s = Dir().Read(kNetRecFileName);
+        for (auto at = s.find("\r\n"); at != std::string::npos; at = s.find("\r\n", at))
+            s.erase(at, 1);
+        return s;
+    }());
+    EXPECT_NE(merged.find(NegateBytes(Utf8ToCp1251("Сессия") + "_" + std::to_string(savedScore))),
+              std::string::npos);
+    EXPECT_EQ(merged.rfind(NegateBytes("Net_5000") + "\n", 0), 0u);
+    EXPECT_NE(ServerFile("table.html").find(">" + Utf8ToCp1251("Сессия") + "</FONT>"), std::string::npos);
+
+    // The close: the settings and the window state are written.
+    ASSERT_TRUE(CloseForm());
+    QCoreApplication::processEvents();
+    std::string settings;
+    ASSERT_TRUE(ReadWholeFile(SettingsFile(), settings));
+    EXPECT_EQ(IniGet(settings, kSettingsSection, kNameKey), "Сессия");
+    EXPECT_FALSE(LoadSection(WindowStatePath(), kMainFormSection).Empty());
+    EXPECT_EQ(dialogs.messages.size(), before + 3) << "an error was reported";
+    DestroyForm();
+    std::printf(
+        "session: %d moves (%d accepted, %d refused, %d not neighbours), a save, a load, %zu ends of "
+        "game, an exchange, a close\n",
+        100, accepted, refused, strays, dialogs.inputPrompts.size());
+}
+
+}  // namespace
+}  // namespace kv::ui
