@@ -22,7 +22,7 @@ class QWidget;
 namespace kv {
 class TFtpClient;
 enum TCmdType : int;
-}
+}  // namespace kv
 
 namespace kv::ui {
 
