@@ -5,38 +5,11 @@
 #   scripts/measure-startup.sh [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
+. scripts/lib/xvfb-game.sh
 runs=${1:-3}
-exe=${KVELLI_EXE:-$root/build/kvelli99}
-
-for tool in Xvfb xwininfo; do
-  command -v "$tool" >/dev/null || { echo "missing $tool: run scripts/install-deps.sh" >&2; exit 1; }
-done
-if [ ! -x "$exe" ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_TESTS=OFF -DKV_BENCH=OFF >/dev/null
-  cmake --build build --target kvelli99
-fi
-
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=
-for n in $(seq 90 140); do
-  if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
+need_tools Xvfb xwininfo
+ensure_game_built
+start_xvfb
 
 mkdir -p "$work/config"
 : >"$work/Kvelli99.rec"  # no start-up message about a missing records file
