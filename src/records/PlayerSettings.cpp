@@ -43,7 +43,10 @@ std::vector<std::string_view> Lines(std::string_view text) {
     while (!text.empty()) {
         auto nl = text.find('\n');
         std::string_view line = text.substr(0, nl);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Every CR before the LF: a Windows file sent once more in text mode ends its lines in
+        // CR CR LF, and a CR kept in a value would be lost one by one with each rewrite.
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         lines.push_back(line);
         if (nl == std::string_view::npos) break;
         text.remove_prefix(nl + 1);

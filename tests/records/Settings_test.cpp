@@ -103,6 +103,16 @@ TEST(SettingsFile, RoundTripKeepsValuesAsTypedAndOtherKeys) {
     WritePlayerSettings(dir.File("k.INI"));
     EXPECT_EQ(dir.Read("k.INI"), "[Data]\nName=new\nExtra=1\nDirectory=/d\n\n[More]\nName=keep\n");
     EXPECT_EQ(IniSet("", "Data", "Name", "a\nb"), "[Data]\nName=a b\n");
+
+    // A Windows file sent once more in text mode: CR CR LF ends its lines. The values read
+    // without CR, and a rewrite keeps the other keys as they read.
+    dir.Write("t.INI", "[Data]\r\r\nName=Vasya\r\r\nDirectory=/srv/records\r\r\n[More]\r\r\nKey=v\r\r");
+    ReadPlayerSettings(dir.File("t.INI"), "/cwd");
+    EXPECT_EQ(PlayerName, "Vasya");
+    EXPECT_EQ(RecDir, "/srv/records");
+    WritePlayerSettings(dir.File("t.INI"));
+    WritePlayerSettings(dir.File("t.INI"));
+    EXPECT_EQ(dir.Read("t.INI"), "[Data]\nName=Vasya\nDirectory=/srv/records\n[More]\nKey=v\n");
 }
 
 TEST(SettingsFile, UnwritableFileNamesItself) {
