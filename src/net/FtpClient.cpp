@@ -10,6 +10,7 @@
 #include <mutex>
 #include <vector>
 
+#include "app/base/AtomicFile.h"
 #include "net/ReplyParse.h"
 
 namespace kv {
@@ -86,6 +87,7 @@ void CommitDownload(const std::string& temp, const std::string& target) {
         ::fsync(dfd);
         ::close(dfd);
     }
+    RemoveStaleTemporaries(target);
 }
 
 }  // namespace
@@ -373,7 +375,7 @@ struct TFtpClient::State {
                 } else {
                     const std::string target = local.empty() ? remote : local;
                     temp = MakeDownloadTemp(target);
-                    conn->CaptureFile(temp);
+                    conn->CaptureFile(temp, target);
                 }
             } catch (...) {
                 RaiseClient(&TFtpClient::OnTransactionStop);

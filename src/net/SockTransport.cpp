@@ -901,20 +901,20 @@ struct TSockTransport::Impl {
         CheckCancel("Socket send aborted");
     }
 
-    void CaptureFile(const std::string& path) {
+    void CaptureFile(const std::string& path, const std::string& shownName) {
         Status(8, "CaptureFile");
         receivedCount = 0;
         TimerGuard timerGuard(*this);
         int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (file < 0) throw Exception("Cannot create file \"" + path + "\". " + std::strerror(errno));
+        if (file < 0) throw Exception("Cannot create file \"" + shownName + "\". " + std::strerror(errno));
         struct FileCloser {
             int fd;
             ~FileCloser() {
                 if (fd >= 0) ::close(fd);
             }
         } closer{file};
-        auto writeError = [&path](int err) {
-            return Exception("Cannot write file \"" + path + "\". " + std::strerror(err));
+        auto writeError = [&shownName](int err) {
+            return Exception("Cannot write file \"" + shownName + "\". " + std::strerror(err));
         };
         BufferLease lease(*this);
         char* buf = lease.data();
@@ -1152,8 +1152,12 @@ void TSockTransport::SendFile(const std::string& path) {
 }
 
 void TSockTransport::CaptureFile(const std::string& path) {
+    CaptureFile(path, path);
+}
+
+void TSockTransport::CaptureFile(const std::string& path, const std::string& shownName) {
     auto keep = impl_;
-    keep->CaptureFile(path);
+    keep->CaptureFile(path, shownName);
 }
 
 void TSockTransport::Listen() {

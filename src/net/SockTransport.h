@@ -123,6 +123,9 @@ class TSockTransport {
     std::string Transaction(std::string_view command);
     void SendFile(const std::string& path);
     void CaptureFile(const std::string& path);
+    // As above, naming `shownName` in its errors: a download written to a temporary file
+    // reports the file the user asked for.
+    void CaptureFile(const std::string& path, const std::string& shownName);
     void Listen();
     // Waits for a connection to the listening socket; the accepted one becomes this object's
     // socket and the listening one is closed.

@@ -1,8 +1,11 @@
 // The shared base: atomic rewrites and the Windows-1251 conversion.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <time.h>
 
 #include <filesystem>
+#include <set>
 
 #include "TempDir.h"
 #include "Tmpfs.h"
@@ -46,6 +49,27 @@ TEST(AtomicFile, FailuresLeaveOldFileAndNoTemporary) {
     EXPECT_THROW(WriteFileAtomic(target, "x"), Exception);
     ASSERT_TRUE(ReadWholeFile(target, now));
     EXPECT_EQ(now.size(), 20u * 1024);
+}
+
+TEST(AtomicFile, RewriteRemovesOnlyStaleTemporariesOfItsOwnTarget) {
+    test::TempDir dir;
+    auto age = [&](const std::string& name, long seconds) {
+        const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, dir.File(name).c_str(), times, 0), 0) << name;
+    };
+    // What killed writers leave, what a live writer is busy with, and look-alikes.
+    for (const char* name : {"a.rec.Ab12Cd", "a.rec.zzzzzz", "a.rec.young1", "a.rec.short", "a.rec.Ab12C-",
+                             "b.rec.Ab12Cd", "a.rec.Ab12Cd.keep"}) {
+        dir.Write(name, "x");
+        age(name, std::string(name) == "a.rec.young1" ? 5 : kStaleTemporarySeconds + 60);
+    }
+    std::filesystem::create_directory(dir.File("a.rec.dir123"));
+    WriteFileAtomic(dir.File("a.rec"), "new");
+    std::set<std::string> left;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        left.insert(e.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"a.rec", "a.rec.young1", "a.rec.short", "a.rec.Ab12C-",
+                                           "b.rec.Ab12Cd", "a.rec.Ab12Cd.keep", "a.rec.dir123"}));
 }
 
 TEST(AtomicFile, MissingDirectoryNamesTheFile) {

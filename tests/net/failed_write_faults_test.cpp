@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -176,6 +178,13 @@ class FailedWrite : public ::testing::Test {
         std::fflush(stdout);
         const std::string target = dir + "/" + w.target;
         EXPECT_NE(error.find(target), std::string::npos) << "the error does not name the file: " << error;
+        // The temporary file beside it means nothing to the user.
+        const auto temp = error.find(target + ".");
+        EXPECT_FALSE(temp != std::string::npos && error.size() >= temp + target.size() + 7 &&
+                     std::all_of(error.begin() + static_cast<std::ptrdiff_t>(temp + target.size() + 1),
+                                 error.begin() + static_cast<std::ptrdiff_t>(temp + target.size() + 7),
+                                 [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+            << "the error names a temporary file: " << error;
         for (const auto& [name, bytes] : OldFiles()) {
             std::string now;
             EXPECT_TRUE(ReadWholeFile(dir + "/" + name, now)) << name;

@@ -1,11 +1,14 @@
 #include "app/base/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 #include "app/base/Exception.h"
@@ -24,7 +27,37 @@ std::string DirOf(const std::string& path) {
     throw Exception("Unable to write to " + path + ": " + std::strerror(err));
 }
 
+std::string BaseOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace
+
+void RemoveStaleTemporaries(const std::string& path, long olderThanSeconds) {
+    const std::string dir = DirOf(path), base = BaseOf(path);
+    if (base.empty()) return;
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view name = e->d_name;
+        // mkstemp's names: the target's, a dot, six letters or digits.
+        if (name.size() != base.size() + 7 || name.substr(0, base.size()) != base || name[base.size()] != '.')
+            continue;
+        bool ours = true;
+        for (char c : name.substr(base.size() + 1))
+            ours = ours && std::isalnum(static_cast<unsigned char>(c)) != 0;
+        struct stat st {};
+        const std::string full = dir + "/" + std::string(name);
+        // Another process may be writing its temporary right now: only old ones are left over.
+        if (!ours || ::lstat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
+            now - st.st_mtime < olderThanSeconds)
+            continue;
+        ::unlink(full.c_str());
+    }
+    ::closedir(d);
+}
 
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     // Keep the mode of a file being replaced; a new one gets the usual 0666 & ~umask.
@@ -80,6 +113,7 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
         ::fsync(dfd);
         ::close(dfd);
     }
+    RemoveStaleTemporaries(path);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& out) {

@@ -8,9 +8,17 @@
 
 namespace kv {
 
+// A writer that lives is done with its temporary file within seconds, even on a slow share.
+inline constexpr long kStaleTemporarySeconds = 600;
+
 // Replaces (or creates) `path` with `bytes`. Throws kv::Exception naming the file on failure;
 // the old file is then untouched and no temporary file is left behind.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Removes the temporary files of `path` that a killed writer left beside it: our own regular
+// files named as mkstemp names them, untouched for `olderThanSeconds`. WriteFileAtomic calls it
+// after each replacement.
+void RemoveStaleTemporaries(const std::string& path, long olderThanSeconds = kStaleTemporarySeconds);
 
 // Reads a whole file. Returns false if it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& out);
