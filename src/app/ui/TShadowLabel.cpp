@@ -1,5 +1,6 @@
 #include "app/ui/TShadowLabel.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace kv::ui {
@@ -23,10 +24,21 @@ void TShadowLabel::SetShadowSize(int pixels) {
     update();
 }
 
+QFont TShadowLabel::PaintedFont() const {
+    // A score of four digits and more can be wider than its place: shrink it rather than cut it.
+    QFont f = font();
+    const int room = contentsRect().width() - shadowSize_;
+    for (int size = f.pixelSize(); size > 4; --size) {
+        if (QFontMetrics(f).horizontalAdvance(text()) <= room) break;
+        f.setPixelSize(size - 1);
+    }
+    return f;
+}
+
 void TShadowLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(font());
+    p.setFont(PaintedFont());
     // Text and shadow together are centred: the text sits up-left of the middle by half the offset.
     QRect r = contentsRect().adjusted(0, 0, -shadowSize_, -shadowSize_);
     if (shadowSize_ > 0) {

@@ -18,6 +18,8 @@ class TShadowLabel : public QLabel {
     void SetShadowColor(const QColor& colour);
     int ShadowSize() const { return shadowSize_; }  // pixels to the right and down
     void SetShadowSize(int pixels);
+    // The font the text is drawn in: the label's own, made smaller for a text too wide for it.
+    QFont PaintedFont() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
