@@ -45,3 +45,10 @@ if(TARGET test_app_ui)
   add_dependencies(test_app_ui kvelli99 kv_verinfo_fixtures)
   target_compile_definitions(test_app_ui PRIVATE KV_VERINFO_DATA="${KV_VERINFO_DATA}")
 endif()
+
+if(TARGET test_app_ui)
+  # The windows on a screen that doubles pixels.
+  add_test(NAME app_ui_scale2 COMMAND test_app_ui --gtest_filter=HiDpi.*:Dpi/LabelsFit.*)
+  set_tests_properties(app_ui_scale2 PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" LABELS "app" TIMEOUT 300)
+endif()

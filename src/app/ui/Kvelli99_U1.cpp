@@ -96,9 +96,9 @@ void TForm1::BuildLayout() {
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(Panel3->rect());
     Image1->setScaledContents(true);
-    // The picture at twice the size keeps the letters sharp on a screen that doubles pixels.
+    // The picture at twice the size keeps the letters sharp on a screen with more pixels.
     QPixmap header;
-    if (devicePixelRatioF() > 1.25 && header.load(QStringLiteral(":/kvelli/header@2x.gif")))
+    if (devicePixelRatioF() > 1.0 && header.load(QStringLiteral(":/kvelli/header@2x.gif")))
         header.setDevicePixelRatio(2.0);
     else
         header.load(QStringLiteral(":/kvelli/header.gif"));

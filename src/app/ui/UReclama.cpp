@@ -91,6 +91,8 @@ TReclamaForm::TReclamaForm(QWidget* parent)
     RxLabel2 = make("RxLabel2", top, bottom, 20, kYellow, kMaroon, kReclamaOffer);
     RxLabel2->setWordWrap(true);
     Label1 = make("Label1", bottom, Px(kHeight), 17, kBlack, QColor(), kReclamaPrompt);
+    // One line in a strip barely higher than its letters: centred, its descenders stay inside.
+    Label1->setAlignment(Qt::AlignCenter);
 }
 
 void TReclamaForm::FormKeyDown() {

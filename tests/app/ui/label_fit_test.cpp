@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <string>
 
 #include "MainWindowFixture.h"
@@ -40,8 +42,12 @@ QRect Ink(const QLabel* label) {
     // Drawn unclipped, so that what the label would cut shows.
     const int flags =
         static_cast<int>(label->alignment()) | Qt::TextDontClip | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    // At the screen's pixels: a screen that doubles them places glyphs differently.
+    const qreal ratio = label->devicePixelRatioF();
     constexpr int kPad = 300;
-    QImage canvas(label->size() + QSize(2 * kPad, 2 * kPad), QImage::Format_ARGB32_Premultiplied);
+    QImage canvas((QSizeF(label->size() + QSize(2 * kPad, 2 * kPad)) * ratio).toSize(),
+                  QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::transparent);
     {
         QPainter p(&canvas);
@@ -51,13 +57,21 @@ QRect Ink(const QLabel* label) {
         p.drawText(r, flags, label->text());
         if (shadow > 0) p.drawText(r.translated(shadow, shadow), flags, label->text());
     }
-    QRect ink;
+    // In logical pixels, rounded outwards.
+    int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x)
-            if (qAlpha(row[x]) != 0) ink |= QRect(x - kPad, y - kPad, 1, 1);
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qAlpha(row[x]) < 64) continue;  // a faint fringe of smoothing is no letter
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
     }
-    return ink;
+    if (right < 0) return {};
+    auto logical = [ratio](int px) { return static_cast<int>(std::floor(px / ratio)) - kPad; };
+    return QRect(QPoint(logical(left), logical(top)), QPoint(logical(right), logical(bottom)));
 }
 
 // What of `label`'s text does not show, or "" when all of it does.
