@@ -15,7 +15,7 @@ run_suite() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
-  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600 --repeat until-pass:2
+  ctest --test-dir "$dir" --output-on-failure -j "$jobs" --timeout 600
 }
 
 echo "== plain build =="

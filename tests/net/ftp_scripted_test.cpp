@@ -406,8 +406,9 @@ TEST(FtpDownload, ActiveModeTurnsAwayAForeignDataConnection) {
         p.Send("150 Opening data connection.\r\n");
         // Someone else on the network gets in first: 127.0.0.2 is not the server's address.
         DataConn intruder = Peer::ConnectActive(portLine, "127.0.0.2");
-        intruder.Send("forged records");
         try {
+            // The client may turn it away before the send: then the send meets the reset.
+            intruder.Send("forged records");
             foreignClosed = intruder.ReadAll().empty();
         } catch (const test::ScriptFailure&) {
             foreignClosed = true;  // closed with a reset
