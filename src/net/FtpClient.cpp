@@ -25,13 +25,6 @@ std::string BaseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string DirOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 [[noreturn]] void CreateError(const std::string& path, int err) {
     throw Exception("Cannot create file \"" + path + "\". " + std::strerror(err));
 }
@@ -50,18 +43,11 @@ std::int64_t LocalFileSize(const std::string& path) {
 // A download goes into a temporary file beside its target, which replaces the target only once
 // the transfer has been confirmed; a refused, broken or cancelled download leaves it as it was.
 std::string MakeDownloadTemp(const std::string& target) {
-    struct stat st {};
-    // A read-only file stays as it is, for root too.
-    if (::stat(target.c_str(), &st) == 0 &&
-        (S_ISDIR(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
-        CreateError(target, S_ISDIR(st.st_mode) ? EISDIR : EACCES);
-    std::string tmpl = target + ".XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
+    std::string name;
+    int fd = OpenTemporaryBeside(target, name);
     if (fd < 0) CreateError(target, errno);
     ::close(fd);
-    return name.data();
+    return name;
 }
 
 void CommitDownload(const std::string& temp, const std::string& target) {

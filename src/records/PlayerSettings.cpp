@@ -101,11 +101,6 @@ bool ValidUtf8(std::string_view s) {
     return true;
 }
 
-std::string DirOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash == 0 ? 1 : slash);
-}
-
 bool MakeDirs(const std::string& dir) {
     struct stat st {};
     if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);

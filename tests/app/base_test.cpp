@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <set>
 
@@ -79,6 +82,34 @@ TEST(AtomicFile, MissingDirectoryNamesTheFile) {
     } catch (const Exception& e) {
         EXPECT_NE(std::string(e.what()).find("/nonexistent-dir-kv/x.sav"), std::string::npos);
     }
+}
+
+TEST(AtomicFile, TemporaryGoesBesideAndNeverReplacesADirectory) {
+    EXPECT_EQ(DirOf("a.rec"), ".");
+    EXPECT_EQ(DirOf("/a.rec"), "/");
+    EXPECT_EQ(DirOf("/x/y/a.rec"), "/x/y");
+    test::TempDir dir;
+    std::string name;
+    const int fd = OpenTemporaryBeside(dir.File("a.rec"), name);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(DirOf(name), dir.path());
+    EXPECT_EQ(name.size(), dir.File("a.rec").size() + 7);
+    // A program started meanwhile (the results server, a browser) does not inherit it.
+    EXPECT_NE(::fcntl(fd, F_GETFD) & FD_CLOEXEC, 0);
+    ::close(fd);
+    std::filesystem::create_directory(dir.File("d.rec"));
+    errno = 0;
+    EXPECT_EQ(OpenTemporaryBeside(dir.File("d.rec"), name), -1);
+    EXPECT_EQ(errno, EISDIR);
+    try {
+        WriteFileAtomic(dir.File("d.rec"), "x");
+        FAIL() << "a directory was replaced";
+    } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.what()).find("d.rec: " + std::string(std::strerror(EISDIR))),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("d.rec")));
 }
 
 TEST(Cp1251, RoundTripsEveryLetterAndMarksTheRest) {

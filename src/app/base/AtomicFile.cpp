@@ -16,13 +16,6 @@
 namespace kv {
 namespace {
 
-std::string DirOf(const std::string& path) {
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 [[noreturn]] void Fail(const std::string& path, int err) {
     throw Exception("Unable to write to " + path + ": " + std::strerror(err));
 }
@@ -59,21 +52,44 @@ void RemoveStaleTemporaries(const std::string& path, long olderThanSeconds) {
     ::closedir(d);
 }
 
+std::string DirOf(const std::string& path) {
+    auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+int OpenTemporaryBeside(const std::string& path, std::string& name) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            errno = EISDIR;
+            return -1;
+        }
+        // rename would replace a read-only file all the same.
+        if ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) {
+            errno = EACCES;
+            return -1;
+        }
+    }
+    std::string tmpl = path + ".XXXXXX";
+    std::vector<char> buf(tmpl.begin(), tmpl.end());
+    buf.push_back('\0');
+    int fd = ::mkostemp(buf.data(), O_CLOEXEC);
+    if (fd >= 0) name = buf.data();
+    return fd;
+}
+
 void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     // Keep the mode of a file being replaced; a new one gets the usual 0666 & ~umask.
     mode_t mode = 0666;
     struct stat st {};
-    bool existed = ::stat(path.c_str(), &st) == 0;
+    const bool existed = ::stat(path.c_str(), &st) == 0;
     if (existed) mode = st.st_mode & 07777;
-    // A read-only file stays as it is, for root too (rename would otherwise replace it).
-    if (existed && ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) Fail(path, EACCES);
 
-    std::string tmpl = path + ".XXXXXX";
-    std::vector<char> name(tmpl.begin(), tmpl.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
+    std::string tmp;
+    int fd = OpenTemporaryBeside(path, tmp);
     if (fd < 0) Fail(path, errno);
-    std::string tmp(name.data());
 
     auto cleanup = [&](int err) {
         ::close(fd);

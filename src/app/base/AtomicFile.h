@@ -20,6 +20,15 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes);
 // after each replacement.
 void RemoveStaleTemporaries(const std::string& path, long olderThanSeconds = kStaleTemporarySeconds);
 
+// The directory part of `path`: "." when it has none, "/" for a file in the root.
+std::string DirOf(const std::string& path);
+
+// Makes an empty temporary file beside `path`, named as RemoveStaleTemporaries expects it, and
+// returns its descriptor (close-on-exec) and name. Returns -1 with errno set when `path` is a
+// directory (EISDIR) or a read-only file (EACCES; it stays as it is, for root too), or when the
+// temporary cannot be made.
+int OpenTemporaryBeside(const std::string& path, std::string& name);
+
 // Reads a whole file. Returns false if it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& out);
 

@@ -2,22 +2,16 @@
 // save, a load, the end of a game, a results exchange against an FTP server on 127.0.0.1, then
 // the close. In the AddressSanitizer build (LeakSanitizer on) this is the proof that a session
 // has no memory error and leaks nothing; here it also checks what each step leaves behind.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <thread>
 
 #include "MainWindowFixture.h"
+#include "ShippedServer.h"
 #include "TempDir.h"
 #include "app/WindowState.h"
 #include "app/base/AtomicFile.h"
@@ -72,66 +66,17 @@ std::optional<Move> FindMove(const Game& now, bool accepted) {
     return std::nullopt;
 }
 
-// The shipped results server (server/results-server.sh) on free ports of 127.0.0.1, data in a
-// directory of its own; stopped with the object, or with the test process if that dies.
+// The shipped results server with its data in a directory of its own.
 class ResultsServer {
   public:
-    ResultsServer() {
-        int out[2];
-        if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-        const std::string script = std::string(KV_SOURCE_DIR) + "/server/results-server.sh";
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-            ::dup2(out[1], 1);
-            const char* argv[] = {script.c_str(), "--dir", data_.path().c_str(), "--address", "127.0.0.1",
-                                  "--ftp-port",   "0",     "--http-port",        "0",         nullptr};
-            ::execv(script.c_str(), const_cast<char* const*>(argv));
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        std::string said;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (said.find("READY ") == std::string::npos ||
-               said.find('\n', said.find("READY ")) == std::string::npos) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                  deadline - std::chrono::steady_clock::now())
-                                  .count();
-            pollfd p{out[0], POLLIN, 0};
-            if (left <= 0 || ::poll(&p, 1, static_cast<int>(left)) <= 0) break;
-            char buf[512];
-            const ssize_t n = ::read(out[0], buf, sizeof buf);
-            if (n <= 0) break;
-            said.append(buf, static_cast<size_t>(n));
-        }
-        ::close(out[0]);
-        const auto ready = said.find("READY ");
-        if (ready == std::string::npos || std::sscanf(said.c_str() + ready, "READY ftp=%d", &port) != 1) {
-            Stop();
-            throw std::runtime_error("the results server did not start: " + said);
-        }
-    }
-    ~ResultsServer() { Stop(); }
-
-    void Stop() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGTERM);
-        int status = 0;
-        for (int i = 0; i < 500 && ::waitpid(pid_, &status, WNOHANG) == 0; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        if (::waitpid(pid_, &status, WNOHANG) == 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, &status, 0);
-        }
-        pid_ = -1;
-    }
-
     std::string Www(const std::string& name) const { return data_.File("WWW/" + name); }
-    int port = 0;
 
   private:
     test::TempDir data_;
-    pid_t pid_ = -1;
+    test::ShippedServer server_{data_.path(), {"--address", "127.0.0.1"}};
+
+  public:
+    const int port = server_.ftp;
 };
 
 class Session : public test::MainWindowFixture {

@@ -1,22 +1,18 @@
 // The results server shipped in server/: started by its script on free high ports, it takes an
 // exchange from the real main window and serves the page it got.
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <signal.h>
-#include <sys/prctl.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "MainWindowFixture.h"
+#include "ShippedServer.h"
 #include "app/base/AtomicFile.h"
 #include "app/base/Cp1251.h"
 #include "app/ui/Kvelli99_U1.h"
@@ -34,70 +30,7 @@ std::string Slurp(const std::string& path) {
     return bytes;
 }
 
-// server/results-server.sh on free ports of 127.0.0.1; it ends with this object, or with the test
-// process if that dies.
-class ShippedServer {
-  public:
-    explicit ShippedServer(const std::string& dataDir) {
-        int out[2];
-        if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-        const std::string script = std::string(KV_SOURCE_DIR) + "/server/results-server.sh";
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-            ::dup2(out[1], 1);
-            const char* argv[] = {script.c_str(), "--dir", dataDir.c_str(), "--ftp-port", "0",
-                                  "--http-port",  "0",     nullptr};
-            ::execv(script.c_str(), const_cast<char* const*>(argv));
-            ::_exit(127);
-        }
-        ::close(out[1]);
-        std::string said;
-        const auto deadline = Clock::now() + std::chrono::seconds(30);
-        while (said.find("READY ") == std::string::npos ||
-               said.find('\n', said.find("READY ")) == std::string::npos) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-            pollfd p{out[0], POLLIN, 0};
-            if (left <= 0 || ::poll(&p, 1, static_cast<int>(left)) <= 0) break;
-            char buf[512];
-            const ssize_t n = ::read(out[0], buf, sizeof buf);
-            if (n <= 0) break;
-            said.append(buf, static_cast<size_t>(n));
-        }
-        ::close(out[0]);
-        const auto ready = said.find("READY ");
-        if (ready == std::string::npos ||
-            std::sscanf(said.c_str() + ready, "READY ftp=%d http=%d", &ftp, &http) != 2) {
-            Stop();
-            throw std::runtime_error("the results server did not start: " + said);
-        }
-        banner = said;
-    }
-    ~ShippedServer() { Stop(); }
-
-    void Stop() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGTERM);
-        const auto deadline = Clock::now() + std::chrono::seconds(10);
-        int status = 0;
-        while (::waitpid(pid_, &status, WNOHANG) == 0) {
-            if (Clock::now() > deadline) {
-                ::kill(pid_, SIGKILL);
-                ::waitpid(pid_, &status, 0);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        pid_ = -1;
-    }
-
-    int ftp = 0, http = 0;
-    std::string banner;
-
-  private:
-    pid_t pid_ = -1;
-};
+using test::ShippedServer;
 
 // One HTTP/1.0 GET on 127.0.0.1: the status code and the body.
 std::pair<int, std::string> HttpGet(int port, const std::string& path) {
