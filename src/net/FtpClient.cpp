@@ -8,7 +8,6 @@
 #include <cstring>
 #include <exception>
 #include <mutex>
-#include <vector>
 
 #include "app/base/AtomicFile.h"
 #include "net/ReplyParse.h"

@@ -69,14 +69,12 @@ std::optional<Move> FindMove(const Game& now, bool accepted) {
 // The shipped results server with its data in a directory of its own.
 class ResultsServer {
   public:
+    int port() const { return server_.ftp; }
     std::string Www(const std::string& name) const { return data_.File("WWW/" + name); }
 
   private:
     test::TempDir data_;
     test::ShippedServer server_{data_.path(), {"--address", "127.0.0.1"}};
-
-  public:
-    const int port = server_.ftp;
 };
 
 class Session : public test::MainWindowFixture {
@@ -84,7 +82,7 @@ class Session : public test::MainWindowFixture {
     void BeforeForm() override {
         // The program finds its results server as a player would point it at one.
         server = std::make_unique<ResultsServer>();
-        ::setenv("KVELLI99_RESULTS_SERVER", ("127.0.0.1:" + std::to_string(server->port)).c_str(), 1);
+        ::setenv("KVELLI99_RESULTS_SERVER", ("127.0.0.1:" + std::to_string(server->port())).c_str(), 1);
         std::ofstream(server->Www("records.rec"), std::ios::binary) << NegateBytes("Net_5000") << "\n"
                                                                     << NegateBytes("Ann_900") << "\n"
                                                                     << NegateBytes("Far_10") << "\n";
@@ -209,7 +207,7 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
 
     // The results exchange with the shipped server.
     ASSERT_NE(Form().Ftp1, nullptr);
-    EXPECT_EQ(Form().Ftp1->Port, server->port);
+    EXPECT_EQ(Form().Ftp1->Port, server->port());
     const size_t before = dialogs.messages.size();
     Trigger(Form().N7);
     EXPECT_EQ(Texts(before), (std::vector<QString>{"Download is Successfull", "Upload is Successfull",
