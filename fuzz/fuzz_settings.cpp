@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "app/base/Cp1251.h"
+#include "base/Cp1251.h"
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 

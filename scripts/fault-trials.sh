@@ -31,7 +31,7 @@ jobs=${JOBS:-2}
 
 echo "== building $build (RelWithDebInfo) =="
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs" --target test_app test_records test_net
+cmake --build "$build" -j "$jobs" --target test_faults
 
 status=0
 # Prints the figure lines and the verdicts of one test binary run.
@@ -47,15 +47,15 @@ run() {
 
 echo
 echo "== processes killed while writing: $trials trials per writer (seed $seed) =="
-KV_FAULT_TRIALS=$trials KV_FAULT_SEED=$seed run "$build/tests/test_app" --gtest_filter='KilledWriter.*'
+KV_FAULT_TRIALS=$trials KV_FAULT_SEED=$seed run "$build/tests/test_faults" --gtest_filter='KilledWriter.*'
 
 echo
 echo "== writes that fail: a file-size limit and a full disk, in every writer =="
-run "$build/tests/test_net" --gtest_filter='FailedWrite*'
+run "$build/tests/test_faults" --gtest_filter='FailedWrite*'
 
 echo
 echo "== four processes, 400 results, one records directory: $rounds rounds =="
-KV_FAULT_ROUNDS=$rounds run "$build/tests/test_records" --gtest_filter='SharedRecordsDir.*'
+KV_FAULT_ROUNDS=$rounds run "$build/tests/test_faults" --gtest_filter='SharedRecordsDir.*'
 
 if [ "$session" = 1 ]; then
   echo

@@ -12,8 +12,8 @@
 #include <filesystem>
 #include <iterator>
 
-#include "app/base/AtomicFile.h"
-#include "app/base/Exception.h"
+#include "base/AtomicFile.h"
+#include "base/Exception.h"
 
 namespace kv {
 namespace {

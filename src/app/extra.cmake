@@ -21,35 +21,8 @@ endif()
 set(KV_VERSION_DIR ${CMAKE_BINARY_DIR}/version)
 set(KV_VERSION_RES ${KV_VERSION_DIR}/version.res)
 set(KV_VERSION_BLOCK ${KV_VERSION_DIR}/version.bin)
-set(KV_RES_EXTRACT ${KV_VERSION_DIR}/res_version.py)
+set(KV_RES_EXTRACT ${CMAKE_SOURCE_DIR}/scripts/res_version.py)
 
-# Cuts the one RT_VERSION resource out of a .res file. Written here so that it lives with the
-# rule that runs it; file(CONFIGURE) rewrites it only when it changes.
-file(CONFIGURE OUTPUT ${KV_RES_EXTRACT} @ONLY CONTENT [=[
-import struct, sys
-
-def fail(why):
-    sys.exit("res_version: %s: %s" % (sys.argv[1], why))
-
-data = open(sys.argv[1], "rb").read()
-blocks, pos = [], 0
-while pos < len(data):
-    if pos + 8 > len(data):
-        fail("truncated resource header at %d" % pos)
-    size, header = struct.unpack_from("<II", data, pos)
-    if header < 16 or pos + header + size > len(data):
-        fail("resource at %d runs past the end" % pos)
-    kind = struct.unpack_from("<HH", data, pos + 8)
-    if kind[0] == 0xFFFF and kind[1] == 16:  # RT_VERSION, by number
-        blocks.append(data[pos + header:pos + header + size])
-    pos = (pos + header + size + 3) & ~3
-if len(blocks) != 1:
-    fail("%d version resources, expected one" % len(blocks))
-block = blocks[0]
-if len(block) < 6 or struct.unpack_from("<H", block)[0] > len(block):
-    fail("the version block is shorter than it says")
-open(sys.argv[2], "wb").write(block)
-]=])
 
 add_custom_command(
   OUTPUT ${KV_VERSION_BLOCK}

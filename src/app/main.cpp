@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "app/ui/ErrorReport.h"
-#include "app/ui/Fonts.h"
 #include "app/ui/Kvelli99_U1.h"
+#include "ui/ErrorReport.h"
+#include "ui/Fonts.h"
 
 namespace {
 

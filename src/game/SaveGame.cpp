@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <limits>
 
-#include "app/base/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 namespace kv {
 namespace {

@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/base/Exception.h"
+#include "base/Exception.h"
 #include "game/UFunc.h"
 
 namespace kv {

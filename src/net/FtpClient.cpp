@@ -9,7 +9,7 @@
 #include <exception>
 #include <mutex>
 
-#include "app/base/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "net/ReplyParse.h"
 
 namespace kv {

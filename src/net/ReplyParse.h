@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/base/Exception.h"
+#include "base/Exception.h"
 
 namespace kv {
 

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/base/Exception.h"
+#include "base/Exception.h"
 
 namespace kv {
 

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "app/base/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "records/RecFile.h"
 
 namespace kv {

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/base/AtomicFile.h"
-#include "app/base/Cp1251.h"
-#include "app/base/Exception.h"
+#include "base/AtomicFile.h"
+#include "base/Cp1251.h"
+#include "base/Exception.h"
 #include "records/RecFile.h"
 
 namespace kv {

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <limits>
 
-#include "app/base/AtomicFile.h"
-#include "app/base/Cp1251.h"
+#include "base/AtomicFile.h"
+#include "base/Cp1251.h"
 #include "records/RecLock.h"
 
 namespace kv {

@@ -9,7 +9,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/base/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 namespace kv {
 

@@ -8,7 +8,7 @@
 
 #include "TempDir.h"
 #include "Tmpfs.h"
-#include "app/base/Exception.h"
+#include "base/Exception.h"
 
 namespace kv {
 namespace {

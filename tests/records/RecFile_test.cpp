@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordsTestUtil.h"
-#include "app/base/Cp1251.h"
+#include "base/Cp1251.h"
 #include "records/RecFile.h"
 
 namespace kv {

@@ -6,7 +6,7 @@
 
 #include "TempDir.h"
 #include "Tmpfs.h"
-#include "app/base/Exception.h"
+#include "base/Exception.h"
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 

@@ -1,11 +1,11 @@
 // The rules window and the About window, made anew at each opening and destroyed after it.
 #include <QPointer>
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/ErrorReport.h"
 #include "app/ui/Kvelli99_U1.h"
 #include "app/ui/UAbout.h"
 #include "app/ui/UHelp.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
 
 namespace kv::ui {
 

@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#include "app/base/Exception.h"
-#include "app/ui/Scale.h"
+#include "base/Exception.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 

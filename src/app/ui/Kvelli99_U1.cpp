@@ -15,12 +15,12 @@
 #include <QShowEvent>
 #include <memory>
 
-#include "app/ui/ErrorReport.h"
 #include "app/ui/FormStorage.h"
-#include "app/ui/Scale.h"
-#include "app/ui/TShadowLabel.h"
-#include "app/ui/TShape.h"
 #include "game/UFunc.h"
+#include "ui/ErrorReport.h"
+#include "ui/Scale.h"
+#include "ui/TShadowLabel.h"
+#include "ui/TShape.h"
 
 // The pictures live in a static library; this keeps the linker from dropping them.
 static void InitKvelliResources() {

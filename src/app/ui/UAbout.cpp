@@ -12,9 +12,9 @@
 #include <QScreen>
 
 #include "app/VerInfo.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ErrorReport.h"
-#include "app/ui/Scale.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 

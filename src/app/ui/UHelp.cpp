@@ -9,8 +9,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "app/ui/ErrorReport.h"
-#include "app/ui/Scale.h"
+#include "ui/ErrorReport.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 

@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "app/ui/ErrorReport.h"
-#include "app/ui/Scale.h"
+#include "ui/ErrorReport.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 

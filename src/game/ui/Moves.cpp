@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/ui/Dialogs.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/TShape.h"
 #include "game/UFunc.h"
+#include "ui/Dialogs.h"
+#include "ui/TShape.h"
 
 namespace kv::ui {
 

@@ -3,13 +3,13 @@
 
 #include <QFile>
 
-#include "app/base/AtomicFile.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ErrorReport.h"
 #include "app/ui/Kvelli99_U1.h"
 #include "app/ui/UReclama.h"
+#include "base/AtomicFile.h"
 #include "game/SaveGame.h"
 #include "game/UFunc.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
 
 namespace kv::ui {
 

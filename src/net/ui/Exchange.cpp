@@ -13,14 +13,14 @@
 #include <memory>
 #include <system_error>
 
-#include "app/base/Cp1251.h"
-#include "app/ui/Dialogs.h"
-#include "app/ui/ErrorReport.h"
 #include "app/ui/Kvelli99_U1.h"
+#include "base/Cp1251.h"
 #include "net/FtpClient.h"
 #include "net/ui/USet.h"
 #include "records/Html.h"
 #include "records/RecFile.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
 
 namespace kv::ui {
 

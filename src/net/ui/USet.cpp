@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/ui/ErrorReport.h"
-#include "app/ui/Scale.h"
+#include "ui/ErrorReport.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 

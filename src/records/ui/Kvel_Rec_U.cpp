@@ -7,9 +7,9 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 
-#include "app/base/Cp1251.h"
-#include "app/ui/Scale.h"
+#include "base/Cp1251.h"
 #include "records/RecFile.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 

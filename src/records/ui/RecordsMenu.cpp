@@ -3,16 +3,16 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/ui/Dialogs.h"
-#include "app/ui/ErrorReport.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/TShadowLabel.h"
 #include "app/ui/UReclama.h"
 #include "game/UFunc.h"
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "records/ui/Kvel_Rec_U.h"
 #include "records/ui/RecordsUi.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
+#include "ui/TShadowLabel.h"
 
 namespace kv::ui {
 

@@ -18,9 +18,9 @@
 #include "MainWindowFixture.h"
 #include "ScriptedDialogs.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/Scale.h"
 #include "app/ui/UAbout.h"
 #include "app/ui/UHelp.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 namespace {

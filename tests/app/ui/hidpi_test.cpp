@@ -8,7 +8,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/TShape.h"
+#include "ui/TShape.h"
 
 namespace kv::ui {
 namespace {

@@ -13,13 +13,13 @@
 
 #include "MainWindowFixture.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/Scale.h"
-#include "app/ui/TShadowLabel.h"
 #include "app/ui/UAbout.h"
 #include "app/ui/UHelp.h"
 #include "app/ui/UReclama.h"
 #include "net/ui/USet.h"
 #include "records/ui/Kvel_Rec_U.h"
+#include "ui/Scale.h"
+#include "ui/TShadowLabel.h"
 
 namespace kv::ui {
 namespace {

@@ -15,12 +15,12 @@
 #include <fstream>
 
 #include "MainWindowFixture.h"
-#include "app/ui/ErrorReport.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/Scale.h"
-#include "app/ui/TShadowLabel.h"
-#include "app/ui/TShape.h"
 #include "game/UFunc.h"
+#include "ui/ErrorReport.h"
+#include "ui/Scale.h"
+#include "ui/TShadowLabel.h"
+#include "ui/TShape.h"
 
 namespace kv::test {
 namespace {

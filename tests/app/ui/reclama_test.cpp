@@ -15,7 +15,7 @@
 #include <QWindow>
 #include <functional>
 
-#include "app/ui/Scale.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 namespace {

@@ -10,9 +10,9 @@
 
 #include "MainWindowFixture.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/TShadowLabel.h"
-#include "app/ui/TShape.h"
 #include "game/UFunc.h"
+#include "ui/TShadowLabel.h"
+#include "ui/TShape.h"
 
 namespace kv::test {
 namespace {

@@ -10,14 +10,14 @@
 
 #include "MainWindowFixture.h"
 #include "Tmpfs.h"
-#include "app/base/AtomicFile.h"
-#include "app/ui/ErrorReport.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/TShape.h"
 #include "app/ui/UReclama.h"
+#include "base/AtomicFile.h"
 #include "game/SaveGame.h"
 #include "game/UFunc.h"
 #include "game/ui/NewGame.h"
+#include "ui/ErrorReport.h"
+#include "ui/TShape.h"
 
 namespace kv::test {
 namespace {

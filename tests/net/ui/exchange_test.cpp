@@ -21,15 +21,15 @@
 
 #include "MainWindowFixture.h"
 #include "PyFtpd.h"
-#include "app/base/AtomicFile.h"
-#include "app/base/Cp1251.h"
-#include "app/ui/ErrorReport.h"
 #include "app/ui/Kvelli99_U1.h"
+#include "base/AtomicFile.h"
+#include "base/Cp1251.h"
 #include "net/FtpClient.h"
 #include "net/ui/Exchange.h"
 #include "net/ui/USet.h"
 #include "records/Html.h"
 #include "records/RecFile.h"
+#include "ui/ErrorReport.h"
 
 namespace kv::ui {
 namespace {

@@ -13,9 +13,9 @@
 
 #include "MainWindowFixture.h"
 #include "ShippedServer.h"
-#include "app/base/AtomicFile.h"
-#include "app/base/Cp1251.h"
 #include "app/ui/Kvelli99_U1.h"
+#include "base/AtomicFile.h"
+#include "base/Cp1251.h"
 #include "net/FtpClient.h"
 #include "records/RecFile.h"
 

@@ -10,14 +10,14 @@
 #include <optional>
 
 #include "MainWindowFixture.h"
-#include "app/base/Cp1251.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/TShadowLabel.h"
+#include "base/Cp1251.h"
 #include "game/UFunc.h"
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "records/ui/Kvel_Rec_U.h"
 #include "records/ui/RecordsUi.h"
+#include "ui/TShadowLabel.h"
 
 namespace kv::ui {
 namespace {

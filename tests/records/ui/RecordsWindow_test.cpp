@@ -7,10 +7,10 @@
 #include <QScreen>
 
 #include "ScriptedDialogs.h"
-#include "app/base/Cp1251.h"
-#include "app/ui/Scale.h"
+#include "base/Cp1251.h"
 #include "records/RecFile.h"
 #include "records/ui/Kvel_Rec_U.h"
+#include "ui/Scale.h"
 
 namespace kv::ui {
 namespace {

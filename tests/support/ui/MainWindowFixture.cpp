@@ -9,12 +9,12 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/ui/Fonts.h"
 #include "app/ui/Kvelli99_U1.h"
-#include "app/ui/Scale.h"
-#include "app/ui/TShadowLabel.h"
-#include "app/ui/TShape.h"
 #include "game/UFunc.h"
+#include "ui/Fonts.h"
+#include "ui/Scale.h"
+#include "ui/TShadowLabel.h"
+#include "ui/TShape.h"
 
 namespace kv::test {
 

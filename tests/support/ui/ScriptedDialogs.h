@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace kv::test {
 

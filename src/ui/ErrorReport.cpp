@@ -1,6 +1,6 @@
-#include "app/ui/ErrorReport.h"
+#include "ui/ErrorReport.h"
 
-#include "app/ui/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace kv::ui {
 

@@ -7,7 +7,7 @@
 #include <exception>
 #include <string>
 
-#include "app/base/Exception.h"
+#include "base/Exception.h"
 
 class QWidget;
 

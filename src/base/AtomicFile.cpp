@@ -1,4 +1,4 @@
-#include "app/base/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,7 +11,7 @@
 #include <ctime>
 #include <vector>
 
-#include "app/base/Exception.h"
+#include "base/Exception.h"
 
 namespace kv {
 namespace {

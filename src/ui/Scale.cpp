@@ -1,4 +1,4 @@
-#include "app/ui/Scale.h"
+#include "ui/Scale.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/ui/TShape.h"
+#include "ui/TShape.h"
 
 #include <QMouseEvent>
 #include <QPainter>

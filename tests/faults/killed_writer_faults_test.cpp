@@ -22,8 +22,8 @@
 
 #include "TempDir.h"
 #include "app/WindowState.h"
-#include "app/base/AtomicFile.h"
-#include "app/base/Cp1251.h"
+#include "base/AtomicFile.h"
+#include "base/Cp1251.h"
 #include "game/SaveGame.h"
 #include "records/Html.h"
 #include "records/PlayerSettings.h"

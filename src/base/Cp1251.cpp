@@ -1,4 +1,4 @@
-#include "app/base/Cp1251.h"
+#include "base/Cp1251.h"
 
 #include <iconv.h>
 

@@ -1,4 +1,4 @@
-#include "app/ui/TShadowLabel.h"
+#include "ui/TShadowLabel.h"
 
 #include <QFontMetrics>
 #include <QPainter>

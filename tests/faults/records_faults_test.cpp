@@ -14,7 +14,7 @@
 
 #include "RecordsTestUtil.h"
 #include "Tmpfs.h"
-#include "app/base/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "records/RecFile.h"
 #include "records/RecLock.h"
 

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "RecordsTestUtil.h"
-#include "app/base/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "records/RecFile.h"
 
 namespace kv {

@@ -5,7 +5,7 @@
 #include <QFontInfo>
 #include <QRawFont>
 
-#include "app/ui/Fonts.h"
+#include "ui/Fonts.h"
 
 namespace kv::ui {
 namespace {

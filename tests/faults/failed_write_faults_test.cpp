@@ -22,7 +22,7 @@
 #include "TempDir.h"
 #include "Tmpfs.h"
 #include "app/WindowState.h"
-#include "app/base/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "game/SaveGame.h"
 #include "net/FtpClient.h"
 #include "records/Html.h"
@@ -280,7 +280,7 @@ TEST(FailedWriteScope, NoOtherFileWriterInTheSources) {
                 writing.insert(std::filesystem::relative(e.path(), src).string());
     }
     EXPECT_EQ(writing,
-              (std::set<std::string>{"app/WindowState.cpp", "app/base/AtomicFile.cpp", "game/SaveGame.cpp",
+              (std::set<std::string>{"app/WindowState.cpp", "base/AtomicFile.cpp", "game/SaveGame.cpp",
                                      "net/SockTransport.cpp", "records/Html.cpp",
                                      "records/PlayerSettings.cpp", "records/RecFile.cpp"}))
         << "a new writer must join the cases above";

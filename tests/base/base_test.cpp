@@ -12,9 +12,9 @@
 
 #include "TempDir.h"
 #include "Tmpfs.h"
-#include "app/base/AtomicFile.h"
-#include "app/base/Cp1251.h"
-#include "app/base/Exception.h"
+#include "base/AtomicFile.h"
+#include "base/Cp1251.h"
+#include "base/Exception.h"
 
 namespace kv {
 namespace {

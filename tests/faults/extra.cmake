@@ -1,0 +1,2 @@
+# The signal trials start the program itself.
+add_dependencies(test_faults kvelli99)
