@@ -8,6 +8,8 @@ class QWidget;
 
 namespace kv::ui {
 
+class TShape;
+
 // The first part of the main window's caption; the player's part follows it.
 inline const QString ProgramCaption = QStringLiteral("Квелли 99 Internet version");
 
@@ -16,6 +18,8 @@ class TMainView {
     virtual QWidget* DialogParent() = 0;
     // Paints every ball from the game state.
     virtual void ShowBoard() = 0;
+    // The ball control of a cell, column and row 1 to 8.
+    virtual TShape* ShapeAt(int col, int row) const = 0;
     // The two counters of the header: RxLabel3 (the score) and RxLabel4 (balls with a move).
     virtual void SetScoreLabel(int value) = 0;
     virtual void SetMovableLabel(int value) = 0;

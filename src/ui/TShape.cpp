@@ -2,9 +2,84 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
 #include <algorithm>
+#include <cmath>
 
 namespace kv::ui {
+
+namespace {
+
+// WCAG relative luminance of an sRGB colour.
+double Luminance(const QColor& c) {
+    auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+
+// Black or white, whichever stands out more against the ball.
+QColor SymbolColour(const QColor& ball) {
+    const double l = Luminance(ball);
+    return (l + 0.05) / 0.05 >= 1.05 / (l + 0.05) ? Qt::black : Qt::white;
+}
+
+// The symbol around the origin, `h` its half size.
+QPainterPath SymbolPath(TShape::Mark mark, qreal h) {
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    auto polygon = [&](std::initializer_list<QPointF> points) {
+        path.addPolygon(QPolygonF(points));
+        path.closeSubpath();
+    };
+    const qreal arm = 0.3 * h;  // half the width of a stroke of the plus and the cross
+    switch (mark) {
+        case TShape::Mark::None:
+            break;
+        case TShape::Mark::Disc:
+            path.addEllipse(QPointF(), 0.8 * h, 0.8 * h);
+            break;
+        case TShape::Mark::Ring:
+            path.setFillRule(Qt::OddEvenFill);
+            path.addEllipse(QPointF(), 0.95 * h, 0.95 * h);
+            path.addEllipse(QPointF(), 0.55 * h, 0.55 * h);
+            break;
+        case TShape::Mark::Square:
+            path.addRect(QRectF(-0.75 * h, -0.75 * h, 1.5 * h, 1.5 * h));
+            break;
+        case TShape::Mark::Diamond:
+            polygon({{0, -h}, {h, 0}, {0, h}, {-h, 0}});
+            break;
+        case TShape::Mark::TriangleUp:
+            polygon({{0, -h}, {h, 0.8 * h}, {-h, 0.8 * h}});
+            break;
+        case TShape::Mark::TriangleDown:
+            polygon({{0, h}, {h, -0.8 * h}, {-h, -0.8 * h}});
+            break;
+        case TShape::Mark::Plus:
+        case TShape::Mark::Cross:
+            path.addRect(QRectF(-h, -arm, 2 * h, 2 * arm));
+            path.addRect(QRectF(-arm, -h, 2 * arm, 2 * h));
+            if (mark == TShape::Mark::Cross) path = QTransform().rotate(45).map(path);
+            break;
+        case TShape::Mark::Star: {
+            QPolygonF star;
+            for (int i = 0; i < 10; ++i) {
+                const qreal r = (i % 2 == 0 ? 1.05 : 0.45) * h;
+                const qreal a = (-90.0 + 36.0 * i) * M_PI / 180.0;
+                star << QPointF(r * std::cos(a), r * std::sin(a));
+            }
+            path.addPolygon(star);
+            path.closeSubpath();
+            break;
+        }
+        case TShape::Mark::Bar:
+            path.addRect(QRectF(-h, -0.35 * h, 2 * h, 0.7 * h));
+            break;
+    }
+    return path;
+}
+
+}  // namespace
 
 TShape::TShape(QWidget* parent) : QWidget(parent) {
     // The panel's face colour shows around the circle.
@@ -33,6 +108,18 @@ void TShape::SetPenColor(const QColor& colour) {
     update();
 }
 
+void TShape::SetSymbol(Mark mark) {
+    if (mark_ == mark) return;
+    mark_ = mark;
+    update();
+}
+
+void TShape::SetCursorFrame(bool shown) {
+    if (cursor_ == shown) return;
+    cursor_ = shown;
+    update();
+}
+
 void TShape::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, kind_ == Kind::Circle);
@@ -41,13 +128,36 @@ void TShape::paintEvent(QPaintEvent*) {
     p.setPen(pen);
     p.setBrush(brush_);
     // The 1-pixel outline lies inside the control, centred half a pixel in from its edges.
+    const qreal d = std::min(width(), height());
     if (kind_ == Kind::Rectangle) {
         p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-        return;
+    } else {
+        QRectF circle((width() - d) / 2.0, (height() - d) / 2.0, d, d);
+        p.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
     }
-    const qreal d = std::min(width(), height());
-    QRectF circle((width() - d) / 2.0, (height() - d) / 2.0, d, d);
-    p.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
+    if (mark_ != Mark::None) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.translate(width() / 2.0, height() / 2.0);
+        p.fillPath(SymbolPath(mark_, 0.23 * d), SymbolColour(brush_));
+        p.resetTransform();
+    }
+    if (cursor_) {
+        // Two rings along the edges, dark outside and light inside, so the frame shows on any
+        // ball and on the panel, and the ball's colour stays visible within.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setBrush(Qt::NoBrush);
+        const qreal outer = std::max<qreal>(2.0, std::round(d / 20.0));
+        const qreal inner = std::max<qreal>(1.0, std::round(outer / 2.0));
+        QPen dark(Qt::black, outer);
+        dark.setJoinStyle(Qt::MiterJoin);
+        p.setPen(dark);
+        p.drawRect(QRectF(rect()).adjusted(outer / 2, outer / 2, -outer / 2, -outer / 2));
+        QPen light(Qt::white, inner);
+        light.setJoinStyle(Qt::MiterJoin);
+        p.setPen(light);
+        const qreal in = outer + inner / 2;
+        p.drawRect(QRectF(rect()).adjusted(in, in, -in, -in));
+    }
 }
 
 void TShape::mousePressEvent(QMouseEvent* event) {

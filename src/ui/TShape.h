@@ -1,7 +1,9 @@
 #pragma once
 // A ball control: one shape inside its rectangle, a circle of the shorter side or a rectangle
 // filling the whole control, filled in one colour and outlined 1 pixel wide in the window's face
-// colour. It reports a press of any mouse button.
+// colour. It reports a press of any mouse button. Two additions, both off unless asked for: a
+// symbol inside the ball, so that colours can be told apart without seeing them, and the
+// keyboard's cell cursor, a frame along the control's edges.
 
 #include <QColor>
 #include <QWidget>
@@ -12,6 +14,8 @@ class TShape : public QWidget {
     Q_OBJECT
   public:
     enum class Kind { Circle, Rectangle };
+    // Symbols that differ in outline, not only in size.
+    enum class Mark { None, Disc, TriangleUp, Square, Plus, Diamond, Cross, Star, TriangleDown, Ring, Bar };
 
     explicit TShape(QWidget* parent = nullptr);
 
@@ -22,6 +26,10 @@ class TShape : public QWidget {
     void SetBrushColor(const QColor& colour);
     QColor PenColor() const { return pen_; }
     void SetPenColor(const QColor& colour);
+    Mark Symbol() const { return mark_; }
+    void SetSymbol(Mark mark);
+    bool CursorFrame() const { return cursor_; }
+    void SetCursorFrame(bool shown);
 
   signals:
     // Any button; the button, the modifiers and the position are not passed on.
@@ -36,6 +44,8 @@ class TShape : public QWidget {
     Kind kind_ = Kind::Circle;
     QColor brush_ = Qt::white;
     QColor pen_ = Qt::black;
+    Mark mark_ = Mark::None;
+    bool cursor_ = false;
 };
 
 }  // namespace kv::ui

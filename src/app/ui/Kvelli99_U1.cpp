@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -14,16 +15,20 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
+#include <filesystem>
 #include <memory>
 
 #include "app/ui/AboutMenu.h"
 #include "app/ui/FormStorage.h"
 #include "app/ui/UReclama.h"
+#include "base/AtomicFile.h"
+#include "base/Exception.h"
 #include "game/UFunc.h"
 #include "game/ui/GameController.h"
 #include "net/ui/Exchange.h"
 #include "net/ui/ExchangeController.h"
 #include "records/Html.h"
+#include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "records/ui/RecordsController.h"
 #include "ui/Dialogs.h"
@@ -55,6 +60,47 @@ const QString kStartCaptionSuffix = QStringLiteral("      Игрок : (без �
 
 QColor FaceColour(const QWidget* w) {
     return w->palette().color(QPalette::Button);
+}
+
+// The symbol of each colour index when balls are marked; none for an empty cell.
+TShape::Mark MarkOf(int value) {
+    using M = TShape::Mark;
+    static constexpr M kMarks[] = {M::None,  M::Disc, M::TriangleUp,   M::Square, M::Plus, M::Diamond,
+                                   M::Cross, M::Star, M::TriangleDown, M::Ring,   M::Bar};
+    return value >= 0 && value <= 10 ? kMarks[value] : M::None;
+}
+
+// The option of marked balls lives beside the player's name in the settings file.
+const std::string kMarksKey = "Marks";
+
+std::string SettingsFile() {
+    QString program = QCoreApplication::applicationName();
+    if (program.isEmpty()) program = QStringLiteral("kvelli99");
+    return SettingsFilePath(program.toStdString());
+}
+
+bool ReadMarksOption() {
+    std::string text;
+    if (!ReadWholeFile(SettingsFile(), text)) return false;
+    const auto value = IniGet(text, kSettingsSection, kMarksKey);
+    return value && *value == "1";
+}
+
+// Rewrites the settings file with the option; the other keys stay as they are.
+void WriteMarksOption(bool on) {
+    const std::string path = SettingsFile();
+    try {
+        std::filesystem::create_directories(DirOf(path));
+        std::string text;
+        // A file that is there but cannot be read is not replaced by one holding this key alone.
+        if (!ReadWholeFile(path, text)) {
+            if (std::filesystem::exists(path)) throw Exception(path);
+            text.clear();
+        }
+        WriteFileAtomic(path, IniSet(text, kSettingsSection, kMarksKey, on ? "1" : "0"));
+    } catch (const std::exception&) {
+        throw Exception("Unable to write to " + path);
+    }
 }
 
 }  // namespace
@@ -161,8 +207,9 @@ void TForm1::BuildLayout() {
             shape->setGeometry(left, top, Edge(kCellEdges[col]) - left, Edge(kCellEdges[row]) - top);
             shape->SetPenColor(face);
             shape->SetBrushColor(face);
-            connect(shape, &TShape::MouseDown, this,
-                    [this](TShape* sender) { Guarded([this, sender] { ShapeMouseDown(sender); }, this); });
+            connect(shape, &TShape::MouseDown, this, [this](TShape* sender) {
+                Guarded([this, sender] { gameCtl_->MousePress(sender); }, this);
+            });
             Shapes[row - 1][col - 1] = shape;
         }
     }
@@ -227,6 +274,9 @@ void TForm1::BuildMenu() {
     MnuHelp = item(Hlp, "MnuHelp", QStringLiteral("Правила игры"));
     separator(Hlp, "N2");
     MnuAbout = item(Hlp, "MnuAbout", QStringLiteral("О программе"));
+    separator(Hlp, "N12");
+    MnuMarks = item(Hlp, "MnuMarks", QStringLiteral("Значки на шарах"));
+    MnuMarks->setCheckable(true);
 
     Connect(MnuNew, &TForm1::MnuNewClick, true);
     Connect(MnuSave, &TForm1::MnuSaveClick, true);
@@ -238,6 +288,7 @@ void TForm1::BuildMenu() {
     Connect(N10, &TForm1::N10Click, false);
     Connect(MnuHelp, &TForm1::MnuHelpClick, false);
     Connect(MnuAbout, &TForm1::MnuAboutClick, false);
+    Connect(MnuMarks, &TForm1::MnuMarksClick, false);
 
     // N4 and N5 are one radio group, but the mark is moved by their handlers, not by the menu.
     // A click toggles it before the handler runs, so each click first puts the marks back as
@@ -271,6 +322,7 @@ void TForm1::FormCreate() {
     // The player and the records are reported on their own; the first deal must still happen,
     // or the game would start on a board of empty cells.
     Guarded([this] { recordsCtl_->RecordsStartup(); });
+    MnuMarks->setChecked(ReadMarksOption());
     g.DealBoard();
     SetMovableLabel(g.MovableCount);
     ShowBoard();
@@ -331,6 +383,21 @@ void TForm1::MnuExitClick() {
     close();
 }
 
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    // Only unmodified keys: the menu's shortcuts and access keys stay as they were.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    bool handled = false;
+    if (plain) Guarded([&] { handled = gameCtl_->BoardKey(event->key(), event->isAutoRepeat()); }, this);
+    if (!handled) QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::MnuMarksClick() {
+    // The mark already moved with the click; the board follows it whether or not it is stored.
+    // Only the symbols change: a ball chosen for a move keeps its mark.
+    PaintSymbols();
+    WriteMarksOption(MnuMarks->isChecked());
+}
+
 void TForm1::ShowBoard() {
     const kv::Game& g = game_;
     const QColor face = FaceColour(this);
@@ -342,6 +409,14 @@ void TForm1::ShowBoard() {
             shape->SetShape(TShape::Kind::Circle);
         }
     }
+    PaintSymbols();
+}
+
+void TForm1::PaintSymbols() {
+    const bool marks = MnuMarks && MnuMarks->isChecked();
+    for (int row = 1; row <= kBoardSize; ++row)
+        for (int col = 1; col <= kBoardSize; ++col)
+            ShapeAt(col, row)->SetSymbol(marks ? MarkOf(game_.At(row, col)) : TShape::Mark::None);
 }
 
 void TForm1::SetScoreLabel(int value) {

@@ -71,6 +71,8 @@ class TForm1 : public QMainWindow, public TMainView {
     QMenu* Hlp = nullptr;
     QAction* MnuHelp = nullptr;
     QAction* MnuAbout = nullptr;
+    // Checkable, at the end of "?": a symbol in every ball, remembered in the settings file.
+    QAction* MnuMarks = nullptr;
 
     TFormStorage* FormStorage1 = nullptr;
     // Created hidden at start-up, lives until the end.
@@ -85,7 +87,7 @@ class TForm1 : public QMainWindow, public TMainView {
     void FormCreate();
     bool FormCloseQuery();
     void MnuExitClick();
-    TShape* ShapeAt(int col, int row) const { return Shapes[row - 1][col - 1]; }
+    TShape* ShapeAt(int col, int row) const override { return Shapes[row - 1][col - 1]; }
     void CreateReclamaWindow();  // ReclamaForm, hidden
 
     // The menu's handlers, carried out by the controllers.
@@ -101,6 +103,7 @@ class TForm1 : public QMainWindow, public TMainView {
     void N10Click();
     void MnuHelpClick();
     void MnuAboutClick();
+    void MnuMarksClick();
     bool ExchangeInProgress() const;
 
     // TMainView
@@ -119,10 +122,12 @@ class TForm1 : public QMainWindow, public TMainView {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildLayout();
     void BuildMenu();
+    void PaintSymbols();  // the balls' symbols, if the option is on
     void CreateHiddenWindows();
     void CentreOnScreen();
     // Runs `handler` inside Guarded when the menu item fires; `changesBoard`: ignored during a move.

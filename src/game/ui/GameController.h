@@ -1,6 +1,7 @@
 #pragma once
 // The game's commands in the main window: the two clicks of a move with its played-out sequence
-// (game/ui/Moves.cpp), a new game and saved games (game/ui/NewGame.cpp).
+// (game/ui/Moves.cpp), the same clicks from the keyboard (game/ui/BoardKeys.cpp), a new game and
+// saved games (game/ui/NewGame.cpp).
 
 #include <QObject>
 #include <QString>
@@ -29,6 +30,16 @@ class TGameController : public QObject {
     // hook may dispatch events or press balls itself.
     std::function<void(int ms)> PauseHook;
 
+    // --- The keyboard on the board ---
+    // The arrows show the cell cursor and move it; Space and Enter press the ball under it, as a
+    // click does. Returns whether the key is one of these (also when it is ignored during a move).
+    bool BoardKey(int key, bool autoRepeat);
+    // A press of the mouse on a ball: the cursor hides, then ShapeMouseDown.
+    void MousePress(TShape* sender);
+    bool CursorShown() const { return cursorShown_; }
+    int CursorCol() const { return cursorCol_; }
+    int CursorRow() const { return cursorRow_; }
+
     // --- New game and saved games ---
     void MnuNewClick();
     void MnuSaveClick();
@@ -42,7 +53,10 @@ class TGameController : public QObject {
     friend class MoveGuard;
     TMainView& view_;
     kv::Game& game_;
+    void ShowCursor(bool shown);
     int moveDepth_ = 0;
+    bool cursorShown_ = false;
+    int cursorCol_ = 1, cursorRow_ = 1;
 };
 
 }  // namespace kv::ui

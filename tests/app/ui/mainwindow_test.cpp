@@ -45,14 +45,6 @@ class MainWindow : public MainWindowFixture {
         const QSize size = Form().frameGeometry().size();
         return {area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2};
     }
-    void SendKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-        // A modal window shown by the previous key took the activation away.
-        QApplication::setActiveWindow(&Form());
-        QKeyEvent press(QEvent::KeyPress, key, mods);
-        QApplication::sendEvent(&Form(), &press);
-        QKeyEvent release(QEvent::KeyRelease, key, mods);
-        QApplication::sendEvent(&Form(), &release);
-    }
 };
 
 class MainWindowAt120 : public MainWindow {
@@ -258,8 +250,14 @@ TEST_F(MainWindow, TheMenuIsCompleteWithItsShortcutsAndRadioGroup) {
                        {"N11", nullptr, {}},
                        {"N7", "Отправить свой результат по интернету", {}},
                        {"N10", "Настройка", {}}});
-    ExpectItems(f.Hlp,
-                {{"MnuHelp", "Правила игры", {}}, {"N2", nullptr, {}}, {"MnuAbout", "О программе", {}}});
+    // The design's items, then the option of marked balls, off on a first run.
+    ExpectItems(f.Hlp, {{"MnuHelp", "Правила игры", {}},
+                        {"N2", nullptr, {}},
+                        {"MnuAbout", "О программе", {}},
+                        {"N12", nullptr, {}},
+                        {"MnuMarks", "Значки на шарах", {}}});
+    EXPECT_TRUE(f.MnuMarks->isCheckable());
+    EXPECT_FALSE(f.MnuMarks->isChecked());
 
     ASSERT_NE(f.N4->actionGroup(), nullptr);
     EXPECT_EQ(f.N4->actionGroup(), f.N5->actionGroup());

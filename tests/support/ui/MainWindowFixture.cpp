@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -119,6 +120,17 @@ void MainWindowFixture::Click(int col, int row, Qt::MouseButton button) {
     if (!shape) return;
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(shape, &release);
+}
+
+void MainWindowFixture::SendKey(int key, Qt::KeyboardModifiers mods, bool autoRepeat) {
+    // A modal window shown by the previous key took the activation away.
+    QPointer<ui::TForm1> form = form_.get();
+    QApplication::setActiveWindow(form);
+    QKeyEvent press(QEvent::KeyPress, key, mods, QString(), autoRepeat);
+    QApplication::sendEvent(form, &press);
+    if (!form) return;
+    QKeyEvent release(QEvent::KeyRelease, key, mods, QString(), autoRepeat);
+    QApplication::sendEvent(form, &release);
 }
 
 QString MainWindowFixture::ScoreText() const {

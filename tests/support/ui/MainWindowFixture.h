@@ -64,6 +64,10 @@ class MainWindowFixture : public ::testing::Test {
     // A real mouse press, then a release, on the ball control of (col, row).
     void Click(int col, int row, Qt::MouseButton button = Qt::LeftButton);
 
+    // A key pressed and released on the window, where keys go when no control has the focus.
+    // A press that closes or destroys the window sends no release.
+    void SendKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false);
+
     QString ScoreText() const;    // RxLabel3
     QString MovableText() const;  // RxLabel4
     QString StatusText() const;   // FTPState
