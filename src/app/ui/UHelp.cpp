@@ -47,6 +47,21 @@ const QStringList& RulesLines() {
     return lines;
 }
 
+const QStringList& KeyboardLines() {
+    static const QStringList lines = {
+        QString(),
+        QStringLiteral("Играть можно и с клавиатуры: стрелки показывают"),
+        QStringLiteral("на поле рамку и двигают её, а пробел или Enter"),
+        QStringLiteral("действуют как щелчок по шару в рамке."),
+        QStringLiteral("Щелчок мышью прячет рамку."),
+        QString(),
+        QStringLiteral("Пункт «Значки на шарах» в меню «?» рисует на шарах"),
+        QStringLiteral("каждого цвета свой значок: так цвета различимы"),
+        QStringLiteral("и без цветового зрения."),
+    };
+    return lines;
+}
+
 THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Правила игры"));
@@ -67,7 +82,7 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
     SetColour(RichEdit1, QPalette::Base, kGreen);
     SetColour(RichEdit1, QPalette::Text, QColor(0xFF, 0xFF, 0x00));
     RichEdit1->setAcceptRichText(false);
-    RichEdit1->setPlainText(RulesLines().join(u'\n'));
+    RichEdit1->setPlainText((RulesLines() + KeyboardLines()).join(u'\n'));
     for (QTextBlock b = RichEdit1->document()->begin(); b.isValid(); b = b.next()) {
         QTextCursor c(b);
         QTextBlockFormat f = b.blockFormat();

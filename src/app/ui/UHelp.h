@@ -12,6 +12,8 @@ namespace kv::ui {
 
 // The rules text, line by line, blanks included.
 const QStringList& RulesLines();
+// Shown after them: how to play from the keyboard, and the symbols on the balls.
+const QStringList& KeyboardLines();
 
 class THelpForm : public QDialog {
     Q_OBJECT

@@ -209,11 +209,13 @@ TEST_F(RulesWindow, LayoutAndText) {
     EXPECT_EQ(lines[5], "или по  горизонтали рядом было не менее трех шаров одного ");
     EXPECT_EQ(lines[10], "");
     EXPECT_EQ(lines[11], "Желаю удачи ! ! ! ");
-    EXPECT_EQ(f.RichEdit1->toPlainText(), lines.join('\n'));  // blanks kept
+    // The design's twelve lines, blanks kept, then how to play from the keyboard.
+    EXPECT_EQ(f.RichEdit1->toPlainText(), (lines + KeyboardLines()).join('\n'));
+    EXPECT_TRUE(KeyboardLines().join(' ').contains("стрелки"));
     int blocks = 0;
     for (QTextBlock b = f.RichEdit1->document()->begin(); b.isValid(); b = b.next(), ++blocks)
         EXPECT_EQ(b.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter) << blocks;
-    EXPECT_EQ(blocks, 12);
+    EXPECT_EQ(blocks, 12 + KeyboardLines().size());
 
     SetDpiOverride(120);
     THelpForm larger;
