@@ -8,14 +8,14 @@
 #include <QPointer>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <system_error>
 
 #include "app/ui/Kvelli99_U1.h"
 #include "base/Cp1251.h"
 #include "net/FtpClient.h"
+#include "net/ResultsConfig.h"
+#include "net/ResultsExchange.h"
 #include "net/ui/USet.h"
 #include "records/Html.h"
 #include "records/RecFile.h"
@@ -28,15 +28,9 @@ namespace {
 
 const QString kConnecting = QStringLiteral("Идет подключение ...");
 const QString kConnected = QStringLiteral("Соединение прошло успешно.");
-const QString kReadingRecords = QStringLiteral("Считывание рекордов ...");
-const QString kWritingRecords = QStringLiteral("Запись рекордов ...");
-const QString kWritingTable = QStringLiteral("Запись таблицы ...");
-const QString kWritten = QStringLiteral("Запись прошла успешно.");
 
 const std::string kUser = "kvelli99";
 const std::string kPassword = "quillon84";
-const std::string kRemoteDir = "WWW";
-const std::string kRemoteRecords = "records.rec";
 
 // The exchange stops without a word: the program is closing, or the client is gone.
 struct ExchangeStopped {};
@@ -65,9 +59,6 @@ class RecDirAs {
 void RunExchange(TForm1* form, bool ownTexts, const std::function<void(TFtpClient&)>& configure) {
     QPointer<TForm1> self(form);
     const std::string dir = RecDir;
-    const std::string localPath = dir + "/" + kRecFileName;
-    const std::string netPath = dir + "/" + kNetRecFileName;
-    const std::string pagePath = dir + "/" + kHtmlFileName;
 
     auto client = [&self]() -> TFtpClient& {
         if (!self || self->Closing() || !self->Ftp1) throw ExchangeStopped{};
@@ -80,26 +71,14 @@ void RunExchange(TForm1* form, bool ownTexts, const std::function<void(TFtpClien
     std::exception_ptr failure;
     try {
         if (configure) configure(client());
-        client().Connect();
-        client().ChangeDirectory(kRemoteDir);
-        client().Download(kRemoteRecords, netPath);
-        client();
-        status(kReadingRecords);
-        MergeRecFiles(localPath, netPath);
-        {
+        ExchangeSteps steps;
+        steps.merge = [](const std::string& local, const std::string& net) { MergeRecFiles(local, net); };
+        steps.writePage = [&dir](const std::string& net, const std::string&) {
             RecDirAs recDir(dir);
-            WriteHtmlTable(netPath);
-        }
-        status(kWritingRecords);
-        client().Upload(netPath, kRemoteRecords);
-        client();
-        status(kWritingTable);
-        client().Upload(pagePath, kHtmlFileName);
-        client();
-        status(kWritten);
-        std::error_code ec;
-        std::filesystem::remove(pagePath, ec);
-        if (ec) throw Exception("Cannot delete file \"" + pagePath + "\". " + ec.message());
+            WriteHtmlTable(net);
+        };
+        steps.status = [&status](const std::string& text) { status(QString::fromStdString(text)); };
+        RunResultsExchange(client, dir, steps);
     } catch (const ExchangeStopped&) {
     } catch (...) {
         failure = std::current_exception();
@@ -142,15 +121,12 @@ ServerAddress ParseServerAddress(const std::string& text, int defaultPort) {
 }
 
 ServerAddress ResultsServer() {
-    const char* env = std::getenv(kResultsServerEnv);
-    if (env && *env) return ParseServerAddress(env);
-    return {kResultsHost, kResultsPort};
+    const ResultsConfig config = ReadResultsConfig();
+    return {config.server.host, config.server.port};
 }
 
 QString ResultsSite() {
-    const char* env = std::getenv(kResultsSiteEnv);
-    if (env && *env) return QString::fromUtf8(env);
-    return kResultsSite;
+    return QString::fromStdString(ReadResultsConfig().site);
 }
 
 bool AdminMode() {
@@ -182,7 +158,7 @@ void TForm1::CreateExchange() {
         ftp->Port = server.port;
         ftp->UserID = kUser;
         ftp->Password = kPassword;
-        ftp->Passive = false;
+        ftp->Passive = true;
         ftp->FirewallType = FTUser;
         ftp->Proxy.clear();
         ftp->ProxyPort = 0;
