@@ -32,6 +32,7 @@ coproc HOLD { exec /usr/bin/python3 tests/support/hold_ftpd.py 5; }
 pids+=("$HOLD_PID")
 read -r _ port <&"${HOLD[0]}"
 "$tool" 127.0.0.1 "$port" login
+wait "$HOLD_PID" 2>/dev/null || true
 coproc SILENT { exec /usr/bin/python3 tests/support/hold_ftpd.py 30; }
 pids+=("$SILENT_PID")
 read -r _ port <&"${SILENT[0]}"
