@@ -70,22 +70,5 @@ TEST(ResultsConfig, FilesAndEnvironmentByWeight) {
     EXPECT_EQ(ResultsConfigFiles().back(), "/etc/xdg/kvelli99/kvelli99.INI");
 }
 
-TEST(ResultsConfig, ServerAddressText) {
-    const std::pair<const char*, ResultsServerAddress> cases[] = {
-        {"ftp.example", {"ftp.example", 21}},
-        {"ftp.example:2121", {"ftp.example", 2121}},
-        {"ftp.example:0", {"ftp.example:0", 21}},
-        {"ftp.example:65536", {"ftp.example:65536", 21}},
-        {":2121", {":2121", 21}},
-        {"::1", {"::1", 21}},
-        {"h:12a", {"h:12a", 21}},
-    };
-    for (const auto& [text, want] : cases) {
-        const ResultsServerAddress a = SplitServerAddress(text);
-        EXPECT_EQ(a.host, want.host) << text;
-        EXPECT_EQ(a.port, want.port) << text;
-    }
-}
-
 }  // namespace
 }  // namespace kv

@@ -106,18 +106,8 @@ void RunExchange(TForm1* form, bool ownTexts, const std::function<void(TFtpClien
 }  // namespace
 
 ServerAddress ParseServerAddress(const std::string& text, int defaultPort) {
-    const auto colon = text.find(':');
-    if (colon != std::string::npos && colon > 0 && text.find(':', colon + 1) == std::string::npos) {
-        const std::string digits = text.substr(colon + 1);
-        int port = 0;
-        bool ok = !digits.empty() && digits.size() <= 5;
-        for (char c : digits) {
-            if (c < '0' || c > '9') ok = false;
-            if (ok) port = port * 10 + (c - '0');
-        }
-        if (ok && port >= 1 && port <= 65535) return {text.substr(0, colon), port};
-    }
-    return {text, defaultPort};
+    const ResultsServerAddress address = SplitServerAddress(text, defaultPort);
+    return {address.host, address.port};
 }
 
 ServerAddress ResultsServer() {
