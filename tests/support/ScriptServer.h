@@ -58,7 +58,8 @@ class Peer {
     void Reset();
 
     // Answers a PASV line: listens on 127.0.0.1 and sends the 227 reply naming `address` (a server
-    // behind its own NAT names a private one).
+    // behind its own NAT names a private one; tests name another 127.x address, so that nothing
+    // leaves the machine).
     void AnswerPasv(std::string_view address = "127,0,0,1");
     DataConn AcceptPassive();
     // The passive start of a transfer: PASV expected and answered, a line starting with `command`
