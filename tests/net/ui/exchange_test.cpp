@@ -503,11 +503,11 @@ TEST_F(ExchangeTest, ASilentServerEndsTheExchangeWithinTheBound) {
 
 TEST_F(ExchangeTest, ResultsSiteAndServerAddresses) {
     Form().N9->trigger();
-    EXPECT_EQ(hooked.urls, std::vector<QString>{kResultsSite});
+    EXPECT_EQ(hooked.urls, std::vector<QString>{QString::fromStdString(kDefaultResultsSite)});
     ::setenv(kResultsSiteEnv, "http://club.example/table.html", 1);
     Form().N9->trigger();
     EXPECT_EQ(hooked.urls.back(), QStringLiteral("http://club.example/table.html"));
-    EXPECT_EQ(Form().ExchangeController().Ftp1->Host, kResultsHost);
+    EXPECT_EQ(Form().ExchangeController().Ftp1->Host, kDefaultResultsHost);
     EXPECT_EQ(Form().ExchangeController().Ftp1->Port, 21);
 
     auto parsed = [](const std::string& text) {
