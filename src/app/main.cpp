@@ -49,8 +49,11 @@ int main(int argc, char** argv) {
     kv::ui::GuardedApplication app(argc, argv);
     // The application title "Kvelli '99" titles the message boxes (kv::ui::kAppTitle). It is not
     // made the display name: Qt would append that to the main window's caption.
-    QApplication::setApplicationName(QStringLiteral("kvelli99"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("kvelli99"));
+    // The application's name is its id: the window's class (X11) and app id (Wayland) then name
+    // the desktop entry, so the desktop finds its icon and entry. The settings file keeps the
+    // executable's name.
+    QApplication::setApplicationName(kv::ui::kAppId);
+    QGuiApplication::setDesktopFileName(kv::ui::kAppId);
     QApplication::setWindowIcon(kv::ui::ProgramIcon());
     kv::ui::InstallFontSubstitutes();
 

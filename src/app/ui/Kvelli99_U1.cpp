@@ -23,6 +23,7 @@
 #include "app/ui/UReclama.h"
 #include "base/AtomicFile.h"
 #include "base/Exception.h"
+#include "base/Ini.h"
 #include "game/UFunc.h"
 #include "game/ui/GameController.h"
 #include "net/ui/Exchange.h"
@@ -74,9 +75,7 @@ TShape::Mark MarkOf(int value) {
 const std::string kMarksKey = "Marks";
 
 std::string SettingsFile() {
-    QString program = QCoreApplication::applicationName();
-    if (program.isEmpty()) program = QStringLiteral("kvelli99");
-    return SettingsFilePath(program.toStdString());
+    return SettingsFilePath();
 }
 
 bool ReadMarksOption() {

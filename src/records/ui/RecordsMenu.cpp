@@ -1,5 +1,4 @@
 // The player, the records directory, the records window and the end of a game.
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,11 +22,10 @@ QString FromPath(const std::string& path) {
     return QString::fromStdString(path);
 }
 
-// The settings file of this program: its name with ".INI", in the XDG config directory.
+// The settings file of this program: the executable's name, kvelli99, with ".INI", in the XDG
+// config directory. Not the application's name, which is the desktop's id.
 std::string SettingsPath() {
-    QString program = QCoreApplication::applicationName();
-    if (program.isEmpty()) program = QStringLiteral("kvelli99");
-    return SettingsFilePath(program.toStdString());
+    return SettingsFilePath();
 }
 
 void ShowPlain(QWidget* parent, const QString& text) {
