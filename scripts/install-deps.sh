@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fontconfig
   python3 python3-pyftpdlib python3-pil
-  xvfb xauth x11-utils x11-xserver-utils imagemagick
+  xvfb xauth x11-utils x11-xserver-utils imagemagick xdotool
   clang libclang-rt-14-dev
   binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64
   curl file desktop-file-utils appstream dpkg-dev

@@ -44,11 +44,11 @@ echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
 mkdir -p "$work/config/kvelli99"
 : >"$work/Kvelli99.rec"  # an empty table, so no start-up message about a missing records file
 if [ "$show" = records ]; then
-  # Lines "name_score" CR LF, each byte b stored as (256 - b) mod 256.
+  # Lines "name_score", each byte b stored as (256 - b) mod 256, ending in CR LF.
   python3 -c 'import sys
 rows = [("Марина", 2315), ("Oleg", 1840), ("Катя", 1205), ("Player", 760), ("Иван", 415)]
-text = b"".join(f"{n}_{s}".encode("cp1251") + b"\r\n" for n, s in rows)
-sys.stdout.buffer.write(bytes((256 - b) % 256 for b in text))' >"$work/Kvelli99.rec"
+neg = lambda t: bytes((256 - b) % 256 for b in t)
+sys.stdout.buffer.write(b"".join(neg(f"{n}_{s}".encode("cp1251")) + b"\r\n" for n, s in rows))' >"$work/Kvelli99.rec"
 fi
 [ "$marks" = 0 ] || printf '[Data]\nMarks=1\n' >"$work/config/kvelli99/kvelli99.INI"
 (cd "$work" && XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale exec "$exe") &
@@ -63,7 +63,8 @@ done
 [ -n "$id" ] || { echo "the main window did not appear" >&2; exit 1; }
 sleep 1  # let it paint
 if [ -n "$key" ]; then
-  xdotool windowfocus --sync "$id"
+  # No window manager: the focus is set by hand, once the window can take it.
+  for _ in $(seq 50); do xdotool windowfocus --sync "$id" 2>/dev/null && break; sleep 0.1; done
   xdotool key "$key"
   main=$id id=
   for _ in $(seq 100); do
@@ -72,7 +73,7 @@ if [ -n "$key" ]; then
     id=
     sleep 0.05
   done
-  [ -n "$id" ] || { echo "the window \"$title\" did not appear" >&2; exit 1; }
+  [ -n "$id" ] || { echo "the window \"$title\" did not appear" >&2; xwininfo -root -tree | grep -F "\"" >&2; exit 1; }
   sleep 1
 fi
 mkdir -p "$(dirname "$out")"
