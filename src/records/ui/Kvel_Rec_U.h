@@ -7,6 +7,10 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "ui/TextFit.h"
+
+class QPainter;
+
 namespace kv::ui {
 
 inline const QString kRecordsTitle = QStringLiteral("Рекорды");
@@ -32,6 +36,11 @@ class TRecListBox : public QListWidget {
     static inline const QColor kBack{0x00, 0x00, 0xFF};
     static inline const QColor kText{0xFF, 0xFF, 0x00};
     int RowHeight() const;
+    // A row's text, on one line, 2 pixels from the left and centred vertically, in the list's
+    // font or, for a name too big for the row, a smaller one, so that it shows whole. Draws
+    // nothing outside the row, and clips nothing itself.
+    static QFont RowFont(const QFont& font, const QRect& row, const QString& text);
+    static void PaintRowText(QPainter* p, const QRect& row, const QFont& font, const QString& text);
 };
 
 class TForm2 : public QDialog {
@@ -42,7 +51,7 @@ class TForm2 : public QDialog {
     TBevelPanel* Panel1 = nullptr;
     TRecListBox* ListBox1 = nullptr;  // names
     TRecListBox* ListBox2 = nullptr;  // scores
-    QLabel* SB1 = nullptr;            // status line: the records directory
+    TElideLabel* SB1 = nullptr;       // status line: the records directory, elided if too long
 
     // The listing: ranks Matr and fills both lists from its filled rows.
     void FormCreate();
