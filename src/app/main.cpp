@@ -11,6 +11,7 @@
 #include "app/ui/Kvelli99_U1.h"
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("kvelli99"));
     QApplication::setWindowIcon(kv::ui::ProgramIcon());
     kv::ui::InstallFontSubstitutes();
+    kv::ui::InstallQtTranslations();
 
     kv::ui::TForm1 form;
     FirstPaintProbe probe;
