@@ -249,10 +249,6 @@ TEST(LabelFitCheck, SeesWhatIsCutAndWhatTouches) {
 class LabelsFit : public test::MainWindowFixture, public ::testing::WithParamInterface<int> {
   protected:
     void BeforeForm() override { SetDpiOverride(GetParam()); }
-    void TearDown() override {
-        Matr.fill(RecEntry{});
-        test::MainWindowFixture::TearDown();
-    }
 };
 
 TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
@@ -275,16 +271,19 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     // The records window with the widest names and scores a records file can hold, and a
     // records directory too long for the status line.
     // Every row filled: negative scores, which only an edited file holds, rank below empty rows.
-    const std::vector<std::string> names = WidestNames(f.Form2->ListBox1->font());
+    TForm2& records = *f.RecordsController().Form2;
+    const std::vector<std::string> names = WidestNames(records.ListBox1->font());
     for (int i = 0; i < kMatrRows; ++i)
-        Matr[i] = RecEntry{names[i % names.size()], i < 18 ? INT_MAX - i : i == 18 ? -999'999'995 : INT_MIN};
-    f.Form2->FormCreate();
-    ASSERT_EQ(f.Form2->ListBox1->count(), kMatrRows);
-    f.Form2->SB1->setText(QStringLiteral("/home/player/shared/records/") + QString(40, u'Ш'));
-    ExpectAllFit(*f.Form2, "records window" + dpi);
+        f.Records().Matr[i] = RecEntry{names[i % names.size()], i < 18    ? INT_MAX - i
+                                                                : i == 18 ? -999'999'995
+                                                                          : INT_MIN};
+    records.FormCreate();
+    ASSERT_EQ(records.ListBox1->count(), kMatrRows);
+    records.SB1->setText(QStringLiteral("/home/player/shared/records/") + QString(40, u'Ш'));
+    ExpectAllFit(records, "records window" + dpi);
 
     ExpectAllFit(*f.ReclamaForm, "advertisement window" + dpi);
-    ExpectAllFit(*f.SetForm, "results-server settings" + dpi, false);
+    ExpectAllFit(*f.ExchangeController().SetForm, "results-server settings" + dpi, false);
     THelpForm rules;
     ExpectAllFit(rules, "rules window" + dpi);
 
