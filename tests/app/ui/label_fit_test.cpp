@@ -57,7 +57,8 @@ QRect InkOf(const QRect& place, qreal ratio, const std::function<void(QPainter&)
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
         for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(row[x]) < 64) continue;  // a faint fringe of smoothing is no letter
+            // The faintest fringe of smoothing is no letter; a thin tail is (an eighth of full ink).
+            if (qAlpha(row[x]) < 32) continue;
             left = std::min(left, x);
             right = std::max(right, x);
             top = std::min(top, y);
