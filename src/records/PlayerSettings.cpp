@@ -192,22 +192,22 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
     return out;
 }
 
-void ReadPlayerSettings(const std::string& path, const std::string& workingDir) {
+void ReadPlayerSettings(const std::string& path, const std::string& workingDir, RecordsState& records) {
     std::string text;
     if (!ReadWholeFile(path, text)) text.clear();
     auto name = IniGet(text, kSettingsSection, kNameKey);
     auto dir = IniGet(text, kSettingsSection, kDirectoryKey);
-    PlayerName = name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName;
-    RecDir = dir ? *dir : workingDir;
+    records.PlayerName = name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName;
+    records.RecDir = dir ? *dir : workingDir;
 }
 
-void WritePlayerSettings(const std::string& path) {
+void WritePlayerSettings(const std::string& path, const RecordsState& records) {
     try {
         if (!MakeDirs(DirOf(path))) throw Exception(path);
         std::string text;
         if (!ReadWholeFile(path, text)) text.clear();
-        text = IniSet(text, kSettingsSection, kNameKey, PlayerName);
-        text = IniSet(text, kSettingsSection, kDirectoryKey, RecDir);
+        text = IniSet(text, kSettingsSection, kNameKey, records.PlayerName);
+        text = IniSet(text, kSettingsSection, kDirectoryKey, records.RecDir);
         WriteFileAtomic(path, text);
     } catch (const std::exception&) {
         throw Exception("Unable to write to " + path);

@@ -142,7 +142,7 @@ TEST_F(RecFileTest, MissingFileFailsWithEmptyTable) {
     }
     EXPECT_EQ(FilledRows(Matr), 0);
     EXPECT_FALSE(dir.Exists(kRecFileName));
-    EXPECT_EQ(RecPath(kRecFileName), dir.path() + "/Kvelli99.rec");
+    EXPECT_EQ(st.RecPath(kRecFileName), dir.path() + "/Kvelli99.rec");
 }
 
 TEST_F(RecFileTest, RankingIsStableAndFillsGaps) {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "RecordsTestUtil.h"
 #include "TempDir.h"
 #include "Tmpfs.h"
 #include "base/Exception.h"
@@ -30,7 +31,9 @@ class EnvGuard {
     std::optional<std::string> old_;
 };
 
-TEST(SettingsFile, NameAndPlace) {
+class SettingsFile : public test::RecordsTest {};
+
+TEST_F(SettingsFile, NameAndPlace) {
     EXPECT_EQ(SettingsFileName("kvelli99"), "kvelli99.INI");
     EXPECT_EQ(SettingsFileName("/usr/games/kvelli99.exe"), "kvelli99.INI");
     EXPECT_EQ(SettingsFileName("my.game.bin"), "my.game.INI");
@@ -46,7 +49,7 @@ TEST(SettingsFile, NameAndPlace) {
     EXPECT_EQ(ConfigDirectory(), "/home/p/.config");
 }
 
-TEST(SettingsFile, Defaults) {
+TEST_F(SettingsFile, Defaults) {
     test::TempDir dir;
     PlayerName = "x";
     RecDir = "y";
@@ -78,7 +81,7 @@ TEST(SettingsFile, Defaults) {
     EXPECT_EQ(CurrentDirectory().front(), '/');
 }
 
-TEST(SettingsFile, RoundTripKeepsValuesAsTypedAndOtherKeys) {
+TEST_F(SettingsFile, RoundTripKeepsValuesAsTypedAndOtherKeys) {
     test::TempDir dir;
     const std::string path = dir.File("conf/kvelli99/kvelli99.INI");  // directories are made
     for (std::string name : {"", " two  blanks ", "\"quoted\"", "a=b;c [d]", "Ёжик 😀", "User"}) {
@@ -115,7 +118,7 @@ TEST(SettingsFile, RoundTripKeepsValuesAsTypedAndOtherKeys) {
     EXPECT_EQ(dir.Read("t.INI"), "[Data]\nName=Vasya\nDirectory=/srv/records\n[More]\nKey=v\n");
 }
 
-TEST(SettingsFile, UnwritableFileNamesItself) {
+TEST_F(SettingsFile, UnwritableFileNamesItself) {
     test::TempDir dir;
     dir.Write("file", "");
     const std::string path = dir.File("file/kvelli99.INI");  // under a plain file: no directory
