@@ -35,6 +35,7 @@ import urllib.parse
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.ioloop import RetryError
 from pyftpdlib.servers import ThreadedFTPServer
 
 USER = "kvelli99"
@@ -170,6 +171,21 @@ class ResultsDTPHandler(DTPHandler):
     # The I/O loop calls this name, which the base class binds to its own handle_read.
     handle_read_event = handle_read
 
+    def recv(self, buffer_size):
+        # pyftpdlib takes a reset connection for the end of the file; it is a broken upload.
+        if self.receive:
+            try:
+                data = self.socket.recv(buffer_size)
+            except ConnectionResetError:
+                self._resp = ("426 Connection reset; the upload is dropped.", log.info)
+                self.close()
+                return b""
+            except (BlockingIOError, InterruptedError):
+                raise RetryError
+            if data:
+                return data
+        return super().recv(buffer_size)
+
     def close(self):
         # The reply to a complete upload waits for the merge, so that a refused table gets a 5xx
         # instead of 226 and is dropped as an incomplete one.
@@ -181,6 +197,9 @@ class ResultsDTPHandler(DTPHandler):
             if refusal:
                 self._resp = (refusal, log.debug)
                 self.transfer_finished = False
+        # Gone before the reply: whatever comes of it, the temporary file has done its work.
+        if not self._closed and self.receive and self.file_obj is not None:
+            self.cmd_channel.drop(self.file_obj.name)
         super().close()
 
 
@@ -206,7 +225,7 @@ class ResultsHandler(FTPHandler):
         self._incoming[temp] = name
         stored = super().ftp_STOR(temp, mode)
         if stored is None:
-            self._drop(temp)
+            self.drop(temp)
         return stored
 
     def ftp_STOU(self, line):
@@ -240,16 +259,16 @@ class ResultsHandler(FTPHandler):
         return "451 The table could not be updated; try again later."
 
     def on_file_received(self, file):
-        self._drop(file)
+        self.drop(file)
 
     def on_incomplete_file_received(self, file):
-        self._drop(file)
+        self.drop(file)
 
     def on_disconnect(self):
         for temp in list(self._incoming):
-            self._drop(temp)
+            self.drop(temp)
 
-    def _drop(self, temp):
+    def drop(self, temp):
         if self._incoming.pop(temp, None) is not None:
             try:
                 os.remove(temp)

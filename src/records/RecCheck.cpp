@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -29,6 +30,13 @@ int CheckRecBytes(std::string_view bytes) {
             throw ERecordsError(where + e.what());
         }
         ++entries;
+    }
+    // The reader takes a last line without its end, but a table the game writes always has one:
+    // without it, the file is cut short, and its last score may be a part of the one sent.
+    const std::string_view text = bytes.substr(0, bytes.find('\x1A'));
+    if (!text.empty() && text.back() != '\r' && text.back() != '\n') {
+        const size_t line = static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 1;
+        throw ERecordsError("line " + std::to_string(line) + ": no line end, the table is cut short");
     }
     return entries;
 }

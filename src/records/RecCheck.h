@@ -19,7 +19,8 @@ constexpr size_t kMaxRecFileBytes = kMatrRows * (kMaxRecLineBytes + 2);
 
 // The number of entries (lines that give one) if `bytes` are a valid table: at most
 // kMaxRecFileBytes, every line either empty or name "_" score with a valid score, nothing after
-// line 20. Otherwise throws ERecordsError naming the first fault and its line.
+// line 20, the last line ended (a table cut short in a line may still read, with a wrong score).
+// Otherwise throws ERecordsError naming the first fault and its line.
 int CheckRecBytes(std::string_view bytes);
 
 // CheckRecBytes of a file; throws ERecordsError if it cannot be read, naming the file in every

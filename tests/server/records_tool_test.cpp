@@ -127,6 +127,7 @@ TEST_F(RecordsToolTest, CheckTellsTablesFromFilesThatAreNone) {
         {"wide", Table({"a_99999999999"}), "line 1: '99999999999' is not a valid integer value"},
         // A text-mode copy of a table: one long line whose score runs into the next entry.
         {"lf", NegateBytes("a_5") + "\n" + NegateBytes("b_6") + "\n", "line 1: "},
+        {"cut", Table({"a_5", "b_60"}).substr(0, 9), "line 2: no line end, the table is cut short"},
         {"long", Table(twenty) + Table({"late_1"}), "line 21: a table has at most 20 lines"},
         {"big", Table(widest) + "\r\n", "larger than any records table (more than 580 bytes)"},
     };
