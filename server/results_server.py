@@ -127,6 +127,34 @@ class TableLock:
         self.threads.release()
 
 
+LONE_LF = re.compile(rb"(?<!\r)\n")
+
+
+def adopt_text_mode_table(table, tool):
+    """A table that the older server stored in text mode has LF line ends, which the format's
+    reader does not split: they become CR LF again, if the table then checks."""
+    try:
+        with open(table, "rb") as f:
+            data = f.read(MAX_UPLOAD + 1)
+    except OSError:
+        return
+    if not LONE_LF.search(data):
+        return
+    fd, temp = tempfile.mkstemp(prefix="." + TABLE + ".", suffix=".part", dir=os.path.dirname(table))
+    try:
+        with os.fdopen(fd, "wb") as f:
+            f.write(LONE_LF.sub(b"\r\n", data))
+            f.flush()
+            os.fsync(f.fileno())
+        os.chmod(temp, 0o666 & ~UMASK)
+        if run_tool(tool, "check", temp)[0] == 0:
+            os.replace(temp, table)
+            log.info("records.rec: the LF line ends of a text-mode copy made CR LF")
+    finally:
+        if os.path.exists(temp):
+            os.remove(temp)
+
+
 def prepare(data_dir, tool):
     """Makes WWW with an empty records.rec (an existing one is kept, and must be a valid table),
     the page's pictures and the server's page; removes what a killed server left half-received."""
@@ -147,6 +175,7 @@ def prepare(data_dir, tool):
             os.remove(stale)
         except OSError:
             pass
+    adopt_text_mode_table(table, tool)
     # The page is always the server's own, also where an older server kept an uploaded one.
     status, _, err = run_tool(tool, "page", table, os.path.join(www, PAGE))
     if status != 0:
@@ -239,6 +268,8 @@ class ResultsHandler(FTPHandler):
         www = self.www
         try:
             with self.lock:
+                # The table may have been put back from a copy made by an older server.
+                adopt_text_mode_table(os.path.join(www, TABLE), self.tool)
                 status, out, err = run_tool(self.tool, "merge", os.path.join(www, TABLE), temp,
                                             "--page", os.path.join(www, PAGE))
         except (OSError, TimeoutError) as e:

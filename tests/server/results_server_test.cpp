@@ -288,13 +288,14 @@ TEST_F(ResultsServerTest, UploadsThatAreNoBetterTableChangeNothing) {
 
 TEST_F(ResultsServerTest, ThePageServedIsTheServersOwn) {
     {
-        // A page an older server took from a player is replaced at the start.
+        // What an older server left: a page taken from a player, and the table in text mode.
         std::filesystem::create_directories(data.File("WWW"));
-        WriteFileAtomic(Www("records.rec"), Table({{"Ann", 900}}));
+        WriteFileAtomic(Www("records.rec"), NegateBytes("Ann_900") + "\n");
         WriteFileAtomic(Www("table.html"), "<script>old()</script>");
     }
     ShippedServer server(data.path());
     EXPECT_EQ(HttpGet(server.http, "/table.html").second.find("<script>"), std::string::npos);
+    EXPECT_EQ(Slurp(Www("records.rec")), Table({{"Ann", 900}}));
 
     const std::string name = Utf8ToCp1251("<script>Пётр");
     WriteFileAtomic(players.File(kRecFileName), Table({{name, 1200}}));
