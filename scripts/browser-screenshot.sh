@@ -25,7 +25,7 @@ trap cleanup EXIT
 
 # The driver: the steps of "Отправить свой результат по интернету", without the window.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_TESTS=OFF -DKV_BENCH=OFF >/dev/null
-cmake --build "$build" --target kv_net >/dev/null
+cmake --build "$build" --target kv_net kvelli99-records >/dev/null
 cat >"$work/exchange.cpp" <<'EOF'
 #include <cstdio>
 #include <cstdlib>
@@ -64,7 +64,7 @@ g++ -std=c++20 -O1 -I "$root/src" "$work/exchange.cpp" \
   "$build/libkv_net.a" "$build/libkv_records.a" "$build/libkv_game.a" "$build/libkv_base.a" -lpthread \
   -o "$work/exchange"
 
-server/results-server.sh --dir "$work/server" --ftp-port 0 --http-port 0 >"$work/server.out" 2>"$work/server.log" &
+server/results-server.sh --dir "$work/server" --ftp-port 0 --http-port 0 --records-tool "$build/kvelli99-records" >"$work/server.out" 2>"$work/server.log" &
 server_pid=$!
 for _ in $(seq 150); do grep -q '^READY ' "$work/server.out" && break; sleep 0.1; done
 read -r ftp http < <(sed -n 's/^READY ftp=\([0-9]*\) http=\([0-9]*\)$/\1 \2/p' "$work/server.out")

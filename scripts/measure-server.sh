@@ -3,7 +3,8 @@
 # makes them (log in, CWD WWW, RETR records.rec, merge the player's entry into it, STOR records.rec,
 # STOR table.html, QUIT; passive mode), 20 at a time, against the shipped server and, in the same
 # run, against vsftpd, which stores what it gets without a merge. Prints exchanges per second for
-# both, and how many of the best 20 results each table kept.
+# both (the median of ROUNDS rounds, default 3), and how many of the best 20 results each table
+# kept.
 # Everything runs on 127.0.0.1. Usage: scripts/measure-server.sh [N] [build-dir]
 #   (default 400 exchanges, build dir build-server-rel; KVELLI99_RECORDS_TOOL=PATH skips the build)
 set -euo pipefail
@@ -11,6 +12,7 @@ cd "$(dirname "$0")/.."
 n=${1:-400}
 build=${2:-build-server-rel}
 parallel=${PARALLEL:-20}
+rounds=${ROUNDS:-3}
 
 tool=${KVELLI99_RECORDS_TOOL:-}
 if [ -z "$tool" ]; then
@@ -115,12 +117,22 @@ with multiprocessing.Pool(parallel) as pool:
 print("%.1f" % (n / (time.monotonic() - start)))
 EOF
 }
-kept() { # TABLE: how many of the best 20 (players n-20 .. n-1) it holds
+kept() { # TABLE: how many of the best 20 of the last round (players n-20 .. n-1) it holds
   "$tool" list "$1" | awk -v lo=$((n >= 20 ? n - 20 : 0)) -F'\t' '{ sub(/^p/, "", $2); if ($2 + 0 >= lo) k++ } END { print k + 0 }'
 }
-rate_ours=$(run ours "$ours" kvelli99 quillon84)
-rate_vs=$(run vsftpd "$vs" anonymous "")
+# Rounds alternate between the two, so that a load from elsewhere on the machine hits both; the
+# median of each is printed.
+median() { tr ' ' '\n' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+all_ours= all_vs=
+for round in $(seq "$rounds"); do
+  r1=$(run "ours$round" "$ours" kvelli99 quillon84)
+  r2=$(run "vsftpd$round" "$vs" anonymous "")
+  echo "   round $round: shipped $r1, vsftpd $r2 exchanges/s"
+  all_ours="$all_ours $r1" all_vs="$all_vs $r2"
+done
+rate_ours=$(median <<<"${all_ours# }")
+rate_vs=$(median <<<"${all_vs# }")
 printf '%-34s %8s exchanges/s   best 20 kept: %s of %s\n' \
   "shipped server (merge, own page)" "$rate_ours" "$(kept "$work/ours/WWW/records.rec")" 20 \
   "vsftpd (stores as sent)" "$rate_vs" "$(kept "$work/vs/WWW/records.rec")" 20
-echo "log lines of the shipped server: $(grep -c ' entries received' "$work/ours.log") exchanges"
+echo "log lines of the shipped server: $(grep -c ' entries received' "$work/ours.log") exchanges of $((n * rounds))"

@@ -92,39 +92,92 @@ def run_tool(tool, *args):
     return p.returncode, p.stdout.decode("utf-8", "replace"), p.stderr.decode("utf-8", "replace")
 
 
-class TableLock:
-    """Serialises the merges: a thread lock within this server, and flock on a lock file in the
-    data directory against other servers or an administrator's tool on the same table."""
+class FileLock:
+    """flock on a lock file in the data directory, against other servers or an administrator's
+    tool on the same table; waits at most LOCK_SECONDS."""
 
     def __init__(self, path):
         self.path = path
-        self.threads = threading.Lock()
+        self.fd = None
 
     def __enter__(self):
         deadline = time.monotonic() + LOCK_SECONDS
-        if not self.threads.acquire(timeout=LOCK_SECONDS):
-            raise TimeoutError("the table stayed locked for %d s" % LOCK_SECONDS)
-        try:
-            self.fd = os.open(self.path, os.O_RDWR | os.O_CREAT | os.O_CLOEXEC, 0o644)
-            while True:
-                try:
-                    fcntl.flock(self.fd, fcntl.LOCK_EX | fcntl.LOCK_NB)
-                    return self
-                except BlockingIOError:
-                    if time.monotonic() > deadline:
-                        raise TimeoutError("the table stayed locked for %d s" % LOCK_SECONDS)
-                    time.sleep(0.005)
-        except BaseException:
-            if getattr(self, "fd", None) is not None:
-                os.close(self.fd)
-                self.fd = None
-            self.threads.release()
-            raise
+        self.fd = os.open(self.path, os.O_RDWR | os.O_CREAT | os.O_CLOEXEC, 0o644)
+        while True:
+            try:
+                fcntl.flock(self.fd, fcntl.LOCK_EX | fcntl.LOCK_NB)
+                return self
+            except BlockingIOError:
+                if time.monotonic() > deadline:
+                    os.close(self.fd)
+                    raise TimeoutError("the table stayed locked for %d s" % LOCK_SECONDS)
+                time.sleep(0.005)
 
     def __exit__(self, *exc):
         os.close(self.fd)
-        self.fd = None
-        self.threads.release()
+
+
+class Merger:
+    """Merges the tables players send into the server's table, one run of the records tool at a
+    time. Tables that come in while a run goes on wait for it and then go together into the next
+    run, in the order they came, so that a crowd of players costs few runs."""
+
+    MAX_BATCH = 32
+
+    def __init__(self, tool, www, lock_path):
+        self.tool, self.www = tool, www
+        self.lock = FileLock(lock_path)
+        self.cv = threading.Condition()
+        self.pending = []
+        self.running = False
+
+    def merge(self, temp):
+        """("ok", received, entered), ("refused", why) or ("failed", why)."""
+        job = {"temp": temp, "result": None}
+        deadline = time.monotonic() + LOCK_SECONDS + TOOL_SECONDS
+        with self.cv:
+            self.pending.append(job)
+            while job["result"] is None:
+                if not self.running:
+                    batch, self.pending = self.pending[:self.MAX_BATCH], self.pending[self.MAX_BATCH:]
+                    self.running = True
+                    self.cv.release()
+                    try:
+                        results = self._run([j["temp"] for j in batch])
+                    except Exception as e:
+                        results = [("failed", str(e))] * len(batch)
+                    finally:
+                        self.cv.acquire()
+                        self.running = False
+                    for j, r in zip(batch, results):
+                        j["result"] = r
+                    self.cv.notify_all()
+                elif time.monotonic() > deadline and job in self.pending:
+                    self.pending.remove(job)
+                    job["result"] = ("failed", "no turn to merge within %d s" % (LOCK_SECONDS + TOOL_SECONDS))
+                else:
+                    self.cv.wait(0.5)
+        return job["result"]
+
+    def _run(self, temps):
+        table, page = os.path.join(self.www, TABLE), os.path.join(self.www, PAGE)
+        with self.lock:
+            # The table may have been put back from a copy made by an older server.
+            adopt_text_mode_table(table, self.tool)
+            status, out, err = run_tool(self.tool, "merge", table, *temps, "--page", page)
+        lines = out.splitlines()
+        if status not in (0, TOOL_BAD_INPUT) or len(lines) != len(temps):
+            why = err.strip().splitlines()[-1] if err.strip() else "no answer"
+            return [("failed", why.replace("kvelli99-records: ", "", 1))] * len(temps)
+        results = []
+        for temp, line in zip(temps, lines):
+            m = re.fullmatch(r"received (\d+) entr(?:y|ies), (\d+) entered the table", line)
+            if m:
+                results.append(("ok", m.group(1), m.group(2)))
+            else:
+                # The tool names the file it read; the player knows it as records.rec.
+                results.append(("refused", line.replace("refused: ", "", 1).replace(temp, TABLE)))
+        return results
 
 
 LONE_LF = re.compile(rb"(?<!\r)\n")
@@ -237,8 +290,7 @@ class ResultsHandler(FTPHandler):
     banner = "Kvelli 99 results server ready."
     timeout = 120
     www = None  # set at start-up
-    tool = None
-    lock = None
+    merger = None
 
     def __init__(self, *args, **kwargs):
         self._incoming = {}  # temporary file -> the name it was stored as
@@ -265,27 +317,14 @@ class ResultsHandler(FTPHandler):
         if self._incoming.get(temp) != TABLE:
             return None  # the page: received, and replaced by the server's own
         peer = "%s:%s" % (self.remote_ip, self.remote_port)
-        www = self.www
-        try:
-            with self.lock:
-                # The table may have been put back from a copy made by an older server.
-                adopt_text_mode_table(os.path.join(www, TABLE), self.tool)
-                status, out, err = run_tool(self.tool, "merge", os.path.join(www, TABLE), temp,
-                                            "--page", os.path.join(www, PAGE))
-        except (OSError, TimeoutError) as e:
-            log.error("exchange %s: records.rec not merged: %s", peer, e)
-            return "451 The table is busy; try again later."
-        # The tool names the file it read; the player knows it as records.rec.
-        why = err.strip().splitlines()[-1] if err.strip() else "no reason given"
-        why = why.replace("kvelli99-records: ", "", 1).replace(temp, TABLE)
-        if status == 0:
-            m = re.search(r"received (\d+) entr(?:y|ies), (\d+) entered", out)
-            got, entered = (m.group(1), m.group(2)) if m else ("?", "?")
-            log.info("exchange %s: %s entries received, %s entered the table", peer, got, entered)
+        result = self.merger.merge(temp)
+        if result[0] == "ok":
+            log.info("exchange %s: %s entries received, %s entered the table", peer, result[1], result[2])
             return None
-        if status == TOOL_BAD_INPUT:
+        why = result[1].replace("\r", " ").replace("\n", " ")
+        if result[0] == "refused":
             log.info("exchange %s: records.rec refused: %s", peer, why)
-            return "550 Not a records table: %s" % why.replace("\r", " ").replace("\n", " ")
+            return "550 Not a records table: %s" % why
         log.error("exchange %s: records.rec not merged: %s", peer, why)
         return "451 The table could not be updated; try again later."
 
@@ -313,8 +352,7 @@ def make_ftp(a, home, www, tool):
     auth.override_perm(USER, www, "elrw", recursive=True)
     ResultsHandler.authorizer = auth
     ResultsHandler.www = www
-    ResultsHandler.tool = tool
-    ResultsHandler.lock = TableLock(os.path.join(home, "merge.lock"))
+    ResultsHandler.merger = Merger(tool, www, os.path.join(home, "merge.lock"))
     ResultsHandler.passive_ports = a.passive_ports
     ResultsHandler.masquerade_address = a.announce_address
     server = ThreadedFTPServer((a.address, a.ftp_port), ResultsHandler)

@@ -173,7 +173,7 @@ TEST_F(RecordsToolTest, MergeKeepsTheBestDistinctScoresAndCountsWhatEntered) {
     const std::string before = Slurp(into);
     r = Tool({"merge", into, Put("bad.rec", "junk"), "--page", page});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.out, "refused: " + dir.File("bad.rec") + ": line 1: no entry (name \"_\" score)\n");
     EXPECT_NE(r.err.find("bad.rec: line 1: no entry"), std::string::npos) << r.err;
     EXPECT_EQ(Slurp(into), before);
     EXPECT_EQ(Slurp(page), Slurp(dir.File("expected.html")));
@@ -190,6 +190,17 @@ TEST_F(RecordsToolTest, MergeKeepsTheBestDistinctScoresAndCountsWhatEntered) {
     r = Tool({"merge", into, Put("one.rec", Table({"E_1"}))});
     EXPECT_EQ(r.out, "received 1 entry, 1 entered the table\n");
     EXPECT_EQ(Slurp(into), Table({"A_100", "D_70", "B_50", "E_1"}));
+
+    // Several FROMs in turn, as the server merges tables that came at once: the later FROM wins
+    // a tie with the earlier one, and one that is no table is skipped.
+    r = Tool({"merge", into, Put("f1.rec", Table({"F_60", "G_2"})), dir.File("bad.rec"),
+              Put("f2.rec", Table({"H_60", "A_100"})), "--page", page});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "received 2 entries, 2 entered the table\nrefused: " + dir.File("bad.rec") +
+                         ": line 1: no entry (name \"_\" score)\nreceived 2 entries, 1 entered the table\n");
+    EXPECT_EQ(Slurp(into), Table({"A_100", "D_70", "H_60", "B_50", "G_2", "E_1"}));
+    WriteHtmlTable(into, dir.File("expected.html"));
+    EXPECT_EQ(Slurp(page), Slurp(dir.File("expected.html")));
 }
 
 TEST_F(RecordsToolTest, PageIsTheGamesPageOfAValidTable) {

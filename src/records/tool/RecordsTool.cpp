@@ -28,18 +28,20 @@ constexpr const char* kHelp =
     "\n"
     "  list FILE              the entries, one a line: row, name (UTF-8), score, tab-separated\n"
     "  check FILE             whether FILE is a valid table; says how many entries it holds\n"
-    "  merge INTO FROM [--page OUT]\n"
-    "                         INTO := the best 20 distinct scores of both tables, FROM's entries\n"
-    "                         first among equal scores; FROM is not changed. Both must be valid.\n"
-    "                         Says how many entries FROM held and how many entered INTO. With\n"
-    "                         --page, also writes OUT, the web page of the merged table.\n"
+    "  merge INTO FROM... [--page OUT]\n"
+    "                         INTO := the best 20 distinct scores of INTO and FROM, FROM's entries\n"
+    "                         first among equal scores, for each FROM in turn; no FROM is changed.\n"
+    "                         One line for each FROM: how many entries it held and how many\n"
+    "                         entered INTO, or why it was refused (a FROM that is no valid table\n"
+    "                         is skipped). With --page, also writes OUT, the web page of the\n"
+    "                         merged table.\n"
     "  page FILE OUT          writes OUT, the web page (table.html) of the table FILE\n"
     "  repair FILE            keeps the entries of FILE that read, drops every other line,\n"
     "                         ranks them; says what it dropped\n"
     "\n"
     "Files are replaced whole (a temporary renamed over them); merge and repair hold the lock\n"
     "FILE.lock that the game holds too.\n"
-    "Exit status: 0 done; 1 FILE or FROM is not a valid table or cannot be read; 2 wrong usage;\n"
+    "Exit status: 0 done; 1 FILE or a FROM is not a valid table or cannot be read; 2 wrong usage;\n"
     "3 INTO or OUT is damaged or cannot be written.\n";
 
 int Usage(const char* why) {
@@ -99,34 +101,54 @@ int Page(const std::string& path, const std::string& out) {
     return kOk;
 }
 
-int Merge(const std::string& into, const std::string& from, const std::string& page) {
-    int received = 0;
-    try {
-        received = kv::CheckRecFile(from);
-    } catch (const kv::Exception& e) {
-        return Fail(kBadInput, e.what());
-    }
+// Each FROM in turn, as the game merges its local file into the server's copy: FROM's rows first,
+// then the table's, ranked with each score once. One line per FROM on stdout; a FROM that is no
+// table is skipped and said. The table and the page are written once, at the end.
+int Merge(const std::string& into, const std::vector<std::string>& froms, const std::string& page) {
     // Held from the read of INTO through the page, so that the page shows the table it follows.
     kv::RecLock lock(into);
-    kv::RecTable before{}, after{};
+    kv::RecTable table{};
     try {
         kv::CheckRecFile(into);
-        kv::ReadRecFile(into, before);
+        kv::ReadRecFile(into, table);
+    } catch (const kv::Exception& e) {
+        return Fail(kBadTarget, e.what());
+    }
+    int status = kOk, taken = 0;
+    for (const auto& from : froms) {
+        kv::RecTable sent{};
+        int received = 0;
+        try {
+            received = kv::CheckRecFile(from);
+            kv::ReadRecFile(from, sent);
+        } catch (const kv::Exception& e) {
+            std::printf("refused: %s\n", e.what());
+            std::fprintf(stderr, "kvelli99-records: %s\n", e.what());
+            status = kBadInput;
+            continue;
+        }
         kv::MergeTable work{};
-        kv::MergeRecFiles(work, from, into);
-        kv::ReadRecFile(into, after);
+        std::copy(sent.begin(), sent.end(), work.begin());
+        std::copy(table.begin(), table.end(), work.begin() + kv::kMatrRows);
+        kv::MatrSortInt(work);
+        int entered = 0;
+        for (int k = 0; k < kv::kMatrRows; ++k) {
+            const auto& row = work[static_cast<size_t>(k)];
+            if (row.Empty()) continue;
+            if (std::none_of(table.begin(), table.end(), [&](const auto& b) { return Same(b, row); })) ++entered;
+        }
+        std::copy(work.begin(), work.begin() + kv::kMatrRows, table.begin());
+        ++taken;
+        std::printf("received %s, %d entered the table\n", Entries(received).c_str(), entered);
+    }
+    if (taken == 0) return status;
+    try {
+        kv::WriteRecFile(table, into);
         if (!page.empty()) kv::WriteHtmlTable(into, page);
     } catch (const kv::Exception& e) {
         return Fail(kBadTarget, e.what());
     }
-    int entered = 0;
-    for (const auto& row : after) {
-        if (row.Empty()) continue;
-        auto had = std::find_if(before.begin(), before.end(), [&](const auto& b) { return Same(b, row); });
-        if (had == before.end()) ++entered;
-    }
-    std::printf("received %s, %d entered the table\n", Entries(received).c_str(), entered);
-    return kOk;
+    return status;
 }
 
 int Repair(const std::string& path) {
@@ -205,10 +227,10 @@ int main(int argc, char** argv) {
     const size_t wanted = command == "merge" || command == "page" ? 2 : 1;
     if (command != "list" && command != "check" && command != "merge" && command != "page" && command != "repair")
         return Usage(("no command '" + command + "'").c_str());
+    if (command == "merge" && args.size() >= 2) return Merge(args[0], {args.begin() + 1, args.end()}, page);
     if (args.size() != wanted) return Usage((command + " takes " + std::to_string(wanted) + " file(s)").c_str());
     if (command == "list") return List(args[0]);
     if (command == "check") return Check(args[0]);
     if (command == "page") return Page(args[0], args[1]);
-    if (command == "repair") return Repair(args[0]);
-    return Merge(args[0], args[1], page);
+    return Repair(args[0]);
 }
