@@ -52,9 +52,9 @@ Run Tool(const std::vector<std::string>& args) {
     std::string* sinks[2] = {&r.out, &r.err};
     int open = 2;
     while (open > 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
-                                                                                std::chrono::steady_clock::now())
-                              .count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now())
+                .count();
         if (left <= 0 || ::poll(p, 2, static_cast<int>(left)) <= 0) break;
         for (int i = 0; i < 2; ++i) {
             if (p[i].fd < 0 || !(p[i].revents & (POLLIN | POLLHUP))) continue;
@@ -108,7 +108,8 @@ TEST_F(RecordsToolTest, CheckTellsTablesFromFilesThatAreNone) {
     auto r = Tool({"check", good});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, good + ": a valid records table, 2 entries\n");
-    EXPECT_EQ(Tool({"check", Put("empty.rec", "")}).out, dir.File("empty.rec") + ": a valid records table, 0 entries\n");
+    EXPECT_EQ(Tool({"check", Put("empty.rec", "")}).out,
+              dir.File("empty.rec") + ": a valid records table, 0 entries\n");
 
     std::vector<std::string> twenty;
     for (int i = 0; i < kMatrRows; ++i)
@@ -140,7 +141,8 @@ TEST_F(RecordsToolTest, CheckTellsTablesFromFilesThatAreNone) {
     }
     r = Tool({"check", dir.File("missing.rec")});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("missing.rec: cannot be read: No such file or directory"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("missing.rec: cannot be read: No such file or directory"), std::string::npos)
+        << r.err;
     // A device is refused at the bound, not read to its end.
     r = Tool({"check", "/dev/zero"});
     EXPECT_EQ(r.status, 1);
@@ -237,8 +239,12 @@ TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
     auto r = Tool({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Usage: kvelli99-records COMMAND ARGS\n", 0), 0u);
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate", "x"}, {"check"}, {"merge", "a"}, {"merge", "a", "b", "--page"}, {"list", "a", "b"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"frobnicate", "x"},
+                                                                  {"check"},
+                                                                  {"merge", "a"},
+                                                                  {"merge", "a", "b", "--page"},
+                                                                  {"list", "a", "b"}}) {
         r = Tool(args);
         EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
         EXPECT_NE(r.err.find("Try 'kvelli99-records --help'."), std::string::npos);

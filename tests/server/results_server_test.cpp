@@ -114,7 +114,8 @@ class RawFtp {
     std::string Store(const std::string& bytes, const std::string& remote, bool breakOff = false) {
         const std::string pasv = Cmd("PASV");
         int h[4], p1 = 0, p2 = 0;
-        if (std::sscanf(pasv.c_str(), "227 %*[^(](%d,%d,%d,%d,%d,%d)", &h[0], &h[1], &h[2], &h[3], &p1, &p2) != 6)
+        if (std::sscanf(pasv.c_str(), "227 %*[^(](%d,%d,%d,%d,%d,%d)", &h[0], &h[1], &h[2], &h[3], &p1,
+                        &p2) != 6)
             return pasv;
         const int data = Dial(p1 * 256 + p2);
         const std::string started = Cmd("STOR " + remote);
@@ -215,8 +216,9 @@ TEST_F(ResultsServerTest, SimultaneousExchangesKeepEveryBestResult) {
     }
     for (auto& t : threads)
         t.join();
-    EXPECT_EQ(failed, 0) << errors[std::find_if(errors.begin(), errors.end(), [](auto& e) { return !e.empty(); }) -
-                                   errors.begin()];
+    EXPECT_EQ(failed, 0)
+        << errors[std::find_if(errors.begin(), errors.end(), [](auto& e) { return !e.empty(); }) -
+                  errors.begin()];
 
     std::vector<RecEntry> best;
     for (int i = kPlayers - 1; i >= kPlayers - kMatrRows; --i)
@@ -230,7 +232,8 @@ TEST_F(ResultsServerTest, SimultaneousExchangesKeepEveryBestResult) {
     server.Stop();
     const std::string log = Slurp(data.File("server.log"));
     int lines = 0;
-    for (size_t at = log.find("exchange 127.0.0.1:"); at != std::string::npos; at = log.find("exchange 127.0.0.1:", at + 1))
+    for (size_t at = log.find("exchange 127.0.0.1:"); at != std::string::npos;
+         at = log.find("exchange 127.0.0.1:", at + 1))
         ++lines;
     EXPECT_EQ(lines, kPlayers) << log;
     EXPECT_NE(log.find(" entries received, "), std::string::npos) << log;
@@ -275,8 +278,9 @@ TEST_F(ResultsServerTest, UploadsThatAreNoBetterTableChangeNothing) {
         EXPECT_EQ(Slurp(Www("table.html")), page) << c.what;
     }
     // A connection that breaks during the upload leaves nothing behind either.
-    EXPECT_EQ(session.Store(Table({{"Zed", 5000}, {"Yan", 4000}, {"Xu", 3000}}), "records.rec", true).substr(0, 4),
-              "426 ");
+    EXPECT_EQ(
+        session.Store(Table({{"Zed", 5000}, {"Yan", 4000}, {"Xu", 3000}}), "records.rec", true).substr(0, 4),
+        "426 ");
     EXPECT_EQ(Slurp(Www("records.rec")), table);
     for (const auto& entry : std::filesystem::directory_iterator(data.File("WWW")))
         EXPECT_EQ(entry.path().filename().string().find(".part"), std::string::npos) << entry.path();
@@ -301,7 +305,8 @@ TEST_F(ResultsServerTest, ThePageServedIsTheServersOwn) {
     WriteFileAtomic(players.File(kRecFileName), Table({{name, 1200}}));
     Exchange(server.ftp, players.path(), true);
     // What the player sent as the page is discarded after its 226.
-    EXPECT_EQ(RawFtp(server.ftp).Store("<html><script>steal()</script></html>", "table.html").substr(0, 4), "226 ");
+    EXPECT_EQ(RawFtp(server.ftp).Store("<html><script>steal()</script></html>", "table.html").substr(0, 4),
+              "226 ");
 
     EXPECT_EQ(Rows(Www("records.rec")), (std::vector<RecEntry>{{name, 1200}, {"Ann", 900}}));
     auto [code, page] = HttpGet(server.http, "/table.html");
@@ -330,15 +335,17 @@ TEST_F(ResultsServerTest, PassivePortsAnnouncedAddressAndConnectionLimits) {
     ::close(fd);
     const int first = std::min(ntohs(a.sin_port), uint16_t{65000});
     const std::string range = std::to_string(first) + "-" + std::to_string(first + 4);
-    ShippedServer server(data.path(), {"--passive-ports", range, "--announce-address", "127.0.0.9",
-                                       "--max-per-address", "2"});
+    ShippedServer server(
+        data.path(), {"--passive-ports", range, "--announce-address", "127.0.0.9", "--max-per-address", "2"});
     EXPECT_NE(server.banner.find("PASV:  ports " + range + ", announced as 127.0.0.9"), std::string::npos)
         << server.banner;
     {
         Login one(server.ftp, true);
         const std::string reply = one.ftp.Transaction("PASV");
         int h[4] = {}, p1 = 0, p2 = 0;
-        ASSERT_EQ(std::sscanf(reply.c_str(), "227 %*[^(](%d,%d,%d,%d,%d,%d)", &h[0], &h[1], &h[2], &h[3], &p1, &p2), 6)
+        ASSERT_EQ(
+            std::sscanf(reply.c_str(), "227 %*[^(](%d,%d,%d,%d,%d,%d)", &h[0], &h[1], &h[2], &h[3], &p1, &p2),
+            6)
             << reply;
         EXPECT_EQ(std::vector<int>(h, h + 4), (std::vector<int>{127, 0, 0, 9}));
         EXPECT_GE(p1 * 256 + p2, first);
@@ -364,7 +371,8 @@ TEST_F(ResultsServerTest, PassivePortsAnnouncedAddressAndConnectionLimits) {
         ADD_FAILURE() << "started on a damaged table";
     } catch (const std::runtime_error&) {
     }
-    EXPECT_NE(Slurp(data.File("damaged.log")).find("repair it with: kvelli99-records repair"), std::string::npos);
+    EXPECT_NE(Slurp(data.File("damaged.log")).find("repair it with: kvelli99-records repair"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ std::pair<int, std::string> HttpGet(int port, const std::string& path) {
     std::string reply;
     if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
         const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
-        if (::send(fd, request.data(), request.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(request.size())) {
+        if (::send(fd, request.data(), request.size(), MSG_NOSIGNAL) ==
+            static_cast<ssize_t>(request.size())) {
             const auto deadline = Clock::now() + std::chrono::seconds(10);
             for (;;) {
                 const auto left =
@@ -58,8 +59,8 @@ ShippedServer::ShippedServer(const std::string& dataDir, const std::vector<std::
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
     const std::string script = std::string(KV_SOURCE_DIR) + "/server/results-server.sh";
-    std::vector<std::string> args = {script,        "--dir",          dataDir, "--ftp-port", "0", "--http-port", "0",
-                                     "--records-tool", RecordsToolPath()};
+    std::vector<std::string> args = {script,        "--dir", dataDir,          "--ftp-port",     "0",
+                                     "--http-port", "0",     "--records-tool", RecordsToolPath()};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     std::vector<char*> argv;
     for (auto& a : args)

@@ -135,7 +135,8 @@ int Merge(const std::string& into, const std::vector<std::string>& froms, const 
         for (int k = 0; k < kv::kMatrRows; ++k) {
             const auto& row = work[static_cast<size_t>(k)];
             if (row.Empty()) continue;
-            if (std::none_of(table.begin(), table.end(), [&](const auto& b) { return Same(b, row); })) ++entered;
+            if (std::none_of(table.begin(), table.end(), [&](const auto& b) { return Same(b, row); }))
+                ++entered;
         }
         std::copy(work.begin(), work.begin() + kv::kMatrRows, table.begin());
         ++taken;
@@ -154,7 +155,8 @@ int Merge(const std::string& into, const std::vector<std::string>& froms, const 
 int Repair(const std::string& path) {
     kv::RecLock lock(path);
     std::string bytes;
-    if (!kv::ReadWholeFile(path, bytes)) return Fail(kBadInput, path + ": cannot be read: " + std::strerror(errno));
+    if (!kv::ReadWholeFile(path, bytes))
+        return Fail(kBadInput, path + ": cannot be read: " + std::strerror(errno));
     std::vector<kv::RecEntry> kept;
     int dropped = 0;
     kv::RecLineReader reader(bytes);
@@ -180,7 +182,8 @@ int Repair(const std::string& path) {
         if (score == 0) continue;
         kept.push_back({kv::RowName(line->name), score});
     }
-    std::stable_sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) { return a.score > b.score; });
+    std::stable_sort(kept.begin(), kept.end(),
+                     [](const auto& a, const auto& b) { return a.score > b.score; });
     // Rows past the first empty one are lost to a reader, so scores below 1 cannot be kept.
     auto end = std::find_if(kept.begin(), kept.end(), [](const auto& e) { return e.score < 0; });
     for (auto it = end; it != kept.end(); ++it)
@@ -189,8 +192,8 @@ int Repair(const std::string& path) {
     dropped += static_cast<int>(kept.end() - end);
     kept.erase(end, kept.end());
     for (size_t i = kv::kMatrRows; i < kept.size(); ++i)
-        std::printf("%s: dropped: %s %d, past the best %d\n", path.c_str(), kv::Cp1251ToUtf8(kept[i].name).c_str(),
-                    kept[i].score, kv::kMatrRows);
+        std::printf("%s: dropped: %s %d, past the best %d\n", path.c_str(),
+                    kv::Cp1251ToUtf8(kept[i].name).c_str(), kept[i].score, kv::kMatrRows);
     if (kept.size() > static_cast<size_t>(kv::kMatrRows)) {
         dropped += static_cast<int>(kept.size()) - kv::kMatrRows;
         kept.resize(kv::kMatrRows);
@@ -200,7 +203,8 @@ int Repair(const std::string& path) {
     } catch (const kv::Exception& e) {
         return Fail(kBadTarget, e.what());
     }
-    std::printf("%s: kept %s, dropped %d\n", path.c_str(), Entries(static_cast<int>(kept.size())).c_str(), dropped);
+    std::printf("%s: kept %s, dropped %d\n", path.c_str(), Entries(static_cast<int>(kept.size())).c_str(),
+                dropped);
     return kOk;
 }
 
@@ -225,10 +229,12 @@ int main(int argc, char** argv) {
         }
     }
     const size_t wanted = command == "merge" || command == "page" ? 2 : 1;
-    if (command != "list" && command != "check" && command != "merge" && command != "page" && command != "repair")
+    if (command != "list" && command != "check" && command != "merge" && command != "page" &&
+        command != "repair")
         return Usage(("no command '" + command + "'").c_str());
     if (command == "merge" && args.size() >= 2) return Merge(args[0], {args.begin() + 1, args.end()}, page);
-    if (args.size() != wanted) return Usage((command + " takes " + std::to_string(wanted) + " file(s)").c_str());
+    if (args.size() != wanted)
+        return Usage((command + " takes " + std::to_string(wanted) + " file(s)").c_str());
     if (command == "list") return List(args[0]);
     if (command == "check") return Check(args[0]);
     if (command == "page") return Page(args[0], args[1]);
