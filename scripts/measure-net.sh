@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Prints figures of the FTP client (no pass or fail):
-#  1. processor time the client uses while a server holds its greeting for 5 seconds;
+#  1. processor time the client uses while a server holds its greeting for 5 seconds, and while
+#     a server says nothing at all until the idle bound (set to 5 s here) ends the wait;
 #  2. loopback throughput of a 256 MiB download and upload against vsftpd, side by side with curl
-#     against the same server in the same run, in passive and in active mode.
+#     against the same server in the same run, in passive mode (what the game uses) and in active
+#     mode (its fallback for a server without PASV).
 # Everything runs on 127.0.0.1. Usage: scripts/measure-net.sh [build-dir] (default build-net-rel).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,6 +32,11 @@ coproc HOLD { exec /usr/bin/python3 tests/support/hold_ftpd.py 5; }
 pids+=("$HOLD_PID")
 read -r _ port <&"${HOLD[0]}"
 "$tool" 127.0.0.1 "$port" login
+wait "$HOLD_PID" 2>/dev/null || true
+coproc SILENT { exec /usr/bin/python3 tests/support/hold_ftpd.py 30; }
+pids+=("$SILENT_PID")
+read -r _ port <&"${SILENT[0]}"
+"$tool" --idle-limit 5000 127.0.0.1 "$port" login || true
 echo "   (cpu_pct is the share of one core used during the wait; pumps: event-pump runs)"
 
 echo

@@ -280,7 +280,7 @@ TEST(FailedWriteScope, NoOtherFileWriterInTheSources) {
     }
     EXPECT_EQ(writing,
               (std::set<std::string>{"app/WindowState.cpp", "base/AtomicFile.cpp", "game/SaveGame.cpp",
-                                     "net/SockTransport.cpp", "records/Html.cpp",
+                                     "net/SockTransportIo.cpp", "records/Html.cpp",
                                      "records/PlayerSettings.cpp", "records/RecFile.cpp"}))
         << "a new writer must join the cases above";
 }

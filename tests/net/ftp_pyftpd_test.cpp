@@ -11,6 +11,7 @@
 namespace kv {
 namespace {
 
+using test::ErrorOf;
 using test::PyFtpd;
 using test::PyFtpdOptions;
 using test::TestPump;
@@ -33,15 +34,6 @@ struct RealClient {
         pump.Install(ftp, std::chrono::seconds(60));
     }
 };
-
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
 
 class RealServer : public ::testing::TestWithParam<bool> {};
 

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "EnvGuard.h"
 #include "RecordsTestUtil.h"
 #include "TempDir.h"
 #include "Tmpfs.h"
@@ -14,22 +15,7 @@
 namespace kv {
 namespace {
 
-class EnvGuard {
-  public:
-    explicit EnvGuard(const char* name) : name_(name) {
-        if (const char* v = std::getenv(name)) old_ = v;
-    }
-    ~EnvGuard() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::EnvGuard;
 
 class SettingsFile : public test::RecordsTest {};
 

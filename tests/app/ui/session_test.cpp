@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "MainWindowFixture.h"
+#include "RecordsTestUtil.h"
 #include "ShippedServer.h"
 #include "TempDir.h"
 #include "app/WindowState.h"
@@ -26,24 +27,8 @@
 namespace kv::ui {
 namespace {
 
-std::string Stored(std::initializer_list<std::string> plainLines) {
-    std::string out;
-    for (const auto& line : plainLines)
-        out += NegateBytes(line) + "\r\n";
-    return out;
-}
-
-// No ball of it can move: every row and every column holds eight different colours.
-std::vector<std::string> DeadBoard() {
-    std::vector<std::string> rows;
-    for (int r = 1; r <= 8; ++r) {
-        std::string row;
-        for (int c = 1; c <= 8; ++c)
-            row += static_cast<char>('1' + (r + c) % 8);
-        rows.push_back(row);
-    }
-    return rows;
-}
+using test::DeadBoard;
+using test::Stored;
 
 struct Move {
     Cell a, b;

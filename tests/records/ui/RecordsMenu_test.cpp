@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "MainWindowFixture.h"
+#include "RecordsTestUtil.h"
 #include "app/ui/Kvelli99_U1.h"
 #include "base/Cp1251.h"
 #include "game/UFunc.h"
@@ -22,32 +23,16 @@
 namespace kv::ui {
 namespace {
 
-using test::MessageCall;
+using test::DeadBoard;
+using test::Stored;
 
-std::string Stored(std::initializer_list<std::string> plainLines) {
-    std::string out;
-    for (const auto& line : plainLines)
-        out += NegateBytes(line) + "\r\n";
-    return out;
-}
+using test::MessageCall;
 
 QStringList Items(const QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
         out << list->item(i)->text();
     return out;
-}
-
-// No ball of it can move: every row and every column holds eight different colours.
-std::vector<std::string> DeadBoard() {
-    std::vector<std::string> rows;
-    for (int r = 1; r <= 8; ++r) {
-        std::string row;
-        for (int c = 1; c <= 8; ++c)
-            row += static_cast<char>('1' + (r + c) % 8);
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 const QString kNoFile = QStringLiteral("Не могу найти файл рекордов в каталоге : ");

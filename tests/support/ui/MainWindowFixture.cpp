@@ -19,6 +19,17 @@
 
 namespace kv::test {
 
+std::vector<std::string> DeadBoard() {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= 8; ++r) {
+        std::string row;
+        for (int c = 1; c <= 8; ++c)
+            row += static_cast<char>('1' + (r + c) % 8);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 MainWindowFixture::MainWindowFixture() = default;
 MainWindowFixture::~MainWindowFixture() = default;
 

@@ -30,6 +30,9 @@ class TShape;
 
 namespace kv::test {
 
+// A board on which no ball can move: every row and every column holds eight different colours.
+std::vector<std::string> DeadBoard();
+
 class MainWindowFixture : public ::testing::Test {
   protected:
     static constexpr uint64_t kSeed = 1999;
