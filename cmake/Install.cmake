@@ -47,6 +47,8 @@ install(CODE "
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${kv_link}\")
 ")
 
+include(${CMAKE_CURRENT_LIST_DIR}/ServerInstall.cmake)
+
 # The Debian package: everything under /usr, the font link in /etc/fonts/conf.d.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kvelli99)
