@@ -9,6 +9,7 @@
 #   (default 400 exchanges, build dir build-server-rel; KVELLI99_RECORDS_TOOL=PATH skips the build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib/vsftpd.sh
 n=${1:-400}
 build=${2:-build-server-rel}
 parallel=${PARALLEL:-20}
@@ -50,29 +51,8 @@ chmod 777 "$work/vs/WWW"
 : >"$work/vs/WWW/records.rec"
 chmod 666 "$work/vs/WWW/records.rec"
 vs=$(free_port)
-cat >"$work/vsftpd.conf" <<CONF
-listen=YES
-listen_ipv6=NO
-listen_address=127.0.0.1
-listen_port=$vs
-background=NO
-anonymous_enable=YES
-local_enable=NO
-write_enable=YES
-anon_upload_enable=YES
-anon_other_write_enable=YES
-anon_root=$work/vs
-no_anon_password=YES
-anon_umask=022
-run_as_launching_user=YES
-secure_chroot_dir=$work/empty
-seccomp_sandbox=NO
-connect_from_port_20=NO
-xferlog_enable=NO
-allow_writeable_chroot=YES
-max_clients=200
-max_per_ip=200
-CONF
+write_vsftpd_conf "$work/vsftpd.conf" "$vs" "$work/vs" "$work/empty" "max_clients=200
+max_per_ip=200"
 /usr/sbin/vsftpd "$work/vsftpd.conf" &
 pids+=($!)
 for _ in $(seq 50); do
