@@ -25,10 +25,10 @@ trap cleanup EXIT
 
 # The driver: the network core's exchange with the records core, without the window.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_BENCH=OFF >/dev/null
-cmake --build "$build" -j2 --target results_exchange >/dev/null
+cmake --build "$build" -j2 --target results_exchange kvelli99-records >/dev/null
 exchange=$build/tests/results_exchange
 
-server/results-server.sh --dir "$work/server" --ftp-port 0 --http-port 0 >"$work/server.out" 2>"$work/server.log" &
+server/results-server.sh --dir "$work/server" --ftp-port 0 --http-port 0 --records-tool "$build/kvelli99-records" >"$work/server.out" 2>"$work/server.log" &
 server_pid=$!
 for _ in $(seq 150); do grep -q '^READY ' "$work/server.out" && break; sleep 0.1; done
 read -r ftp http < <(sed -n 's/^READY ftp=\([0-9]*\) http=\([0-9]*\)$/\1 \2/p' "$work/server.out")
