@@ -3,7 +3,7 @@ include(GNUInstallDirs)
 
 cmake_path(GET CMAKE_CURRENT_LIST_DIR PARENT_PATH KV_TOP)
 set(KV_PACKAGING ${KV_TOP}/packaging)
-set(KV_APP_ID io.github.kvelli99)
+set(KV_APP_ID io.github.kvelli99.kvelli99)
 set(KV_FONTCONF 65-kvelli99.conf)
 # The renderings of the program's icon, by size in pixels; the first, 32, is the original drawing
 # and the tests compare the others with it.
@@ -11,13 +11,13 @@ set(KV_ICON_SIZES 32 16 64 128 256)
 set(KV_ICON_PATTERN "${KV_TOP}/assets/icon-@SIZE@.png")
 
 install(TARGETS kvelli99 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${KV_PACKAGING}/kvelli99.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${KV_PACKAGING}/kvelli99.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
-  RENAME ${KV_APP_ID}.metainfo.xml)
+# The desktop entry, the store page and the icons carry the program's id (kv::ui::kAppId).
+install(FILES ${KV_PACKAGING}/${KV_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${KV_PACKAGING}/${KV_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size ${KV_ICON_SIZES})
   string(REPLACE "@SIZE@" ${size} icon "${KV_ICON_PATTERN}")
   install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-    RENAME kvelli99.png)
+    RENAME ${KV_APP_ID}.png)
 endforeach()
 install(FILES ${KV_TOP}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
 if(EXISTS ${KV_TOP}/docs/install.md)
@@ -89,5 +89,6 @@ if(KV_TESTS)
   add_test(NAME deb_package
     COMMAND bash ${KV_PACKAGING}/tests/check-deb.sh ${CMAKE_BINARY_DIR} ${PROJECT_VERSION} ${KV_APP_ID}
       "${kv_icon_sizes}" $<TARGET_FILE:kvelli99>)
-  set_tests_properties(install_tree deb_package PROPERTIES TIMEOUT 600 LABELS packaging)
+  add_test(NAME store_page COMMAND bash ${KV_PACKAGING}/tests/check-store.sh ${KV_TOP} ${KV_APP_ID})
+  set_tests_properties(install_tree deb_package store_page PROPERTIES TIMEOUT 600 LABELS packaging)
 endif()

@@ -63,9 +63,9 @@ done
 # --- contents
 dpkg-deb -c "$deb" >"$tmp/contents"
 paths=$(awk '{print $6}' "$tmp/contents")
-expect=(./usr/bin/kvelli99 ./usr/share/applications/kvelli99.desktop "./usr/share/metainfo/$id.metainfo.xml"
+expect=(./usr/bin/kvelli99 "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml"
     ./usr/share/fontconfig/conf.avail/65-kvelli99.conf ./etc/fonts/conf.d/65-kvelli99.conf)
-for size in "${sizes[@]}"; do expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/kvelli99.png"); done
+for size in "${sizes[@]}"; do expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 for p in "${expect[@]}"; do
     grep -qxF "$p" <<<"$paths" || fail "package lacks $p"
 done
@@ -80,9 +80,9 @@ grep -q '^l.* \./etc/fonts/conf\.d/65-kvelli99\.conf -> /usr/share/fontconfig/co
 # --- the packaged files themselves
 x=$tmp/x
 dpkg-deb -x "$deb" "$x"
-check_desktop_file "$x/usr/share/applications/kvelli99.desktop"
+check_desktop_file "$x/usr/share/applications/$id.desktop" "$id"
 check_metainfo "$x/usr/share/metainfo/$id.metainfo.xml" "$id"
-for size in "${sizes[@]}"; do check_png "$x/usr/share/icons/hicolor/${size}x${size}/apps/kvelli99.png" "$size"; done
+for size in "${sizes[@]}"; do check_png "$x/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" "$size"; done
 same_version_block "$x/usr/bin/kvelli99" "$exe"
 missing=$(ldd "$x/usr/bin/kvelli99" | grep 'not found' || true)
 [ -z "$missing" ] || fail "the program needs libraries that are missing: $missing"

@@ -14,7 +14,7 @@ desktop_value() {
 }
 
 check_desktop_file() {
-    local f=$1 out
+    local f=$1 id=$2 out
     [ -f "$f" ] || fail "no desktop file $f"
     # Warnings and hints count too: a clean file prints nothing.
     out=$(desktop-file-validate "$f" 2>&1) || fail "desktop-file-validate: $out"
@@ -22,7 +22,8 @@ check_desktop_file() {
     [ "$(desktop_value "$f" Name)" = "Kvelli '99" ] || fail "Name is $(desktop_value "$f" Name)"
     [ "$(desktop_value "$f" 'Name[ru]')" = "Квелли 99" ] || fail "Name[ru] is $(desktop_value "$f" 'Name[ru]')"
     [ "$(desktop_value "$f" Exec)" = "kvelli99" ] || fail "Exec is $(desktop_value "$f" Exec)"
-    [ "$(desktop_value "$f" Icon)" = "kvelli99" ] || fail "Icon is $(desktop_value "$f" Icon)"
+    [ "$(desktop_value "$f" Icon)" = "$id" ] || fail "Icon is $(desktop_value "$f" Icon)"
+    [ "$(desktop_value "$f" StartupWMClass)" = "$id" ] || fail "StartupWMClass is $(desktop_value "$f" StartupWMClass)"
     local cat
     for cat in Game LogicGame; do
         case ";$(desktop_value "$f" Categories)" in
@@ -32,14 +33,24 @@ check_desktop_file() {
     done
 }
 
+# without_developer FILE OUT: the metainfo without its <developer> element, which Debian 12's
+# appstreamcli (0.16) does not know yet and reports as an unknown tag; check_developer checks it.
+without_developer() {
+    "$PY" -c 'import re, sys
+text = open(sys.argv[1], encoding="utf-8").read()
+open(sys.argv[2], "w", encoding="utf-8").write(re.sub(r"\s*<developer\b.*?</developer>", "", text, count=1, flags=re.S))' "$1" "$2"
+}
+
 check_metainfo() {
     local f=$1 id=$2 out
     [ -f "$f" ] || fail "no metainfo file $f"
-    out=$(appstreamcli validate --no-net --strict --pedantic "$f" 2>&1) || fail "appstreamcli validate: $out"
+    without_developer "$f" "$tmp/validate.metainfo.xml"
+    out=$(appstreamcli validate --no-net --strict --pedantic "$tmp/validate.metainfo.xml" 2>&1) ||
+        fail "appstreamcli validate: $out"
     grep -q "<id>$id</id>" "$f" || fail "metainfo id is not $id"
-    grep -q '<launchable type="desktop-id">kvelli99.desktop</launchable>' "$f" || fail "metainfo launches no kvelli99.desktop"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$f" || fail "metainfo launches no $id.desktop"
     grep -q '<content_rating type="oars-1.1"' "$f" || fail "metainfo has no content rating"
-    grep -q '<image>[^<]*/docs/screenshot-main\.png</image>' "$f" || fail "metainfo shows no screenshot-main.png"
+    grep -q '<image[^>]*>[^<]*/docs/screenshot-main\.png</image>' "$f" || fail "metainfo shows no screenshot-main.png"
     grep -q '<release version="3.35"' "$f" || fail "metainfo has no release 3.35"
 }
 
@@ -52,7 +63,8 @@ check_png() {
     [ "$dims" = "${size}x${size}" ] || fail "$f is $dims, expected ${size}x${size}"
 }
 
-# check_same_drawing DIR SIZE...: the larger renderings, shrunk to the first size, look like it.
+# check_same_drawing DIR NAME SIZE...: the larger renderings of icon NAME, shrunk to the first
+# size, look like it.
 check_same_drawing() {
     local dir=$1
     shift
@@ -66,9 +78,9 @@ def load(path, size):
     bg = Image.new("RGBA", im.size, (128, 128, 128, 255))
     return Image.alpha_composite(bg, im).convert("RGB")
 
-root, sizes = sys.argv[1], [int(s) for s in sys.argv[2:]]
+root, name, sizes = sys.argv[1], sys.argv[2], [int(s) for s in sys.argv[3:]]
 base_size = sizes[0]
-path = lambda s: f"{root}/{s}x{s}/apps/kvelli99.png"
+path = lambda s: f"{root}/{s}x{s}/apps/{name}.png"
 base = load(path(base_size), base_size)
 for s in sizes[1:]:
     other = load(path(s), base_size)

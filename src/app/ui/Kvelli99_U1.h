@@ -27,7 +27,7 @@ struct RecordsState;
 namespace kv::ui {
 
 // The desktop's name of the program: its entry, store page and icons carry it.
-inline const QString kAppId = QStringLiteral("io.github.kvelli99.Kvelli99");
+inline const QString kAppId = QStringLiteral("io.github.kvelli99.kvelli99");
 
 // The program's icon: 4 x 4 balls, at 16 (16 colours), 32 (16 colours), 64, 128 and 256 pixels.
 QIcon ProgramIcon();
