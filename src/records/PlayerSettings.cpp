@@ -78,6 +78,8 @@ void ReadPlayerSettings(const std::string& path, const std::string& workingDir, 
     auto dir = IniGet(text, kSettingsSection, kDirectoryKey);
     records.PlayerName = name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName;
     records.RecDir = dir ? *dir : workingDir;
+    const auto marks = IniGet(text, kSettingsSection, kMarksKey);
+    records.Marks = marks && *marks == "1";
 }
 
 void WritePlayerSettings(const std::string& path, const RecordsState& records) {
@@ -87,6 +89,8 @@ void WritePlayerSettings(const std::string& path, const RecordsState& records) {
         if (!ReadWholeFile(path, text)) text.clear();
         text = IniSet(text, kSettingsSection, kNameKey, records.PlayerName);
         text = IniSet(text, kSettingsSection, kDirectoryKey, records.RecDir);
+        if (records.Marks || IniGet(text, kSettingsSection, kMarksKey))
+            text = IniSet(text, kSettingsSection, kMarksKey, records.Marks ? "1" : "0");
         WriteFileAtomic(path, text);
     } catch (const std::exception&) {
         throw Exception("Unable to write to " + path);

@@ -18,6 +18,8 @@ namespace kv {
 inline const std::string kSettingsSection = "Data";
 inline const std::string kNameKey = "Name";
 inline const std::string kDirectoryKey = "Directory";
+// "1" while the balls carry symbols; written only once the player has switched it on.
+inline const std::string kMarksKey = "Marks";
 inline const std::string kDefaultPlayerName = "User";
 
 // The executable's file name with its extension replaced by ".INI".

@@ -15,21 +15,16 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
-#include <filesystem>
 #include <memory>
 
 #include "app/ui/AboutMenu.h"
 #include "app/ui/FormStorage.h"
 #include "app/ui/UReclama.h"
-#include "base/AtomicFile.h"
-#include "base/Exception.h"
-#include "base/Ini.h"
 #include "game/UFunc.h"
 #include "game/ui/GameController.h"
 #include "net/ui/Exchange.h"
 #include "net/ui/ExchangeController.h"
 #include "records/Html.h"
-#include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "records/ui/RecordsController.h"
 #include "ui/Dialogs.h"
@@ -69,37 +64,6 @@ TShape::Mark MarkOf(int value) {
     static constexpr M kMarks[] = {M::None,  M::Disc, M::TriangleUp,   M::Square, M::Plus, M::Diamond,
                                    M::Cross, M::Star, M::TriangleDown, M::Ring,   M::Bar};
     return value >= 0 && value <= 10 ? kMarks[value] : M::None;
-}
-
-// The option of marked balls lives beside the player's name in the settings file.
-const std::string kMarksKey = "Marks";
-
-std::string SettingsFile() {
-    return SettingsFilePath();
-}
-
-bool ReadMarksOption() {
-    std::string text;
-    if (!ReadWholeFile(SettingsFile(), text)) return false;
-    const auto value = IniGet(text, kSettingsSection, kMarksKey);
-    return value && *value == "1";
-}
-
-// Rewrites the settings file with the option; the other keys stay as they are.
-void WriteMarksOption(bool on) {
-    const std::string path = SettingsFile();
-    try {
-        std::filesystem::create_directories(DirOf(path));
-        std::string text;
-        // A file that is there but cannot be read is not replaced by one holding this key alone.
-        if (!ReadWholeFile(path, text)) {
-            if (std::filesystem::exists(path)) throw Exception(path);
-            text.clear();
-        }
-        WriteFileAtomic(path, IniSet(text, kSettingsSection, kMarksKey, on ? "1" : "0"));
-    } catch (const std::exception&) {
-        throw Exception("Unable to write to " + path);
-    }
 }
 
 }  // namespace
@@ -321,7 +285,7 @@ void TForm1::FormCreate() {
     // The player and the records are reported on their own; the first deal must still happen,
     // or the game would start on a board of empty cells.
     Guarded([this] { recordsCtl_->RecordsStartup(); });
-    MnuMarks->setChecked(ReadMarksOption());
+    MnuMarks->setChecked(records_.Marks);
     g.DealBoard();
     SetMovableLabel(g.MovableCount);
     ShowBoard();
@@ -394,7 +358,9 @@ void TForm1::MnuMarksClick() {
     // The mark already moved with the click; the board follows it whether or not it is stored.
     // Only the symbols change: a ball chosen for a move keeps its mark.
     PaintSymbols();
-    WriteMarksOption(MnuMarks->isChecked());
+    // Kept in the player's settings file at once, with the name and the records directory.
+    records_.Marks = MnuMarks->isChecked();
+    recordsCtl_->WritePlayerSettings();
 }
 
 void TForm1::ShowBoard() {

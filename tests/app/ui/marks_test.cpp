@@ -149,6 +149,12 @@ TEST_F(ColourMarks, OffTheBoardIsPaintedAsBeforePixelForPixel) {
 TEST_F(ColourMarks, SwitchingKeepsTheMarkedBallAndTheOptionIsRemembered) {
     std::filesystem::create_directories(ConfigHome() + "/kvelli99");
     std::ofstream(SettingsFile(), std::ios::binary) << "[Data]\nName=Ann\nDirectory=" << Dir().path() << "\n";
+    RecreateForm();  // reads it
+    // A player who never switched it finds no new key in the file.
+    ASSERT_TRUE(CloseForm());
+    EXPECT_EQ(ReadSettings().find("Marks"), std::string::npos) << ReadSettings();
+    RecreateForm();
+    SetBoard(kAllColours);
     Click(2, 2);
     SetMarks(true);
     EXPECT_EQ(Shape(2, 2)->Shape(), TShape::Kind::Rectangle);
