@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -132,22 +133,51 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     RemoveStaleTemporaries(path);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
-    int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
+bool ReadFilePrefix(const std::string& path, std::string& out, size_t limit, bool& cut) {
     out.clear();
-    char buf[65536];
+    cut = false;
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    auto fail = [fd](int err) {
+        ::close(fd);
+        errno = err;
+        return false;
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return fail(errno);
+    if (!S_ISREG(st.st_mode)) return fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    // One byte past the limit tells a file that is over it from one that fills it exactly.
+    out.resize(std::min<size_t>(limit + 1, static_cast<size_t>(st.st_size) + 1));
+    size_t got = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (got == out.size()) {
+            if (got > limit) break;
+            // The file grew since fstat.
+            out.resize(std::min(limit + 1, out.size() * 2));
+        }
+        ssize_t n = ::read(fd, out.data() + got, out.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
-            ::close(fd);
-            return false;
+            out.clear();
+            return fail(errno);
         }
         if (n == 0) break;
-        out.append(buf, static_cast<size_t>(n));
+        got += static_cast<size_t>(n);
     }
     ::close(fd);
+    cut = got > limit;
+    out.resize(cut ? limit : got);
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, size_t limit) {
+    bool cut = false;
+    if (!ReadFilePrefix(path, out, limit, cut)) return false;
+    if (cut) {
+        out.clear();
+        errno = EFBIG;
+        return false;
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 // target, are flushed to disk, and are renamed over it. A crash or a full disk leaves the old
 // contents or the new, never a torn file.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,18 @@ std::string DirOf(const std::string& path);
 // temporary cannot be made.
 int OpenTemporaryBeside(const std::string& path, std::string& name);
 
-// Reads a whole file. Returns false if it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& out);
+// Every file the program reads is small: records, settings and window state are a few hundred
+// bytes, a saved game under a kilobyte. More than this is not one of ours.
+inline constexpr size_t kReadLimit = size_t{1} << 20;
+
+// Reads a whole file without blocking: opened O_NONBLOCK, so that a FIFO or a device put in a
+// file's place cannot hang the program, and refused unless it is a regular file of at most
+// `limit` bytes. Returns false with errno set when it cannot be read: ENOENT when missing,
+// EISDIR for a directory, EINVAL for another kind of file, EFBIG when over the limit.
+bool ReadWholeFile(const std::string& path, std::string& out, size_t limit = kReadLimit);
+
+// As ReadWholeFile, but a file over the limit gives its first `limit` bytes and sets `cut`.
+bool ReadFilePrefix(const std::string& path, std::string& out, size_t limit, bool& cut);
 
 bool FileExists(const std::string& path);
 
