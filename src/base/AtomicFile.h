@@ -14,7 +14,16 @@ inline constexpr long kStaleTemporarySeconds = 600;
 
 // Replaces (or creates) `path` with `bytes`. Throws kv::Exception naming the file on failure;
 // the old file is then untouched and no temporary file is left behind.
+//
+// Shared directories: a symlink stays a link, and the file it leads to is replaced. The new file
+// keeps the old one's group and mode. Where that can't be had (the writer is not in the group),
+// or the directory is not writable but the file is, the file is rewritten in place instead,
+// flushed, as the original did: it keeps its owner, group and mode, but a crash in the middle of
+// that write can leave it torn.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// Where `path` leads through symbolic links (itself when it is none).
+std::string ResolveLinks(const std::string& path);
 
 // Removes the temporary files of `path` that a killed writer left beside it: our own regular
 // files named as mkstemp names them, untouched for `olderThanSeconds`. WriteFileAtomic calls it
