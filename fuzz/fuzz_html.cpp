@@ -45,18 +45,21 @@ std::string Escaped(std::string_view bytes) {
     return out;
 }
 
+// The records of the run that the target works in.
+RecordsState st;
+
 std::string PageOf(const std::string& recordsPath) {
-    WriteHtmlTable(recordsPath);
+    WriteHtmlTable(recordsPath, st.RecPath(kHtmlFileName));
     std::string page;
-    FUZZ_CHECK(fuzz::GetFile(RecPath(kHtmlFileName), page));
+    FUZZ_CHECK(fuzz::GetFile(st.RecPath(kHtmlFileName), page));
     return page;
 }
 
 // The page of an empty table, taken once: its head is the head of every page.
 const std::string& Head() {
     static const std::string head = [] {
-        RecDir = fuzz::ScratchDir();
-        const std::string empty = RecPath("empty.rec");
+        st.RecDir = fuzz::ScratchDir();
+        const std::string empty = st.RecPath("empty.rec");
         fuzz::PutFile(empty, "");
         std::string page = PageOf(empty);
         FUZZ_CHECK(page.size() > kTail.size() && page.ends_with(kTail));
@@ -67,13 +70,13 @@ const std::string& Head() {
         // A records file that cannot be opened leaves the head alone in the page, and fails.
         bool failed = false;
         try {
-            WriteHtmlTable(RecPath("missing.rec"));
+            WriteHtmlTable(st.RecPath("missing.rec"), st.RecPath(kHtmlFileName));
         } catch (const ERecordsError&) {
             failed = true;
         }
         FUZZ_CHECK(failed);
         std::string alone;
-        FUZZ_CHECK(fuzz::GetFile(RecPath(kHtmlFileName), alone));
+        FUZZ_CHECK(fuzz::GetFile(st.RecPath(kHtmlFileName), alone));
         FUZZ_CHECK(alone == page);
         return page;
     }();
@@ -85,8 +88,8 @@ const std::string& Head() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes = fuzz::AsText(data, size);
     const std::string& head = Head();
-    RecDir = fuzz::ScratchDir();
-    const std::string path = RecPath("table.rec");
+    st.RecDir = fuzz::ScratchDir();
+    const std::string path = st.RecPath("table.rec");
     fuzz::PutFile(path, bytes);
 
     // Lines are framed by the records reader; the page must show each entry line whole.

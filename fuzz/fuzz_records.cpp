@@ -123,20 +123,23 @@ void CheckRows(std::span<const RecEntry> rows) {
     }
 }
 
-// Reads RecDir/fileName; nullopt if the read failed as it must.
+// The records of the run that the target works in.
+RecordsState st;
+
+// Reads st.RecDir/fileName; nullopt if the read failed as it must.
 std::optional<RecTable> ReadChecked(const std::string& fileName, std::string_view bytes) {
     const Expected want = ExpectRows(bytes);
     bool failed = false;
     try {
-        ReadRecFile(fileName);
+        ReadRecFile(st.RecPath(fileName), st.Matr);
     } catch (const ERecordsError&) {
         failed = true;
     }
     FUZZ_CHECK(failed == want.fails);
-    CheckRows(Matr);
-    FUZZ_CHECK(std::equal(Matr.begin(), Matr.end(), want.rows.begin(), want.rows.end()));
+    CheckRows(st.Matr);
+    FUZZ_CHECK(std::equal(st.Matr.begin(), st.Matr.end(), want.rows.begin(), want.rows.end()));
     if (failed) return std::nullopt;
-    return Matr;
+    return st.Matr;
 }
 
 // The filled leading rows.
@@ -174,7 +177,7 @@ std::vector<RecEntry> ExpectMerge(const RecTable& local, const RecTable& net) {
 }
 
 void CheckRoundTrip(const RecTable& table) {
-    const std::string path = RecPath("round.rec");
+    const std::string path = st.RecPath("round.rec");
     WriteRecFile(table, path);
     std::string written;
     FUZZ_CHECK(fuzz::GetFile(path, written));
@@ -198,8 +201,8 @@ bool CheckHostileLocalFile(std::string_view input) {
             kind = k;
     if (kind.empty()) return false;
     const std::string_view rest = input.substr(kind.size() + 2);
-    RecDir = fuzz::ScratchDir();
-    const std::string localPath = RecPath(kRecFileName), netPath = RecPath(kNetRecFileName);
+    st.RecDir = fuzz::ScratchDir();
+    const std::string localPath = st.RecPath(kRecFileName), netPath = st.RecPath(kNetRecFileName);
     ::unlink(localPath.c_str());
     if (kind == "fifo") FUZZ_CHECK(::mkfifo(localPath.c_str(), 0600) == 0);
     if (kind == "dir") FUZZ_CHECK(::mkdir(localPath.c_str(), 0700) == 0);
@@ -208,22 +211,22 @@ bool CheckHostileLocalFile(std::string_view input) {
         FUZZ_CHECK(::truncate(localPath.c_str(), static_cast<off_t>(kReadLimit + 1 + rest.size())) == 0);
     }
     fuzz::PutFile(netPath, rest);
-    Matr.fill(RecEntry{"stale", 7});
+    st.Matr.fill(RecEntry{"stale", 7});
     bool failed = false;
     try {
-        ReadRecFile(kRecFileName);
+        ReadRecFile(localPath, st.Matr);
     } catch (const ERecordsError&) {
         failed = true;
     }
     FUZZ_CHECK(failed);
-    FUZZ_CHECK(FilledRows(Matr) == 0);
+    FUZZ_CHECK(FilledRows(st.Matr) == 0);
     for (bool localFirst : {true, false}) {
         failed = false;
         try {
             if (localFirst)
-                MergeRecFiles(localPath, netPath);
+                MergeRecFiles(st.MatrInt, localPath, netPath);
             else
-                MergeRecFiles(netPath, localPath);
+                MergeRecFiles(st.MatrInt, netPath, localPath);
         } catch (const ERecordsError&) {
             failed = true;
         }
@@ -257,8 +260,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckLineReader(localBytes);
     CheckLineReader(netBytes);
 
-    RecDir = fuzz::ScratchDir();
-    const std::string localPath = RecPath(kRecFileName), netPath = RecPath(kNetRecFileName);
+    st.RecDir = fuzz::ScratchDir();
+    const std::string localPath = st.RecPath(kRecFileName), netPath = st.RecPath(kNetRecFileName);
     fuzz::PutFile(localPath, localBytes);
     fuzz::PutFile(netPath, netBytes);
 
@@ -267,10 +270,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (local) CheckRoundTrip(*local);
 
     // A left-over table from the previous input must not leak into this merge.
-    MatrInt.fill(RecEntry{"stale", 7});
+    st.MatrInt.fill(RecEntry{"stale", 7});
     bool merged = true;
     try {
-        MergeRecFiles(localPath, netPath);
+        MergeRecFiles(st.MatrInt, localPath, netPath);
     } catch (const ERecordsError&) {
         merged = false;
     }
@@ -286,8 +289,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const auto want = ExpectMerge(*local, *net);
-    CheckRows(MatrInt);
-    FUZZ_CHECK(Leading(MatrInt) == want);
+    CheckRows(st.MatrInt);
+    FUZZ_CHECK(Leading(st.MatrInt) == want);
     auto back = ReadChecked(kNetRecFileName, after);
     FUZZ_CHECK(back.has_value());
     const std::vector<RecEntry> best(want.begin(), want.begin() + std::min<size_t>(want.size(), kMatrRows));

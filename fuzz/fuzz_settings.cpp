@@ -102,21 +102,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = fuzz::ScratchPath("kvelli99.INI");
     fuzz::PutFile(fuzz::ScratchPath(kRecFileName), "");
     fuzz::PutFile(path, text);
-    ReadPlayerSettings(path, fuzz::ScratchDir());
-    FUZZ_CHECK(ValidUtf8(PlayerName));
-    FUZZ_CHECK(PlayerName == (name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName));
-    FUZZ_CHECK(RecDir == (dir ? *dir : fuzz::ScratchDir()));
+    RecordsState st;
+    ReadPlayerSettings(path, fuzz::ScratchDir(), st);
+    FUZZ_CHECK(ValidUtf8(st.PlayerName));
+    FUZZ_CHECK(st.PlayerName ==
+               (name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName));
+    FUZZ_CHECK(st.RecDir == (dir ? *dir : fuzz::ScratchDir()));
 
     // Written back with new values and read again: those values, and the other key as it was.
-    PlayerName = ValidUtf8(value) ? std::string(value) : "User";
-    RecDir = "/records/" + std::string(value.substr(0, 8));
-    const std::string wantName = OneLine(PlayerName), wantDir = OneLine(RecDir);
-    WritePlayerSettings(path);
+    st.PlayerName = ValidUtf8(value) ? std::string(value) : "User";
+    st.RecDir = "/records/" + std::string(value.substr(0, 8));
+    const std::string wantName = OneLine(st.PlayerName), wantDir = OneLine(st.RecDir);
+    WritePlayerSettings(path, st);
     std::string written;
     FUZZ_CHECK(fuzz::GetFile(path, written));
-    ReadPlayerSettings(path, "/unused");
-    FUZZ_CHECK(PlayerName == wantName);
-    FUZZ_CHECK(RecDir == wantDir);
+    ReadPlayerSettings(path, "/unused", st);
+    FUZZ_CHECK(st.PlayerName == wantName);
+    FUZZ_CHECK(st.RecDir == wantDir);
     if (other && !SameName(other->first, kSettingsSection))
         FUZZ_CHECK(IniGet(written, other->first, other->second) == otherValue);
     return 0;

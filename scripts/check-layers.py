@@ -9,7 +9,8 @@
   app/ui                    anything: the main window composes the rest
 Only src/app includes the main window's header.
 
-check-layers.py SRC_DIR [FILE ...]: with files, checks only those (paths relative to SRC_DIR)."""
+check-layers.py SRC_DIR: checks the tree. check-layers.py --self-test: proves on a small tree of
+its own that each rule is seen."""
 import re
 import sys
 from pathlib import Path
@@ -40,9 +41,8 @@ def allowed(src, dst):
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')
 
-def main():
-    src = Path(sys.argv[1])
-    files = [src / f for f in sys.argv[2:]] or sorted(p for p in src.rglob("*") if p.suffix in (".h", ".cpp"))
+def check(src):
+    files = sorted(p for p in src.rglob("*") if p.suffix in (".h", ".cpp"))
     problems = []
     for path in files:
         rel = path.relative_to(src).as_posix()
@@ -67,6 +67,38 @@ def main():
                 problems.append(f"{where}: records and net never include each other")
             elif not allowed(me, there):
                 problems.append(f"{where}: {me} may not include {there}")
+    return files, problems
+
+def self_test():
+    import tempfile
+    bad = {
+        "base/A.h": '#include "game/B.h"',
+        "game/B.h": "#include <QString>",
+        "net/C.cpp": '#include "records/D.h"',
+        "records/D.h": '#include "base/A.h"',
+        "records/ui/E.cpp": '#include "app/ui/Kvelli99_U1.h"',
+        "game/ui/F.cpp": '#include "ui/G.h"\n#include "records/D.h"',
+        "ui/G.h": '#include "base/A.h"',
+        "app/ui/Kvelli99_U1.h": '#include "records/D.h"\n#include "net/C.cpp"',
+    }
+    with tempfile.TemporaryDirectory() as d:
+        for name, text in bad.items():
+            (Path(d) / name).parent.mkdir(parents=True, exist_ok=True)
+            (Path(d) / name).write_text(text + "\n", encoding="utf-8")
+        _, problems = check(Path(d))
+    found = sorted(p.split(":")[0] for p in problems)
+    expected = ["base/A.h", "game/B.h", "game/ui/F.cpp", "net/C.cpp", "records/ui/E.cpp"]
+    print("\n".join(problems))
+    if found != expected:
+        print(f"self-test: expected problems in {expected}, found {found}")
+        return 1
+    print("self-test: every rule seen")
+    return 0
+
+def main():
+    if sys.argv[1:] == ["--self-test"]:
+        return self_test()
+    files, problems = check(Path(sys.argv[1]))
     for p in problems:
         print(p)
     print(f"{len(files)} files, {len(problems)} includes across a layer the wrong way")

@@ -9,6 +9,8 @@
 #include <ctime>
 
 #include "app/ui/Kvelli99_U1.h"
+#include "game/UFunc.h"
+#include "records/RecFile.h"
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
 
@@ -52,7 +54,10 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(kv::ui::ProgramIcon());
     kv::ui::InstallFontSubstitutes();
 
-    kv::ui::TForm1 form;
+    // The state of the run, owned here and passed to the window that works on it.
+    kv::Game game;
+    kv::RecordsState records;
+    kv::ui::TForm1 form(game, records);
     FirstPaintProbe probe;
     if (std::getenv("KVELLI_REPORT_FIRST_PAINT")) form.installEventFilter(&probe);
     form.show();

@@ -181,9 +181,4 @@ void Game::CountMovable() {
             if (CanMove(c, r)) ++MovableCount;
 }
 
-Game& TheGame() {
-    static Game game;
-    return game;
-}
-
 }  // namespace kv

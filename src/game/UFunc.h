@@ -88,7 +88,4 @@ class Game {
     bool fixedSeed_ = false;
 };
 
-// The game of this run.
-Game& TheGame();
-
 }  // namespace kv

@@ -75,8 +75,7 @@ std::string HtmlEscape(std::string_view bytes) {
     return out;
 }
 
-void WriteHtmlTable(const std::string& recordsPath) {
-    const std::string pagePath = RecPath(kHtmlFileName);
+void WriteHtmlTable(const std::string& recordsPath, const std::string& pagePath) {
     std::string page;
     for (const char* line : kHead)
         Line(page, line);

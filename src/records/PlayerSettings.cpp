@@ -221,17 +221,17 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
     return out;
 }
 
-void ReadPlayerSettings(const std::string& path, const std::string& workingDir) {
+void ReadPlayerSettings(const std::string& path, const std::string& workingDir, RecordsState& records) {
     std::string text;
     // Missing, not a regular file or far too big: all defaults.
     if (!ReadWholeFile(path, text)) text.clear();
     auto name = IniGet(text, kSettingsSection, kNameKey);
     auto dir = IniGet(text, kSettingsSection, kDirectoryKey);
-    PlayerName = name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName;
-    RecDir = dir ? *dir : LocalRecordsDirectory(workingDir);
+    records.PlayerName = name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName;
+    records.RecDir = dir ? *dir : LocalRecordsDirectory(workingDir);
 }
 
-void WritePlayerSettings(const std::string& path) {
+void WritePlayerSettings(const std::string& path, const RecordsState& records) {
     try {
         if (!MakeDirs(DirOf(path))) throw Exception(path);
         std::string text;
@@ -240,8 +240,8 @@ void WritePlayerSettings(const std::string& path) {
             if (errno != ENOENT) throw Exception(path);
             text.clear();
         }
-        text = IniSet(text, kSettingsSection, kNameKey, PlayerName);
-        text = IniSet(text, kSettingsSection, kDirectoryKey, RecDir);
+        text = IniSet(text, kSettingsSection, kNameKey, records.PlayerName);
+        text = IniSet(text, kSettingsSection, kDirectoryKey, records.RecDir);
         WriteFileAtomic(path, text);
     } catch (const std::exception&) {
         throw Exception("Unable to write to " + path);

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/RecFile.h"
+
 namespace kv {
 
 inline const std::string kSettingsSection = "Data";
@@ -46,9 +48,9 @@ std::string IniSet(std::string_view text, std::string_view section, std::string_
 // PlayerName := "Data"/"Name" (default "User"), RecDir := "Data"/"Directory" (default
 // LocalRecordsDirectory(workingDir)). A file that doesn't exist or can't be read (not a regular
 // file, over kReadLimit) reads as all defaults.
-void ReadPlayerSettings(const std::string& path, const std::string& workingDir);
+void ReadPlayerSettings(const std::string& path, const std::string& workingDir, RecordsState& records);
 // Writes PlayerName and RecDir, atomically, making the directory if needed. Throws
 // kv::Exception "Unable to write to <path>" on failure, and for a file there that can't be read.
-void WritePlayerSettings(const std::string& path);
+void WritePlayerSettings(const std::string& path, const RecordsState& records);
 
 }  // namespace kv

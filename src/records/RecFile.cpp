@@ -10,11 +10,6 @@
 
 namespace kv {
 
-RecTable Matr{};
-MergeTable MatrInt{};
-std::string PlayerName = "User";
-std::string RecDir;
-
 namespace {
 
 [[noreturn]] void FailOpen(const std::string& path, int err) {
@@ -59,10 +54,6 @@ void RankRows(std::span<RecEntry> rows) {
 }
 
 }  // namespace
-
-std::string RecPath(const std::string& fileName) {
-    return RecDir + "/" + fileName;
-}
 
 std::string NegateBytes(std::string_view bytes) {
     std::string out(bytes);
@@ -154,9 +145,9 @@ int FilledRows(std::span<const RecEntry> table) {
     return n;
 }
 
-void ReadRecFile(const std::string& fileName) {
-    Matr.fill(RecEntry{});
-    ReadRows(ReadRecBytes(RecPath(fileName)), Matr);
+void ReadRecFile(const std::string& path, RecTable& matr) {
+    matr.fill(RecEntry{});
+    ReadRows(ReadRecBytes(path), matr);
 }
 
 void WriteRecFile(std::span<const RecEntry> table, const std::string& path) {
@@ -170,17 +161,17 @@ void WriteRecFile(std::span<const RecEntry> table, const std::string& path) {
     WriteFileAtomic(path, bytes);
 }
 
-void MatrSortir() {
-    RankRows(Matr);
+void MatrSortir(RecTable& matr) {
+    RankRows(matr);
 }
 
-void MatrSortInt() {
+void MatrSortInt(MergeTable& matrInt) {
     for (;;) {
-        RankRows(MatrInt);
+        RankRows(matrInt);
         bool emptied = false;
-        for (size_t i = 1; i < MatrInt.size(); ++i) {
-            if (MatrInt[i].score != 0 && MatrInt[i].score == MatrInt[i - 1].score) {
-                MatrInt[i] = RecEntry{};
+        for (size_t i = 1; i < matrInt.size(); ++i) {
+            if (matrInt[i].score != 0 && matrInt[i].score == matrInt[i - 1].score) {
+                matrInt[i] = RecEntry{};
                 emptied = true;
             }
         }
@@ -188,36 +179,35 @@ void MatrSortInt() {
     }
 }
 
-void MergeRecFiles(const std::string& localPath, const std::string& netPath) {
+void MergeRecFiles(MergeTable& matrInt, const std::string& localPath, const std::string& netPath) {
     // Rows the two files leave unfilled are empty, not what an earlier merge left there.
-    MatrInt.fill(RecEntry{});
-    std::span<RecEntry> all(MatrInt);
+    matrInt.fill(RecEntry{});
+    std::span<RecEntry> all(matrInt);
     ReadRows(ReadRecBytes(localPath), all.first(kMatrRows));
     ReadRows(ReadRecBytes(netPath), all.subspan(kMatrRows));
-    MatrSortInt();
-    WriteRecFile(MatrInt, netPath);
+    MatrSortInt(matrInt);
+    WriteRecFile(matrInt, netPath);
 }
 
-void AddResult(const std::string& fileName, int32_t score) {
+void AddResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score) {
     if (score <= 0) return;
-    MatrSortir();
-    int n = FilledRows(Matr);
-    RecEntry entry{RowName(Utf8ToCp1251(PlayerName)), score};
+    MatrSortir(matr);
+    int n = FilledRows(matr);
+    RecEntry entry{RowName(Utf8ToCp1251(playerName)), score};
     if (n < kMatrRows)
-        Matr[n] = entry;
-    else if (score >= Matr[kMatrRows - 1].score)
-        Matr[kMatrRows - 1] = entry;
-    MatrSortir();
-    const std::string path = RecPath(fileName);
+        matr[n] = entry;
+    else if (score >= matr[kMatrRows - 1].score)
+        matr[kMatrRows - 1] = entry;
+    MatrSortir(matr);
     // A records directory needs an existing records file; this never makes one.
     if (!FileExists(path)) FailOpen(path, ENOENT);
-    WriteRecFile(Matr, path);
+    WriteRecFile(matr, path);
 }
 
-void StoreResult(const std::string& fileName, int32_t score) {
-    RecLock lock(RecPath(fileName));
-    ReadRecFile(fileName);
-    AddResult(fileName, score);
+void StoreResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score) {
+    RecLock lock(path);
+    ReadRecFile(path, matr);
+    AddResult(matr, path, playerName, score);
 }
 
 }  // namespace kv

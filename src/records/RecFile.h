@@ -38,14 +38,17 @@ struct RecEntry {
 using RecTable = std::array<RecEntry, kMatrRows>;
 using MergeTable = std::array<RecEntry, kMatrIntRows>;
 
-// The state of the run: the records table, the merge table, the player and the records directory.
-extern RecTable Matr;
-extern MergeTable MatrInt;
-extern std::string PlayerName;  // UTF-8, as typed
-extern std::string RecDir;      // a directory path, file system bytes
+// The records of the run, owned by the program and passed to what needs them: the records table,
+// the merge table, the player and the records directory.
+struct RecordsState {
+    RecTable Matr{};
+    MergeTable MatrInt{};
+    std::string PlayerName = "User";  // UTF-8, as typed
+    std::string RecDir;               // a directory path, file system bytes
 
-// RecDir + "/" + name.
-std::string RecPath(const std::string& fileName);
+    // RecDir + "/" + fileName.
+    std::string RecPath(const std::string& fileName) const { return RecDir + "/" + fileName; }
+};
 
 // Each byte b becomes (256 - b) mod 256; its own inverse.
 std::string NegateBytes(std::string_view bytes);
@@ -86,29 +89,32 @@ int32_t ParseScore(std::string_view text);
 // Number of filled rows: the rows before the first empty one.
 int FilledRows(std::span<const RecEntry> table);
 
-// Matr := the entries of RecDir/fileName, line k in row k. Throws ERecordsError if the file
-// cannot be opened (Matr stays empty) or a score is no number (the rows before it are kept).
-void ReadRecFile(const std::string& fileName);
+// Every records operation takes full paths.
+
+// matr := the entries of the file at path, line k in row k. Throws ERecordsError if the file
+// cannot be opened (matr stays empty) or a score is no number (the rows before it are kept).
+void ReadRecFile(const std::string& path, RecTable& matr);
 
 // Replaces the file at path, atomically, with the filled leading rows (at most 20).
 void WriteRecFile(std::span<const RecEntry> table, const std::string& path);
 
 // Stable bubble sort by descending score (rows equal in score keep their order).
-void MatrSortir();
-// MatrInt ranked, each nonzero score once (the earlier row wins).
-void MatrSortInt();
+void MatrSortir(RecTable& matr);
+// The merge table ranked, each nonzero score once (the earlier row wins).
+void MatrSortInt(MergeTable& matrInt);
 
-// netPath := the best 20 distinct scores of both files (the local file wins ties); localPath is
-// not changed. Throws, leaving both files as they were, if either cannot be read.
-void MergeRecFiles(const std::string& localPath, const std::string& netPath);
+// netPath := the best 20 distinct scores of both files (the local file wins ties), merged in
+// matrInt; localPath is not changed. Throws, leaving both files as they were, if either cannot
+// be read.
+void MergeRecFiles(MergeTable& matrInt, const std::string& localPath, const std::string& netPath);
 
-// Enters `score` under PlayerName into Matr (which ReadRecFile has just filled from the same
-// file) and rewrites RecDir/fileName. A score of 0 or less changes nothing. Never creates the
-// file: if it has vanished since it was read, this fails.
-void AddResult(const std::string& fileName, int32_t score);
+// Enters `score` under playerName (UTF-8) into matr (which ReadRecFile has just filled from the
+// same file) and rewrites the file at path. A score of 0 or less changes nothing. Never creates
+// the file: if it has vanished since it was read, this fails.
+void AddResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score);
 
 // The end of a game's read and rewrite, ReadRecFile then AddResult, under the lock of the
 // records file, so that two copies of the program on one directory lose no result.
-void StoreResult(const std::string& fileName, int32_t score);
+void StoreResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score);
 
 }  // namespace kv

@@ -89,25 +89,23 @@ std::vector<Writer> Writers(const test::PyFtpd& server) {
         {"records (end of game)",
          kRecFileName,
          [](const std::string& dir) {
-             RecDir = dir;
-             PlayerName = "Новый рекордсмен";
-             StoreResult(kRecFileName, 999);
+             RecTable matr{};
+             StoreResult(matr, dir + "/" + kRecFileName, "Новый рекордсмен", 999);
          },
          {kRecFileName + ".lock"}},
         {"records (AddResult)", kRecFileName,
          [](const std::string& dir) {
-             RecDir = dir;
-             PlayerName = "winner";
-             ReadRecFile(kRecFileName);
-             AddResult(kRecFileName, 998);
+             RecTable matr{};
+             ReadRecFile(dir + "/" + kRecFileName, matr);
+             AddResult(matr, dir + "/" + kRecFileName, "winner", 998);
          }},
         {"records (merge)", kNetRecFileName,
-         [](const std::string& dir) { MergeRecFiles(dir + "/local.rec", dir + "/" + kNetRecFileName); }},
-        {"records page", kHtmlFileName,
          [](const std::string& dir) {
-             RecDir = dir;
-             WriteHtmlTable(dir + "/" + kRecFileName);
+             MergeTable matrInt{};
+             MergeRecFiles(matrInt, dir + "/local.rec", dir + "/" + kNetRecFileName);
          }},
+        {"records page", kHtmlFileName,
+         [](const std::string& dir) { WriteHtmlTable(dir + "/" + kRecFileName, dir + "/" + kHtmlFileName); }},
         {"saved game", "game.sav",
          [](const std::string& dir) {
              Game g;
@@ -119,9 +117,10 @@ std::vector<Writer> Writers(const test::PyFtpd& server) {
          }},
         {"settings file", "kvelli99.INI",
          [](const std::string& dir) {
-             PlayerName = "Another Player With A Long Name";
-             RecDir = "/somewhere/else/entirely";
-             WritePlayerSettings(dir + "/kvelli99.INI");
+             RecordsState records;
+             records.PlayerName = "Another Player With A Long Name";
+             records.RecDir = "/somewhere/else/entirely";
+             WritePlayerSettings(dir + "/kvelli99.INI", records);
          }},
         {"window state", "storage.ini",
          [](const std::string& dir) {

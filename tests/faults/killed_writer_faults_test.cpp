@@ -82,7 +82,6 @@ class KilledWriter : public ::testing::Test {
             ::mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
         ASSERT_NE(mem, MAP_FAILED);
         progress_ = new (mem) Progress;
-        RecDir = dir.path();
     }
     void TearDown() override { ::munmap(progress_, sizeof(Progress)); }
 
@@ -230,16 +229,16 @@ void PutOnce(const std::string& path, const std::string& bytes) {
 }
 
 TEST_F(KilledWriter, RecordsFileOfAGamesEnd) {
-    const std::string path = RecPath(kRecFileName);
+    const std::string path = dir.File(kRecFileName);
     ExpectWhole({"records-end-of-game", path, [&] { Put(path, RecordsOf(900, 14, "игрок ")); },
-                 [](int k) {
-                     PlayerName = "Участник номер " + std::to_string(k % 9);
-                     StoreResult(kRecFileName, 800 + 11 * k);
+                 [&](int k) {
+                     RecTable matr{};
+                     StoreResult(matr, path, "Участник номер " + std::to_string(k % 9), 800 + 11 * k);
                  }});
 }
 
 TEST_F(KilledWriter, NetworkRecordsFileOfAMerge) {
-    const std::string net = RecPath(kNetRecFileName);
+    const std::string net = dir.File(kNetRecFileName);
     ExpectWhole({"records-merge", net,
                  [&] {
                      Put(net, RecordsOf(500, 20, "net "));
@@ -247,11 +246,14 @@ TEST_F(KilledWriter, NetworkRecordsFileOfAMerge) {
                          PutOnce(dir.File("local" + std::to_string(k) + ".rec"),
                                  RecordsOf(500 + 7 * k, 6, "l" + std::to_string(k) + "-"));
                  },
-                 [&](int k) { MergeRecFiles(dir.File("local" + std::to_string(k) + ".rec"), net); }});
+                 [&](int k) {
+                     MergeTable matrInt{};
+                     MergeRecFiles(matrInt, dir.File("local" + std::to_string(k) + ".rec"), net);
+                 }});
 }
 
 TEST_F(KilledWriter, RecordsPage) {
-    const std::string page = RecPath(kHtmlFileName);
+    const std::string page = dir.File(kHtmlFileName);
     ExpectWhole({"records-page", page,
                  [&] {
                      Put(page, "<HTML>an earlier page</HTML>\r\n");
@@ -259,7 +261,7 @@ TEST_F(KilledWriter, RecordsPage) {
                          PutOnce(dir.File("t" + std::to_string(k) + ".rec"),
                                  RecordsOf(100 * k, 1 + k % 20, "<b>&" + std::to_string(k)));
                  },
-                 [&](int k) { WriteHtmlTable(dir.File("t" + std::to_string(k) + ".rec")); }});
+                 [&](int k) { WriteHtmlTable(dir.File("t" + std::to_string(k) + ".rec"), page); }});
 }
 
 TEST_F(KilledWriter, SavedGame) {
@@ -285,9 +287,10 @@ TEST_F(KilledWriter, SettingsFile) {
                      Put(path, "[Mine]\nkeep=this\n\n[Data]\nName=\"first\"\nDirectory=\"/r\"\n");
                  },
                  [&](int k) {
-                     PlayerName = "Игрок " + std::to_string(k) + std::string(k, '*');
-                     RecDir = "/srv/общие рекорды/" + std::to_string(k);
-                     WritePlayerSettings(path);
+                     RecordsState records;
+                     records.PlayerName = "Игрок " + std::to_string(k) + std::string(k, '*');
+                     records.RecDir = "/srv/общие рекорды/" + std::to_string(k);
+                     WritePlayerSettings(path, records);
                  }});
 }
 

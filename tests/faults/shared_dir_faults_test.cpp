@@ -208,7 +208,7 @@ TEST_F(SharedTable, ARewriteKeepsTheGroupAndModeForTheOthers) {
     ASSERT_EQ(::chown(table.c_str(), kAnn, kPlayers), 0);
     ASSERT_EQ(::chmod(table.c_str(), 0664), 0);
     const ino_t before = Stat(table).st_ino;
-    ASSERT_TRUE(RunAs(kBob, {kPlayers}, [] {
+    ASSERT_TRUE(RunAs(kBob, {kPlayers}, [this] {
         PlayerName = "Bob";
         StoreResult(kRecFileName, 400);
     }));
@@ -216,7 +216,7 @@ TEST_F(SharedTable, ARewriteKeepsTheGroupAndModeForTheOthers) {
     EXPECT_EQ(Stat(table).st_gid, kPlayers);
     EXPECT_EQ(Stat(table).st_mode & 07777, 0664u);
     // So Ann, in the group but not the new owner, still enters her result.
-    ASSERT_TRUE(RunAs(kAnn, {kPlayers}, [] {
+    ASSERT_TRUE(RunAs(kAnn, {kPlayers}, [this] {
         PlayerName = "Ann";
         StoreResult(kRecFileName, 450);
     }));
@@ -227,7 +227,7 @@ TEST_F(SharedTable, ARewriteKeepsTheGroupAndModeForTheOthers) {
     ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
     ASSERT_EQ(::chmod(table.c_str(), 0666), 0);
     const struct stat was = Stat(table);
-    ASSERT_TRUE(RunAs(kEve, {}, [] {
+    ASSERT_TRUE(RunAs(kEve, {}, [this] {
         PlayerName = "Eve";
         StoreResult(kRecFileName, 600);
     }));
@@ -243,12 +243,12 @@ TEST_F(SharedTable, ARewriteKeepsTheGroupAndModeForTheOthers) {
 TEST_F(SharedTable, AWritableTableInAFixedDirectoryIsRewrittenInPlace) {
     ASSERT_EQ(::chmod(table.c_str(), 0666), 0);
     const ino_t before = Stat(table).st_ino;
-    ASSERT_TRUE(RunAs(kBob, {}, [] {
+    ASSERT_TRUE(RunAs(kBob, {}, [this] {
         PlayerName = "Bob";
         StoreResult(kRecFileName, 400);
         // A shorter table after a longer one leaves no tail of the old.
-        WriteRecFile(std::vector<RecEntry>{{"Z", 1}}, RecPath(kRecFileName));
-        WriteRecFile(Matr, RecPath(kRecFileName));
+        WriteRecFile(std::vector<RecEntry>{{"Z", 1}}, st.RecPath(kRecFileName));
+        WriteRecFile(Matr, st.RecPath(kRecFileName));
     }));
     EXPECT_EQ(Stat(table).st_ino, before);
     EXPECT_EQ(Stat(table).st_uid, 0u);
@@ -256,7 +256,7 @@ TEST_F(SharedTable, AWritableTableInAFixedDirectoryIsRewrittenInPlace) {
     EXPECT_FALSE(dir.Exists(kRecFileName + ".lock"));  // the directory stays as it was
     // Where the table itself is read-only too, nothing is written, and the failure says so.
     ASSERT_EQ(::chmod(table.c_str(), 0644), 0);
-    EXPECT_FALSE(RunAs(kBob, {}, [] { StoreResult(kRecFileName, 900); }));
+    EXPECT_FALSE(RunAs(kBob, {}, [this] { StoreResult(kRecFileName, 900); }));
     EXPECT_EQ(Table(), (std::vector<std::string>{"Ann_500", "Bob_400", "Bob_300"}));
 }
 

@@ -561,8 +561,7 @@ TEST(Colours, TableFaceAndForeignValues) {
     }
 }
 
-TEST(Colours, TheGameIsOneObject) {
-    EXPECT_EQ(&TheGame(), &TheGame());
+TEST(Colours, ANewGameStartsWithNoChoice) {
     EXPECT_TRUE(Game{}.RunsFound);
     EXPECT_FALSE(Game{}.FirstChosen);
 }

@@ -145,7 +145,7 @@ TEST_F(RecFileTest, MissingFileFailsWithEmptyTable) {
     }
     EXPECT_EQ(FilledRows(Matr), 0);
     EXPECT_FALSE(dir.Exists(kRecFileName));
-    EXPECT_EQ(RecPath(kRecFileName), dir.path() + "/Kvelli99.rec");
+    EXPECT_EQ(st.RecPath(kRecFileName), dir.path() + "/Kvelli99.rec");
 }
 
 // A FIFO, a huge file or a directory where a table should be: unreadable, at once and in normal
@@ -155,7 +155,7 @@ TEST_F(RecFileTest, HostileFilesAreUnreadableAndLeftAlone) {
         test::TempDir d;
         RecDir = d.path();
         test::MakeHostile(kind, d.File(kRecFileName));
-        test::ExpectPromptAndSmall(kind, d.File(kRecFileName), [] {
+        test::ExpectPromptAndSmall(kind, d.File(kRecFileName), [this] {
             EXPECT_THROW(ReadRecFile(kRecFileName), ERecordsError);
             EXPECT_THROW(StoreResult(kRecFileName, 50), ERecordsError);
         });

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "HostileFiles.h"
+#include "RecordsTestUtil.h"
 #include "TempDir.h"
 #include "Tmpfs.h"
 #include "base/Cp1251.h"
@@ -33,7 +34,9 @@ class EnvGuard {
     std::optional<std::string> old_;
 };
 
-TEST(SettingsFile, NameAndPlace) {
+class SettingsFile : public test::RecordsTest {};
+
+TEST_F(SettingsFile, NameAndPlace) {
     EXPECT_EQ(SettingsFileName("kvelli99"), "kvelli99.INI");
     EXPECT_EQ(SettingsFileName("/usr/games/kvelli99.exe"), "kvelli99.INI");
     EXPECT_EQ(SettingsFileName("my.game.bin"), "my.game.INI");
@@ -62,7 +65,7 @@ class DataHome {
     EnvGuard guard_{"XDG_DATA_HOME"};
 };
 
-TEST(SettingsFile, Defaults) {
+TEST_F(SettingsFile, Defaults) {
     test::TempDir dir;
     DataHome data;
     dir.Write(kRecFileName, "");
@@ -97,7 +100,7 @@ TEST(SettingsFile, Defaults) {
 // Started from the desktop menu in a fresh home: the working directory is the home, which holds
 // no table. The records then live in the data directory, which gets an empty table as an
 // installation would have left one, and nowhere else is a table made.
-TEST(SettingsFile, FirstStartKeepsTheRecordsInTheDataDirectory) {
+TEST_F(SettingsFile, FirstStartKeepsTheRecordsInTheDataDirectory) {
     test::TempDir home;
     DataHome data;
     ReadPlayerSettings(home.File("none.INI"), home.path());
@@ -149,7 +152,7 @@ TEST(SettingsFile, FirstStartKeepsTheRecordsInTheDataDirectory) {
 
 // A FIFO, a huge file or a directory in the settings file's place: all defaults, at once, and a
 // close does not replace it blindly.
-TEST(SettingsFile, HostileFilesReadAsDefaultsAndAreNotReplaced) {
+TEST_F(SettingsFile, HostileFilesReadAsDefaultsAndAreNotReplaced) {
     for (test::Hostile kind : test::kHostileFiles) {
         test::TempDir dir;
         DataHome data;
@@ -170,7 +173,7 @@ TEST(SettingsFile, HostileFilesReadAsDefaultsAndAreNotReplaced) {
     }
 }
 
-TEST(SettingsFile, RoundTripKeepsValuesAsTypedAndOtherKeys) {
+TEST_F(SettingsFile, RoundTripKeepsValuesAsTypedAndOtherKeys) {
     test::TempDir dir;
     const std::string path = dir.File("conf/kvelli99/kvelli99.INI");  // directories are made
     DataHome data;
@@ -208,7 +211,7 @@ TEST(SettingsFile, RoundTripKeepsValuesAsTypedAndOtherKeys) {
     EXPECT_EQ(dir.Read("t.INI"), "[Data]\nName=Vasya\nDirectory=/srv/records\n[More]\nKey=v\n");
 }
 
-TEST(SettingsFile, UnwritableFileNamesItself) {
+TEST_F(SettingsFile, UnwritableFileNamesItself) {
     test::TempDir dir;
     dir.Write("file", "");
     const std::string path = dir.File("file/kvelli99.INI");  // under a plain file: no directory

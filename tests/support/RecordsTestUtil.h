@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "TempDir.h"
+#include "records/Html.h"
+#include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 
 namespace kv::test {
@@ -38,14 +40,36 @@ std::vector<std::string> Filled(const Table& table) {
     return out;
 }
 
+// A records directory of its own and the records state of a run in it. The operations under test
+// are reached as the program reaches them, with names resolved in the records directory.
 class RecordsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        RecDir = dir.path();
-        PlayerName = "User";
-        Matr.fill(RecEntry{});
-        MatrInt.fill(RecEntry{});
+    void SetUp() override { RecDir = dir.path(); }
+    void ReadRecFile(const std::string& name) { kv::ReadRecFile(st.RecPath(name), Matr); }
+    void AddResult(const std::string& name, int32_t score) {
+        kv::AddResult(Matr, st.RecPath(name), PlayerName, score);
     }
+    void StoreResult(const std::string& name, int32_t score) {
+        kv::StoreResult(Matr, st.RecPath(name), PlayerName, score);
+    }
+    void MergeRecFiles(const std::string& localPath, const std::string& netPath) {
+        kv::MergeRecFiles(MatrInt, localPath, netPath);
+    }
+    void MatrSortir() { kv::MatrSortir(Matr); }
+    void MatrSortInt() { kv::MatrSortInt(MatrInt); }
+    void WriteHtmlTable(const std::string& recordsPath) {
+        kv::WriteHtmlTable(recordsPath, st.RecPath(kHtmlFileName));
+    }
+    void ReadPlayerSettings(const std::string& path, const std::string& workingDir) {
+        kv::ReadPlayerSettings(path, workingDir, st);
+    }
+    void WritePlayerSettings(const std::string& path) { kv::WritePlayerSettings(path, st); }
+
+    RecordsState st;
+    RecTable& Matr = st.Matr;
+    MergeTable& MatrInt = st.MatrInt;
+    std::string& PlayerName = st.PlayerName;
+    std::string& RecDir = st.RecDir;
     void WriteRec(std::initializer_list<std::string> plainLines, const std::string& name = kRecFileName) {
         dir.Write(name, Stored(plainLines));
     }

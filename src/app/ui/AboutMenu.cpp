@@ -1,7 +1,7 @@
 // The rules window and the About window, made anew at each opening and destroyed after it.
 #include <QPointer>
 
-#include "app/ui/Kvelli99_U1.h"
+#include "app/ui/AboutMenu.h"
 #include "app/ui/UAbout.h"
 #include "app/ui/UHelp.h"
 #include "ui/Dialogs.h"
@@ -22,12 +22,12 @@ void ShowOnce(QWidget* owner) {
 
 }  // namespace
 
-void TForm1::MnuHelpClick() {
-    Guarded([this] { ShowOnce<THelpForm>(this); }, this);
+void TAboutController::MnuHelpClick() {
+    Guarded([this] { ShowOnce<THelpForm>(parent_); }, parent_);
 }
 
-void TForm1::MnuAboutClick() {
-    Guarded([this] { ShowOnce<TAboutForm>(this); }, this);
+void TAboutController::MnuAboutClick() {
+    Guarded([this] { ShowOnce<TAboutForm>(parent_); }, parent_);
 }
 
 }  // namespace kv::ui

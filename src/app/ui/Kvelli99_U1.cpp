@@ -1,4 +1,5 @@
-// The main window: its layout, menu, start-up and close, and the painting of the board.
+// The main window: its layout, menu, start-up and close, the painting of the board, and the
+// wiring of the menu to the subsystems' controllers.
 #include "app/ui/Kvelli99_U1.h"
 
 #include <QAction>
@@ -15,8 +16,17 @@
 #include <QShowEvent>
 #include <memory>
 
+#include "app/ui/AboutMenu.h"
 #include "app/ui/FormStorage.h"
+#include "app/ui/UReclama.h"
 #include "game/UFunc.h"
+#include "game/ui/GameController.h"
+#include "net/ui/Exchange.h"
+#include "net/ui/ExchangeController.h"
+#include "records/Html.h"
+#include "records/RecFile.h"
+#include "records/ui/RecordsController.h"
+#include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
@@ -57,9 +67,21 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(kv::Game& game, kv::RecordsState& records, QWidget* parent)
+    : QMainWindow(parent), game_(game), records_(records) {
     InitKvelliResources();
     setObjectName(QStringLiteral("Form1"));
+    gameCtl_ = new TGameController(*this, game_, this);
+    recordsCtl_ = new TRecordsController(*this, records_, this);
+    TExchangeController::Records exchangeRecords{
+        [this] { return records_.RecDir; },
+        [this](const std::string& localPath, const std::string& netPath) {
+            MergeRecFiles(records_.MatrInt, localPath, netPath);
+        },
+        [](const std::string& netPath, const std::string& pagePath) { WriteHtmlTable(netPath, pagePath); },
+    };
+    exchangeCtl_ = new TExchangeController(*this, std::move(exchangeRecords), this);
+    aboutCtl_ = new TAboutController(this);
     BuildLayout();
     BuildMenu();
     FormStorage1 = new TFormStorage(this, {N4, N5});
@@ -69,7 +91,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 }
 
 TForm1::~TForm1() {
-    Guarded([this] { DestroyExchange(); });
+    Guarded([this] { exchangeCtl_->DestroyExchange(); });
 }
 
 void TForm1::BuildLayout() {
@@ -244,11 +266,11 @@ void TForm1::BuildMenu() {
 }
 
 void TForm1::FormCreate() {
-    kv::Game& g = TheGame();
+    kv::Game& g = game_;
     g.SeedFromClock();
     // The player and the records are reported on their own; the first deal must still happen,
     // or the game would start on a board of empty cells.
-    Guarded([this] { RecordsStartup(); });
+    Guarded([this] { recordsCtl_->RecordsStartup(); });
     g.DealBoard();
     SetMovableLabel(g.MovableCount);
     ShowBoard();
@@ -274,15 +296,20 @@ void TForm1::CentreOnScreen() {
 
 void TForm1::CreateHiddenWindows() {
     // Each window on its own: one that fails to build does not keep the others away.
-    Guarded([this] { CreateRecordsWindow(); }, this);
+    Guarded([this] { recordsCtl_->CreateRecordsWindow(); }, this);
     Guarded([this] { CreateReclamaWindow(); }, this);
-    Guarded([this] { CreateExchange(); }, this);
+    Guarded(
+        [this] {
+            exchangeCtl_->CreateExchange();
+            N10->setVisible(AdminMode());
+        },
+        this);
 }
 
 bool TForm1::FormCloseQuery() {
     // If the settings file cannot be written the player is told, and the program still ends:
     // refusing to close would trap the player in a window that can never be closed.
-    Guarded([this] { WritePlayerSettings(); }, this);
+    Guarded([this] { recordsCtl_->WritePlayerSettings(); }, this);
     return true;
 }
 
@@ -305,7 +332,7 @@ void TForm1::MnuExitClick() {
 }
 
 void TForm1::ShowBoard() {
-    const kv::Game& g = TheGame();
+    const kv::Game& g = game_;
     const QColor face = FaceColour(this);
     for (int row = 1; row <= kBoardSize; ++row) {
         for (int col = 1; col <= kBoardSize; ++col) {
@@ -317,17 +344,100 @@ void TForm1::ShowBoard() {
     }
 }
 
-void TForm1::KvelMatr(const QString& name, int& col, int& row) {
-    col = name.size() > 1 ? name[1].digitValue() : 0;
-    row = name.size() > 2 ? name[2].digitValue() : 0;
-}
-
 void TForm1::SetScoreLabel(int value) {
     RxLabel3->setText(QString::number(value));
 }
 
 void TForm1::SetMovableLabel(int value) {
     RxLabel4->setText(QString::number(value));
+}
+
+QString TForm1::ScoreText() const {
+    return RxLabel3->text();
+}
+
+void TForm1::SetStatus(const QString& text) {
+    FTPState->setText(text);
+}
+
+void TForm1::SetCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+bool TForm1::MoveInProgress() const {
+    return gameCtl_->MoveInProgress();
+}
+
+bool TForm1::ExchangeInProgress() const {
+    return exchangeCtl_->ExchangeInProgress();
+}
+
+void TForm1::CreateReclamaWindow() {
+    if (ReclamaForm) return;
+    // Owned by the main window: it lives, hidden between showings, until the program ends.
+    ReclamaForm = new TReclamaForm(this);
+    ReclamaForm->hide();
+}
+
+void TForm1::ShowAdvertisement() {
+    CreateReclamaWindow();
+    Ui().ShowModal(ReclamaForm);
+}
+
+bool TForm1::EndOfGame() {
+    // A failure stops the sequence where it happens: no window, no new deal.
+    return Guarded(
+        [this] {
+            recordsCtl_->EndOfGame(game_.Score);
+            if (ReclamaForm) Ui().ShowModal(ReclamaForm);
+            SetScoreLabel(0);
+            game_.DealBoard();
+            SetMovableLabel(game_.MovableCount);
+        },
+        this);
+}
+
+// The design's handlers, one line each: the controllers carry them out.
+void TForm1::ShapeMouseDown(TShape* sender) {
+    gameCtl_->ShapeMouseDown(sender);
+}
+void TForm1::MnuNewClick() {
+    gameCtl_->MnuNewClick();
+}
+void TForm1::MnuSaveClick() {
+    gameCtl_->MnuSaveClick();
+}
+void TForm1::MnuLoadClick() {
+    gameCtl_->MnuLoadClick();
+}
+void TForm1::MnuRecClick() {
+    recordsCtl_->MnuRecClick();
+}
+void TForm1::N4Click() {
+    if (MoveInProgress()) return;
+    N4->setChecked(true);
+    recordsCtl_->N4Click();
+}
+void TForm1::N5Click() {
+    if (MoveInProgress()) return;
+    // Checked whatever happens in the chooser.
+    N5->setChecked(true);
+    recordsCtl_->N5Click();
+}
+void TForm1::N7Click() {
+    exchangeCtl_->N7Click();
+}
+void TForm1::N9Click() {
+    exchangeCtl_->N9Click();
+}
+void TForm1::N10Click() {
+    exchangeCtl_->N10Click();
+}
+void TForm1::MnuHelpClick() {
+    aboutCtl_->MnuHelpClick();
+}
+void TForm1::MnuAboutClick() {
+    aboutCtl_->MnuAboutClick();
 }
 
 }  // namespace kv::ui

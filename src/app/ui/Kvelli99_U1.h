@@ -1,16 +1,16 @@
 #pragma once
-// The main window. Its handlers are spread over the subsystems that carry them out:
-//   app/ui/Kvelli99_U1.cpp      layout, menu, start-up, close, window state, ShowBoard, KvelMatr
-//   game/ui/Moves.cpp           ShapeMouseDown, Pause
-//   game/ui/NewGame.cpp         MnuNewClick, MnuSaveClick, MnuLoadClick
-//   records/ui/RecordsMenu.cpp  MnuRecClick, N4Click, N5Click, DirEdt*, AskPlayerName, end of game,
-//                               the settings file at start-up and close
-//   net/ui/Exchange.cpp         N7Click, N9Click, N10Click, Ftp1*
-//   app/ui/AboutMenu.cpp        MnuHelpClick, MnuAboutClick
+// The main window: its layout, menu, start-up and close. It owns one controller per subsystem
+// and wires its menu to them; they see it only through TMainView.
+//   game/ui/GameController.h         ShapeMouseDown, Pause, MnuNewClick, MnuSaveClick, MnuLoadClick
+//   records/ui/RecordsController.h   MnuRecClick, N4Click, N5Click, DirEdt*, AskPlayerName, the
+//                                    records part of a game's end, the settings file
+//   net/ui/ExchangeController.h      N7Click, N9Click, N10Click, Ftp1*
+//   app/ui/AboutMenu.h               MnuHelpClick, MnuAboutClick
 
 #include <QMainWindow>
 #include <QString>
-#include <functional>
+
+#include "ui/MainView.h"
 
 class QAction;
 class QActionGroup;
@@ -20,37 +20,32 @@ class QMenu;
 class QWidget;
 
 namespace kv {
-class TFtpClient;
-enum TCmdType : int;
+class Game;
+struct RecordsState;
 }  // namespace kv
 
 namespace kv::ui {
-
-// The first part of the main window's caption; the player's part follows it.
-inline const QString ProgramCaption = QStringLiteral("Квелли 99 Internet version");
-
-// Tests replace the waits of a move: while a hook is set, Pause(ms) calls it instead of waiting.
-// The hook may dispatch events or press balls itself. An empty hook restores real waiting.
-void SetPauseHook(std::function<void(int ms)> hook);
 
 // The program's icon: 4 x 4 balls, at 16 (16 colours), 32 (16 colours), 64, 128 and 256 pixels.
 QIcon ProgramIcon();
 
 class TShape;
 class TShadowLabel;
-class TForm2;
 class TReclamaForm;
-class TSetForm;
 class TFormStorage;
-class TDirEdit;
+class TGameController;
+class TRecordsController;
+class TExchangeController;
+class TAboutController;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public TMainView {
     Q_OBJECT
   public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // The game and the records of the run, owned by the program; both outlive the window.
+    TForm1(kv::Game& game, kv::RecordsState& records, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // --- Layout (app/ui/Kvelli99_U1.cpp) ---
+    // --- Layout ---
     QWidget* Panel3 = nullptr;         // header
     QLabel* Image1 = nullptr;          // header picture
     TShadowLabel* RxLabel3 = nullptr;  // Score
@@ -78,74 +73,48 @@ class TForm1 : public QMainWindow {
     QAction* MnuAbout = nullptr;
 
     TFormStorage* FormStorage1 = nullptr;
-
-    // Secondary windows: created hidden at start-up, live until the end.
-    TForm2* Form2 = nullptr;
+    // Created hidden at start-up, lives until the end.
     TReclamaForm* ReclamaForm = nullptr;
-    TSetForm* SetForm = nullptr;
 
-    // The FTP client of the results exchange, owned here; net/ui/Exchange.cpp creates and
-    // destroys it (CreateExchange, DestroyExchange).
-    kv::TFtpClient* Ftp1 = nullptr;
+    TGameController& GameController() const { return *gameCtl_; }
+    TRecordsController& RecordsController() const { return *recordsCtl_; }
+    TExchangeController& ExchangeController() const { return *exchangeCtl_; }
+    kv::Game& GameState() const { return game_; }
+    kv::RecordsState& Records() const { return records_; }
 
     void FormCreate();
     bool FormCloseQuery();
     void MnuExitClick();
-    void ShowBoard();
-    static void KvelMatr(const QString& name, int& col, int& row);
     TShape* ShapeAt(int col, int row) const { return Shapes[row - 1][col - 1]; }
-    void SetScoreLabel(int value);
-    void SetMovableLabel(int value);
+    void CreateReclamaWindow();  // ReclamaForm, hidden
 
-    // True while a move is being played out: presses on balls and the commands that change or
-    // write the board are ignored then.
-    bool MoveInProgress() const { return moveDepth_ > 0; }
-
-    // --- Moves (game/ui/Moves.cpp) ---
+    // The menu's handlers, carried out by the controllers.
     void ShapeMouseDown(TShape* sender);
-    // Waits `ms` on the millisecond clock, dispatching events meanwhile, without spinning.
-    void Pause(int ms);
-
-    // --- New game and saved games (game/ui/NewGame.cpp) ---
     void MnuNewClick();
     void MnuSaveClick();
     void MnuLoadClick();
-    QString SaveDialogName = QStringLiteral("*.sav");  // the save chooser's next name
-
-    // --- Records (records/ui/RecordsMenu.cpp) ---
-    void RecordsStartup();       // FormCreate steps 2 to 4: settings, records file, caption
-    void WritePlayerSettings();  // at close; throws on failure
-    void CreateRecordsWindow();  // Form2, hidden
     void MnuRecClick();
     void N4Click();
     void N5Click();
-    TDirEdit* DirEdt = nullptr;  // the hidden folder chooser of N5
-    void DirEdtBeforeDialog();
-    void DirEdtAfterDialog(const QString& folder);
-    void AskPlayerName();
-    // The end-of-game sequence; returns false if it failed (then nothing after it happens).
-    bool EndOfGame();
-
-    // --- Results exchange (net/ui/Exchange.cpp) ---
-    void CreateExchange();   // Ftp1 and SetForm, hidden
-    void DestroyExchange();  // cancels a running exchange, frees Ftp1
     void N7Click();
     void N9Click();
     void N10Click();
-    bool ExchangeInProgress() const { return exchangeDepth_ > 0; }
-    // Notifications of Ftp1.
-    void Ftp1Connect();
-    void Ftp1ConnectionFailed();
-    void Ftp1Success(kv::TCmdType transType);
-    // True once the window has agreed to close: a running exchange then stops at once.
-    bool Closing() const { return closing_; }
-
-    // --- Advertisement window (game/ui/NewGame.cpp) ---
-    void CreateReclamaWindow();  // ReclamaForm, hidden
-
-    // --- About and rules (app/ui/AboutMenu.cpp) ---
     void MnuHelpClick();
     void MnuAboutClick();
+    bool ExchangeInProgress() const;
+
+    // TMainView
+    QWidget* DialogParent() override { return this; }
+    void ShowBoard() override;
+    void SetScoreLabel(int value) override;
+    void SetMovableLabel(int value) override;
+    QString ScoreText() const override;
+    void SetStatus(const QString& text) override;
+    void SetCaption(const QString& caption) override;
+    bool MoveInProgress() const override;
+    bool Closing() const override { return closing_; }
+    void ShowAdvertisement() override;
+    bool EndOfGame() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -158,12 +127,14 @@ class TForm1 : public QMainWindow {
     void CentreOnScreen();
     // Runs `handler` inside Guarded when the menu item fires; `changesBoard`: ignored during a move.
     void Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard);
-    int moveDepth_ = 0;
+    kv::Game& game_;
+    kv::RecordsState& records_;
+    TGameController* gameCtl_ = nullptr;
+    TRecordsController* recordsCtl_ = nullptr;
+    TExchangeController* exchangeCtl_ = nullptr;
+    TAboutController* aboutCtl_ = nullptr;
     bool closing_ = false;  // the window has agreed to close: a move in play stops
-    int exchangeDepth_ = 0;
     bool firstShow_ = true;
-    friend class MoveGuard;
-    friend class ExchangeGuard;
 };
 
 }  // namespace kv::ui

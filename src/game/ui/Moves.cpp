@@ -7,21 +7,16 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <utility>
 
-#include "app/ui/Kvelli99_U1.h"
 #include "game/UFunc.h"
+#include "game/ui/GameController.h"
 #include "ui/Dialogs.h"
+#include "ui/MainView.h"
 #include "ui/TShape.h"
 
 namespace kv::ui {
 
 namespace {
-
-std::function<void(int)>& PauseHook() {
-    static std::function<void(int)> hook;
-    return hook;
-}
 
 // The millisecond tick counter: 32 bits, so it wraps, as the system's did.
 uint32_t TickCount() {
@@ -34,36 +29,40 @@ constexpr uint32_t kPauseSlice = 50;
 
 }  // namespace
 
-void SetPauseHook(std::function<void(int ms)> hook) {
-    PauseHook() = std::move(hook);
-}
-
-// Marks a move as being played out for as long as it lives. The window may be destroyed
-// meanwhile (closed in a pause), hence the guarded pointer.
+// Marks a move as being played out for as long as it lives. The window, and the controller with
+// it, may be destroyed meanwhile (closed in a pause), hence the guarded pointer.
 class MoveGuard {
   public:
-    explicit MoveGuard(TForm1* form) : form_(form) { ++form->moveDepth_; }
+    explicit MoveGuard(TGameController* moves) : moves_(moves) { ++moves->moveDepth_; }
     ~MoveGuard() {
-        if (form_) --form_->moveDepth_;
+        if (moves_) --moves_->moveDepth_;
     }
     MoveGuard(const MoveGuard&) = delete;
     MoveGuard& operator=(const MoveGuard&) = delete;
 
   private:
-    QPointer<TForm1> form_;
+    QPointer<TGameController> moves_;
 };
 
-void TForm1::Pause(int ms) {
+TGameController::TGameController(TMainView& view, kv::Game& game, QObject* parent)
+    : QObject(parent), view_(view), game_(game) {}
+
+void TGameController::KvelMatr(const QString& name, int& col, int& row) {
+    col = name.size() > 1 ? name[1].digitValue() : 0;
+    row = name.size() > 2 ? name[2].digitValue() : 0;
+}
+
+void TGameController::Pause(int ms) {
     // A copy: the hook may replace itself while it runs.
-    if (auto hook = PauseHook()) {
+    if (auto hook = PauseHook) {
         hook(ms);
         return;
     }
     if (ms <= 0) return;
-    const QPointer<TForm1> self(this);
+    const QPointer<TGameController> self(this);
     const uint32_t start = TickCount();
     for (;;) {
-        if (!self || closing_) return;
+        if (!self || view_.Closing()) return;
         const uint32_t now = TickCount();
         if (now < start) return;  // the counter wrapped
         const uint32_t elapsed = now - start;
@@ -76,11 +75,11 @@ void TForm1::Pause(int ms) {
     }
 }
 
-void TForm1::ShapeMouseDown(TShape* sender) {
+void TGameController::ShapeMouseDown(TShape* sender) {
     // While a move is played out the board may hold empty cells; a second move nested in its
     // pauses would act on that half-cleared board, so such presses are dropped.
-    if (!sender || MoveInProgress() || closing_) return;
-    kv::Game& g = TheGame();
+    if (!sender || MoveInProgress() || view_.Closing()) return;
+    kv::Game& g = game_;
     sender->ToggleShape();
     int col = 0, row = 0;
     KvelMatr(sender->objectName(), col, row);
@@ -92,17 +91,17 @@ void TForm1::ShapeMouseDown(TShape* sender) {
     g.SecondCell = {col, row};
 
     // The window can be closed, even destroyed, in any pause; nothing of it is touched after.
-    const QPointer<TForm1> self(this);
+    const QPointer<TGameController> self(this);
     auto wait = [&](int ms) {
         Pause(ms);
-        return self && !closing_;
+        return self && !view_.Closing();
     };
     const int dc = std::abs(g.FirstCell.col - g.SecondCell.col);
     const int dr = std::abs(g.FirstCell.row - g.SecondCell.row);
     if (dc + dr == 1) {
         MoveGuard guard(this);
         g.SwapCells();
-        ShowBoard();
+        view_.ShowBoard();
         if (!wait(300)) return;
         g.ClearRuns();
         if (!g.RunsFound) {
@@ -110,29 +109,29 @@ void TForm1::ShapeMouseDown(TShape* sender) {
             Ui().Beep();
         } else {
             do {
-                ShowBoard();
+                view_.ShowBoard();
                 if (!wait(200)) return;
                 g.ClearRuns();
-                ShowBoard();
+                view_.ShowBoard();
                 if (!wait(200)) return;
                 g.DropBalls();
-                ShowBoard();
+                view_.ShowBoard();
                 if (!wait(200)) return;
                 g.RefillBoard();
-                SetScoreLabel(g.Score);
+                view_.SetScoreLabel(g.Score);
             } while (g.RunsFound);
         }
     }
 
     g.CountMovable();
     if (g.MovableCount > 0) {
-        SetMovableLabel(g.MovableCount);
+        view_.SetMovableLabel(g.MovableCount);
     } else {
         // A failed end of game leaves the choice standing: the next press ends the game again.
-        const bool ended = EndOfGame();
-        if (!self || closing_ || !ended) return;
+        const bool ended = view_.EndOfGame();
+        if (!self || view_.Closing() || !ended) return;
     }
-    ShowBoard();
+    view_.ShowBoard();
     g.FirstChosen = false;
 }
 

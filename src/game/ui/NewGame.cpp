@@ -1,15 +1,16 @@
-// New game, saved games and the advertisement window.
+// New game and saved games.
 #include "game/ui/NewGame.h"
 
 #include <QFile>
+#include <QWidget>
 
-#include "app/ui/Kvelli99_U1.h"
-#include "app/ui/UReclama.h"
 #include "base/AtomicFile.h"
 #include "game/SaveGame.h"
 #include "game/UFunc.h"
+#include "game/ui/GameController.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
+#include "ui/MainView.h"
 
 namespace kv::ui {
 
@@ -37,32 +38,24 @@ QStringList ChooserFilters(const QString& pairs) {
     return out;
 }
 
-void TForm1::CreateReclamaWindow() {
-    if (ReclamaForm) return;
-    // Owned by the main window: it lives, hidden between showings, until the program ends.
-    ReclamaForm = new TReclamaForm(this);
-    ReclamaForm->hide();
-}
-
-void TForm1::MnuNewClick() {
+void TGameController::MnuNewClick() {
     Guarded(
         [this] {
             if (MoveInProgress()) return;
-            CreateReclamaWindow();
-            Ui().ShowModal(ReclamaForm);
-            kv::Game& g = TheGame();
+            view_.ShowAdvertisement();
+            kv::Game& g = game_;
             g.DealBoard();
             // A ball chosen before is let go: the next click starts a move.
             g.FirstChosen = false;
-            ShowBoard();
-            SetMovableLabel(g.MovableCount);
-            SetScoreLabel(0);
-            repaint();
+            view_.ShowBoard();
+            view_.SetMovableLabel(g.MovableCount);
+            view_.SetScoreLabel(0);
+            view_.DialogParent()->repaint();
         },
-        this);
+        view_.DialogParent());
 }
 
-void TForm1::MnuSaveClick() {
+void TGameController::MnuSaveClick() {
     Guarded(
         [this] {
             if (MoveInProgress()) return;
@@ -72,26 +65,26 @@ void TForm1::MnuSaveClick() {
             chooser.initialName = SaveDialogName;
             chooser.confirmOverwrite = true;
             QString chosen;
-            if (!Ui().SaveFile(this, chooser, chosen)) return;
+            if (!Ui().SaveFile(view_.DialogParent(), chooser, chosen)) return;
 
             const std::string path = SaveFileName(QFile::encodeName(chosen).toStdString());
             const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
             SaveDialogName = shown;
             const bool existed = FileExists(path);
             try {
-                WriteSavedGame(TheGame(), path);
+                WriteSavedGame(game_, path);
             } catch (const SaveGameWriteError&) {
-                Tell(this,
+                Tell(view_.DialogParent(),
                      QStringLiteral("Не удалось сохранить игру в файл ") + Guillemets(shown) +
                          QStringLiteral(
                              ".\nПроверьте, можно ли писать в эту папку и есть ли место на диске.") +
                          (existed ? QStringLiteral("\nПрежний файл с этим именем не изменён.") : QString()));
             }
         },
-        this);
+        view_.DialogParent());
 }
 
-void TForm1::MnuLoadClick() {
+void TGameController::MnuLoadClick() {
     Guarded(
         [this] {
             if (MoveInProgress()) return;
@@ -102,8 +95,8 @@ void TForm1::MnuLoadClick() {
             chooser.confirmOverwrite = false;
             QString chosen;
             QString failure;
-            kv::Game& g = TheGame();
-            if (Ui().OpenFile(this, chooser, chosen)) {
+            kv::Game& g = game_;
+            if (Ui().OpenFile(view_.DialogParent(), chooser, chosen)) {
                 const QString named = Guillemets(chosen);
                 try {
                     // Read and checked whole before the game takes any of it.
@@ -117,12 +110,13 @@ void TForm1::MnuLoadClick() {
                         QStringLiteral(" не является сохранённой игрой (ошибка в строке %1).").arg(e.Line());
                 }
             }
-            ShowBoard();
-            SetScoreLabel(g.Score);
-            SetMovableLabel(g.MovableCount);
-            if (!failure.isEmpty()) Tell(this, failure + QStringLiteral("\nИгра не изменилась."));
+            view_.ShowBoard();
+            view_.SetScoreLabel(g.Score);
+            view_.SetMovableLabel(g.MovableCount);
+            if (!failure.isEmpty())
+                Tell(view_.DialogParent(), failure + QStringLiteral("\nИгра не изменилась."));
         },
-        this);
+        view_.DialogParent());
 }
 
 }  // namespace kv::ui

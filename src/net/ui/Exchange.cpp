@@ -13,14 +13,13 @@
 #include <memory>
 #include <system_error>
 
-#include "app/ui/Kvelli99_U1.h"
 #include "base/Cp1251.h"
 #include "net/FtpClient.h"
+#include "net/ui/ExchangeController.h"
 #include "net/ui/USet.h"
-#include "records/Html.h"
-#include "records/RecFile.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
+#include "ui/MainView.h"
 
 namespace kv::ui {
 
@@ -37,6 +36,10 @@ const std::string kUser = "kvelli99";
 const std::string kPassword = "quillon84";
 const std::string kRemoteDir = "WWW";
 const std::string kRemoteRecords = "records.rec";
+// The records files in the records directory: the local table and the copy of the common one.
+const std::string kRecFileName = "Kvelli99.rec";
+const std::string kNetRecFileName = "kvelint.rec";
+const std::string kHtmlFileName = "table.html";
 
 // The exchange stops without a word: the program is closing, or the client is gone.
 struct ExchangeStopped {};
@@ -45,36 +48,28 @@ void ShowPlain(QWidget* parent, const QString& text) {
     Ui().Message(parent, kAppTitle, text, MsgIcon::None, MsgButtons::Ok);
 }
 
-// The records directory as an exchange began: WriteHtmlTable writes into RecDir, and the player
-// may change it from a menu while the exchange waits; the page belongs beside this exchange's
-// files. Held only for calls that run no events.
-class RecDirAs {
-  public:
-    explicit RecDirAs(const std::string& dir) : saved_(RecDir) { RecDir = dir; }
-    ~RecDirAs() { RecDir = saved_; }
-    RecDirAs(const RecDirAs&) = delete;
-    RecDirAs& operator=(const RecDirAs&) = delete;
+}  // namespace
 
-  private:
-    std::string saved_;
-};
-
-// Steps 3 to 14 of an exchange. `ownTexts`: the status texts between the transfers (N7 only);
-// `configure` runs first inside the guarded block. The window may be closed, or even destroyed,
-// from inside any wait: after every step that waits, nothing is touched unless it is still there.
-void RunExchange(TForm1* form, bool ownTexts, const std::function<void(TFtpClient&)>& configure) {
-    QPointer<TForm1> self(form);
-    const std::string dir = RecDir;
+// The exchange after its first status text: log in, fetch the common table, merge the local
+// records into it, write the page, upload both, delete the local page. `ownTexts`: the status
+// texts between the transfers (N7 only); `configure` runs first inside the guarded block. The
+// window may be closed, or even destroyed, from inside any wait: after every step that waits,
+// nothing is touched unless it is still there.
+void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TFtpClient&)>& configure) {
+    QPointer<TExchangeController> self(this);
+    // The records directory as the exchange began: the player may change it from a menu while
+    // the exchange waits, and the page belongs beside this exchange's files.
+    const std::string dir = records_.dir();
     const std::string localPath = dir + "/" + kRecFileName;
     const std::string netPath = dir + "/" + kNetRecFileName;
     const std::string pagePath = dir + "/" + kHtmlFileName;
 
     auto client = [&self]() -> TFtpClient& {
-        if (!self || self->Closing() || !self->Ftp1) throw ExchangeStopped{};
+        if (!self || self->view_.Closing() || !self->Ftp1) throw ExchangeStopped{};
         return *self->Ftp1;
     };
     auto status = [&self, ownTexts](const QString& text) {
-        if (ownTexts && self) self->FTPState->setText(text);
+        if (ownTexts && self) self->view_.SetStatus(text);
     };
 
     std::exception_ptr failure;
@@ -85,11 +80,8 @@ void RunExchange(TForm1* form, bool ownTexts, const std::function<void(TFtpClien
         client().Download(kRemoteRecords, netPath);
         client();
         status(kReadingRecords);
-        MergeRecFiles(localPath, netPath);
-        {
-            RecDirAs recDir(dir);
-            WriteHtmlTable(netPath);
-        }
+        records_.merge(localPath, netPath);
+        records_.writePage(netPath, pagePath);
         status(kWritingRecords);
         client().Upload(netPath, kRemoteRecords);
         client();
@@ -106,25 +98,25 @@ void RunExchange(TForm1* form, bool ownTexts, const std::function<void(TFtpClien
     }
 
     if (!self) return;
-    self->FTPState->clear();
-    if (self->Ftp1) {
-        if (self->Closing()) {
+    view_.SetStatus(QString());
+    if (Ftp1) {
+        if (view_.Closing()) {
             // No farewell: the program is ending and waits for no server.
-            self->Ftp1->CloseSocket();
+            Ftp1->CloseSocket();
         } else {
             try {
-                self->Ftp1->Disconnect();
+                Ftp1->Disconnect();
             } catch (...) {
                 // The first failure is the one the player needs to see.
                 if (!failure) failure = std::current_exception();
             }
         }
     }
-    if (!self || self->Closing()) return;
+    if (!self || view_.Closing()) return;
     if (failure) std::rethrow_exception(failure);
 }
 
-}  // namespace
+namespace {}  // namespace
 
 ServerAddress ParseServerAddress(const std::string& text, int defaultPort) {
     const auto colon = text.find(':');
@@ -161,18 +153,27 @@ bool AdminMode() {
 // Counts a running exchange; the window may be gone by the time it ends.
 class ExchangeGuard {
   public:
-    explicit ExchangeGuard(TForm1* form) : form_(form) { ++form->exchangeDepth_; }
+    explicit ExchangeGuard(TExchangeController* exchange) : exchange_(exchange) {
+        ++exchange->exchangeDepth_;
+    }
     ~ExchangeGuard() {
-        if (form_) --form_->exchangeDepth_;
+        if (exchange_) --exchange_->exchangeDepth_;
     }
     ExchangeGuard(const ExchangeGuard&) = delete;
     ExchangeGuard& operator=(const ExchangeGuard&) = delete;
 
   private:
-    QPointer<TForm1> form_;
+    QPointer<TExchangeController> exchange_;
 };
 
-void TForm1::CreateExchange() {
+TExchangeController::TExchangeController(TMainView& view, Records records, QObject* parent)
+    : QObject(parent), view_(view), records_(std::move(records)) {}
+
+TExchangeController::~TExchangeController() {
+    DestroyExchange();
+}
+
+void TExchangeController::CreateExchange() {
     if (!Ftp1) {
         // Every transport's waits run the window events, so the window stays alive meanwhile.
         TSockTransport::SetDefaultEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
@@ -191,12 +192,12 @@ void TForm1::CreateExchange() {
         ftp->ReportLevel = 0;
         ftp->Vendor = 2411;
         ftp->ParseList = false;
-        QPointer<TForm1> self(this);
+        QPointer<TExchangeController> self(this);
         ftp->EventPump = [self] {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
             // Closing the window ends every wait of the exchange (a wait may begin after the
             // close, so this holds on each run).
-            if (self && self->Closing() && self->Ftp1) {
+            if (self && self->view_.Closing() && self->Ftp1) {
                 self->Ftp1->Cancel();
                 self->Ftp1->Abort();
             }
@@ -206,11 +207,10 @@ void TForm1::CreateExchange() {
         ftp->OnSuccess = [this](TCmdType kind) { Ftp1Success(kind); };
         Ftp1 = ftp.release();
     }
-    if (!SetForm) SetForm = new TSetForm(this);
-    N10->setVisible(AdminMode());
+    if (!SetForm) SetForm = new TSetForm(view_.DialogParent());
 }
 
-void TForm1::DestroyExchange() {
+void TExchangeController::DestroyExchange() {
     // Destroying the client ends its running wait with an abort; the exchange that waited finds
     // Ftp1 gone and stops.
     std::unique_ptr<TFtpClient> ftp(Ftp1);
@@ -221,41 +221,41 @@ void TForm1::DestroyExchange() {
     }
 }
 
-void TForm1::Ftp1Connect() {
-    FTPState->setText(kConnected);
+void TExchangeController::Ftp1Connect() {
+    view_.SetStatus(kConnected);
 }
 
-void TForm1::Ftp1ConnectionFailed() {
-    if (Closing()) return;
-    ShowPlain(this, QStringLiteral("Connect failed"));
+void TExchangeController::Ftp1ConnectionFailed() {
+    if (view_.Closing()) return;
+    ShowPlain(view_.DialogParent(), QStringLiteral("Connect failed"));
 }
 
-void TForm1::Ftp1Success(TCmdType transType) {
-    FTPState->clear();
-    if (Closing()) return;
+void TExchangeController::Ftp1Success(TCmdType transType) {
+    view_.SetStatus(QString());
+    if (view_.Closing()) return;
     if (transType == cmdDownload)
-        ShowPlain(this, QStringLiteral("Download is Successfull"));
+        ShowPlain(view_.DialogParent(), QStringLiteral("Download is Successfull"));
     else if (transType == cmdUpload)
-        ShowPlain(this, QStringLiteral("Upload is Successfull"));
+        ShowPlain(view_.DialogParent(), QStringLiteral("Upload is Successfull"));
 }
 
-void TForm1::N7Click() {
+void TExchangeController::N7Click() {
     // One exchange at a time: both would drive the one client.
-    if (ExchangeInProgress() || !Ftp1 || Closing()) return;
+    if (ExchangeInProgress() || !Ftp1 || view_.Closing()) return;
     ExchangeGuard guard(this);
-    FTPState->setText(kConnecting);
-    RunExchange(this, true, {});
+    view_.SetStatus(kConnecting);
+    RunExchange(true, {});
 }
 
-void TForm1::N10Click() {
-    if (ExchangeInProgress() || !Ftp1 || !SetForm || Closing()) return;
+void TExchangeController::N10Click() {
+    if (ExchangeInProgress() || !Ftp1 || !SetForm || view_.Closing()) return;
     ExchangeGuard guard(this);
-    QPointer<TForm1> self(this);
+    QPointer<TExchangeController> self(this);
     // However the window is closed, the exchange follows.
     Ui().ShowModal(SetForm);
-    if (!self || Closing() || !Ftp1) return;
-    FTPState->setText(kConnecting);
-    RunExchange(this, false, [this](TFtpClient& ftp) {
+    if (!self || view_.Closing() || !Ftp1) return;
+    view_.SetStatus(kConnecting);
+    RunExchange(false, [this](TFtpClient& ftp) {
         const ServerAddress server = ParseServerAddress(SetForm->Edit1->text().trimmed().toStdString());
         ftp.Host = server.host;
         ftp.Port = server.port;
@@ -264,7 +264,7 @@ void TForm1::N10Click() {
     });
 }
 
-void TForm1::N9Click() {
+void TExchangeController::N9Click() {
     Ui().OpenUrl(ResultsSite());
 }
 

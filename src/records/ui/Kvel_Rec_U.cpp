@@ -85,9 +85,10 @@ int TRecListBox::RowHeight() const {
     return Px(18);
 }
 
-TForm2::TForm2(QWidget* parent)
+TForm2::TForm2(RecTable& matr, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::MSWindowsFixedSizeDialogHint),
+      matr_(matr) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(kRecordsTitle);
     setModal(true);
@@ -119,10 +120,10 @@ TForm2::TForm2(QWidget* parent)
 void TForm2::FormCreate() {
     ListBox1->clear();
     ListBox2->clear();
-    MatrSortir();
-    for (int k = 0; k < FilledRows(Matr); ++k) {
-        ListBox1->addItem(QString::fromStdString(Cp1251ToUtf8(Matr[k].name)));
-        ListBox2->addItem(QString::number(Matr[k].score));
+    MatrSortir(matr_);
+    for (int k = 0; k < FilledRows(matr_); ++k) {
+        ListBox1->addItem(QString::fromStdString(Cp1251ToUtf8(matr_[k].name)));
+        ListBox2->addItem(QString::number(matr_[k].score));
     }
     // Rows laid out now rather than at the next turn of the event loop, so that any paint shows them.
     ListBox1->doItemsLayout();

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include "records/RecFile.h"
+
 namespace kv::ui {
 
 inline const QString kRecordsTitle = QStringLiteral("Рекорды");
@@ -37,15 +39,19 @@ class TRecListBox : public QListWidget {
 class TForm2 : public QDialog {
     Q_OBJECT
   public:
-    explicit TForm2(QWidget* parent = nullptr);
+    // Lists `matr`, the records table of the run, which outlives the window.
+    explicit TForm2(RecTable& matr, QWidget* parent = nullptr);
 
     TBevelPanel* Panel1 = nullptr;
     TRecListBox* ListBox1 = nullptr;  // names
     TRecListBox* ListBox2 = nullptr;  // scores
     QLabel* SB1 = nullptr;            // status line: the records directory
 
-    // The listing: ranks Matr and fills both lists from its filled rows.
+    // The listing: ranks the table and fills both lists from its filled rows.
     void FormCreate();
+
+  private:
+    RecTable& matr_;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -3,16 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/ui/Kvelli99_U1.h"
-#include "app/ui/UReclama.h"
-#include "game/UFunc.h"
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "records/ui/Kvel_Rec_U.h"
+#include "records/ui/RecordsController.h"
 #include "records/ui/RecordsUi.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
-#include "ui/TShadowLabel.h"
+#include "ui/MainView.h"
 
 namespace kv::ui {
 
@@ -36,12 +34,13 @@ void ShowPlain(QWidget* parent, const QString& text) {
     Ui().Message(parent, kAppTitle, MessageForDisplay(text), MsgIcon::None, MsgButtons::Ok);
 }
 
-// Reads the records file of RecDir; says so if it can't. Matr keeps what was read before a bad line.
-void ReadRecordsOrSay(QWidget* parent, QString (*message)(const QString&)) {
+// Reads the records file of the records directory; says so if it can't. Matr keeps what was read
+// before a bad line.
+void ReadRecordsOrSay(QWidget* parent, RecordsState& records, QString (*message)(const QString&)) {
     try {
-        ReadRecFile(kRecFileName);
+        ReadRecFile(records.RecPath(kRecFileName), records.Matr);
     } catch (const std::exception&) {
-        ShowPlain(parent, message(FromPath(RecDir)));
+        ShowPlain(parent, message(FromPath(records.RecDir)));
     }
 }
 
@@ -87,86 +86,81 @@ bool TDirEdit::Execute(QWidget* parent, QString& folder) {
     return false;
 }
 
-void TForm1::RecordsStartup() {
-    ReadPlayerSettings(SettingsPath(), CurrentDirectory());
-    ReadRecordsOrSay(this, StartupMessage);
-    setWindowTitle(ProgramCaption + kNoPlayerPart);
+TRecordsController::TRecordsController(TMainView& view, RecordsState& records, QObject* parent)
+    : QObject(parent), view_(view), records_(records) {}
+
+std::string TRecordsController::RecFilePath() const {
+    return records_.RecPath(kRecFileName);
 }
 
-void TForm1::WritePlayerSettings() {
+void TRecordsController::RecordsStartup() {
+    ReadPlayerSettings(SettingsPath(), CurrentDirectory(), records_);
+    ReadRecordsOrSay(view_.DialogParent(), records_, StartupMessage);
+    view_.SetCaption(ProgramCaption + kNoPlayerPart);
+}
+
+void TRecordsController::WritePlayerSettings() {
     // Throws "Unable to write to <file>"; the close goes on all the same.
-    kv::WritePlayerSettings(SettingsPath());
+    kv::WritePlayerSettings(SettingsPath(), records_);
 }
 
-void TForm1::CreateRecordsWindow() {
-    if (!Form2) Form2 = new TForm2(this);
+void TRecordsController::CreateRecordsWindow() {
+    if (!Form2) Form2 = new TForm2(records_.Matr, view_.DialogParent());
 }
 
-void TForm1::MnuRecClick() {
+void TRecordsController::MnuRecClick() {
     Guarded(
         [this] {
-            ReadRecFile(kRecFileName);
+            ReadRecFile(RecFilePath(), records_.Matr);
             CreateRecordsWindow();
             Form2->setWindowTitle(kRecordsTitle);
-            Form2->SB1->setText(FromPath(RecDir));
+            Form2->SB1->setText(FromPath(records_.RecDir));
             Ui().ShowModal(Form2);
         },
-        this);
+        view_.DialogParent());
 }
 
-void TForm1::N4Click() {
-    if (MoveInProgress()) return;
-    N4->setChecked(true);
-    RecDir = CurrentDirectory();
-    ReadRecordsOrSay(this, DirectoryMessage);
+void TRecordsController::N4Click() {
+    if (view_.MoveInProgress()) return;
+    // This machine's table: the working directory's, else the data directory's of the first start.
+    records_.RecDir = LocalRecordsDirectory(CurrentDirectory());
+    ReadRecordsOrSay(view_.DialogParent(), records_, DirectoryMessage);
 }
 
-void TForm1::N5Click() {
-    if (MoveInProgress()) return;
-    // Checked whatever happens in the chooser.
-    N5->setChecked(true);
-    if (!DirEdt) DirEdt = new TDirEdit(Panel1 ? Panel1 : this);
+void TRecordsController::N5Click() {
+    if (view_.MoveInProgress()) return;
+    if (!DirEdt) DirEdt = new TDirEdit(view_.DialogParent());
     DirEdtBeforeDialog();
     QString folder;
-    DirEdt->Execute(this, folder);
+    DirEdt->Execute(view_.DialogParent(), folder);
     DirEdtAfterDialog(folder);
 }
 
-void TForm1::DirEdtBeforeDialog() {
-    DirEdt->InitialDir = FromPath(RecDir);
+void TRecordsController::DirEdtBeforeDialog() {
+    DirEdt->InitialDir = FromPath(records_.RecDir);
 }
 
-void TForm1::DirEdtAfterDialog(const QString& folder) {
+void TRecordsController::DirEdtAfterDialog(const QString& folder) {
     // The picked folder, or after Cancel the one the chooser opened at.
-    RecDir = folder.toStdString();
-    ReadRecordsOrSay(this, DirectoryMessage);
+    records_.RecDir = folder.toStdString();
+    ReadRecordsOrSay(view_.DialogParent(), records_, DirectoryMessage);
 }
 
-void TForm1::AskPlayerName() {
-    QString name = QString::fromStdString(PlayerName);
-    if (Ui().InputQuery(this, kNameTitle, kNamePrompt, name, kNameMaxLength)) PlayerName = name.toStdString();
-    setWindowTitle(ProgramCaption + kPlayerPart + QString::fromStdString(PlayerName));
+void TRecordsController::AskPlayerName() {
+    QString name = QString::fromStdString(records_.PlayerName);
+    if (Ui().InputQuery(view_.DialogParent(), kNameTitle, kNamePrompt, name, kNameMaxLength))
+        records_.PlayerName = name.toStdString();
+    view_.SetCaption(ProgramCaption + kPlayerPart + QString::fromStdString(records_.PlayerName));
 }
 
-bool TForm1::EndOfGame() {
-    // A failure stops the sequence where it happens: no window, no new deal.
-    return Guarded(
-        [this] {
-            kv::Game& game = TheGame();
-            AskPlayerName();
-            SetMovableLabel(0);
-            StoreResult(kRecFileName, game.Score);
-            ShowBoard();
-            CreateRecordsWindow();
-            const QString shown = RxLabel3 ? RxLabel3->text() : QString::number(game.Score);
-            Form2->setWindowTitle(kResultTitle + shown);
-            Ui().ShowModal(Form2);
-            if (ReclamaForm) Ui().ShowModal(ReclamaForm);
-            SetScoreLabel(0);
-            game.DealBoard();
-            SetMovableLabel(game.MovableCount);
-        },
-        this);
+void TRecordsController::EndOfGame(int score) {
+    AskPlayerName();
+    view_.SetMovableLabel(0);
+    StoreResult(records_.Matr, RecFilePath(), records_.PlayerName, score);
+    view_.ShowBoard();
+    CreateRecordsWindow();
+    Form2->setWindowTitle(kResultTitle + view_.ScoreText());
+    Ui().ShowModal(Form2);
 }
 
 }  // namespace kv::ui

@@ -157,9 +157,9 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
         ExpectAllFit(f, "main window", dpi);
     }
 
-    ExpectAllFit(*f.Form2, "records window", dpi);
+    ExpectAllFit(*f.RecordsController().Form2, "records window", dpi);
     ExpectAllFit(*f.ReclamaForm, "advertisement window", dpi);
-    ExpectAllFit(*f.SetForm, "results-server settings", dpi, false);
+    ExpectAllFit(*f.ExchangeController().SetForm, "results-server settings", dpi, false);
     THelpForm rules;
     ExpectAllFit(rules, "rules window", dpi);
     TAboutForm about(nullptr, KV_EXECUTABLE);

@@ -65,8 +65,8 @@ class MainWindowAt96 : public MainWindow {
 TEST_F(MainWindow, StartsWithTheCaptionAndASettledBoard) {
     EXPECT_EQ(Caption(), QStringLiteral("Квелли 99 Internet version      Игрок : (без имени) "));
     EXPECT_EQ(ScoreText(), "0");
-    EXPECT_EQ(MovableText(), QString::number(kv::TheGame().MovableCount));
-    EXPECT_EQ(kv::TheGame().Score, 0);
+    EXPECT_EQ(MovableText(), QString::number(game.MovableCount));
+    EXPECT_EQ(game.Score, 0);
     for (const auto& row : Board())
         EXPECT_EQ(row.find_first_not_of("12345678"), std::string::npos) << row;
     EXPECT_TRUE(dialogs.messages.empty());
@@ -149,10 +149,10 @@ TEST_F(MainWindowAt96, ScalesEdgesSoThatTheCellsTileWithoutGaps) {
 }
 
 TEST_F(MainWindowAt120, PaintsBallsMarksAndEmptyCellsInTheirColours) {
-    kv::TheGame().At(1, 1) = 2;   // red
-    kv::TheGame().At(1, 2) = 0;   // empty
-    kv::TheGame().At(1, 3) = 10;  // lime
-    kv::TheGame().At(1, 4) = 42;  // from an edited file
+    game.At(1, 1) = 2;   // red
+    game.At(1, 2) = 0;   // empty
+    game.At(1, 3) = 10;  // lime
+    game.At(1, 4) = 42;  // from an edited file
     Form().ShowBoard();
     const QColor face = Form().palette().color(QPalette::Button);
     auto pixel = [&](const QImage& img, int col, int dx, int dy) {
@@ -200,11 +200,11 @@ TEST_F(MainWindowAt120, TheCountersAreYellowWithABlackShadow) {
 
 TEST_F(MainWindow, KvelMatrAndShowBoardAgreeOnCellNames) {
     int col = 0, row = 0;
-    ui::TForm1::KvelMatr("s35", col, row);
+    ui::TGameController::KvelMatr("s35", col, row);
     EXPECT_EQ(col, 3);
     EXPECT_EQ(row, 5);
-    kv::TheGame().At(5, 3) = 2;
-    kv::TheGame().At(3, 5) = 1;
+    game.At(5, 3) = 2;
+    game.At(3, 5) = 1;
     Form().ShowBoard();
     EXPECT_EQ(Form().findChild<TShape*>("s35")->BrushColor(), QColor(0xFF, 0, 0));
     EXPECT_EQ(Form().findChild<TShape*>("s53")->BrushColor(), QColor(0, 0, 0xFF));

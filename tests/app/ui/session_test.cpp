@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "MainWindowFixture.h"
+#include "RecordsTestUtil.h"
 #include "ShippedServer.h"
 #include "TempDir.h"
 #include "app/WindowState.h"
@@ -26,24 +27,8 @@
 namespace kv::ui {
 namespace {
 
-std::string Stored(std::initializer_list<std::string> plainLines) {
-    std::string out;
-    for (const auto& line : plainLines)
-        out += NegateBytes(line) + "\r\n";
-    return out;
-}
-
-// No ball of it can move: every row and every column holds eight different colours.
-std::vector<std::string> DeadBoard() {
-    std::vector<std::string> rows;
-    for (int r = 1; r <= 8; ++r) {
-        std::string row;
-        for (int c = 1; c <= 8; ++c)
-            row += static_cast<char>('1' + (r + c) % 8);
-        rows.push_back(row);
-    }
-    return rows;
-}
+using test::DeadBoard;
+using test::Stored;
 
 struct Move {
     Cell a, b;
@@ -133,35 +118,35 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
     int refused = 0, accepted = 0, strays = 0;
     for (int i = 0; i < 100; ++i) {
         SCOPED_TRACE("move " + std::to_string(i));
-        const int scoreBefore = TheGame().Score;
+        const int scoreBefore = game.Score;
         const int beepsBefore = dialogs.beeps;
         const size_t endsBefore = dialogs.inputPrompts.size();
         if (i % 17 == 16) {
             Click(1, 1);
             Click(3, 2);  // not neighbours: nothing happens
             ++strays;
-            EXPECT_EQ(TheGame().Score, scoreBefore);
-        } else if (auto m = FindMove(TheGame(), i % 5 != 4)) {
+            EXPECT_EQ(game.Score, scoreBefore);
+        } else if (auto m = FindMove(game, i % 5 != 4)) {
             const bool accept = i % 5 != 4;
             Play(*m);
             if (accept) {
                 ++accepted;
                 // Unless it ended the game: the score is then 0 and a new game dealt.
                 if (dialogs.inputPrompts.size() == endsBefore) {
-                    EXPECT_GE(TheGame().Score, scoreBefore + 15);
+                    EXPECT_GE(game.Score, scoreBefore + 15);
                 }
             } else {
                 ++refused;
                 EXPECT_EQ(dialogs.beeps, beepsBefore + 1);
-                EXPECT_EQ(TheGame().Score, scoreBefore);
+                EXPECT_EQ(game.Score, scoreBefore);
             }
         } else {
             Play({{4, 4}, {5, 4}});
         }
         ASSERT_FALSE(Form().MoveInProgress());
-        ASSERT_FALSE(TheGame().FirstChosen);
-        ASSERT_EQ(ScoreText(), QString::number(TheGame().Score));
-        ASSERT_EQ(MovableText(), QString::number(TheGame().MovableCount));
+        ASSERT_FALSE(game.FirstChosen);
+        ASSERT_EQ(ScoreText(), QString::number(game.Score));
+        ASSERT_EQ(MovableText(), QString::number(game.MovableCount));
     }
     EXPECT_GE(accepted, 70);
     EXPECT_GE(refused, 10);
@@ -171,23 +156,23 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
     dialogs.inputAnswers.clear();
 
     // A save and a load of it after one more move.
-    TheGame().Score += 1000;  // a score the records will take
-    Form().SetScoreLabel(TheGame().Score);
+    game.Score += 1000;  // a score the records will take
+    Form().SetScoreLabel(game.Score);
     dialogs.saveAnswers.push_back(QString::fromStdString(Dir().File("session")));
     Trigger(Form().MnuSave);
     std::string saved;
     ASSERT_TRUE(ReadWholeFile(Dir().File("session.sav"), saved));
-    EXPECT_EQ(saved, FormatSavedGame(TheGame()));
+    EXPECT_EQ(saved, FormatSavedGame(game));
     const std::vector<std::string> savedBoard = Board();
-    const int savedScore = TheGame().Score;
-    auto m = FindMove(TheGame(), true);
+    const int savedScore = game.Score;
+    auto m = FindMove(game, true);
     ASSERT_TRUE(m);
     Play(*m);
     ASSERT_NE(Board(), savedBoard);
     dialogs.openAnswers.push_back(QString::fromStdString(Dir().File("session.sav")));
     Trigger(Form().MnuLoad);
     EXPECT_EQ(Board(), savedBoard);
-    EXPECT_EQ(TheGame().Score, savedScore);
+    EXPECT_EQ(game.Score, savedScore);
     EXPECT_EQ(ScoreText(), QString::number(savedScore));
     EXPECT_TRUE(dialogs.messages.empty());
 
@@ -200,20 +185,20 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
     EXPECT_EQ(dialogs.modalShown.back(), "ReclamaForm");
     EXPECT_EQ(ScoreText(), "0");
     EXPECT_NE(Board(), DeadBoard());
-    ReadRecFile(kRecFileName);
-    EXPECT_EQ(Matr[0], (RecEntry{Utf8ToCp1251("Сессия"), savedScore}));
+    ReadRecFile(records.RecPath(kRecFileName), records.Matr);
+    EXPECT_EQ(records.Matr[0], (RecEntry{Utf8ToCp1251("Сессия"), savedScore}));
     const std::string localRecords = Dir().Read(kRecFileName);
     EXPECT_TRUE(dialogs.messages.empty());
 
     // The results exchange with the shipped server.
-    ASSERT_NE(Form().Ftp1, nullptr);
-    EXPECT_EQ(Form().Ftp1->Port, server->port());
+    ASSERT_NE(Form().ExchangeController().Ftp1, nullptr);
+    EXPECT_EQ(Form().ExchangeController().Ftp1->Port, server->port());
     const size_t before = dialogs.messages.size();
     Trigger(Form().N7);
     EXPECT_EQ(Texts(before), (std::vector<QString>{"Download is Successfull", "Upload is Successfull",
                                                    "Upload is Successfull"}));
     EXPECT_EQ(StatusText(), "");
-    EXPECT_FALSE(Form().Ftp1->Connected());
+    EXPECT_FALSE(Form().ExchangeController().Ftp1->Connected());
     EXPECT_FALSE(Dir().Exists("table.html"));
     EXPECT_EQ(Dir().Read(kRecFileName), localRecords);  // never changed by an exchange
     // The server keeps text with its own line ends.

@@ -37,7 +37,7 @@ const std::vector<int> kMoveWithoutCascade = {300, 200, 200, 200, 200, 200, 200}
 
 class Moves : public MainWindowFixture {
   protected:
-    kv::Game& G() { return kv::TheGame(); }
+    kv::Game& G() { return game; }
 
     // Plays the move (3,7) to (3,8) on `board` with the first seed whose refill makes no new run,
     // so that exactly the cleared cells are scored.
@@ -283,7 +283,7 @@ class RealPause : public MainWindowFixture {
   protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        ui::SetPauseHook({});
+        Form().GameController().PauseHook = {};
     }
     static double CpuSeconds() {
         rusage ru{};
@@ -298,7 +298,7 @@ TEST_F(RealPause, WaitsDispatchingEventsWithoutSpinning) {
     QElapsedTimer clock;
     clock.start();
     const double cpu = CpuSeconds();
-    Form().Pause(300);
+    Form().GameController().Pause(300);
     const qint64 took = clock.elapsed();
     const double used = CpuSeconds() - cpu;
     EXPECT_TRUE(timerRan);
@@ -311,7 +311,7 @@ TEST_F(RealPause, EndsWhenTheWindowCloses) {
     QTimer::singleShot(30, &Form(), [this] { CloseForm(); });
     QElapsedTimer clock;
     clock.start();
-    Form().Pause(5000);
+    Form().GameController().Pause(5000);
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(Form().isVisible());
 }

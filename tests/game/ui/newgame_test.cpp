@@ -68,8 +68,8 @@ class NewGameTest : public MainWindowFixture {
 
     // The example game: Score 35, MovableCount 12, kRows.
     void Example() {
-        TheGame().Score = 35;
-        TheGame().MovableCount = 12;
+        game.Score = 35;
+        game.MovableCount = 12;
         SetBoard(kRows);
         Form().SetScoreLabel(35);
         Form().SetMovableLabel(12);
@@ -95,7 +95,7 @@ class NewGameTest : public MainWindowFixture {
         bool operator==(const State&) const = default;
     };
     State Now() const {
-        const Game& g = TheGame();
+        const Game& g = game;
         return {Board(), g.Score, g.MovableCount, g.FirstChosen, g.FirstCell};
     }
 
@@ -130,11 +130,11 @@ TEST_F(NewGameTest, RoundTripThroughTheMenuAndTheNextMoveGoesOn) {
     EXPECT_TRUE(save.confirmOverwrite);
     EXPECT_FALSE(Dir().Exists("g1.txt"));
     EXPECT_EQ(Dir().Read("g1.sav"), FileOf(kRows, "35", "12"));
-    EXPECT_EQ(Form().SaveDialogName, Path("g1.sav"));
+    EXPECT_EQ(Form().GameController().SaveDialogName, Path("g1.sav"));
     EXPECT_TRUE(NewMessages().empty());
 
     // Another game, then back to the saved one.
-    TheGame().DealBoard();
+    game.DealBoard();
     Form().ShowBoard();
     ASSERT_NE(Board(), kRows);
     Load(Dir().File("g1.sav"));
@@ -142,7 +142,7 @@ TEST_F(NewGameTest, RoundTripThroughTheMenuAndTheNextMoveGoesOn) {
     EXPECT_EQ(dialogs.openCalls[0].filters, ui::ChooserFilters(ui::kOpenDialogFilter));
     EXPECT_EQ(dialogs.openCalls[0].initialName, QStringLiteral("*.sav"));
     EXPECT_EQ(Board(), kRows);
-    EXPECT_EQ(TheGame().Score, 35);
+    EXPECT_EQ(game.Score, 35);
     EXPECT_EQ(ScoreText(), QStringLiteral("35"));
     EXPECT_EQ(MovableText(), QStringLiteral("12"));
     EXPECT_EQ(Shape(3, 1)->BrushColor(), Colour(2));
@@ -155,13 +155,13 @@ TEST_F(NewGameTest, RoundTripThroughTheMenuAndTheNextMoveGoesOn) {
     EXPECT_EQ(dialogs.beeps, 0);
     ASSERT_FALSE(pauses.empty());
     EXPECT_EQ(pauses.front(), 300);
-    EXPECT_GE(TheGame().Score, 50);
-    EXPECT_EQ(TheGame().Score % 5, 0);
-    EXPECT_EQ(ScoreText(), QString::number(TheGame().Score));
+    EXPECT_GE(game.Score, 50);
+    EXPECT_EQ(game.Score % 5, 0);
+    EXPECT_EQ(ScoreText(), QString::number(game.Score));
     const std::vector<std::string> after = Board();
     EXPECT_EQ(std::vector<std::string>(after.begin() + 1, after.end()),
               std::vector<std::string>(kRows.begin() + 1, kRows.end()));
-    EXPECT_GT(TheGame().MovableCount, 0);
+    EXPECT_GT(game.MovableCount, 0);
 }
 
 TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
@@ -181,7 +181,7 @@ TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
         EXPECT_EQ(dialogs.saveCalls.back().initialName, previous);
         EXPECT_EQ(Dir().Read(c.final), FileOf(kRows, "35", "12"));
         previous = Path(c.final);
-        EXPECT_EQ(Form().SaveDialogName, previous);
+        EXPECT_EQ(Form().GameController().SaveDialogName, previous);
     }
     EXPECT_FALSE(Dir().Exists("g1.sav.sav"));
     EXPECT_FALSE(Dir().Exists("my.sav"));
@@ -190,12 +190,12 @@ TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
 
 TEST_F(NewGameTest, CancelledChoosersOnlyRepaint) {
     Example();
-    TheGame().FirstChosen = true;
-    TheGame().FirstCell = {2, 2};
+    game.FirstChosen = true;
+    game.FirstCell = {2, 2};
     const State before = Now();
     dialogs.saveAnswers.push_back(std::nullopt);
     Form().MnuSaveClick();
-    EXPECT_EQ(Form().SaveDialogName, QStringLiteral("*.sav"));
+    EXPECT_EQ(Form().GameController().SaveDialogName, QStringLiteral("*.sav"));
 
     Shape(5, 5)->SetShape(ui::TShape::Kind::Rectangle);
     Form().SetScoreLabel(1);
@@ -217,11 +217,11 @@ TEST_F(NewGameTest, ABadOrMissingFileLeavesTheGameAndTellsThePlayer) {
     Dir().Write("early.sav", early);
 
     // A game other than the files', with a ball chosen.
-    TheGame().DealBoard();
+    game.DealBoard();
     Form().ShowBoard();
-    TheGame().Score = 40;
-    TheGame().FirstChosen = true;
-    TheGame().FirstCell = {4, 4};
+    game.Score = 40;
+    game.FirstChosen = true;
+    game.FirstCell = {4, 4};
     const State before = Now();
 
     struct Case {
@@ -263,11 +263,11 @@ TEST_F(NewGameTest, LoadedValuesStandAsTheyAre) {
     bytes = WithLine(bytes, 6, "-3");
     bytes = WithLine(bytes, 7, "77");
     Dir().Write("odd.sav", bytes);
-    TheGame().FirstChosen = true;
-    TheGame().FirstCell = {1, 1};
+    game.FirstChosen = true;
+    game.FirstCell = {1, 1};
     Load(Dir().File("odd.sav"));
     EXPECT_TRUE(NewMessages().empty());
-    const Game& g = TheGame();
+    const Game& g = game;
     EXPECT_EQ(g.Score, -5);
     EXPECT_EQ(g.MovableCount, 3);
     EXPECT_EQ(ScoreText(), QStringLiteral("-5"));
@@ -282,8 +282,8 @@ TEST_F(NewGameTest, LoadedValuesStandAsTheyAre) {
     EXPECT_TRUE(Shape(5, 1)->BrushColor().isValid());
     EXPECT_FALSE(g.FirstChosen);  // the next click starts a new move
     Click(8, 8);
-    EXPECT_TRUE(TheGame().FirstChosen);
-    EXPECT_EQ(TheGame().FirstCell, (Cell{8, 8}));
+    EXPECT_TRUE(game.FirstChosen);
+    EXPECT_EQ(game.FirstCell, (Cell{8, 8}));
 }
 
 TEST_F(NewGameTest, AFailedSaveTellsThePlayerAndKeepsTheOldFile) {
@@ -355,8 +355,8 @@ TEST_F(NewGameTest, ANewGameShowsTheAdvertisementFirstThenDeals) {
     for (const auto& [name, close] : closers) {
         SCOPED_TRACE(name);
         Example();
-        TheGame().FirstChosen = true;
-        TheGame().FirstCell = {3, 3};
+        game.FirstChosen = true;
+        game.FirstCell = {3, 3};
         Shape(3, 3)->SetShape(ui::TShape::Kind::Rectangle);
         bool dealtBefore = true, closed = false;
         dialogs.modalActions.push_back([&, close](QDialog* w) {
@@ -376,14 +376,14 @@ TEST_F(NewGameTest, ANewGameShowsTheAdvertisementFirstThenDeals) {
         EXPECT_TRUE(closed);
         EXPECT_EQ(Form().ReclamaForm, ad);  // the same window every time
 
-        Game copy = TheGame();
+        Game copy = game;
         copy.ClearRuns();
         EXPECT_FALSE(copy.RunsFound);
         EXPECT_NE(Board(), kRows);
-        EXPECT_EQ(TheGame().Score, 0);
+        EXPECT_EQ(game.Score, 0);
         EXPECT_EQ(ScoreText(), QStringLiteral("0"));
-        EXPECT_EQ(MovableText(), QString::number(TheGame().MovableCount));
-        EXPECT_FALSE(TheGame().FirstChosen);
+        EXPECT_EQ(MovableText(), QString::number(game.MovableCount));
+        EXPECT_FALSE(game.FirstChosen);
         EXPECT_TRUE(AllCircles());
     }
     EXPECT_TRUE(NewMessages().empty());
@@ -407,7 +407,7 @@ TEST_F(NewGameTest, DuringAMoveTheCommandsDoNothing) {
     EXPECT_TRUE(dialogs.modalShown.empty());
     EXPECT_TRUE(dialogs.saveCalls.empty());
     EXPECT_TRUE(dialogs.openCalls.empty());
-    EXPECT_GE(TheGame().Score, 50);
+    EXPECT_GE(game.Score, 50);
 }
 
 }  // namespace

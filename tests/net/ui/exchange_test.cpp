@@ -134,10 +134,10 @@ class ExchangeTest : public test::MainWindowFixture {
     }
 
     void PointAt(int port) {
-        Form().Ftp1->Host = "127.0.0.1";
-        Form().Ftp1->Port = port;
+        Form().ExchangeController().Ftp1->Host = "127.0.0.1";
+        Form().ExchangeController().Ftp1->Port = port;
     }
-    std::string Local(const std::string& name) const { return RecDir + "/" + name; }
+    std::string Local(const std::string& name) const { return records.RecDir + "/" + name; }
 
     // Runs `trigger` with a watchdog: a wait that never ends fails the test instead of hanging it.
     void Run(const std::function<void()>& trigger) {
@@ -145,9 +145,9 @@ class ExchangeTest : public test::MainWindowFixture {
         dog.setSingleShot(true);
         QObject::connect(&dog, &QTimer::timeout, [this] {
             ADD_FAILURE() << "the exchange did not end";
-            if (HasForm() && Form().Ftp1) {
-                Form().Ftp1->Cancel();
-                Form().Ftp1->Abort();
+            if (HasForm() && Form().ExchangeController().Ftp1) {
+                Form().ExchangeController().Ftp1->Cancel();
+                Form().ExchangeController().Ftp1->Abort();
             }
         });
         dog.start(60000);
@@ -187,7 +187,7 @@ TEST_F(ExchangeTest, SuccessMergesPublishesAndShowsThreeBoxesWhileASecondStartDo
     // The program's own server setting, as a player running the shipped server gives it.
     ::setenv(kResultsServerEnv, ("127.0.0.1:" + std::to_string(server.port())).c_str(), 1);
     RecreateForm();
-    ASSERT_EQ(Form().Ftp1->Port, server.port());
+    ASSERT_EQ(Form().ExchangeController().Ftp1->Port, server.port());
 
     std::vector<QString> statusAtBoxes;
     hooked.onMessage = [&](const QString&) {
@@ -205,7 +205,7 @@ TEST_F(ExchangeTest, SuccessMergesPublishesAndShowsThreeBoxesWhileASecondStartDo
     EXPECT_EQ(statusAtBoxes, std::vector<QString>(3, QString()));
     EXPECT_EQ(StatusText(), QString());
     EXPECT_FALSE(Form().ExchangeInProgress());
-    EXPECT_FALSE(Form().Ftp1->Connected());
+    EXPECT_FALSE(Form().ExchangeController().Ftp1->Connected());
 
     const std::string merged = Stored({ivan + "_100", olga + "_70", "Bob_50"});
     EXPECT_EQ(ReadFile(Local("kvelint.rec")), merged);
@@ -215,10 +215,7 @@ TEST_F(ExchangeTest, SuccessMergesPublishesAndShowsThreeBoxesWhileASecondStartDo
 
     // The page as the records core writes it from the merged table.
     test::TempDir other;
-    const std::string saved = RecDir, kvelint = Local("kvelint.rec");
-    RecDir = other.path();
-    WriteHtmlTable(kvelint);
-    RecDir = saved;
+    WriteHtmlTable(Local("kvelint.rec"), other.File("table.html"));
     const std::string page = other.Read("table.html");
     EXPECT_EQ(server.Read("WWW/table.html"), page);
     EXPECT_LT(page.find(">" + ivan + "<"), page.find(">" + olga + "<"));
@@ -235,7 +232,7 @@ TEST_F(ExchangeTest, RefusedDownloadLeavesTheOldCopyAndUploadsNothing) {
     EXPECT_FALSE(server.Exists("WWW/records.rec"));
     EXPECT_FALSE(server.Exists("WWW/table.html"));
     EXPECT_EQ(StatusText(), QString());
-    EXPECT_FALSE(Form().Ftp1->Connected());
+    EXPECT_FALSE(Form().ExchangeController().Ftp1->Connected());
 }
 
 TEST_F(ExchangeTest, MissingLocalRecordsFailTheMergeAfterTheDownload) {
@@ -404,9 +401,9 @@ TEST_F(ExchangeTest, TextModeRoundTripKeepsEveryLetter) {
     ASSERT_EQ(hooked.MessageTexts(), kThreeBoxes);
     const std::string first = ReadFile(Local("kvelint.rec"));
     // Every line came through: the stand-ins keep line ends out of the names.
-    ReadRecFile(kNetRecFileName);
-    EXPECT_EQ(FilledRows(Matr), static_cast<int>((letters.size() + 14) / 15));
-    EXPECT_EQ(Matr[0].name, RowName(letters.substr(0, 15)));
+    ReadRecFile(records.RecPath(kNetRecFileName), records.Matr);
+    EXPECT_EQ(FilledRows(records.Matr), static_cast<int>((letters.size() + 14) / 15));
+    EXPECT_EQ(records.Matr[0].name, RowName(letters.substr(0, 15)));
     const std::string page = server.Read("WWW/table.html");
 
     // The next exchange brings the server's table back as it was sent.
@@ -434,7 +431,7 @@ TEST_F(ExchangeTest, ClosingOrDestroyingTheWindowEndsAWaitingExchange) {
     EXPECT_TRUE(hooked.messages.empty()) << hooked.messages[0].text.toStdString();
     EXPECT_FALSE(Form().isVisible());
     EXPECT_FALSE(Form().ExchangeInProgress());
-    EXPECT_FALSE(Form().Ftp1->Connected());
+    EXPECT_FALSE(Form().ExchangeController().Ftp1->Connected());
     EXPECT_EQ(StatusText(), QString());
 
     // The window destroyed from inside the wait: the client goes with it, and the exchange
@@ -456,8 +453,8 @@ TEST_F(ExchangeTest, ResultsSiteAndServerAddresses) {
     ::setenv(kResultsSiteEnv, "http://club.example/table.html", 1);
     Form().N9->trigger();
     EXPECT_EQ(hooked.urls.back(), QStringLiteral("http://club.example/table.html"));
-    EXPECT_EQ(Form().Ftp1->Host, kResultsHost);
-    EXPECT_EQ(Form().Ftp1->Port, 21);
+    EXPECT_EQ(Form().ExchangeController().Ftp1->Host, kResultsHost);
+    EXPECT_EQ(Form().ExchangeController().Ftp1->Port, 21);
 
     auto parsed = [](const std::string& text) {
         const ServerAddress a = ParseServerAddress(text);

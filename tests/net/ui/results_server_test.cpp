@@ -80,8 +80,8 @@ TEST_F(ShippedServerTest, TakesAnExchangeAndServesThePage) {
 
     const std::string name = Utf8ToCp1251("Пётр");
     Dir().Write("Kvelli99.rec", NegateBytes(name + "_300") + "\r\n");
-    Form().Ftp1->Host = "127.0.0.1";
-    Form().Ftp1->Port = server->ftp;
+    Form().ExchangeController().Ftp1->Host = "127.0.0.1";
+    Form().ExchangeController().Ftp1->Port = server->ftp;
     Form().N7->trigger();
     EXPECT_EQ(dialogs.MessageTexts(), (std::vector<QString>{QStringLiteral("Download is Successfull"),
                                                             QStringLiteral("Upload is Successfull"),

@@ -5,11 +5,13 @@
 
 #include <QAction>
 #include <QLabel>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 
 #include "MainWindowFixture.h"
+#include "RecordsTestUtil.h"
 #include "app/ui/Kvelli99_U1.h"
 #include "base/Cp1251.h"
 #include "game/UFunc.h"
@@ -22,32 +24,16 @@
 namespace kv::ui {
 namespace {
 
-using test::MessageCall;
+using test::DeadBoard;
+using test::Stored;
 
-std::string Stored(std::initializer_list<std::string> plainLines) {
-    std::string out;
-    for (const auto& line : plainLines)
-        out += NegateBytes(line) + "\r\n";
-    return out;
-}
+using test::MessageCall;
 
 QStringList Items(const QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)
         out << list->item(i)->text();
     return out;
-}
-
-// No ball of it can move: every row and every column holds eight different colours.
-std::vector<std::string> DeadBoard() {
-    std::vector<std::string> rows;
-    for (int r = 1; r <= 8; ++r) {
-        std::string row;
-        for (int c = 1; c <= 8; ++c)
-            row += static_cast<char>('1' + (r + c) % 8);
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 const QString kNoFile = QStringLiteral("Не могу найти файл рекордов в каталоге : ");
@@ -72,7 +58,7 @@ class RecordsMenuTest : public test::MainWindowFixture {
     // A board without a move and a second click: the game is over.
     void EndGame(int score) {
         SetBoard(DeadBoard());
-        TheGame().Score = score;
+        game.Score = score;
         Form().SetScoreLabel(score);
         Click(1, 1);
         Click(3, 3);
@@ -102,17 +88,17 @@ class RecordsMenuTest : public test::MainWindowFixture {
 };
 
 TEST_F(RecordsMenuTest, FirstStartDefaultsAndCaption) {
-    EXPECT_EQ(PlayerName, "User");
-    EXPECT_EQ(RecDir, Dir().path());
+    EXPECT_EQ(records.PlayerName, "User");
+    EXPECT_EQ(records.RecDir, Dir().path());
     EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : (без имени) ");
     EXPECT_TRUE(Form().N4->isChecked());
     EXPECT_FALSE(Form().N5->isChecked());
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(Matr[0], (RecEntry{"Ann", 500}));
-    ASSERT_NE(Form().Form2, nullptr);
+    EXPECT_EQ(records.Matr[0], (RecEntry{"Ann", 500}));
+    ASSERT_NE(Form().RecordsController().Form2, nullptr);
     // The records window, made hidden at start-up, lists the table read at start-up.
-    EXPECT_FALSE(Form().Form2->isVisible());
-    EXPECT_EQ(Items(Form().Form2->ListBox1), (QStringList{"Ann", "Bob"}));
+    EXPECT_FALSE(Form().RecordsController().Form2->isVisible());
+    EXPECT_EQ(Items(Form().RecordsController().Form2->ListBox1), (QStringList{"Ann", "Bob"}));
 }
 
 class StartupWithSettingsTest : public RecordsMenuTest {
@@ -125,8 +111,8 @@ class StartupWithSettingsTest : public RecordsMenuTest {
 };
 
 TEST_F(StartupWithSettingsTest, ReadsSettingsAndSaysWhenNoRecordsFile) {
-    EXPECT_EQ(PlayerName, "Петя");
-    EXPECT_EQ(RecDir, Dir().File("elsewhere"));
+    EXPECT_EQ(records.PlayerName, "Петя");
+    EXPECT_EQ(records.RecDir, Dir().File("elsewhere"));
     // The title shows no name until the end of the first game.
     EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : (без имени) ");
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -150,13 +136,13 @@ TEST_F(StartupWithSettingsTest, ReadsSettingsAndSaysWhenNoRecordsFile) {
 TEST_F(RecordsMenuTest, SettingsRoundTripAndAFailedWriteStillCloses) {
     std::filesystem::create_directories(Dir().File("share"));
     dialogs.inputAnswers.push_back({true, "  Вася_ж "});
-    Form().AskPlayerName();
+    Form().RecordsController().AskPlayerName();
     dialogs.folderAnswers.push_back(QString::fromStdString(Dir().File("share")));
     Form().N5->trigger();
     ASSERT_TRUE(CloseForm());
     RecreateForm();
-    EXPECT_EQ(PlayerName, "  Вася_ж ");
-    EXPECT_EQ(RecDir, Dir().File("share"));
+    EXPECT_EQ(records.PlayerName, "  Вася_ж ");
+    EXPECT_EQ(records.RecDir, Dir().File("share"));
     EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : (без имени) ");
 
     // A settings file that can't be written: the error report names it, and the window closes.
@@ -172,24 +158,24 @@ TEST_F(RecordsMenuTest, SettingsRoundTripAndAFailedWriteStillCloses) {
 
 TEST_F(RecordsMenuTest, NamePromptOkEmptyAndCancel) {
     dialogs.inputAnswers.push_back({true, ""});
-    Form().AskPlayerName();
+    Form().RecordsController().AskPlayerName();
     ASSERT_EQ(dialogs.inputPrompts.size(), 1u);
     EXPECT_EQ(dialogs.inputPrompts[0], "Введите пожалуйста Ваше имя.");
     EXPECT_EQ(dialogs.inputInitial[0], "User");
-    EXPECT_EQ(PlayerName, "");
+    EXPECT_EQ(records.PlayerName, "");
     EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : ");
 
-    PlayerName = "Маша";
+    records.PlayerName = "Маша";
     dialogs.inputAnswers.push_back({false, "ignored"});
-    Form().AskPlayerName();
+    Form().RecordsController().AskPlayerName();
     EXPECT_EQ(dialogs.inputInitial[1], "Маша");
-    EXPECT_EQ(PlayerName, "Маша");
+    EXPECT_EQ(records.PlayerName, "Маша");
     EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : Маша");
 
     // At most 255 characters are taken.
     dialogs.inputAnswers.push_back({true, QString(300, u'я')});
-    Form().AskPlayerName();
-    EXPECT_EQ(QString::fromStdString(PlayerName), QString(255, u'я'));
+    Form().RecordsController().AskPlayerName();
+    EXPECT_EQ(QString::fromStdString(records.PlayerName), QString(255, u'я'));
 }
 
 TEST_F(RecordsMenuTest, F5ShowsTheTableOrReportsTheMissingFile) {
@@ -224,15 +210,26 @@ TEST_F(RecordsMenuTest, N4TakesTheWorkingDirectoryOfTheMoment) {
     Dir().Write("other/" + kRecFileName, Stored({"Other_77"}));
     dialogs.folderAnswers.push_back(QString::fromStdString(Dir().File("other")));
     Form().N5->trigger();
-    EXPECT_EQ(Matr[0], (RecEntry{"Other", 77}));
+    EXPECT_EQ(records.Matr[0], (RecEntry{"Other", 77}));
 
-    // A file chooser may have changed the working directory since start-up.
+    // A file chooser may have changed the working directory since start-up. One without a table
+    // leads to this machine's data directory, as at a first start from the menu.
     std::filesystem::create_directories(Dir().File("cwd"));
     std::filesystem::current_path(Dir().File("cwd"));
+    const std::string oldData = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    ::setenv("XDG_DATA_HOME", Dir().File("data").c_str(), 1);
     Form().N4->trigger();
     EXPECT_TRUE(Form().N4->isChecked());
     EXPECT_FALSE(Form().N5->isChecked());
-    EXPECT_EQ(RecDir, Dir().File("cwd"));
+    EXPECT_EQ(records.RecDir, Dir().File("data/kvelli99"));
+    EXPECT_TRUE(Dir().Exists("data/kvelli99/" + kRecFileName));
+    EXPECT_FALSE(Dir().Exists("cwd/" + kRecFileName));
+    EXPECT_TRUE(dialogs.messages.empty());
+    // Where that can't be made, the working directory stays, with its message.
+    ::setenv("XDG_DATA_HOME", Dir().File("other/" + kRecFileName).c_str(), 1);
+    Form().N4->trigger();
+    ::setenv("XDG_DATA_HOME", oldData.c_str(), 1);
+    EXPECT_EQ(records.RecDir, Dir().File("cwd"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, kNoFile + QString::fromStdString(Dir().File("cwd")) +
                                             " !\n\nПроверте правильность указания каталога\n в меню: "
@@ -241,9 +238,9 @@ TEST_F(RecordsMenuTest, N4TakesTheWorkingDirectoryOfTheMoment) {
 
     std::filesystem::current_path(Dir().path());
     Form().N4->trigger();
-    EXPECT_EQ(RecDir, Dir().path());
+    EXPECT_EQ(records.RecDir, Dir().path());
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(Matr[0], (RecEntry{"Ann", 500}));
+    EXPECT_EQ(records.Matr[0], (RecEntry{"Ann", 500}));
 }
 
 TEST_F(RecordsMenuTest, N5ChooserStartsWhereItShouldAndCancelKeepsItsFolder) {
@@ -253,56 +250,56 @@ TEST_F(RecordsMenuTest, N5ChooserStartsWhereItShouldAndCancelKeepsItsFolder) {
     const QString empty = QString::fromStdString(Dir().File("empty"));
     const QString full = QString::fromStdString(Dir().File("full"));
 
-    // First opening: at RecDir. A folder without a records file: the directory message.
+    // First opening: at records.RecDir. A folder without a records file: the directory message.
     dialogs.folderAnswers.push_back(empty);
     Form().N5->trigger();
     ASSERT_EQ(dialogs.folderStarts.size(), 1u);
     EXPECT_EQ(dialogs.folderStarts[0], QString::fromStdString(Dir().path()));
     EXPECT_TRUE(Form().N5->isChecked());
     EXPECT_FALSE(Form().N4->isChecked());
-    EXPECT_EQ(RecDir, Dir().File("empty"));
+    EXPECT_EQ(records.RecDir, Dir().File("empty"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(kNoFile + empty + " !\n\n"));
 
-    // Next opening: at the folder picked last. Cancel: RecDir is the folder it opened at.
-    RecDir = Dir().File("full");
+    // Next opening: at the folder picked last. Cancel: records.RecDir is the folder it opened at.
+    records.RecDir = Dir().File("full");
     dialogs.folderAnswers.push_back(std::nullopt);
     Form().N5->trigger();
     EXPECT_EQ(dialogs.folderStarts[1], empty);
-    EXPECT_EQ(RecDir, Dir().File("empty"));
+    EXPECT_EQ(records.RecDir, Dir().File("empty"));
     EXPECT_EQ(dialogs.messages.size(), 2u);
 
     dialogs.folderAnswers.push_back(full);
     Form().N5->trigger();
-    EXPECT_EQ(RecDir, Dir().File("full"));
+    EXPECT_EQ(records.RecDir, Dir().File("full"));
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_TRUE(Form().N5->isChecked());
 
-    // A folder that is gone: the chooser opens at the root, and Cancel makes that RecDir.
+    // A folder that is gone: the chooser opens at the root, and Cancel makes that records.RecDir.
     std::filesystem::remove_all(Dir().File("full"));
     dialogs.folderAnswers.push_back(std::nullopt);
     Form().N5->trigger();
     EXPECT_EQ(dialogs.folderStarts[3], "/");
-    EXPECT_EQ(RecDir, "/");
+    EXPECT_EQ(records.RecDir, "/");
 
-    // Cancel the first time in a run: RecDir stays, and is read again.
+    // Cancel the first time in a run: records.RecDir stays, and is read again.
     RecreateForm();
-    ASSERT_EQ(RecDir, Dir().path());
+    ASSERT_EQ(records.RecDir, Dir().path());
     dialogs.messages.clear();
-    Matr.fill(RecEntry{});
+    records.Matr.fill(RecEntry{});
     dialogs.folderAnswers.push_back(std::nullopt);
     Form().N5->trigger();
     EXPECT_EQ(dialogs.folderStarts[4], QString::fromStdString(Dir().path()));
-    EXPECT_EQ(RecDir, Dir().path());
+    EXPECT_EQ(records.RecDir, Dir().path());
     EXPECT_TRUE(Form().N5->isChecked());
-    EXPECT_EQ(Matr[0], (RecEntry{"Ann", 500}));
+    EXPECT_EQ(records.Matr[0], (RecEntry{"Ann", 500}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(RecordsMenuTest, DirectoryItemsDoNothingDuringAMove) {
     // A neighbour exchange on the dealt board pauses; both items fire in its first pause.
-    RecDir = Dir().File("chosen earlier");
-    const std::string before = RecDir;
+    records.RecDir = Dir().File("chosen earlier");
+    const std::string before = records.RecDir;
     onPause = [this](int) {
         Form().N4Click();
         Form().N5Click();
@@ -312,11 +309,11 @@ TEST_F(RecordsMenuTest, DirectoryItemsDoNothingDuringAMove) {
     Click(1, 1);
     Click(2, 1);
     EXPECT_FALSE(pauses.empty());
-    EXPECT_GT(TheGame().MovableCount, 0);
+    EXPECT_GT(game.MovableCount, 0);
     EXPECT_TRUE(dialogs.folderStarts.empty());
     EXPECT_TRUE(Form().N4->isChecked());
     EXPECT_FALSE(Form().N5->isChecked());
-    EXPECT_EQ(RecDir, before);
+    EXPECT_EQ(records.RecDir, before);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -335,10 +332,10 @@ TEST_F(RecordsMenuTest, GameEndingWithPoints) {
     EXPECT_EQ(Dir().Read(kRecFileName), Stored({"Ann_500", Utf8ToCp1251("Вася") + "_400", "Bob_300"}));
     // A new game.
     EXPECT_EQ(ScoreText(), "0");
-    EXPECT_EQ(TheGame().Score, 0);
+    EXPECT_EQ(game.Score, 0);
     EXPECT_NE(Board(), DeadBoard());
-    EXPECT_EQ(MovableText(), QString::number(TheGame().MovableCount));
-    EXPECT_FALSE(TheGame().FirstChosen);
+    EXPECT_EQ(MovableText(), QString::number(game.MovableCount));
+    EXPECT_FALSE(game.FirstChosen);
     EXPECT_TRUE(Errors().empty());
 }
 
@@ -371,10 +368,10 @@ TEST_F(RecordsMenuTest, MissingRecordsFileAtTheEndStopsTheSequence) {
     EXPECT_TRUE(dialogs.modalShown.empty());
     EXPECT_FALSE(std::filesystem::exists(RecFile()));
     EXPECT_EQ(Board(), DeadBoard());
-    EXPECT_EQ(TheGame().Score, 250);
+    EXPECT_EQ(game.Score, 250);
     EXPECT_EQ(ScoreText(), "250");
     EXPECT_EQ(MovableText(), "0");
-    EXPECT_TRUE(TheGame().FirstChosen);
+    EXPECT_TRUE(game.FirstChosen);
 
     // The next click counts as a second one and ends the game again.
     dialogs.inputAnswers.push_back({true, "Вася"});
@@ -389,7 +386,7 @@ TEST_F(RecordsMenuTest, MissingRecordsFileAtTheEndStopsTheSequence) {
     Click(6, 6);
     EXPECT_EQ(dialogs.modalShown.size(), 2u);
     EXPECT_EQ(Dir().Read(kRecFileName), Stored({Utf8ToCp1251("Вася") + "_250"}));
-    EXPECT_FALSE(TheGame().FirstChosen);
+    EXPECT_FALSE(game.FirstChosen);
 }
 
 TEST_F(RecordsMenuTest, RecordsFileThatCannotBeRewrittenStopsTheSequence) {
@@ -403,7 +400,7 @@ TEST_F(RecordsMenuTest, RecordsFileThatCannotBeRewrittenStopsTheSequence) {
     EXPECT_TRUE(dialogs.modalShown.empty());
     EXPECT_EQ(Dir().Read(kRecFileName), bytes);
     EXPECT_EQ(Board(), DeadBoard());
-    EXPECT_TRUE(TheGame().FirstChosen);
+    EXPECT_TRUE(game.FirstChosen);
 }
 
 }  // namespace

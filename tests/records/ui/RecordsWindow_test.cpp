@@ -19,9 +19,10 @@ class RecordsWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         SetDpiOverride(120);
-        Matr.fill(RecEntry{});
+        records.Matr.fill(RecEntry{});
     }
     void TearDown() override { SetDpiOverride(0); }
+    RecordsState records;
 };
 
 QStringList Items(const QListWidget* list) {
@@ -37,7 +38,7 @@ void Press(QWidget* w, int key, const QString& text = {}) {
 }
 
 TEST_F(RecordsWindowTest, LayoutAt120AndScaled) {
-    TForm2 form;
+    TForm2 form(records.Matr);
     EXPECT_EQ(form.objectName(), "Form2");
     EXPECT_EQ(form.windowTitle(), "Рекорды");
     EXPECT_EQ(form.size(), QSize(304, 516));
@@ -71,7 +72,7 @@ TEST_F(RecordsWindowTest, LayoutAt120AndScaled) {
     }
 
     SetDpiOverride(96);
-    TForm2 small;
+    TForm2 small(records.Matr);
     EXPECT_EQ(small.size(), QSize(243, 413));
     EXPECT_EQ(small.ListBox1->font().pixelSize(), 16);
     // Edges, not sizes, are scaled: the lists abut and stay inside the bevels.
@@ -80,22 +81,22 @@ TEST_F(RecordsWindowTest, LayoutAt120AndScaled) {
 }
 
 TEST_F(RecordsWindowTest, ListingRanksAndRunsOnCreateShowAndActivate) {
-    Matr[0] = {"low", 10};
-    Matr[1] = {"high", 30};
-    Matr[2] = {"mid", 20};
-    Matr[4] = {"after gap", 5};
-    TForm2 form;
+    records.Matr[0] = {"low", 10};
+    records.Matr[1] = {"high", 30};
+    records.Matr[2] = {"mid", 20};
+    records.Matr[4] = {"after gap", 5};
+    TForm2 form(records.Matr);
     EXPECT_EQ(Items(form.ListBox1), (QStringList{"high", "mid", "low", "after gap"}));
     EXPECT_EQ(Items(form.ListBox2), (QStringList{"30", "20", "10", "5"}));
 
     // Windows-1251 names; a table changed since is listed again when the window is shown.
-    Matr.fill(RecEntry{});
-    Matr[0] = {Utf8ToCp1251("Ёжик"), 7};
+    records.Matr.fill(RecEntry{});
+    records.Matr[0] = {Utf8ToCp1251("Ёжик"), 7};
     form.show();
     EXPECT_EQ(Items(form.ListBox1), (QStringList{"Ёжик"}));
     EXPECT_EQ(Items(form.ListBox2), (QStringList{"7"}));
     // ... and when it becomes the active window.
-    Matr.fill(RecEntry{});
+    records.Matr.fill(RecEntry{});
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(&form, &activate);
     EXPECT_EQ(form.ListBox1->count(), 0);
@@ -104,8 +105,8 @@ TEST_F(RecordsWindowTest, ListingRanksAndRunsOnCreateShowAndActivate) {
 }
 
 TEST_F(RecordsWindowTest, RowsArePaintedYellowOnBlueThoughDisabled) {
-    Matr[0] = {"WWWWWWWW", 88888};
-    TForm2 form;
+    records.Matr[0] = {"WWWWWWWW", 88888};
+    TForm2 form(records.Matr);
     form.show();
     QCoreApplication::processEvents();
     QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -138,7 +139,7 @@ TEST_F(RecordsWindowTest, RowsArePaintedYellowOnBlueThoughDisabled) {
 
 TEST_F(RecordsWindowTest, EscapeClosesNoOtherKeyDoes) {
     test::ScriptedDialogs dialogs;
-    TForm2 form;
+    TForm2 form(records.Matr);
     bool openAfterKeys = false, closedByEscape = false;
     dialogs.modalActions.push_back([&](QDialog* w) {
         Press(w, Qt::Key_A, "a");

@@ -11,12 +11,24 @@
 
 #include "app/ui/Kvelli99_U1.h"
 #include "game/UFunc.h"
+#include "game/ui/GameController.h"
 #include "ui/Fonts.h"
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
 #include "ui/TShape.h"
 
 namespace kv::test {
+
+std::vector<std::string> DeadBoard() {
+    std::vector<std::string> rows;
+    for (int r = 1; r <= 8; ++r) {
+        std::string row;
+        for (int c = 1; c <= 8; ++c)
+            row += static_cast<char>('1' + (r + c) % 8);
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 MainWindowFixture::MainWindowFixture() = default;
 MainWindowFixture::~MainWindowFixture() = default;
@@ -37,12 +49,7 @@ void MainWindowFixture::SetUp() {
     // The window's close must not end the test's application.
     QApplication::setQuitOnLastWindowClosed(false);
     ui::InstallFontSubstitutes();
-    kv::TheGame() = kv::Game{};
-    kv::TheGame().Seed(kSeed);
-    ui::SetPauseHook([this](int ms) {
-        pauses.push_back(ms);
-        if (onPause) onPause(ms);
-    });
+    game.Seed(kSeed);
 
     BeforeForm();
     RecreateForm();
@@ -50,9 +57,7 @@ void MainWindowFixture::SetUp() {
 
 void MainWindowFixture::TearDown() {
     DestroyForm();
-    ui::SetPauseHook({});
     ui::SetDpiOverride(0);
-    kv::TheGame() = kv::Game{};
     std::filesystem::current_path(oldCwd_);
     if (hadXdg_)
         ::setenv("XDG_CONFIG_HOME", oldXdg_.c_str(), 1);
@@ -62,7 +67,11 @@ void MainWindowFixture::TearDown() {
 
 void MainWindowFixture::RecreateForm() {
     DestroyForm();
-    form_ = std::make_unique<ui::TForm1>();
+    form_ = std::make_unique<ui::TForm1>(game, records);
+    form_->GameController().PauseHook = [this](int ms) {
+        pauses.push_back(ms);
+        if (onPause) onPause(ms);
+    };
     form_->show();
     QApplication::setActiveWindow(form_.get());
     QCoreApplication::processEvents();
@@ -83,7 +92,7 @@ void MainWindowFixture::SetBoard(const std::vector<std::string>& rows) {
         for (int c = 1; c <= 8; ++c) {
             const char ch = rows[r - 1][c - 1];
             ASSERT_TRUE((ch >= '0' && ch <= '9') || ch == 'A') << "row " << r << " col " << c;
-            kv::TheGame().At(r, c) = ch == 'A' ? 10 : ch - '0';
+            game.At(r, c) = ch == 'A' ? 10 : ch - '0';
         }
     }
     form_->ShowBoard();
@@ -94,7 +103,7 @@ std::vector<std::string> MainWindowFixture::Board() const {
     for (int r = 1; r <= 8; ++r) {
         std::string row;
         for (int c = 1; c <= 8; ++c) {
-            const int v = kv::TheGame().At(r, c);
+            const int v = game.At(r, c);
             row += v == 10 ? 'A' : (v >= 0 && v <= 9 ? static_cast<char>('0' + v) : '?');
         }
         rows.push_back(row);
@@ -103,7 +112,7 @@ std::vector<std::string> MainWindowFixture::Board() const {
 }
 
 void MainWindowFixture::SetCell(int col, int row, int value) {
-    kv::TheGame().At(row, col) = value;
+    game.At(row, col) = value;
     form_->ShowBoard();
 }
 

@@ -16,6 +16,12 @@
 
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "app/ui/Kvelli99_U1.h"
+#include "game/UFunc.h"
+#include "game/ui/GameController.h"
+#include "net/ui/ExchangeController.h"
+#include "records/RecFile.h"
+#include "records/ui/RecordsController.h"
 
 namespace kv::ui {
 class TForm1;
@@ -23,6 +29,9 @@ class TShape;
 }  // namespace kv::ui
 
 namespace kv::test {
+
+// A board on which no ball can move: every row and every column holds eight different colours.
+std::vector<std::string> DeadBoard();
 
 class MainWindowFixture : public ::testing::Test {
   protected:
@@ -68,6 +77,9 @@ class MainWindowFixture : public ::testing::Test {
     std::string ConfigHome() const { return dir_.File("config"); }
 
     ScriptedDialogs dialogs;
+    // The state of the run that the window works on, as main owns it: it outlives each window.
+    kv::Game game;
+    kv::RecordsState records;
     // Every Pause of a move, in milliseconds, in order; onPause (if set) runs in each of them,
     // after the pause is recorded, as events dispatched during a real wait would.
     std::vector<int> pauses;

@@ -1,0 +1,56 @@
+#pragma once
+// The "Интернет" menu in the main window: the results exchange with its FTP client Ftp1 and its
+// notifications, the administrator's settings window, and the results site (net/ui/Exchange.cpp).
+
+#include <QObject>
+#include <functional>
+#include <string>
+
+namespace kv {
+class TFtpClient;
+enum TCmdType : int;
+}  // namespace kv
+
+namespace kv::ui {
+
+class TMainView;
+class TSetForm;
+
+class TExchangeController : public QObject {
+  public:
+    // The records' part of an exchange, which the network side does not know: the merge of the
+    // local records file into the downloaded table, and the page written from that table.
+    struct Records {
+        std::function<std::string()> dir;  // the records directory
+        std::function<void(const std::string& localPath, const std::string& netPath)> merge;
+        std::function<void(const std::string& netPath, const std::string& pagePath)> writePage;
+    };
+
+    // `parent` owns the controller (the main window); the view outlives it.
+    TExchangeController(TMainView& view, Records records, QObject* parent);
+    ~TExchangeController() override;
+
+    void CreateExchange();   // Ftp1 and SetForm, hidden
+    void DestroyExchange();  // cancels a running exchange, frees Ftp1
+    void N7Click();
+    void N9Click();
+    void N10Click();
+    bool ExchangeInProgress() const { return exchangeDepth_ > 0; }
+    // Notifications of Ftp1.
+    void Ftp1Connect();
+    void Ftp1ConnectionFailed();
+    void Ftp1Success(kv::TCmdType transType);
+
+    // The FTP client of the results exchange, owned here.
+    kv::TFtpClient* Ftp1 = nullptr;
+    TSetForm* SetForm = nullptr;
+
+  private:
+    friend class ExchangeGuard;
+    void RunExchange(bool ownTexts, const std::function<void(TFtpClient&)>& configure);
+    TMainView& view_;
+    Records records_;
+    int exchangeDepth_ = 0;
+};
+
+}  // namespace kv::ui

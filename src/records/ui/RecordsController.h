@@ -1,0 +1,48 @@
+#pragma once
+// The records' commands in the main window: the player, the records directory, the records
+// window and the records part of a game's end (records/ui/RecordsMenu.cpp).
+
+#include <QObject>
+#include <QString>
+#include <string>
+
+namespace kv {
+struct RecordsState;
+}
+
+namespace kv::ui {
+
+class TMainView;
+class TForm2;
+class TDirEdit;
+
+class TRecordsController : public QObject {
+  public:
+    // `parent` owns the controller (the main window); view and records outlive it.
+    TRecordsController(TMainView& view, kv::RecordsState& records, QObject* parent);
+
+    // At start-up: the settings file, the records file, the caption.
+    void RecordsStartup();
+    // At close; throws on failure.
+    void WritePlayerSettings();
+    void CreateRecordsWindow();  // Form2, hidden
+    void MnuRecClick();
+    void N4Click();
+    void N5Click();
+    void DirEdtBeforeDialog();
+    void DirEdtAfterDialog(const QString& folder);
+    void AskPlayerName();
+    // The records part of a game's end: the name, the result into the records file, the records
+    // window. Throws on failure.
+    void EndOfGame(int score);
+
+    TForm2* Form2 = nullptr;     // the records window: made hidden, lives until the end
+    TDirEdit* DirEdt = nullptr;  // the hidden folder chooser of N5
+
+  private:
+    std::string RecFilePath() const;
+    TMainView& view_;
+    kv::RecordsState& records_;
+};
+
+}  // namespace kv::ui
