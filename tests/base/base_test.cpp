@@ -122,7 +122,9 @@ TEST(BoundedRead, OnlySmallRegularFilesAndSaysWhy) {
     EXPECT_EQ(errno, ENOENT);
     const std::pair<test::Hostile, int> kinds[] = {
         {test::Hostile::Fifo, EINVAL}, {test::Hostile::Huge, EFBIG}, {test::Hostile::Directory, EISDIR}};
-    for (auto [kind, err] : kinds) {
+    for (const auto& expected : kinds) {
+        const test::Hostile kind = expected.first;
+        const int err = expected.second;
         const std::string path = dir.File(test::HostileName(kind));
         test::MakeHostile(kind, path);
         test::ExpectPromptAndSmall(kind, path, [&] {
