@@ -47,6 +47,8 @@ install(CODE "
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${kv_link}\")
 ")
 
+include(${CMAKE_CURRENT_LIST_DIR}/ServerInstall.cmake)
+
 # The Debian package: everything under /usr, the font link in /etc/fonts/conf.d.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kvelli99)
@@ -72,7 +74,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # dpkg-shlibdeps adds the libraries with their versions; the rest are loaded at run time:
 # the platform plugins and the faces that stand in for "Times New Roman" and "MS Sans Serif".
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, fonts-liberation, fonts-dejavu-core, fontconfig")
+  "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fontconfig")
 find_program(KV_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KV_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

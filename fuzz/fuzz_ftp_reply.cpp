@@ -13,7 +13,7 @@
 
 #include "FuzzSupport.h"
 #include "net/ReplyParse.h"
-#include "net/SockTransport.h"
+#include "net/SockErrors.h"
 
 using namespace kv;
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the shipped results server on free ports, sends two players' results to it the way the
-# game's exchange does (the program's own FTP client and records code, through a small driver),
+# game's exchange does (the network core's workflow with the records code, through a small tool),
 # and renders the served page in Debian's headless Chromium to docs/screenshot-results-page.png
 # (or to the file given). Not part of CI; needs chromium (apt-get install chromium).
 #   scripts/browser-screenshot.sh [output.png]
@@ -23,48 +23,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# The driver: the steps of "Отправить свой результат по интернету", without the window.
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_TESTS=OFF -DKV_BENCH=OFF >/dev/null
-cmake --build "$build" --target kv_net >/dev/null
-cat >"$work/exchange.cpp" <<'EOF'
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
+# The driver: the network core's exchange with the records core, without the window.
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_BENCH=OFF >/dev/null
+cmake --build "$build" -j2 --target results_exchange kvelli99-records >/dev/null
+exchange=$build/tests/results_exchange
 
-#include "net/FtpClient.h"
-#include "records/Html.h"
-#include "records/RecFile.h"
-
-int main(int argc, char** argv) {
-    if (argc != 4) return 2;
-    kv::RecDir = argv[3];
-    kv::TFtpClient ftp;
-    ftp.Host = argv[1];
-    ftp.Port = std::atoi(argv[2]);
-    ftp.UserID = "kvelli99";
-    ftp.Password = "quillon84";
-    try {
-        ftp.Connect();
-        ftp.ChangeDirectory("WWW");
-        ftp.Download("records.rec", kv::RecPath(kv::kNetRecFileName));
-        kv::MergeRecFiles(kv::RecPath(kv::kRecFileName), kv::RecPath(kv::kNetRecFileName));
-        kv::WriteHtmlTable(kv::RecPath(kv::kNetRecFileName));
-        ftp.Upload(kv::RecPath(kv::kNetRecFileName), "records.rec");
-        ftp.Upload(kv::RecPath(kv::kHtmlFileName), kv::kHtmlFileName);
-        std::filesystem::remove(kv::RecPath(kv::kHtmlFileName));
-        ftp.Disconnect();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "exchange failed: %s\n", e.what());
-        return 1;
-    }
-    return 0;
-}
-EOF
-g++ -std=c++20 -O1 -I "$root/src" "$work/exchange.cpp" \
-  "$build/libkv_net.a" "$build/libkv_records.a" "$build/libkv_game.a" "$build/libkv_base.a" -lpthread \
-  -o "$work/exchange"
-
-server/results-server.sh --dir "$work/server" --ftp-port 0 --http-port 0 >"$work/server.out" 2>"$work/server.log" &
+server/results-server.sh --dir "$work/server" --ftp-port 0 --http-port 0 --records-tool "$build/kvelli99-records" >"$work/server.out" 2>"$work/server.log" &
 server_pid=$!
 for _ in $(seq 150); do grep -q '^READY ' "$work/server.out" && break; sleep 0.1; done
 read -r ftp http < <(sed -n 's/^READY ftp=\([0-9]*\) http=\([0-9]*\)$/\1 \2/p' "$work/server.out")
@@ -83,8 +47,8 @@ EOF
 mkdir -p "$work/p1" "$work/p2"
 records "$work/p1/Kvelli99.rec" "Фёдор_2315" "Ёлкин_1840" "Щербаков_1205" "Іван_960" "Player One_415"
 records "$work/p2/Kvelli99.rec" "Эльвира_2650" "Яна Гришина_1510" "Ґалина_1020" "Љиљана_780" "Зоя_305"
-"$work/exchange" 127.0.0.1 "$ftp" "$work/p1"
-"$work/exchange" 127.0.0.1 "$ftp" "$work/p2"
+"$exchange" 127.0.0.1 "$ftp" "$work/p1" >/dev/null
+"$exchange" 127.0.0.1 "$ftp" "$work/p2" >/dev/null
 
 mkdir -p "$(dirname "$out")"
 "$browser" --headless --no-sandbox --disable-gpu --disable-background-networking \

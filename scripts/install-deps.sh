@@ -4,10 +4,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fontconfig
-  python3 python3-pyftpdlib python3-pil
+  python3 python3-pyftpdlib python3-pil vsftpd systemd
   xvfb xauth x11-utils x11-xserver-utils imagemagick
   clang libclang-rt-14-dev
   binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Prints figures of the FTP client (no pass or fail):
-#  1. processor time the client uses while a server holds its greeting for 5 seconds;
+#  1. processor time the client uses while a server holds its greeting for 5 seconds, and while
+#     a server says nothing at all until the idle bound (set to 5 s here) ends the wait;
 #  2. loopback throughput of a 256 MiB download and upload against vsftpd, side by side with curl
-#     against the same server in the same run, in passive and in active mode.
+#     against the same server in the same run, in passive mode (what the game uses) and in active
+#     mode (its fallback for a server without PASV).
 # Everything runs on 127.0.0.1. Usage: scripts/measure-net.sh [build-dir] (default build-net-rel).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/lib/vsftpd.sh
 build=${1:-build-net-rel}
 size_mib=${SIZE_MIB:-256}
 runs=${RUNS:-3}
@@ -30,6 +33,11 @@ coproc HOLD { exec /usr/bin/python3 tests/support/hold_ftpd.py 5; }
 pids+=("$HOLD_PID")
 read -r _ port <&"${HOLD[0]}"
 "$tool" 127.0.0.1 "$port" login
+wait "$HOLD_PID" 2>/dev/null || true
+coproc SILENT { exec /usr/bin/python3 tests/support/hold_ftpd.py 30; }
+pids+=("$SILENT_PID")
+read -r _ port <&"${SILENT[0]}"
+"$tool" --idle-limit 5000 127.0.0.1 "$port" login || true
 echo "   (cpu_pct is the share of one core used during the wait; pumps: event-pump runs)"
 
 echo
@@ -40,27 +48,7 @@ chmod 777 "$work/root/WWW"
 head -c $((size_mib * 1048576)) /dev/urandom >"$work/root/WWW/big.bin"
 cp "$work/root/WWW/big.bin" "$work/local/up.bin"
 port=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])')
-cat >"$work/vsftpd.conf" <<CONF
-listen=YES
-listen_ipv6=NO
-listen_address=127.0.0.1
-listen_port=$port
-background=NO
-anonymous_enable=YES
-local_enable=NO
-write_enable=YES
-anon_upload_enable=YES
-anon_other_write_enable=YES
-anon_root=$work/root
-no_anon_password=YES
-anon_umask=022
-run_as_launching_user=YES
-secure_chroot_dir=$work/empty
-seccomp_sandbox=NO
-connect_from_port_20=NO
-xferlog_enable=NO
-allow_writeable_chroot=YES
-CONF
+write_vsftpd_conf "$work/vsftpd.conf" "$port" "$work/root" "$work/empty"
 vsftpd "$work/vsftpd.conf" >"$work/vsftpd.log" 2>&1 &
 pids+=("$!")
 for _ in $(seq 50); do

@@ -1,7 +1,10 @@
 #!/bin/sh
 # Starts the Kvelli 99 results server on this machine: FTP for the game's exchange (port 21 as
 # root, else 2121) and the web page of results (port 8099), on 127.0.0.1 unless told otherwise.
+# It runs the records tool kvelli99-records (build/, PATH, or --records-tool PATH).
 #   server/results-server.sh [--dir DATA] [--address 0.0.0.0] [--ftp-port N] [--http-port N]
+#     [--passive-ports FIRST-LAST] [--announce-address ADDR] [--max-connections N]
+#     [--max-per-address N] [--records-tool PATH] [--verbose]
 # Ends with Ctrl+C. See docs/results-server.md.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)

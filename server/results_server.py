@@ -1,43 +1,63 @@
 """The Kvelli 99 results server: the FTP server that the game's results exchange talks to, and a
-web server for the page of results that the exchange publishes.
+web server for the page of results.
 
 FTP (Debian's pyftpdlib): the account "kvelli99" / "quillon84", whose login directory holds
-"WWW" with the common table "records.rec" and the page "table.html". Only those two names may be
-stored there; an upload goes to a temporary file that replaces the old one only once it has come
-in whole, so a broken upload never leaves a torn table behind. Nothing may be deleted, renamed or
-made. The server keeps pyftpdlib's default ASCII mode, as the game sends no TYPE.
+"WWW" with the common table "records.rec" and the page "table.html". The server keeps the table:
+a stored "records.rec" is checked and merged into it by the records tool (kvelli99-records, the
+game's own implementation of the format) under a lock, and never replaces it; an upload that is
+no records table is refused with a 5xx reply and changes nothing. After every merge the server
+writes "table.html" itself from the table; an uploaded page is received and discarded. Nothing
+may be deleted, renamed or made. Uploads are taken byte for byte, as the format's CR LF lines
+come in on the wire; downloads keep pyftpdlib's default ASCII mode, as the game sends no TYPE.
 
-HTTP: serves the files of "WWW" (no listings, no hidden files); "/" leads to the page.
+HTTP: serves the page and its pictures, nothing else; "/" leads to the page.
 
 Run it through results-server.sh. It prints where it listens, then a line
-"READY ftp=<port> http=<port>" for scripts.
+"READY ftp=<port> http=<port>" for scripts. One log line on stderr per exchange: the peer, the
+entries received, how many entered the table.
 """
 import argparse
+import fcntl
+import glob
 import http.server
+import ipaddress
 import logging
 import os
+import re
 import shutil
 import signal
+import subprocess
 import sys
 import tempfile
 import threading
+import time
 import urllib.parse
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler
-from pyftpdlib.servers import FTPServer
+from pyftpdlib.ioloop import RetryError
+from pyftpdlib.servers import ThreadedFTPServer
 
 USER = "kvelli99"
 PASSWORD = "quillon84"
-STORABLE = ("records.rec", "table.html")
-# The table is at most 20 short lines and the page a few kilobytes.
+TABLE = "records.rec"
+PAGE = "table.html"
+STORABLE = (TABLE, PAGE)
+# The page the game sends is a few kilobytes; the table is refused by the tool past its bound.
 MAX_UPLOAD = 256 * 1024
 ASSETS = ("back.gif", "styles.css", "tr.gif", "tn.gif", "ts.gif")
+SERVED = (PAGE,) + ASSETS
 UMASK = os.umask(0o022)
 os.umask(UMASK)
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_HTTP_PORT = 8099
 USER_FTP_PORT = 2121
+TOOL_NAME = "kvelli99-records"
+# A merge takes milliseconds; these only keep a stuck tool or lock holder from stalling uploads.
+TOOL_SECONDS = 10
+LOCK_SECONDS = 10
+# The tool's exit status for a FROM table that is not valid.
+TOOL_BAD_INPUT = 1
 
 log = logging.getLogger("kvelli99-server")
 
@@ -47,12 +67,155 @@ def default_dir():
     return os.path.join(base, "kvelli99-server")
 
 
-def prepare(data_dir):
-    """Makes WWW with an empty records.rec (an existing one is kept) and the page's pictures."""
+def find_tool(given):
+    """The records tool: as given, else $KVELLI99_RECORDS_TOOL, beside this file, on PATH, or in
+    the source tree's build directory."""
+    candidates = [given, os.environ.get("KVELLI99_RECORDS_TOOL"), os.path.join(HERE, TOOL_NAME),
+                  shutil.which(TOOL_NAME), os.path.join(HERE, "..", "build", TOOL_NAME)]
+    for c in candidates:
+        if c and os.path.isfile(c) and os.access(c, os.X_OK):
+            return os.path.realpath(c)
+        if c and c is given:
+            return None
+    return None
+
+
+def run_tool(tool, *args):
+    """(exit status, stdout, stderr) of the records tool; status None if it did not finish."""
+    try:
+        p = subprocess.run([tool] + list(args), stdin=subprocess.DEVNULL, capture_output=True,
+                           timeout=TOOL_SECONDS, close_fds=True)
+    except subprocess.TimeoutExpired:
+        return None, "", "no answer within %d s" % TOOL_SECONDS
+    except OSError as e:
+        return None, "", str(e)
+    return p.returncode, p.stdout.decode("utf-8", "replace"), p.stderr.decode("utf-8", "replace")
+
+
+class FileLock:
+    """flock on a lock file in the data directory, against other servers or an administrator's
+    tool on the same table; waits at most LOCK_SECONDS."""
+
+    def __init__(self, path):
+        self.path = path
+        self.fd = None
+
+    def __enter__(self):
+        deadline = time.monotonic() + LOCK_SECONDS
+        self.fd = os.open(self.path, os.O_RDWR | os.O_CREAT | os.O_CLOEXEC, 0o644)
+        while True:
+            try:
+                fcntl.flock(self.fd, fcntl.LOCK_EX | fcntl.LOCK_NB)
+                return self
+            except BlockingIOError:
+                if time.monotonic() > deadline:
+                    os.close(self.fd)
+                    raise TimeoutError("the table stayed locked for %d s" % LOCK_SECONDS)
+                time.sleep(0.005)
+
+    def __exit__(self, *exc):
+        os.close(self.fd)
+
+
+class Merger:
+    """Merges the tables players send into the server's table, one run of the records tool at a
+    time. Tables that come in while a run goes on wait for it and then go together into the next
+    run, in the order they came, so that a crowd of players costs few runs."""
+
+    MAX_BATCH = 32
+
+    def __init__(self, tool, www, lock_path):
+        self.tool, self.www = tool, www
+        self.lock = FileLock(lock_path)
+        self.cv = threading.Condition()
+        self.pending = []
+        self.running = False
+
+    def merge(self, temp):
+        """("ok", received, entered), ("refused", why) or ("failed", why)."""
+        job = {"temp": temp, "result": None}
+        deadline = time.monotonic() + LOCK_SECONDS + TOOL_SECONDS
+        with self.cv:
+            self.pending.append(job)
+            while job["result"] is None:
+                if not self.running:
+                    batch, self.pending = self.pending[:self.MAX_BATCH], self.pending[self.MAX_BATCH:]
+                    self.running = True
+                    self.cv.release()
+                    try:
+                        results = self._run([j["temp"] for j in batch])
+                    except Exception as e:
+                        results = [("failed", str(e))] * len(batch)
+                    finally:
+                        self.cv.acquire()
+                        self.running = False
+                    for j, r in zip(batch, results):
+                        j["result"] = r
+                    self.cv.notify_all()
+                elif time.monotonic() > deadline and job in self.pending:
+                    self.pending.remove(job)
+                    job["result"] = ("failed", "no turn to merge within %d s" % (LOCK_SECONDS + TOOL_SECONDS))
+                else:
+                    self.cv.wait(0.5)
+        return job["result"]
+
+    def _run(self, temps):
+        table, page = os.path.join(self.www, TABLE), os.path.join(self.www, PAGE)
+        with self.lock:
+            # The table may have been put back from a copy made by an older server.
+            adopt_text_mode_table(table, self.tool)
+            status, out, err = run_tool(self.tool, "merge", table, *temps, "--page", page)
+        lines = out.splitlines()
+        if status not in (0, TOOL_BAD_INPUT) or len(lines) != len(temps):
+            why = err.strip().splitlines()[-1] if err.strip() else "no answer"
+            return [("failed", why.replace("kvelli99-records: ", "", 1))] * len(temps)
+        results = []
+        for temp, line in zip(temps, lines):
+            m = re.fullmatch(r"received (\d+) entr(?:y|ies), (\d+) entered the table", line)
+            if m:
+                results.append(("ok", m.group(1), m.group(2)))
+            else:
+                # The tool names the file it read; the player knows it as records.rec.
+                results.append(("refused", line.replace("refused: ", "", 1).replace(temp, TABLE)))
+        return results
+
+
+LONE_LF = re.compile(rb"(?<!\r)\n")
+
+
+def adopt_text_mode_table(table, tool):
+    """A table that the older server stored in text mode has LF line ends, which the format's
+    reader does not split: they become CR LF again, if the table then checks."""
+    try:
+        with open(table, "rb") as f:
+            data = f.read(MAX_UPLOAD + 1)
+    except OSError:
+        return
+    if not LONE_LF.search(data):
+        return
+    fd, temp = tempfile.mkstemp(prefix="." + TABLE + ".", suffix=".part", dir=os.path.dirname(table))
+    try:
+        with os.fdopen(fd, "wb") as f:
+            f.write(LONE_LF.sub(b"\r\n", data))
+            f.flush()
+            os.fsync(f.fileno())
+        os.chmod(temp, 0o666 & ~UMASK)
+        if run_tool(tool, "check", temp)[0] == 0:
+            os.replace(temp, table)
+            log.info("records.rec: the LF line ends of a text-mode copy made CR LF")
+    finally:
+        if os.path.exists(temp):
+            os.remove(temp)
+
+
+def prepare(data_dir, tool):
+    """Makes WWW with an empty records.rec (an existing one is kept, and must be a valid table),
+    the page's pictures and the server's page; removes what a killed server left half-received."""
     www = os.path.join(data_dir, "WWW")
     os.makedirs(www, exist_ok=True)
+    table = os.path.join(www, TABLE)
     try:
-        with open(os.path.join(www, "records.rec"), "xb"):
+        with open(table, "xb"):
             pass
     except FileExistsError:
         pass
@@ -60,24 +223,77 @@ def prepare(data_dir):
         target = os.path.join(www, name)
         if not os.path.exists(target):
             shutil.copyfile(os.path.join(HERE, "www", name), target)
+    for stale in glob.glob(os.path.join(glob.escape(www), ".*.part")):
+        try:
+            os.remove(stale)
+        except OSError:
+            pass
+    adopt_text_mode_table(table, tool)
+    # The page is always the server's own, also where an older server kept an uploaded one.
+    status, _, err = run_tool(tool, "page", table, os.path.join(www, PAGE))
+    if status != 0:
+        raise RuntimeError("%s%s(repair it with: %s repair %s)" % (err.strip(), "\n  ", TOOL_NAME, table))
     return os.path.realpath(www)
 
 
-class LimitedDTPHandler(DTPHandler):
+class ResultsDTPHandler(DTPHandler):
+    timeout = 60
+
+    def enable_receiving(self, type, cmd):
+        # The format's lines end in CR LF, which is what the game puts on the wire; text mode
+        # would store them as LF, which the format's reader does not split.
+        super().enable_receiving("i", cmd)
+
     def handle_read(self):
         super().handle_read()
         if self.receive and not self._closed and self.tot_bytes_received > MAX_UPLOAD:
             self._resp = ("552 Upload too large.", log.info)
             self.close()
 
+    # The I/O loop calls this name, which the base class binds to its own handle_read.
+    handle_read_event = handle_read
+
+    def recv(self, buffer_size):
+        # pyftpdlib takes a reset connection for the end of the file; it is a broken upload.
+        if self.receive:
+            try:
+                data = self.socket.recv(buffer_size)
+            except ConnectionResetError:
+                self._resp = ("426 Connection reset; the upload is dropped.", log.info)
+                self.close()
+                return b""
+            except (BlockingIOError, InterruptedError):
+                raise RetryError
+            if data:
+                return data
+        return super().recv(buffer_size)
+
+    def close(self):
+        # The reply to a complete upload waits for the merge, so that a refused table gets a 5xx
+        # instead of 226 and is dropped as an incomplete one.
+        if (not self._closed and self.receive and self.transfer_finished and self.file_obj is not None
+                and self._resp and self._resp[0].startswith("226")):
+            # Flushed, not closed: pyftpdlib still asks the open file for its descriptor.
+            self.file_obj.flush()
+            refusal = self.cmd_channel.take_upload(self.file_obj.name)
+            if refusal:
+                self._resp = (refusal, log.debug)
+                self.transfer_finished = False
+        # Gone before the reply: whatever comes of it, the temporary file has done its work.
+        if not self._closed and self.receive and self.file_obj is not None:
+            self.cmd_channel.drop(self.file_obj.name)
+        super().close()
+
 
 class ResultsHandler(FTPHandler):
-    dtp_handler = LimitedDTPHandler
+    dtp_handler = ResultsDTPHandler
     banner = "Kvelli 99 results server ready."
+    timeout = 120
     www = None  # set at start-up
+    merger = None
 
     def __init__(self, *args, **kwargs):
-        self._incoming = {}  # temporary file -> the file it will replace
+        self._incoming = {}  # temporary file -> the name it was stored as
         super().__init__(*args, **kwargs)
 
     def ftp_STOR(self, file, mode="w"):
@@ -86,31 +302,43 @@ class ResultsHandler(FTPHandler):
             self.respond("553 Only records.rec and table.html may be stored, in WWW.")
             return None
         fd, temp = tempfile.mkstemp(prefix="." + name + ".", suffix=".part", dir=self.www)
-        # As an ordinary new file would be: a web server of its own may read it.
-        os.fchmod(fd, 0o666 & ~UMASK)
         os.close(fd)
-        self._incoming[temp] = file
+        self._incoming[temp] = name
         stored = super().ftp_STOR(temp, mode)
         if stored is None:
-            self._drop(temp)
+            self.drop(temp)
         return stored
 
     def ftp_STOU(self, line):
         self.respond("553 Only records.rec and table.html may be stored, in WWW.")
 
+    def take_upload(self, temp):
+        """None if the upload is taken, else the 5xx or 4xx reply line."""
+        if self._incoming.get(temp) != TABLE:
+            return None  # the page: received, and replaced by the server's own
+        peer = "%s:%s" % (self.remote_ip, self.remote_port)
+        result = self.merger.merge(temp)
+        if result[0] == "ok":
+            log.info("exchange %s: %s entries received, %s entered the table", peer, result[1], result[2])
+            return None
+        why = result[1].replace("\r", " ").replace("\n", " ")
+        if result[0] == "refused":
+            log.info("exchange %s: records.rec refused: %s", peer, why)
+            return "550 Not a records table: %s" % why
+        log.error("exchange %s: records.rec not merged: %s", peer, why)
+        return "451 The table could not be updated; try again later."
+
     def on_file_received(self, file):
-        target = self._incoming.pop(file, None)
-        if target:
-            os.replace(file, target)
+        self.drop(file)
 
     def on_incomplete_file_received(self, file):
-        self._drop(file)
+        self.drop(file)
 
     def on_disconnect(self):
         for temp in list(self._incoming):
-            self._drop(temp)
+            self.drop(temp)
 
-    def _drop(self, temp):
+    def drop(self, temp):
         if self._incoming.pop(temp, None) is not None:
             try:
                 os.remove(temp)
@@ -118,15 +346,18 @@ class ResultsHandler(FTPHandler):
                 pass
 
 
-def make_ftp(address, port, home, www):
+def make_ftp(a, home, www, tool):
     auth = DummyAuthorizer()
     auth.add_user(USER, PASSWORD, home, perm="el")
     auth.override_perm(USER, www, "elrw", recursive=True)
     ResultsHandler.authorizer = auth
     ResultsHandler.www = www
-    server = FTPServer((address, port), ResultsHandler)
-    server.max_cons = 64
-    server.max_cons_per_ip = 8
+    ResultsHandler.merger = Merger(tool, www, os.path.join(home, "merge.lock"))
+    ResultsHandler.passive_ports = a.passive_ports
+    ResultsHandler.masquerade_address = a.announce_address
+    server = ThreadedFTPServer((a.address, a.ftp_port), ResultsHandler)
+    server.max_cons = a.max_connections
+    server.max_cons_per_ip = a.max_per_address
     return server
 
 
@@ -144,11 +375,8 @@ def make_http(address, port, www):
                 self.end_headers()
                 return None
             name = path[1:]
-            if not name or "/" in name or name.startswith(".") or not os.path.isfile(os.path.join(www, name)):
-                if name == "table.html":
-                    self.send_error(404, "No results yet", "No results have been sent to this server yet.")
-                else:
-                    self.send_error(404)
+            if name not in SERVED or not os.path.isfile(os.path.join(www, name)):
+                self.send_error(404)
                 return None
             return super().send_head()
 
@@ -158,11 +386,31 @@ def make_http(address, port, www):
             super().end_headers()
 
         def log_message(self, format, *args):
-            log.info("http %s %s", self.address_string(), format % args)
+            log.debug("http %s %s", self.address_string(), format % args)
 
     server = http.server.ThreadingHTTPServer((address, port), PageHandler)
     server.daemon_threads = True
     return server
+
+
+def port_range(text):
+    m = re.fullmatch(r"(\d+)-(\d+)", text)
+    if not m or not 1024 <= int(m.group(1)) <= int(m.group(2)) <= 65535:
+        raise argparse.ArgumentTypeError("give FIRST-LAST, within 1024-65535")
+    return list(range(int(m.group(1)), int(m.group(2)) + 1))
+
+
+def ipv4(text):
+    try:
+        return str(ipaddress.IPv4Address(text))
+    except ValueError:
+        raise argparse.ArgumentTypeError("an IPv4 address is needed, e.g. 203.0.113.7")
+
+
+def positive(text):
+    if not text.isdigit() or int(text) < 1:
+        raise argparse.ArgumentTypeError("a number of at least 1 is needed")
+    return int(text)
 
 
 def main():
@@ -178,20 +426,37 @@ def main():
                    help="FTP port (default: 21 as root, else %d); 0: any free port" % USER_FTP_PORT)
     p.add_argument("--http-port", type=int, default=DEFAULT_HTTP_PORT,
                    help="web port (default: %(default)s); 0: any free port")
+    p.add_argument("--passive-ports", type=port_range, metavar="FIRST-LAST",
+                   help="ports for passive data connections, to open in a firewall (default: any)")
+    p.add_argument("--announce-address", type=ipv4, metavar="ADDR",
+                   help="the address PASV replies give, for a server behind its own NAT")
+    p.add_argument("--max-connections", type=positive, default=64, metavar="N",
+                   help="FTP connections in all (default: %(default)s)")
+    p.add_argument("--max-per-address", type=positive, default=8, metavar="N",
+                   help="FTP connections from one address (default: %(default)s)")
+    p.add_argument("--records-tool", metavar="PATH",
+                   help="the records tool %s (default: $KVELLI99_RECORDS_TOOL, else found on PATH)" % TOOL_NAME)
     p.add_argument("--verbose", action="store_true", help="log every FTP command")
     a = p.parse_args()
 
     logging.basicConfig(stream=sys.stderr, format="%(asctime)s %(message)s",
                         level=logging.DEBUG if a.verbose else logging.INFO)
-    logging.getLogger("pyftpdlib").setLevel(logging.DEBUG if a.verbose else logging.INFO)
+    # pyftpdlib's own lines (logins, transfers) only when asked: the exchange line says it all.
+    logging.getLogger("pyftpdlib").setLevel(logging.DEBUG if a.verbose else logging.WARNING)
 
+    tool = find_tool(a.records_tool)
+    if not tool:
+        sys.exit("results-server: the records tool %s is needed: give --records-tool PATH, or build it "
+                 "(cmake --build build --target %s)" % (a.records_tool or TOOL_NAME, TOOL_NAME))
     home = os.path.realpath(a.dir)
     try:
-        www = prepare(home)
+        www = prepare(home, tool)
     except OSError as e:
         sys.exit("results-server: cannot prepare %s: %s" % (home, e))
+    except RuntimeError as e:
+        sys.exit("results-server: the table is damaged: %s" % e)
     try:
-        ftp = make_ftp(a.address, a.ftp_port, home, www)
+        ftp = make_ftp(a, home, www, tool)
     except OSError as e:
         hint = " (ports below 1024 need root; try --ftp-port %d)" % USER_FTP_PORT if a.ftp_port < 1024 else ""
         sys.exit("results-server: cannot listen for FTP on %s:%d: %s%s" % (a.address, a.ftp_port, e, hint))
@@ -206,6 +471,9 @@ def main():
     print("Kvelli 99 results server")
     print("  data:  %s" % www)
     print("  FTP:   %s:%d  (account %s)" % (a.address, ftp_port, USER))
+    if a.passive_ports or a.announce_address:
+        ports = "%d-%d" % (a.passive_ports[0], a.passive_ports[-1]) if a.passive_ports else "any"
+        print("  PASV:  ports %s, announced as %s" % (ports, a.announce_address or "the address dialled"))
     print("  page:  http://%s:%d/table.html" % (shown, http_port))
     if ftp_port == 21:
         print("Players send results with the game as it is (results server on port 21).")

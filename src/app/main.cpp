@@ -13,6 +13,7 @@
 #include "records/RecFile.h"
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
+#include "ui/Translations.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("kvelli99"));
     QApplication::setWindowIcon(kv::ui::ProgramIcon());
     kv::ui::InstallFontSubstitutes();
+    kv::ui::InstallQtTranslations();
 
     // The state of the run, owned here and passed to the window that works on it.
     kv::Game game;

@@ -288,6 +288,7 @@ struct TFtpClient::State {
         std::string temp;
         bool succeeded = false;
         bool offered = false;
+        std::int64_t announced = 0;  // by the reply to RETR
         std::exception_ptr failure;
         try {
             C().CheckConnection();
@@ -296,6 +297,8 @@ struct TFtpClient::State {
             conn = std::make_unique<TSockTransport>();
             data = conn.get();
             conn->TimeOut = C().TimeOut;
+            conn->ConnectLimit = C().ConnectLimit;
+            conn->IdleLimit = C().IdleLimit;
             conn->EventPump = C().EventPump;
             if (upload)
                 conn->OnPacketSent = C().OnPacketSent;
@@ -303,11 +306,20 @@ struct TFtpClient::State {
                 conn->OnPacketRecvd = C().OnPacketRecvd;
             if (upload) byteCount = LocalFileSize(local);
 
-            if (C().Passive) {
+            // Passive first: behind a router that masquerades, a server can't connect back to the
+            // address a PORT names. A server that refuses PASV gets PORT.
+            bool active = !C().Passive;
+            if (!active) {
                 std::string reply = Transaction("PASV");
-                if (C().ReplyCode() >= 500) Refuse(reply, kind, offered);
-                conn->Host = C().Host;
-                conn->Port = ParsePasvPort(reply);
+                active = C().ReplyCode() >= 500;
+            }
+            if (!active) {
+                // The address in the reply is not used: a server behind its own NAT names a private
+                // one (or 0.0.0.0). The data come from the host at the other end of the control
+                // connection.
+                const std::string peer = C().RemoteAddressText();
+                conn->Host = peer.empty() ? C().Host : peer;
+                conn->Port = ParsePasvPort(C().ReplyText());
                 conn->Connect();
             } else {
                 conn->Port = 0;
@@ -346,7 +358,7 @@ struct TFtpClient::State {
                 }
             }
 
-            if (!C().Passive) {
+            if (active) {
                 conn->Accept();
                 if (!upload) byteCount = ParseByteCount(lastLine);
             }
@@ -374,6 +386,7 @@ struct TFtpClient::State {
                 conn->CloseSocket();
             } else {
                 conn->CloseSocket();
+                announced = byteCount;
                 byteCount = conn->ReceivedCount();
                 Status(1, "Received " + std::to_string(byteCount) + " Bytes");
             }
@@ -382,13 +395,25 @@ struct TFtpClient::State {
             // Without its closing reply the transfer is unconfirmed: the server went away.
             if (closing.empty()) throw Exception("Not Connected");
             Status(1, closing);
+            const int closingCode = ParseReplyCode(closing);
             ReadReplyRest(closing);
+            // The server's word on the transfer: "426 Connection closed; transfer aborted." after
+            // half a table is a failure, and the half must not replace the whole.
+            if (closingCode >= 400) throw FTPException(closing);
+            if (!upload && announced > 0 && byteCount < announced)
+                throw Exception("Transfer incomplete: received " + std::to_string(byteCount) + " of " +
+                                std::to_string(announced) + " bytes");
             if (!upload) {
                 CommitDownload(temp, local.empty() ? remote : local);
                 temp.clear();
             }
             succeeded = true;
         } catch (const HandledRefusal&) {
+        } catch (const ETimeOutError&) {
+            // The server stopped answering in the middle of a transfer: the dialogue is out of
+            // step, and a farewell would only wait once more.
+            failure = std::current_exception();
+            if (owner) owner->TSockTransport::Disconnect();
         } catch (...) {
             failure = std::current_exception();
         }

@@ -52,7 +52,9 @@ class TFtpClient : public TSockTransport {
     // --- Properties (Port is 21 at creation) ---
     std::string UserID;
     std::string Password;
-    bool Passive = false;  // false: the client listens and sends PORT; true: PASV, the client connects
+    // false: the client listens and sends PORT; true: PASV, the client connects, and a server that
+    // refuses PASV (500 or more) gets PORT instead.
+    bool Passive = false;
     TFirewallType FirewallType = FTUser;
     bool FWAuthenticate = false;
     std::string FWUserID;

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <limits>
 
-#include "net/SockTransport.h"
+#include "net/SockErrors.h"
 
 namespace kv {
 namespace {

@@ -19,61 +19,10 @@
 #include <string_view>
 #include <vector>
 
-#include "base/Exception.h"
+#include "net/SockErrors.h"
+#include "net/ThreadTimer.h"
 
 namespace kv {
-
-// Socket and lookup failures.
-class ESockError : public Exception {
-  public:
-    using Exception::Exception;
-};
-
-// A cancelled operation.
-class EAbortError : public ESockError {
-  public:
-    using ESockError::ESockError;
-};
-
-// The WinSock number of a Linux errno value (10061 for ECONNREFUSED, ...); 20000 + errno for one
-// that has no counterpart, so that it still shows as an error.
-int WinSockErrorOf(int err);
-
-// The text of an error number: "" for 0, "10061: Connection refused" for one of the table,
-// "Unknown Error No. " and the number for any other.
-std::string SockErrorText(int number);
-
-// A periodic timer whose ticks are raised on the thread that calls Check() (the waits do, between
-// their slices). Each change of a property restarts it; it runs while Interval is above 0, Enabled
-// is true and OnTimer is assigned. Throws kv::Exception "No Timer" when the system gives none.
-class TThreadTimer {
-  public:
-    TThreadTimer();
-    ~TThreadTimer();
-    TThreadTimer(const TThreadTimer&) = delete;
-    TThreadTimer& operator=(const TThreadTimer&) = delete;
-
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
-    unsigned Interval() const { return interval_; }
-    void SetInterval(unsigned milliseconds);
-    void SetOnTimer(std::function<void()> onTimer);
-
-    bool Running() const { return running_; }
-    // The descriptor that becomes readable when a tick is due (-1 while not running), for poll().
-    int Handle() const { return running_ ? fd_ : -1; }
-    // Raises OnTimer once if one or more ticks are due.
-    void Check();
-
-  private:
-    void Restart();
-
-    bool enabled_ = true;
-    unsigned interval_ = 1000;
-    std::function<void()> onTimer_;
-    int fd_ = -1;
-    bool running_ = false;
-};
 
 class TSockTransport {
   public:
@@ -83,9 +32,15 @@ class TSockTransport {
     TSockTransport& operator=(const TSockTransport&) = delete;
 
     // --- Properties ---
-    std::string Host;     // host name or dotted IPv4 address of the peer
-    int Port = 0;         // port of the peer; for a listening object the local port (0: any)
-    int TimeOut = 0;      // bound of each wait in milliseconds; 0: no wait is bounded
+    std::string Host;  // host name or dotted IPv4 address of the peer
+    int Port = 0;      // port of the peer; for a listening object the local port (0: any)
+    int TimeOut = 0;   // bound of each wait in milliseconds; 0: no wait is bounded
+    // The bounds of the waits that TimeOut leaves open, in milliseconds (0: none). A lookup, a
+    // connect or a data connection to accept may take ConnectLimit; a connection may stay silent,
+    // or take no bytes, for IdleLimit, counted anew whenever bytes move. Past a bound the wait
+    // ends with ETimeOutError; a connection idle past its bound is closed.
+    int ConnectLimit = 30000;
+    int IdleLimit = 60000;
     int ReportLevel = 0;  // status texts up to this level are reported
     std::string Proxy;    // when set, lookup and connection go here instead of Host
     int ProxyPort = 0;
@@ -171,6 +126,9 @@ class TSockTransport {
 
   private:
     struct Impl;
+    // Runs an operation of the shared part, keeping it alive meanwhile.
+    template <auto Op, typename... Args>
+    decltype(auto) Run(Args&&... args);
     static std::shared_ptr<Impl> MakeImpl(TSockTransport* owner);
     std::shared_ptr<Impl> impl_;  // last: made after every property
 };

@@ -7,10 +7,10 @@
 // name or path. A "Name" that is not valid UTF-8 (a file brought over from Windows) is read as
 // Windows-1251. Values keep blanks at either end by being written in double quotes.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/Ini.h"
 #include "records/RecFile.h"
 
 namespace kv {
@@ -37,13 +37,6 @@ std::string LocalRecordsDirectory(const std::string& workingDir);
 
 // The process's current working directory.
 std::string CurrentDirectory();
-
-// The value of a key in an INI text (sections and keys compared regardless of case); nullopt if
-// the key is missing, an empty text if it is present and empty.
-std::optional<std::string> IniGet(std::string_view text, std::string_view section, std::string_view key);
-// The INI text with the key set, everything else in it kept.
-std::string IniSet(std::string_view text, std::string_view section, std::string_view key,
-                   std::string_view value);
 
 // PlayerName := "Data"/"Name" (default "User"), RecDir := "Data"/"Directory" (default
 // LocalRecordsDirectory(workingDir)). A file that doesn't exist or can't be read (not a regular

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <limits>
 
 #include "base/AtomicFile.h"
@@ -161,6 +162,43 @@ void WriteRecFile(std::span<const RecEntry> table, const std::string& path) {
     WriteFileAtomic(path, bytes);
 }
 
+bool DropsBytes(std::string_view bytes) {
+    const size_t eot = bytes.find('\x1A');
+    if (eot != std::string_view::npos && bytes.find_first_not_of("\x1A\r\n", eot) != std::string_view::npos)
+        return true;
+    RecLineReader reader(bytes);
+    for (int k = 0; k < kMatrRows && !reader.AtEnd(); ++k) {
+        const std::string_view line = reader.Next();
+        if (line.empty()) continue;
+        const auto split = SplitRecLine(line);
+        if (!split) return true;
+        try {
+            if (ParseScore(split->score) == 0) return true;
+        } catch (const ERecordsError&) {
+            return true;
+        }
+    }
+    while (!reader.AtEnd())
+        if (!reader.Next().empty()) return true;
+    return false;
+}
+
+std::string KeepDamaged(const std::string& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes) || !DropsBytes(bytes)) return {};
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    // Never over an earlier copy: each may hold results the others lack.
+    std::string copy = path + ".damaged-" + stamp;
+    for (int n = 2; FileExists(copy); ++n)
+        copy = path + ".damaged-" + stamp + "-" + std::to_string(n);
+    WriteFileAtomic(copy, bytes);
+    return copy;
+}
+
 void MatrSortir(RecTable& matr) {
     RankRows(matr);
 }
@@ -186,6 +224,7 @@ void MergeRecFiles(MergeTable& matrInt, const std::string& localPath, const std:
     ReadRows(ReadRecBytes(localPath), all.first(kMatrRows));
     ReadRows(ReadRecBytes(netPath), all.subspan(kMatrRows));
     MatrSortInt(matrInt);
+    KeepDamaged(netPath);
     WriteRecFile(matrInt, netPath);
 }
 
@@ -201,6 +240,9 @@ void AddResult(RecTable& matr, const std::string& path, const std::string& playe
     MatrSortir(matr);
     // A records directory needs an existing records file; this never makes one.
     if (!FileExists(path)) FailOpen(path, ENOENT);
+    // A file of bytes that gave no entry (line ends changed by an editor, a wrong file copied in)
+    // read as a short or empty table: its old contents stay beside it.
+    KeepDamaged(path);
     WriteRecFile(matr, path);
 }
 

@@ -60,6 +60,7 @@ class RecLineReader {
     explicit RecLineReader(std::string_view bytes);
     // The next line's stored bytes (not yet negated).
     std::string_view Next();
+    bool AtEnd() const { return pos_ >= text_.size(); }
 
   private:
     std::string_view text_;
@@ -107,6 +108,15 @@ void MatrSortInt(MergeTable& matrInt);
 // matrInt; localPath is not changed. Throws, leaving both files as they were, if either cannot
 // be read.
 void MergeRecFiles(MergeTable& matrInt, const std::string& localPath, const std::string& netPath);
+
+// Whether reading `bytes` drops any of them: a line that gives no entry (no "_", or a score of
+// 0; an empty line holds nothing), lines after the 20th, or text after an end-of-text mark.
+bool DropsBytes(std::string_view bytes);
+
+// Before a records file is rewritten: if what it holds now DropsBytes, keeps those contents
+// beside it as path + ".damaged-YYYYMMDD-HHMMSS" (a new name each time), written atomically.
+// Returns the copy's path, or "" if none was needed. Throws if the copy cannot be written.
+std::string KeepDamaged(const std::string& path);
 
 // Enters `score` under playerName (UTF-8) into matr (which ReadRecFile has just filled from the
 // same file) and rewrites the file at path. A score of 0 or less changes nothing. Never creates

@@ -1,7 +1,8 @@
 #include "ui/TShadowLabel.h"
 
-#include <QFontMetrics>
 #include <QPainter>
+
+#include "ui/TextFit.h"
 
 namespace kv::ui {
 
@@ -26,13 +27,8 @@ void TShadowLabel::SetShadowSize(int pixels) {
 
 QFont TShadowLabel::PaintedFont() const {
     // A score of four digits and more can be wider than its place: shrink it rather than cut it.
-    QFont f = font();
-    const int room = contentsRect().width() - shadowSize_;
-    for (int size = f.pixelSize(); size > 4; --size) {
-        if (QFontMetrics(f).horizontalAdvance(text()) <= room) break;
-        f.setPixelSize(size - 1);
-    }
-    return f;
+    const QRect r = contentsRect().adjusted(0, 0, -shadowSize_, -shadowSize_);
+    return FitFont(font(), r, static_cast<int>(alignment()), text(), Across(r));
 }
 
 void TShadowLabel::paintEvent(QPaintEvent*) {

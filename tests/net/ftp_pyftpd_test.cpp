@@ -1,6 +1,7 @@
 // The FTP client against a real server (pyftpdlib on 127.0.0.1), in active and in passive mode.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "NetTestUtil.h"
@@ -11,6 +12,7 @@
 namespace kv {
 namespace {
 
+using test::ErrorOf;
 using test::PyFtpd;
 using test::PyFtpdOptions;
 using test::TestPump;
@@ -33,15 +35,6 @@ struct RealClient {
         pump.Install(ftp, std::chrono::seconds(60));
     }
 };
-
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
 
 class RealServer : public ::testing::TestWithParam<bool> {};
 
@@ -99,6 +92,36 @@ TEST_P(RealServer, TextModeRoundTripsLineEnds) {
     c.ftp.Download("records.rec", dir.File("back.rec"));
     EXPECT_EQ(dir.Read("back.rec"), "Player_100\r\nOther_50\r\n");
     c.ftp.Disconnect();
+}
+
+// A server behind NAT that names another address in its PASV replies (a loopback one here, so that
+// a client using it reaches nothing off this machine), and one without passive mode.
+TEST(RealServerPassiveFirst, ForeignPasvAddressAndNoPasvAtAll) {
+    test::TempDir dir;
+    dir.Write("kvelint.rec", "Player_100\r\n");
+    for (bool noPassive : {false, true}) {
+        PyFtpdOptions options;
+        options.binaryByDefault = true;
+        options.masqueradeAddress = "127.0.0.2";
+        options.noPassive = noPassive;
+        PyFtpd server(options);
+        RealClient c(server, true);
+        c.ftp.Connect();
+        c.ftp.ChangeDirectory("WWW");
+        c.ftp.Upload(dir.File("kvelint.rec"), "records.rec");
+        c.ftp.Download("records.rec", dir.File("back.rec"));
+        c.ftp.Disconnect();
+        EXPECT_EQ(server.Read("WWW/records.rec"), "Player_100\r\n") << noPassive;
+        EXPECT_EQ(dir.Read("back.rec"), "Player_100\r\n") << noPassive;
+        EXPECT_EQ(c.successes, (std::vector<int>{cmdChangeDir, cmdUpload, cmdDownload})) << noPassive;
+        const bool sentPort = std::any_of(c.statuses.begin(), c.statuses.end(),
+                                          [](const std::string& s) { return s.rfind("200 Active", 0) == 0; });
+        EXPECT_EQ(sentPort, noPassive);
+        const bool named = std::any_of(c.statuses.begin(), c.statuses.end(), [](const std::string& s) {
+            return s.rfind("227", 0) == 0 && s.find("127,0,0,2,") != std::string::npos;
+        });
+        EXPECT_EQ(named, !noPassive);
+    }
 }
 
 TEST_P(RealServer, RefusalsCarryTheServersReply) {

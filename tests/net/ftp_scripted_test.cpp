@@ -18,6 +18,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using test::DataConn;
+using test::ErrorOf;
 using test::Peer;
 using test::ScriptServer;
 using test::TestPump;
@@ -51,15 +52,6 @@ struct Client {
         return std::find(statuses.begin(), statuses.end(), status) != statuses.end();
     }
 };
-
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
 
 void Quit(Peer& p) {
     p.Expect("QUIT");
@@ -384,11 +376,12 @@ TEST(FtpDownload, ActiveModeWithAndWithoutAByteCount) {
     EXPECT_EQ(dir.Read("kvelint.rec"), "hello world");
     EXPECT_EQ(c.ftp.ByteCount(), 11);
     EXPECT_TRUE(c.Said("Received 11 Bytes"));
-    // A closing reply of 426 is read but not examined: still a success.
-    c.ftp.Download("records.rec", dir.File("kvelint.rec"));
-    EXPECT_EQ(dir.Read("kvelint.rec"), "second");
+    // A closing reply of 426: the server broke the transfer off, and what came is not kept.
+    EXPECT_EQ(ErrorOf([&] { c.ftp.Download("records.rec", dir.File("kvelint.rec")); }),
+              "426 Connection closed; transfer aborted.\r\n");
+    EXPECT_EQ(dir.Read("kvelint.rec"), "hello world");
     EXPECT_EQ(countsAtStart, (std::vector<std::int64_t>{11, 0}));
-    EXPECT_EQ(c.events, (std::vector<std::string>{"connect", "stop", "success 8", "stop", "success 8"}));
+    EXPECT_EQ(c.events, (std::vector<std::string>{"connect", "stop", "success 8", "stop"}));
     c.ftp.Disconnect();
     EXPECT_EQ(server.Finish(), "");
     // The PORT command names the control connection's local address.
@@ -441,11 +434,7 @@ TEST(FtpDownload, RefusedOrBrokenTransfersLeaveTheLocalFileAlone) {
         p.Expect("PASV");
         p.Send("227 Entering Passive Mode (127,0,0,1,4,1.\r\n");
         // The server dies half-way through a transfer.
-        p.Expect("PASV");
-        p.AnswerPasv();
-        p.Expect("RETR records.rec");
-        p.Send("150 Opening data connection (100000 bytes).\r\n");
-        DataConn d = p.AcceptPassive();
+        DataConn d = p.OpenPassive("RETR records.rec", "150 Opening data connection (100000 bytes).\r\n");
         d.Send(std::string(50000, 'r'));
         d.Close();
         p.Close();
@@ -470,16 +459,161 @@ TEST(FtpDownload, RefusedOrBrokenTransfersLeaveTheLocalFileAlone) {
     EXPECT_EQ(server.Finish(), "");
 }
 
+// Behind a home router that masquerades, a server refuses a PORT naming the private address (as
+// vsftpd does); passive mode goes through. A server that refuses PASV still gets PORT.
+TEST(FtpTransfer, PassiveFirstWithPortAsTheFallback) {
+    std::string stored;
+    ScriptServer server([&](Peer& p) {
+        p.Login();
+        // A server behind its own NAT names a private address, or none at all. Here another
+        // loopback address stands for the private one: nobody listens there, and a client that
+        // used it would reach nothing off this machine.
+        p.Expect("PASV");
+        p.AnswerPasv("127,0,0,2");
+        p.Expect("RETR records.rec");
+        p.Send("150 Opening data connection for records.rec (5 bytes).\r\n");
+        p.AcceptPassive().Send("table");
+        p.Send("226 Transfer complete.\r\n");
+        p.Expect("PASV");
+        p.AnswerPasv("0,0,0,0");
+        p.Expect("STOR records.rec");
+        p.Send("150 Ok to send data.\r\n");
+        stored = p.AcceptPassive().ReadAll();
+        p.Send("226 Transfer complete.\r\n");
+        // A server without passive mode.
+        p.Expect("PASV");
+        p.Send("500 Unknown command.\r\n");
+        std::string portLine = p.Expect("PORT ");
+        p.Send("200 PORT command successful.\r\n");
+        p.Expect("RETR records.rec");
+        p.Send("150 Opening data connection.\r\n");
+        Peer::ConnectActive(portLine).Send("active");
+        p.Send("226 Transfer complete.\r\n");
+        Quit(p);
+    });
+    test::TempDir dir;
+    Client c(server.port(), true);
+    std::vector<int> offered;
+    c.ftp.OnFailure = [&](bool&, TCmdType k) { offered.push_back(k); };
+    c.ftp.Connect();
+    c.ftp.Download("records.rec", dir.File("kvelint.rec"));
+    EXPECT_EQ(dir.Read("kvelint.rec"), "table");
+    c.ftp.Upload(dir.File("kvelint.rec"), "records.rec");
+    c.ftp.Download("records.rec", dir.File("kvelint.rec"));
+    EXPECT_EQ(dir.Read("kvelint.rec"), "active");
+    c.ftp.Disconnect();
+    EXPECT_EQ(server.Finish(), "");
+    EXPECT_EQ(stored, "table");
+    EXPECT_TRUE(offered.empty());
+    EXPECT_EQ(std::count(c.events.begin(), c.events.end(), "success 8"), 2);
+    for (const auto& line : server.Lines())
+        EXPECT_NE(line.rfind("TYPE", 0), 0u) << line;
+}
+
+// A server that breaks a transfer off has not transferred: nothing of it is kept or confirmed.
+TEST(FtpTransfer, BrokenOffTransfersAreFailures) {
+    ScriptServer server([](Peer& p) {
+        p.Login();
+        {
+            DataConn d = p.OpenPassive("RETR records.rec", "150 Opening data connection (20 bytes).\r\n");
+            d.Send("half a ta");
+        }
+        p.Send("426 Connection closed; transfer aborted.\r\n");
+        {
+            DataConn d = p.OpenPassive("RETR records.rec", "150 Opening data connection (20 bytes).\r\n");
+            d.Send("half a ta");
+        }
+        p.Send("226 Transfer complete.\r\n");
+        p.OpenPassive("STOR records.rec", "150 Ok to send data.\r\n").ReadAll();
+        p.Send("451 Failure writing to local file.\r\n");
+        Quit(p);
+    });
+    test::TempDir dir;
+    dir.Write("kvelint.rec", "old table");
+    Client c(server.port(), true);
+    c.ftp.Connect();
+    EXPECT_EQ(ErrorOf([&] { c.ftp.Download("records.rec", dir.File("kvelint.rec")); }),
+              "426 Connection closed; transfer aborted.\r\n");
+    EXPECT_EQ(ErrorOf([&] { c.ftp.Download("records.rec", dir.File("kvelint.rec")); }),
+              "Transfer incomplete: received 9 of 20 bytes");
+    EXPECT_EQ(dir.Read("kvelint.rec"), "old table");
+    EXPECT_EQ(EntriesIn(dir.path()), 1u);
+    EXPECT_THROW(c.ftp.Upload(dir.File("kvelint.rec"), "records.rec"), FTPException);
+    c.ftp.Disconnect();
+    EXPECT_EQ(server.Finish(), "");
+    EXPECT_EQ(std::count_if(c.events.begin(), c.events.end(),
+                            [](const std::string& e) { return e.rfind("success", 0) == 0; }),
+              0);
+}
+
+// TimeOut 0 leaves the waits open; the bounds still end them, and the connection is given up, so
+// that no farewell waits once more.
+TEST(FtpTransfer, SilentServersEndWithinTheBound) {
+    ScriptServer server(
+        [](Peer& p) {
+            static int round = 0;
+            switch (round++) {
+                case 0: {  // 150 and then silence
+                    p.Login();
+                    DataConn d = p.OpenPassive("RETR records.rec");
+                    p.WaitClosed();
+                    return;
+                }
+                case 1:  // the data connection never comes
+                    p.Login();
+                    p.Expect("PORT ");
+                    p.Send("200 PORT command successful.\r\n");
+                    p.Expect("RETR records.rec");
+                    p.Send("150 Opening data connection.\r\n");
+                    p.WaitClosed();
+                    return;
+                default:  // no answer to USER
+                    p.Send("220 Ready.\r\n");
+                    p.Expect("USER kvelli99");
+                    p.WaitClosed();
+                    return;
+            }
+        },
+        3);
+    test::TempDir dir;
+    for (int round = 0; round < 3; ++round) {
+        Client c(server.port(), round == 0);
+        c.ftp.IdleLimit = 300;
+        c.ftp.ConnectLimit = 300;
+        const auto start = std::chrono::steady_clock::now();
+        std::string error;
+        if (round < 2) {
+            c.ftp.Connect();
+            error = ErrorOf([&] { c.ftp.Download("records.rec", dir.File("kvelint.rec")); });
+        } else {
+            error = ErrorOf([&] { c.ftp.Connect(); });
+        }
+        c.ftp.Disconnect();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 2s) << round;
+        EXPECT_EQ(error, round == 1 ? "Connection Timed out (no data connection within 0.3 s)"
+                                    : "Connection Timed out (idle for 0.3 s)")
+            << round;
+        EXPECT_FALSE(c.ftp.Connected());
+        EXPECT_LT(c.pump.runs, 200) << "the wait spun";
+    }
+    EXPECT_FALSE(dir.Exists("kvelint.rec"));
+    EXPECT_EQ(EntriesIn(dir.path()), 0u);
+    EXPECT_EQ(server.Finish(), "");
+    // A connect that is never answered.
+    test::FullListener full;
+    TSockTransport t;
+    t.Host = "127.0.0.1";
+    t.Port = full.port();
+    t.ConnectLimit = 300;
+    EXPECT_EQ(ErrorOf([&] { t.Connect(); }), "Connection Timed out");
+}
+
 TEST(FtpUpload, WholeFilesInBothModesAndRefusals) {
     const std::string payload = test::RandomBytes(700 * 1024 + 3);
     std::string stored1, stored2;
     ScriptServer server([&](Peer& p) {
         p.Login();
-        p.Expect("PASV");
-        p.AnswerPasv();
-        p.Expect("STOR records.rec");
-        DataConn d1 = p.AcceptPassive();
-        p.Send("150 Ok to send data.\r\n");
+        DataConn d1 = p.OpenPassive("STOR records.rec", "150 Ok to send data.\r\n");
         stored1 = d1.ReadAll();
         p.Send("226 Transfer complete.\r\n");
         // An empty remote name stores under the local file's own name.
@@ -528,11 +662,7 @@ TEST(FtpUpload, WholeFilesInBothModesAndRefusals) {
 TEST(FtpTransfer, TimeOutBoundsTheSilenceOfTheDataConnection) {
     ScriptServer server([](Peer& p) {
         p.Login();
-        p.Expect("PASV");
-        p.AnswerPasv();
-        p.Expect("RETR records.rec");
-        p.Send("150 Opening data connection.\r\n");
-        DataConn d = p.AcceptPassive();
+        DataConn d = p.OpenPassive("RETR records.rec");
         d.Send("a little");
         // Then nothing, until the client gives up on the data connection.
         try {
@@ -560,12 +690,8 @@ TEST(FtpTransfer, AbortAndCancelAreNoSuccess) {
     ScriptServer server([](Peer& p) {
         p.Login();
         // Abort: the data connection goes, the control connection stays.
-        p.Expect("PASV");
-        p.AnswerPasv();
-        p.Expect("RETR records.rec");
-        p.Send("150 Opening data connection.\r\n");
         {
-            DataConn d = p.AcceptPassive();
+            DataConn d = p.OpenPassive("RETR records.rec");
             d.Send(std::string(1000, 'a'));
             try {
                 d.ReadAll();
@@ -576,12 +702,8 @@ TEST(FtpTransfer, AbortAndCancelAreNoSuccess) {
         p.Expect("NOOP");
         p.Send("200 Still here.\r\n");
         // The client's own cancel: the data run to their end, yet nothing is kept and ABOR follows.
-        p.Expect("PASV");
-        p.AnswerPasv();
-        p.Expect("RETR records.rec");
-        p.Send("150 Opening data connection.\r\n");
         {
-            DataConn d = p.AcceptPassive();
+            DataConn d = p.OpenPassive("RETR records.rec");
             d.Send("all of it");
         }
         p.Send("226 Transfer complete.\r\n");
@@ -618,11 +740,7 @@ TEST(FtpTransfer, DestroyedInsideItsWaits) {
                 return;
             }
             p.Login();
-            p.Expect("PASV");
-            p.AnswerPasv();
-            p.Expect("RETR records.rec");
-            p.Send("150 Opening data connection.\r\n");
-            DataConn d = p.AcceptPassive();
+            DataConn d = p.OpenPassive("RETR records.rec");
             d.Send(std::string(5000, 'a'));
             try {
                 d.ReadAll();
@@ -671,17 +789,9 @@ TEST(FtpTransfer, NestedTransferFromAHandler) {
     std::string stored;
     ScriptServer server([&](Peer& p) {
         p.Login();
-        p.Expect("PASV");
-        p.AnswerPasv();
-        p.Expect("STOR records.rec");
-        DataConn a = p.AcceptPassive();
-        p.Send("150 Ok to send data.\r\n");
-        p.Expect("PASV");
-        p.AnswerPasv();
-        p.Expect("RETR inner.rec");
-        p.Send("150 Opening data connection.\r\n");
+        DataConn a = p.OpenPassive("STOR records.rec", "150 Ok to send data.\r\n");
         {
-            DataConn b = p.AcceptPassive();
+            DataConn b = p.OpenPassive("RETR inner.rec");
             b.Send("inner data");
         }
         p.Send("226 Transfer complete.\r\n");

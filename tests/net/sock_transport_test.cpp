@@ -25,6 +25,7 @@ namespace kv {
 namespace {
 
 using namespace std::chrono_literals;
+using test::ErrorOf;
 using test::Peer;
 using test::ScriptServer;
 using test::TestPump;
@@ -33,15 +34,6 @@ void ConnectTo(TSockTransport& t, int port) {
     t.Host = "127.0.0.1";
     t.Port = port;
     t.Connect();
-}
-
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const std::exception& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 TEST(SockReadLn, TakesOneLineAtATimeHoweverTheBytesArrive) {

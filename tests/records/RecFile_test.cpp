@@ -2,6 +2,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "HostileFiles.h"
 #include "RecordsTestUtil.h"
 #include "base/AtomicFile.h"
@@ -399,6 +405,106 @@ TEST_F(RecFileTest, EveryByteOfANameReadsBack) {
     dir.Write(kRecFileName, NegateBytes("\xF6x_3") + "\r\n");
     ReadRecFile(kRecFileName);
     EXPECT_EQ(Matr[0].name, "\xD6x");
+}
+
+// The copies KeepDamaged left beside `name`, by file name.
+std::vector<std::string> DamagedCopies(const test::TempDir& dir, const std::string& name) {
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        const std::string file = e.path().filename().string();
+        if (file.rfind(name + ".damaged-", 0) == 0) out.push_back(file);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+TEST(DropsBytes, WhatReadingLeavesOut) {
+    EXPECT_FALSE(DropsBytes(""));
+    EXPECT_FALSE(DropsBytes(Stored({"a_3", "b_2"})));
+    EXPECT_FALSE(DropsBytes(Stored({"a_3", "", "b_2"})));  // an empty line holds nothing
+    EXPECT_FALSE(DropsBytes(Stored({"a_3"}) + "\x1A"));    // an end mark with nothing after it
+    EXPECT_TRUE(DropsBytes(Stored({"a_3", "no entry"})));  // no "_"
+    EXPECT_TRUE(DropsBytes(Stored({"a_3", "b_0"})));       // a score of 0
+    EXPECT_TRUE(DropsBytes(Stored({"a_3"}) + "\x1A" + Stored({"b_2"})));
+    EXPECT_TRUE(DropsBytes("Kvelli 99 records\r\nAnna 500\r\n"));  // a wrong file, not negated
+    std::string many;
+    for (int k = 0; k < 21; ++k)
+        many += Stored({"p_" + std::to_string(100 - k)});
+    EXPECT_TRUE(DropsBytes(many));  // the 21st line
+}
+
+TEST_F(RecFileTest, ADamagedFileIsKeptBesideItBeforeItsFirstRewrite) {
+    // An editor saved it as UTF-8: no line gives an entry, and the table reads as empty.
+    const std::string damaged = Cp1251ToUtf8(Stored({"anna_500", "boris_400"}));
+    dir.Write(kRecFileName, damaged);
+    ReadRecFile(kRecFileName);
+    ASSERT_EQ(FilledRows(Matr), 0);
+    AddResult(kRecFileName, 10);
+    std::vector<std::string> copies = DamagedCopies(dir, kRecFileName);
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(dir.Read(copies[0]), damaged);
+    EXPECT_EQ(copies[0].size(), kRecFileName.size() + std::string(".damaged-20261209-061500").size())
+        << copies[0];
+    EXPECT_FALSE(DropsBytes(dir.Read(kRecFileName)));
+
+    // Rewrites of the mended file keep no more copies.
+    ReadRecFile(kRecFileName);
+    AddResult(kRecFileName, 20);
+    EXPECT_EQ(DamagedCopies(dir, kRecFileName).size(), 1u);
+
+    // Damaged again while copies of this second's name are there already: a new name, and
+    // none of the earlier copies changed.
+    dir.Write(kRecFileName, damaged + "2");
+    std::vector<std::string> taken;
+    for (std::time_t t = std::time(nullptr), end = t + 2; t <= end; ++t) {
+        std::tm local{};
+        localtime_r(&t, &local);
+        char stamp[32];
+        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+        const std::string name = kRecFileName + ".damaged-" + stamp;
+        if (dir.Exists(name)) continue;  // the first copy
+        taken.push_back(name);
+        dir.Write(name, "earlier");
+    }
+    ReadRecFile(kRecFileName);
+    AddResult(kRecFileName, 30);
+    for (const std::string& t : taken)
+        EXPECT_EQ(dir.Read(t), "earlier") << t;
+    EXPECT_EQ(dir.Read(copies[0]), damaged);
+    copies = DamagedCopies(dir, kRecFileName);
+    ASSERT_EQ(copies.size(), 2 + taken.size());
+    int seconds = 0;
+    for (const std::string& c : copies)
+        if (dir.Read(c) == damaged + "2") {
+            ++seconds;
+            EXPECT_NE(c.find("-2"), std::string::npos) << c;
+        }
+    EXPECT_EQ(seconds, 1);
+
+    // A clean file, and a result that changes nothing, keep no copy.
+    test::TempDir other;
+    RecDir = other.path();
+    other.Write(kRecFileName, Stored({"a_3"}));
+    ReadRecFile(kRecFileName);
+    AddResult(kRecFileName, 5);
+    other.Write("x.rec", "junk");
+    ReadRecFile("x.rec");
+    AddResult("x.rec", 0);
+    EXPECT_TRUE(DamagedCopies(other, kRecFileName).empty());
+    EXPECT_TRUE(DamagedCopies(other, "x.rec").empty());
+    EXPECT_EQ(other.Read("x.rec"), "junk");
+}
+
+TEST_F(RecFileTest, ADamagedServerCopyIsKeptBeforeTheMerge) {
+    dir.Write(kRecFileName, Stored({"A_100"}));
+    const std::string server = Stored({"C_90"}) + "<html>not a table</html>\r\n";
+    dir.Write(kNetRecFileName, server);
+    MergeRecFiles(dir.File(kRecFileName), dir.File(kNetRecFileName));
+    EXPECT_EQ(dir.Read(kNetRecFileName), Stored({"A_100", "C_90"}));
+    const std::vector<std::string> copies = DamagedCopies(dir, kNetRecFileName);
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(dir.Read(copies[0]), server);
+    EXPECT_TRUE(DamagedCopies(dir, kRecFileName).empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "EnvGuard.h"
 #include "HostileFiles.h"
 #include "RecordsTestUtil.h"
 #include "TempDir.h"
@@ -17,22 +18,7 @@
 namespace kv {
 namespace {
 
-class EnvGuard {
-  public:
-    explicit EnvGuard(const char* name) : name_(name) {
-        if (const char* v = std::getenv(name)) old_ = v;
-    }
-    ~EnvGuard() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test::EnvGuard;
 
 class SettingsFile : public test::RecordsTest {};
 

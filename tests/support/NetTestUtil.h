@@ -65,6 +65,16 @@ inline std::string Slurp(const std::string& path) {
     return ss.str();
 }
 
+// The text of the error that `f` ends with, "(no error)" when it ends normally.
+inline std::string ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const std::exception& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
+
 // A free port on 127.0.0.1 that refuses connections (listened on briefly, then closed).
 int RefusingPort();
 

@@ -49,6 +49,8 @@ PyFtpd::PyFtpd(PyFtpdOptions options) {
     if (options.passivePortFirst > 0)
         args.push_back("--passive-ports=" + std::to_string(options.passivePortFirst) + "-" +
                        std::to_string(options.passivePortLast));
+    if (!options.masqueradeAddress.empty()) args.push_back("--masquerade=" + options.masqueradeAddress);
+    if (options.noPassive) args.push_back("--no-passive");
     if (options.verbose) args.push_back("--verbose");
     std::vector<char*> argv;
     for (auto& a : args)

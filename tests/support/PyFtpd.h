@@ -29,6 +29,11 @@ struct PyFtpdOptions {
     // Passive data ports; 0: any.
     int passivePortFirst = 0;
     int passivePortLast = 0;
+    // The address its PASV replies name (pyftpdlib's masquerade_address), as a server behind NAT
+    // names its outside one; empty: its own.
+    std::string masqueradeAddress;
+    // No PASV or EPSV: "500 Command "PASV" not understood.", as a server without passive mode.
+    bool noPassive = false;
     // The server's log of commands goes to standard error.
     bool verbose = false;
 };

@@ -193,13 +193,22 @@ void Peer::Reset() {
     CloseWithReset(fd_);
 }
 
-void Peer::AnswerPasv() {
+void Peer::AnswerPasv(std::string_view address) {
     if (pasvFd_ >= 0) ::close(pasvFd_);
     int port = 0;
     pasvFd_ = ListenLoopback(port, 4);
     std::ostringstream reply;
-    reply << "227 Entering Passive Mode (127,0,0,1," << (port >> 8) << "," << (port & 0xFF) << ").\r\n";
+    reply << "227 Entering Passive Mode (" << address << "," << (port >> 8) << "," << (port & 0xFF)
+          << ").\r\n";
     Send(reply.str());
+}
+
+DataConn Peer::OpenPassive(std::string_view command, std::string_view opening) {
+    Expect("PASV");
+    AnswerPasv();
+    Expect(command);
+    Send(opening);
+    return AcceptPassive();
 }
 
 DataConn Peer::AcceptPassive() {

@@ -57,9 +57,15 @@ class Peer {
     void Close();
     void Reset();
 
-    // Answers a PASV line: listens on 127.0.0.1 and sends the 227 reply.
-    void AnswerPasv();
+    // Answers a PASV line: listens on 127.0.0.1 and sends the 227 reply naming `address` (a server
+    // behind its own NAT names a private one; tests name another 127.x address, so that nothing
+    // leaves the machine).
+    void AnswerPasv(std::string_view address = "127,0,0,1");
     DataConn AcceptPassive();
+    // The passive start of a transfer: PASV expected and answered, a line starting with `command`
+    // expected, `opening` (the 150 reply) sent, the data connection accepted.
+    DataConn OpenPassive(std::string_view command,
+                         std::string_view opening = "150 Opening data connection.\r\n");
     // Connects to the address of a PORT line, from `from` (a local address to bind).
     static DataConn ConnectActive(const std::string& portLine, const char* from = "127.0.0.1");
     static int PortOf(const std::string& portLine);

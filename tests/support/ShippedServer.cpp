@@ -1,9 +1,12 @@
 #include "ShippedServer.h"
 
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,11 +19,48 @@ namespace kv::test {
 
 using Clock = std::chrono::steady_clock;
 
-ShippedServer::ShippedServer(const std::string& dataDir, const std::vector<std::string>& extraArgs) {
+std::pair<int, std::string> HttpGet(int port, const std::string& path) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(static_cast<uint16_t>(port));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::string reply;
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+        const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
+        if (::send(fd, request.data(), request.size(), MSG_NOSIGNAL) ==
+            static_cast<ssize_t>(request.size())) {
+            const auto deadline = Clock::now() + std::chrono::seconds(10);
+            for (;;) {
+                const auto left =
+                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+                pollfd p{fd, POLLIN, 0};
+                if (left <= 0 || ::poll(&p, 1, static_cast<int>(left)) <= 0) break;
+                char buf[4096];
+                const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+                if (n <= 0) break;
+                reply.append(buf, static_cast<size_t>(n));
+            }
+        }
+    }
+    if (fd >= 0) ::close(fd);
+    int code = 0;
+    std::sscanf(reply.c_str(), "HTTP/%*s %d", &code);
+    const auto body = reply.find("\r\n\r\n");
+    return {code, body == std::string::npos ? std::string() : reply.substr(body + 4)};
+}
+
+std::string RecordsToolPath() {
+    return std::string(KV_BINARY_DIR) + "/kvelli99-records";
+}
+
+ShippedServer::ShippedServer(const std::string& dataDir, const std::vector<std::string>& extraArgs,
+                             const std::string& logPath) {
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
     const std::string script = std::string(KV_SOURCE_DIR) + "/server/results-server.sh";
-    std::vector<std::string> args = {script, "--dir", dataDir, "--ftp-port", "0", "--http-port", "0"};
+    std::vector<std::string> args = {script,        "--dir", dataDir,          "--ftp-port",     "0",
+                                     "--http-port", "0",     "--records-tool", RecordsToolPath()};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
     std::vector<char*> argv;
     for (auto& a : args)
@@ -35,6 +75,10 @@ ShippedServer::ShippedServer(const std::string& dataDir, const std::vector<std::
     if (pid_ == 0) {
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
         ::dup2(out[1], 1);
+        if (!logPath.empty()) {
+            const int log = ::open(logPath.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+            if (log >= 0) ::dup2(log, 2);
+        }
         ::execv(script.c_str(), argv.data());
         ::_exit(127);
     }

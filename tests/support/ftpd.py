@@ -24,6 +24,8 @@ def main():
     p.add_argument("--binary", action="store_true",
                    help="start each session in TYPE I instead of pyftpdlib's ASCII")
     p.add_argument("--passive-ports", help="first-last")
+    p.add_argument("--masquerade", help="the address PASV replies name")
+    p.add_argument("--no-passive", action="store_true", help="refuse PASV and EPSV as unknown")
     p.add_argument("--verbose", action="store_true")
     a = p.parse_args()
 
@@ -54,6 +56,13 @@ def main():
 
         Handler.__init__ = init
         Handler.flush_account = flush_account
+    # Data connections only from and to the control connection's peer (pyftpdlib's default,
+    # and vsftpd's): a PORT naming another address is refused.
+    Handler.permit_foreign_addresses = False
+    if a.masquerade:
+        Handler.masquerade_address = a.masquerade
+    if a.no_passive:
+        Handler.proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items() if k not in ("PASV", "EPSV")}
     if a.passive_ports:
         first, last = (int(x) for x in a.passive_ports.split("-"))
         Handler.passive_ports = range(first, last + 1)

@@ -56,6 +56,12 @@ QString OwnProgramFile() {
 QString PlatformText() {
     struct utsname u {};
     if (::uname(&u) != 0 || u.sysname[0] == '\0') return {};
+    return QStringLiteral("System is ") + QString::fromLocal8Bit(u.sysname) + u'.';
+}
+
+QString PlatformFullText() {
+    struct utsname u {};
+    if (::uname(&u) != 0 || u.sysname[0] == '\0') return {};
     QString text = QStringLiteral("System is ") + QString::fromLocal8Bit(u.sysname);
     if (u.release[0] != '\0') text += u' ' + QString::fromLocal8Bit(u.release);
     return text + u'.';
@@ -193,17 +199,16 @@ TAboutForm::TAboutForm(QWidget* parent, const QString& programFile)
     Bevel2->setGeometry(PxRect(4, 244, 349, 2));
 
     const QColor windowText = QApplication::palette().color(QPalette::WindowText);
-    LOs = new QLabel(QStringLiteral("LOS"), this);
+    LOs = new TElideLabel(this);
+    LOs->setText(QStringLiteral("LOS"));
     LOs->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 15));
     SetTextColour(LOs, windowText);
-    LOs->move(Px(4), Px(246));
-    LOs->adjustSize();
 
-    LSystem = new QLabel(QStringLiteral("LSystem"), this);
+    LSystem = new TElideLabel(this);
+    LSystem->setText(QStringLiteral("LSystem"));
     LSystem->setAlignment(Qt::AlignRight | Qt::AlignTop);
     SetTextColour(LSystem, windowText);
-    LSystem->adjustSize();
-    LSystem->move(Px(347) - LSystem->width(), Px(246));
+    PlaceSystemLine();
 
     SpeedButton1 = new QPushButton(QStringLiteral("Закрыть"), this);
     SpeedButton1->setFlat(true);
@@ -236,8 +241,9 @@ void TAboutForm::FormShow() {
     const QString system = PlatformText();
     if (!system.isEmpty()) {
         LSystem->setText(system);
-        LSystem->adjustSize();
-        LSystem->move(Px(347) - LSystem->width(), Px(246));
+        // The kernel's release, too long for the line beside the design's text, on demand.
+        const QString full = PlatformFullText();
+        LSystem->setToolTip(full != system ? full : QString());
     }
     auto text = [this](VersionKey key) {
         return verInfo_ ? QString::fromStdString(verInfo_->GetVersionText(key)) : QString();
@@ -246,10 +252,31 @@ void TAboutForm::FormShow() {
     LVersion->setText(QStringLiteral("Version ") + text(VersionKey::ProductVersion));
     LCopy->setText(QStringLiteral("(c) ") + text(VersionKey::LegalCopyright));
     LOs->setText(verInfo_ ? QString::fromStdString(verInfo_->GetFileOsText()) : QString());
-    LOs->adjustSize();
+    PlaceSystemLine();
     // Each opening shows the panel from its start.
     SP->Restart();
     if (!SP->Running()) SP->Start();
+}
+
+void TAboutForm::PlaceSystemLine() {
+    // Both texts share one line, from x = 4 to 347, and never touch: each keeps its own width
+    // while both fit; otherwise the longer gives way, down to half the line, and is elided.
+    const int left = Px(4), right = Px(347), gap = Px(8), top = Px(246);
+    const int room = right - left - gap;
+    LOs->adjustSize();
+    LSystem->adjustSize();
+    int os = LOs->width(), system = LSystem->width();
+    if (os + system > room) {
+        const int half = room / 2;
+        if (os <= half)
+            system = room - os;
+        else if (system <= half)
+            os = room - system;
+        else
+            os = system = half;
+    }
+    LOs->setGeometry(left, top, os, LOs->height());
+    LSystem->setGeometry(right - system, top, system, LSystem->height());
 }
 
 void TAboutForm::FormClose() {

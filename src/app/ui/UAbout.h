@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "ui/TextFit.h"
+
 class QFrame;
 class QPushButton;
 
@@ -24,9 +26,10 @@ inline const QString kMakerUrl = QStringLiteral("http://www.quorvane.example/");
 // The program's own file, the one whose version block the About window shows.
 QString OwnProgramFile();
 
-// The platform line: "System is " and the kernel's name and release from uname; empty if the
-// system does not say.
+// The platform line: "System is " and the kernel's name from uname, as the design's family
+// names ("System is Linux."); empty if the system does not say. The full text adds the release.
 QString PlatformText();
+QString PlatformFullText();
 
 // A panel whose lines move up one pixel per tick: they enter at the lower edge, leave at the
 // upper one, and start again from the lower edge.
@@ -94,8 +97,8 @@ class TAboutForm : public QDialog {
     QFrame* Bevel1 = nullptr;
     TScrollText* SP = nullptr;
     QFrame* Bevel2 = nullptr;
-    QLabel* LOs = nullptr;
-    QLabel* LSystem = nullptr;
+    TElideLabel* LOs = nullptr;
+    TElideLabel* LSystem = nullptr;
     QPushButton* SpeedButton1 = nullptr;
 
     const TVerInfoRes* VerInfo() const { return verInfo_.get(); }
@@ -108,6 +111,8 @@ class TAboutForm : public QDialog {
     void LCopyClick();
     void LCopyMouseMove();
     void LCopyMouseLeave();
+    // Lays out the line of `LOs` and `LSystem` again after either text changed.
+    void PlaceSystemLine();
 
     static const QColor kNavy;
     static const QColor kBlue;

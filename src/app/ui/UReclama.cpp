@@ -2,11 +2,13 @@
 
 #include <QChildEvent>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/ErrorReport.h"
 #include "ui/Scale.h"
@@ -27,6 +29,7 @@ constexpr int kWidth = 544;
 constexpr int kHeight = 305;
 constexpr int kTopHeight = 178;
 constexpr int kBottomHeight = 19;
+constexpr int kPromptFont = 17;
 constexpr int kShadow = 2;
 
 }  // namespace
@@ -66,9 +69,14 @@ TReclamaForm::TReclamaForm(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     installEventFilter(this);
 
-    // Scale the edges, not the heights, so that the three items tile the window exactly.
+    // Scale the edges, not the heights, so that the three items tile the window exactly. The
+    // prompt's strip is at least as high as its font's line and a pixel each side, or the tails
+    // of "у" and "ю" fall off the window's lower edge; the middle item, which has room, gives way.
+    const QFontMetricsF prompt(ScaledFont(kFontFamily, kPromptFont, true));
+    const int promptHeight =
+        std::max(Px(kBottomHeight), static_cast<int>(std::ceil(prompt.ascent() + prompt.descent())) + 2);
     const int top = Px(kTopHeight);
-    const int bottom = Px(kHeight - kBottomHeight);
+    const int bottom = Px(kHeight) - promptHeight;
     const int width = Px(kWidth);
     const int shadow = std::max(1, Px(kShadow));
 
@@ -90,7 +98,7 @@ TReclamaForm::TReclamaForm(QWidget* parent)
     RxLabel1->setWordWrap(true);
     RxLabel2 = make("RxLabel2", top, bottom, 20, kYellow, kMaroon, kReclamaOffer);
     RxLabel2->setWordWrap(true);
-    Label1 = make("Label1", bottom, Px(kHeight), 17, kBlack, QColor(), kReclamaPrompt);
+    Label1 = make("Label1", bottom, Px(kHeight), kPromptFont, kBlack, QColor(), kReclamaPrompt);
     // One line in a strip barely higher than its letters: centred, its descenders stay inside.
     Label1->setAlignment(Qt::AlignCenter);
 }

@@ -1,7 +1,9 @@
 // New game and saved games.
 #include "game/ui/NewGame.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 
 #include "base/AtomicFile.h"
@@ -25,6 +27,14 @@ void Tell(QWidget* parent, const QString& text) {
 }
 
 }  // namespace
+
+bool ConfirmReplace(QWidget* parent, const QString& title, const QString& path) {
+    // The chooser's own question, in the words of Qt's translation.
+    const QString question =
+        QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName());
+    return Ui().Message(parent, title, question, MsgIcon::Warning, MsgButtons::YesNo) == MsgResult::Yes;
+}
 
 QStringList ChooserFilters(const QString& pairs) {
     const QStringList parts = pairs.split(QLatin1Char('|'));
@@ -71,6 +81,10 @@ void TGameController::MnuSaveClick() {
             const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
             SaveDialogName = shown;
             const bool existed = FileExists(path);
+            // The chooser asked only about the name as typed; a file the name rule made the
+            // name of, which the player did not name, gets the same question.
+            if (existed && shown != chosen && !ConfirmReplace(view_.DialogParent(), chooser.title, shown))
+                return;
             try {
                 WriteSavedGame(game_, path);
             } catch (const SaveGameWriteError&) {

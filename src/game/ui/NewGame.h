@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace kv::ui {
 
 // The filter lists as pairs of "description|mask", the form the game's choosers were made with.
@@ -14,5 +16,8 @@ inline const QString kSaveDialogInitialName = QStringLiteral("*.sav");
 // The same list in Qt's form, "description (mask)". The description is kept to the letter; "*.*"
 // means every file there, so it becomes "*" here, where names need no dot.
 QStringList ChooserFilters(const QString& pairs);
+
+// Asks whether the existing file at `path` is to be replaced, with the chooser's own question.
+bool ConfirmReplace(QWidget* parent, const QString& title, const QString& path);
 
 }  // namespace kv::ui

@@ -8,13 +8,13 @@
 #include <QPointer>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
 #include <functional>
 #include <memory>
-#include <system_error>
 
 #include "base/Cp1251.h"
 #include "net/FtpClient.h"
+#include "net/ResultsConfig.h"
+#include "net/ResultsExchange.h"
 #include "net/ui/ExchangeController.h"
 #include "net/ui/USet.h"
 #include "ui/Dialogs.h"
@@ -27,19 +27,9 @@ namespace {
 
 const QString kConnecting = QStringLiteral("Идет подключение ...");
 const QString kConnected = QStringLiteral("Соединение прошло успешно.");
-const QString kReadingRecords = QStringLiteral("Считывание рекордов ...");
-const QString kWritingRecords = QStringLiteral("Запись рекордов ...");
-const QString kWritingTable = QStringLiteral("Запись таблицы ...");
-const QString kWritten = QStringLiteral("Запись прошла успешно.");
 
 const std::string kUser = "kvelli99";
 const std::string kPassword = "quillon84";
-const std::string kRemoteDir = "WWW";
-const std::string kRemoteRecords = "records.rec";
-// The records files in the records directory: the local table and the copy of the common one.
-const std::string kRecFileName = "Kvelli99.rec";
-const std::string kNetRecFileName = "kvelint.rec";
-const std::string kHtmlFileName = "table.html";
 
 // The exchange stops without a word: the program is closing, or the client is gone.
 struct ExchangeStopped {};
@@ -50,9 +40,9 @@ void ShowPlain(QWidget* parent, const QString& text) {
 
 }  // namespace
 
-// The exchange after its first status text: log in, fetch the common table, merge the local
-// records into it, write the page, upload both, delete the local page. `ownTexts`: the status
-// texts between the transfers (N7 only); `configure` runs first inside the guarded block. The
+// The exchange after its first status text, through the network core's workflow, with the
+// records' part given by the window. `ownTexts`: the status texts between the transfers (N7
+// only); `configure` runs first inside the guarded block. The
 // window may be closed, or even destroyed, from inside any wait: after every step that waits,
 // nothing is touched unless it is still there.
 void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TFtpClient&)>& configure) {
@@ -60,9 +50,6 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
     // The records directory as the exchange began: the player may change it from a menu while
     // the exchange waits, and the page belongs beside this exchange's files.
     const std::string dir = records_.dir();
-    const std::string localPath = dir + "/" + kRecFileName;
-    const std::string netPath = dir + "/" + kNetRecFileName;
-    const std::string pagePath = dir + "/" + kHtmlFileName;
 
     auto client = [&self]() -> TFtpClient& {
         if (!self || self->view_.Closing() || !self->Ftp1) throw ExchangeStopped{};
@@ -75,23 +62,11 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
     std::exception_ptr failure;
     try {
         if (configure) configure(client());
-        client().Connect();
-        client().ChangeDirectory(kRemoteDir);
-        client().Download(kRemoteRecords, netPath);
-        client();
-        status(kReadingRecords);
-        records_.merge(localPath, netPath);
-        records_.writePage(netPath, pagePath);
-        status(kWritingRecords);
-        client().Upload(netPath, kRemoteRecords);
-        client();
-        status(kWritingTable);
-        client().Upload(pagePath, kHtmlFileName);
-        client();
-        status(kWritten);
-        std::error_code ec;
-        std::filesystem::remove(pagePath, ec);
-        if (ec) throw Exception("Cannot delete file \"" + pagePath + "\". " + ec.message());
+        ExchangeSteps steps;
+        steps.merge = records_.merge;
+        steps.writePage = records_.writePage;
+        steps.status = [&status](const std::string& text) { status(QString::fromStdString(text)); };
+        RunResultsExchange(client, dir, steps);
     } catch (const ExchangeStopped&) {
     } catch (...) {
         failure = std::current_exception();
@@ -119,30 +94,17 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
 namespace {}  // namespace
 
 ServerAddress ParseServerAddress(const std::string& text, int defaultPort) {
-    const auto colon = text.find(':');
-    if (colon != std::string::npos && colon > 0 && text.find(':', colon + 1) == std::string::npos) {
-        const std::string digits = text.substr(colon + 1);
-        int port = 0;
-        bool ok = !digits.empty() && digits.size() <= 5;
-        for (char c : digits) {
-            if (c < '0' || c > '9') ok = false;
-            if (ok) port = port * 10 + (c - '0');
-        }
-        if (ok && port >= 1 && port <= 65535) return {text.substr(0, colon), port};
-    }
-    return {text, defaultPort};
+    const ResultsServerAddress address = SplitServerAddress(text, defaultPort);
+    return {address.host, address.port};
 }
 
 ServerAddress ResultsServer() {
-    const char* env = std::getenv(kResultsServerEnv);
-    if (env && *env) return ParseServerAddress(env);
-    return {kResultsHost, kResultsPort};
+    const ResultsConfig config = ReadResultsConfig();
+    return {config.server.host, config.server.port};
 }
 
 QString ResultsSite() {
-    const char* env = std::getenv(kResultsSiteEnv);
-    if (env && *env) return QString::fromUtf8(env);
-    return kResultsSite;
+    return QString::fromStdString(ReadResultsConfig().site);
 }
 
 bool AdminMode() {
@@ -183,7 +145,7 @@ void TExchangeController::CreateExchange() {
         ftp->Port = server.port;
         ftp->UserID = kUser;
         ftp->Password = kPassword;
-        ftp->Passive = false;
+        ftp->Passive = true;
         ftp->FirewallType = FTUser;
         ftp->Proxy.clear();
         ftp->ProxyPort = 0;

@@ -1,24 +1,18 @@
 #pragma once
-// Where the results exchange goes. The defaults are the results server shipped in server/,
-// running on this machine; a distributor changes the two constants, a player or a club points
-// one run elsewhere through the environment.
+// Where the results exchange goes, for the window: the results server and the results site as
+// the settings files and the environment name them (net/ResultsConfig.h), and whether the
+// administrator's item shows.
 
 #include <QString>
 #include <string>
 
+#include "net/ResultsConfig.h"
+
 namespace kv::ui {
 
-// The results server (FTP) and the results site that "Посмотреть общий результат в интернете"
-// opens: the page the shipped server's web side serves.
-inline const std::string kResultsHost = "127.0.0.1";
-inline constexpr int kResultsPort = 21;
-inline const QString kResultsSite = QStringLiteral("http://127.0.0.1:8099/table.html");
-
-// "host" or "host:port": the results server for this run (port 21 needs root, so a server run
-// by a player listens on a high port and says which).
-inline constexpr char kResultsServerEnv[] = "KVELLI99_RESULTS_SERVER";
-// An address that replaces kResultsSite for this run.
-inline constexpr char kResultsSiteEnv[] = "KVELLI99_RESULTS_SITE";
+inline constexpr int kResultsPort = kDefaultResultsPort;
+inline constexpr const char* kResultsServerEnv = kResultsServerVariable;
+inline constexpr const char* kResultsSiteEnv = kResultsSiteVariable;
 // "1" shows the hidden item "Настройка".
 inline constexpr char kAdminEnv[] = "KVELLI99_ADMIN";
 

@@ -1,6 +1,7 @@
 #include "records/ui/Kvel_Rec_U.h"
 
 #include <qdrawutil.h>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -25,10 +26,7 @@ class RowPainter : public QStyledItemDelegate {
         p->save();
         p->fillRect(option.rect, TRecListBox::kBack);
         p->setPen(TRecListBox::kText);
-        p->setFont(option.font);
-        QRect text = option.rect.adjusted(Px(2), 0, 0, 0);
-        p->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
+        TRecListBox::PaintRowText(p, option.rect, option.font, index.data(Qt::DisplayRole).toString());
         p->restore();
     }
 
@@ -81,6 +79,27 @@ TRecListBox::TRecListBox(QWidget* parent) : QListWidget(parent) {
     setEnabled(false);
 }
 
+QFont TRecListBox::RowFont(const QFont& font, const QRect& row, const QString& text) {
+    // 2 pixels from the left and as many kept free on the right, before the next column; the
+    // letters may fill the row from top to bottom.
+    const QRect room = row.adjusted(Px(2), 0, -Px(2), 0);
+    QFont f = FitFont(font, room, Qt::AlignLeft | Qt::AlignTop, text, Across(room));
+    for (int size = f.pixelSize(); size > 4; --size) {
+        if (QFontMetricsF(f).tightBoundingRect(text).height() <= room.height()) break;
+        f.setPixelSize(size - 1);
+    }
+    return f;
+}
+
+void TRecListBox::PaintRowText(QPainter* p, const QRect& row, const QFont& font, const QString& text) {
+    // Centred by its letters, not by the font's line, which is higher than the row: so that the
+    // tails of "у" and "Щ" stay in it.
+    const QFont f = RowFont(font, row, text);
+    const QRectF ink = QFontMetricsF(f).tightBoundingRect(text);
+    p->setFont(f);
+    p->drawText(QPointF(row.left() + Px(2), row.top() + (row.height() - ink.height()) / 2 - ink.top()), text);
+}
+
 int TRecListBox::RowHeight() const {
     return Px(18);
 }
@@ -107,10 +126,12 @@ TForm2::TForm2(RecTable& matr, QWidget* parent)
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     ListBox2->setGeometry(PxRect(304 - b - 120, b, 120, 493));
 
-    SB1 = new QLabel(Panel1);
+    SB1 = new TElideLabel(Panel1);
     SB1->setObjectName(QStringLiteral("SB1"));
     SB1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     SB1->setIndent(Px(2));
+    // Scaled with the window: the toolkit's own font does not shrink with the strip.
+    SB1->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 13));
     SB1->setTextFormat(Qt::PlainText);
     SB1->setGeometry(PxRect(b, b + 493, 300, 19));
 

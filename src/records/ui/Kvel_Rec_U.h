@@ -8,6 +8,9 @@
 #include <QListWidget>
 
 #include "records/RecFile.h"
+#include "ui/TextFit.h"
+
+class QPainter;
 
 namespace kv::ui {
 
@@ -34,6 +37,11 @@ class TRecListBox : public QListWidget {
     static inline const QColor kBack{0x00, 0x00, 0xFF};
     static inline const QColor kText{0xFF, 0xFF, 0x00};
     int RowHeight() const;
+    // A row's text, on one line, 2 pixels from the left and centred vertically, in the list's
+    // font or, for a name too big for the row, a smaller one, so that it shows whole. Draws
+    // nothing outside the row, and clips nothing itself.
+    static QFont RowFont(const QFont& font, const QRect& row, const QString& text);
+    static void PaintRowText(QPainter* p, const QRect& row, const QFont& font, const QString& text);
 };
 
 class TForm2 : public QDialog {
@@ -45,7 +53,7 @@ class TForm2 : public QDialog {
     TBevelPanel* Panel1 = nullptr;
     TRecListBox* ListBox1 = nullptr;  // names
     TRecListBox* ListBox2 = nullptr;  // scores
-    QLabel* SB1 = nullptr;            // status line: the records directory
+    TElideLabel* SB1 = nullptr;       // status line: the records directory, elided if too long
 
     // The listing: ranks the table and fills both lists from its filled rows.
     void FormCreate();

@@ -95,6 +95,12 @@ TEST_F(AboutWindow, ShowsTheProgramsOwnBlock) {
         EXPECT_EQ(f.LOs->text(), "Designed for 32-bit Windows");
         EXPECT_EQ(f.LOs->pos(), QPoint(4, 246));
         EXPECT_TRUE(f.LSystem->text().startsWith("System is ")) << f.LSystem->text().toStdString();
+        // The family beside the design's text; the release only in the tooltip.
+        EXPECT_EQ(f.LSystem->text(), PlatformText());
+        EXPECT_FALSE(f.LSystem->Elided());
+        EXPECT_TRUE(f.LSystem->toolTip().startsWith(f.LSystem->text().chopped(1) + u' '))
+            << f.LSystem->toolTip().toStdString();
+        EXPECT_LT(f.LOs->geometry().right(), f.LSystem->geometry().left());
         EXPECT_EQ(f.LSystem->geometry().right() + 1, 347);
         EXPECT_EQ(f.LSystem->y(), 246);
         f.SpeedButton1->click();

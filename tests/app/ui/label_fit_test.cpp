@@ -1,7 +1,11 @@
-// Every label of every window shows its whole text at 96 and 120 dpi, with the faces that stand
-// in for the ones the windows ask for: nothing cut at an edge, nothing outside its window.
+// Every text of every window shows whole at 96, 100, 120 and 144 dpi (and, through the ctest case
+// app_ui_scale2, on a screen that doubles pixels), with the faces that stand in for the ones the
+// windows ask for and the longest texts each place can hold: nothing cut by its label, its row or
+// its window, and no two texts touching.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -9,60 +13,52 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "MainWindowFixture.h"
 #include "app/ui/Kvelli99_U1.h"
 #include "app/ui/UAbout.h"
 #include "app/ui/UHelp.h"
 #include "app/ui/UReclama.h"
+#include "base/Cp1251.h"
 #include "net/ui/USet.h"
+#include "records/RecFile.h"
 #include "records/ui/Kvel_Rec_U.h"
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
+#include "ui/TextFit.h"
 
 namespace kv::ui {
 namespace {
 
-// The bounds of what `label` paints, found by drawing its text as its paint does (font, place,
-// alignment, wrapping, shadow) on a canvas that reaches far beyond the label.
-QRect Ink(const QLabel* label) {
-    QRect place = label->contentsRect();
-    QFont font = label->font();
-    int shadow = 0;
-    if (auto* shadowed = qobject_cast<const TShadowLabel*>(label)) {
-        font = shadowed->PaintedFont();
-        shadow = shadowed->ShadowSize();
-        place.adjust(0, 0, -shadow, -shadow);
-    } else if (auto* reclama = qobject_cast<const TReclamaLabel*>(label)) {
-        if (reclama->ShadowColour().isValid()) shadow = reclama->ShadowOffset();
-    } else if (label->indent() > 0 && (label->alignment() & Qt::AlignLeft)) {
-        place.adjust(label->indent(), 0, 0, 0);
-    }
-    // Drawn unclipped, so that what the label would cut shows.
-    const int flags =
-        static_cast<int>(label->alignment()) | Qt::TextDontClip | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    // At the screen's pixels: a screen that doubles them places glyphs differently.
-    const qreal ratio = label->devicePixelRatioF();
+std::string Box(const QRect& r) {
+    return std::to_string(r.left()) + "," + std::to_string(r.top()) + ".." + std::to_string(r.right()) + "," +
+           std::to_string(r.bottom());
+}
+
+// The bounds of what `draw` paints about `place`, found by drawing unclipped on a canvas that
+// reaches far beyond it, at the screen's pixels: a screen that doubles them places glyphs
+// differently.
+QRect InkOf(const QRect& place, qreal ratio, const std::function<void(QPainter&)>& draw) {
     constexpr int kPad = 300;
-    QImage canvas((QSizeF(label->size() + QSize(2 * kPad, 2 * kPad)) * ratio).toSize(),
-                  QImage::Format_ARGB32_Premultiplied);
+    const QRect canvasRect = place.adjusted(-kPad, -kPad, kPad, kPad);
+    QImage canvas((QSizeF(canvasRect.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::transparent);
     {
         QPainter p(&canvas);
-        p.setFont(font);
+        p.translate(-canvasRect.topLeft());
         p.setPen(Qt::black);
-        const QRect r = place.translated(kPad, kPad);
-        p.drawText(r, flags, label->text());
-        if (shadow > 0) p.drawText(r.translated(shadow, shadow), flags, label->text());
+        draw(p);
     }
-    // In logical pixels, rounded outwards.
     int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
     for (int y = 0; y < canvas.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
         for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(row[x]) < 64) continue;  // a faint fringe of smoothing is no letter
+            // The faintest fringe of smoothing is no letter; a thin tail is (an eighth of full ink).
+            if (qAlpha(row[x]) < 32) continue;
             left = std::min(left, x);
             right = std::max(right, x);
             top = std::min(top, y);
@@ -70,58 +66,164 @@ QRect Ink(const QLabel* label) {
         }
     }
     if (right < 0) return {};
-    auto logical = [ratio](int px) { return static_cast<int>(std::floor(px / ratio)) - kPad; };
-    return QRect(QPoint(logical(left), logical(top)), QPoint(logical(right), logical(bottom)));
+    // In logical pixels, rounded outwards.
+    auto logical = [ratio](int px) { return static_cast<int>(std::floor(px / ratio)); };
+    return QRect(QPoint(logical(left), logical(top)), QPoint(logical(right), logical(bottom)))
+        .translated(canvasRect.topLeft());
 }
 
-// What of `label`'s text does not show, or "" when all of it does.
-std::string Clipped(const QLabel* label) {
+// `text` drawn into `place` with `flags`, and once more `shadow` pixels to the lower right.
+QRect InkOf(const QFont& font, const QRect& place, int flags, const QString& text, int shadow, qreal ratio) {
+    return InkOf(place, ratio, [&](QPainter& p) {
+        p.setFont(font);
+        p.drawText(place, flags | Qt::TextDontClip, text);
+        if (shadow > 0) p.drawText(place.translated(shadow, shadow), flags | Qt::TextDontClip, text);
+    });
+}
+
+// What `label` paints, as its paint does it (font, place, alignment, wrapping, shadow, elision),
+// in the label's coordinates.
+QRect Ink(const QLabel* label) {
+    QRect place = label->contentsRect();
+    QFont font = label->font();
+    QString text = label->text();
+    int shadow = 0;
+    if (auto* shadowed = qobject_cast<const TShadowLabel*>(label)) {
+        font = shadowed->PaintedFont();
+        shadow = shadowed->ShadowSize();
+        place.adjust(0, 0, -shadow, -shadow);
+    } else if (auto* reclama = qobject_cast<const TReclamaLabel*>(label)) {
+        if (reclama->ShadowColour().isValid()) shadow = reclama->ShadowOffset();
+    } else if (auto* elide = qobject_cast<const TElideLabel*>(label)) {
+        place = elide->TextRect();
+        text = elide->ShownText();
+    } else if (label->indent() > 0 && (label->alignment() & Qt::AlignLeft)) {
+        place.adjust(label->indent(), 0, 0, 0);
+    }
+    const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return InkOf(font, place, flags, text, shadow, label->devicePixelRatioF());
+}
+
+// A text that shows: its name for the messages, its letters in window coordinates.
+struct Shown {
+    std::string what;
+    QRect ink;
+};
+
+// Checks one label: its letters inside its contents, the label inside its parent. Returns what
+// it shows, if anything.
+std::vector<Shown> CheckLabel(const QLabel* label, const std::string& context) {
     if (label->text().isEmpty() || !label->isVisibleTo(label->window())) return {};
-    auto box = [](const QRect& r) {
-        return std::to_string(r.left()) + "," + std::to_string(r.top()) + ".." + std::to_string(r.right()) +
-               "," + std::to_string(r.bottom());
-    };
-    std::string why;
+    const std::string what = label->objectName().toStdString() + " \"" + label->text().toStdString() + "\"";
     const QRect ink = Ink(label);
-    if (ink.isEmpty()) why += " draws nothing";
-    if (!label->contentsRect().contains(ink))
-        why += " ink " + box(ink) + " beyond " + box(label->contentsRect());
+    EXPECT_FALSE(ink.isEmpty()) << context << ": " << what << " draws nothing";
+    EXPECT_TRUE(label->contentsRect().contains(ink))
+        << context << ": " << what << " ink " << Box(ink) << " beyond " << Box(label->contentsRect());
     // The label itself must lie inside its parent, or the parent cuts it.
-    const QWidget* parent = label->parentWidget();
-    if (parent && !parent->rect().contains(label->geometry()))
-        why += " placed " + box(label->geometry()) + " beyond its parent's " + box(parent->rect());
-    return why.empty()
-               ? why
-               : label->objectName().toStdString() + " \"" + label->text().toStdString() + "\":" + why;
+    if (const QWidget* parent = label->parentWidget()) {
+        EXPECT_TRUE(parent->rect().contains(label->geometry()))
+            << context << ": " << what << " placed " << Box(label->geometry()) << " beyond its parent's "
+            << Box(parent->rect());
+    }
+    return {{what, ink.translated(label->mapTo(label->window(), QPoint(0, 0)))}};
 }
 
-void ExpectAllFit(const QWidget& window, const char* what, int dpi, bool hasLabels = true) {
-    int seen = 0;
+// Checks the rows of a records list: each text drawn as the list paints it stays in its row,
+// and each row in the list.
+std::vector<Shown> CheckRows(const TRecListBox* list, const std::string& context) {
+    std::vector<Shown> out;
+    const QWidget* viewport = list->viewport();
+    for (int i = 0; i < list->count(); ++i) {
+        const QString text = list->item(i)->text();
+        const QRect row = list->visualItemRect(list->item(i));
+        const std::string what = list->objectName().toStdString() + " row " + std::to_string(i + 1) + " \"" +
+                                 text.toStdString() + "\"";
+        const QRect ink = InkOf(row, list->devicePixelRatioF(),
+                                [&](QPainter& p) { TRecListBox::PaintRowText(&p, row, list->font(), text); });
+        EXPECT_FALSE(ink.isEmpty()) << context << ": " << what << " draws nothing";
+        EXPECT_TRUE(row.contains(ink))
+            << context << ": " << what << " ink " << Box(ink) << " beyond " << Box(row);
+        EXPECT_TRUE(viewport->rect().contains(row))
+            << context << ": " << what << " row " << Box(row) << " beyond " << Box(viewport->rect());
+        out.push_back({what, ink.translated(viewport->mapTo(list->window(), QPoint(0, 0)))});
+    }
+    return out;
+}
+
+// Every text of `window` whole, and no two touching. Windows of their own are checked by
+// themselves.
+void ExpectAllFit(const QWidget& window, const std::string& context, bool hasTexts = true) {
+    std::vector<Shown> shown;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        if (label->window() != &window) continue;  // a window of its own is checked by itself
-        ++seen;
-        const std::string why = Clipped(label);
-        EXPECT_EQ(why, "") << what << " at " << dpi << " dpi";
+        if (label->window() != &window) continue;
+        for (Shown& s : CheckLabel(label, context))
+            shown.push_back(std::move(s));
     }
-    if (hasLabels) {
-        EXPECT_GT(seen, 0) << what << " has no labels to check";
+    for (const TRecListBox* list : window.findChildren<TRecListBox*>()) {
+        for (Shown& s : CheckRows(list, context))
+            shown.push_back(std::move(s));
     }
+    if (hasTexts) {
+        EXPECT_FALSE(shown.empty()) << context << " shows no texts to check";
+    }
+    // The main window's status line lies across the top of its header, over the counters, as
+    // the window is designed; while an exchange shows a status there, the two may touch.
+    auto designed = [](const Shown& a, const Shown& b) {
+        auto is = [](const Shown& s, const char* name) { return s.what.rfind(name, 0) == 0; };
+        return (is(a, "FTPState ") && is(b, "RxLabel")) || (is(b, "FTPState ") && is(a, "RxLabel"));
+    };
+    for (size_t i = 0; i < shown.size(); ++i)
+        for (size_t j = i + 1; j < shown.size(); ++j)
+            if (!designed(shown[i], shown[j])) {
+                EXPECT_FALSE(shown[i].ink.intersects(shown[j].ink))
+                    << context << ": " << shown[i].what << " " << Box(shown[i].ink) << " overlaps "
+                    << shown[j].what << " " << Box(shown[j].ink);
+            }
 }
 
-TEST(LabelFitCheck, SeesWhatIsCut) {
+// 15 bytes of the Windows-1251 letter that is widest in `font`, or the tallest and the deepest
+// letters followed by the widest: the names that need most room.
+std::vector<std::string> WidestNames(const QFont& font) {
+    const QFontMetricsF fm(font);
+    char widest = 'W', tallest = 'W', deepest = 'W';
+    qreal width = 0, top = 0, bottom = 0;
+    for (int b = 0x21; b <= 0xFF; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        const QString letter = QString::fromStdString(Cp1251ToUtf8(byte));
+        if (letter.isEmpty() || !letter[0].isPrint()) continue;
+        const QRectF ink = fm.tightBoundingRect(letter);
+        if (fm.horizontalAdvance(letter) > width) width = fm.horizontalAdvance(letter), widest = byte[0];
+        if (ink.top() < top) top = ink.top(), tallest = byte[0];
+        if (ink.bottom() > bottom) bottom = ink.bottom(), deepest = byte[0];
+    }
+    return {std::string(15, widest), std::string(15, 'W'), Utf8ToCp1251("ЩЩЩЩЩЩЩЩЩЩЩЩЩЩЩ"),
+            std::string{tallest, deepest} + std::string(13, widest)};
+}
+
+TEST(LabelFitCheck, SeesWhatIsCutAndWhatTouches) {
     QWidget window;
     window.resize(200, 100);
     QLabel label(QStringLiteral("Квелли 99"), &window);
     label.setFont(ScaledFont(QStringLiteral("Times New Roman"), 20));
     label.setAlignment(Qt::AlignCenter);
     label.setGeometry(0, 0, 200, 40);
-    EXPECT_EQ(Clipped(&label), "");
-    label.setGeometry(0, 0, 40, 40);  // too narrow: cut on both sides
-    EXPECT_NE(Clipped(&label).find("beyond"), std::string::npos);
-    label.setGeometry(0, 0, 200, 8);  // too low
-    EXPECT_NE(Clipped(&label).find("beyond"), std::string::npos);
-    label.setGeometry(150, 0, 100, 40);  // wide enough, but past the window's edge
-    EXPECT_NE(Clipped(&label).find("parent"), std::string::npos);
+    EXPECT_EQ(CheckLabel(&label, "fits").size(), 1u);
+    for (const QRect& bad : {QRect(0, 0, 40, 40),      // too narrow: cut on both sides
+                             QRect(0, 0, 200, 8),      // too low
+                             QRect(150, 0, 200, 40)})  // wide enough, but past the window's edge
+    {
+        label.setGeometry(bad);
+        EXPECT_NONFATAL_FAILURE(CheckLabel(&label, "cut"), "beyond");
+    }
+    label.setGeometry(0, 0, 200, 40);
+    QLabel other(QStringLiteral("99"), &window);
+    other.setFont(label.font());
+    other.setGeometry(0, 0, 200, 40);
+    other.setAlignment(Qt::AlignCenter);
+    EXPECT_NONFATAL_FAILURE(ExpectAllFit(window, "two on one line"), "overlaps");
+    other.move(0, 50);
+    ExpectAllFit(window, "one above the other");
+
     // A counter shrinks a number too wide for it instead of cutting it.
     TShadowLabel counter(&window);
     counter.setGeometry(0, 0, 60, 40);
@@ -132,7 +234,17 @@ TEST(LabelFitCheck, SeesWhatIsCut) {
     EXPECT_EQ(counter.PaintedFont().pixelSize(), counter.font().pixelSize());
     counter.setText(QStringLiteral("2147483647"));
     EXPECT_LT(counter.PaintedFont().pixelSize(), counter.font().pixelSize());
-    EXPECT_EQ(Clipped(&counter), "");
+    EXPECT_EQ(CheckLabel(&counter, "counter").size(), 1u);
+
+    // An eliding label shows what fits, and the check measures what it shows.
+    TElideLabel line(&window);
+    line.setGeometry(0, 60, 80, 20);
+    line.setText(QStringLiteral("System is Linux 6.18.44-generic-with-a-long-tail."));
+    EXPECT_TRUE(line.Elided());
+    EXPECT_TRUE(line.ShownText().endsWith(QChar(0x2026))) << line.ShownText().toStdString();
+    EXPECT_EQ(CheckLabel(&line, "elided").size(), 1u);
+    line.setText(QStringLiteral("Linux."));
+    EXPECT_FALSE(line.Elided());
 }
 
 class LabelsFit : public test::MainWindowFixture, public ::testing::WithParamInterface<int> {
@@ -141,34 +253,56 @@ class LabelsFit : public test::MainWindowFixture, public ::testing::WithParamInt
 };
 
 TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
-    const int dpi = GetParam();
+    const std::string dpi = " at " + std::to_string(GetParam()) + " dpi";
     TForm1& f = Form();
-    ExpectAllFit(f, "main window", dpi);
+    ExpectAllFit(f, "main window" + dpi);
     // The counters with the widest numbers they can show, and every status text of an exchange.
-    for (int score : {0, 15, 995, 4'995, 99'995, 999'995, INT_MAX}) {
+    for (int score : {0, 15, 995, 4'995, 99'995, 999'995, INT_MAX, INT_MIN}) {
         f.SetScoreLabel(score);
         f.SetMovableLabel(64);
-        ExpectAllFit(f, "main window", dpi);
+        ExpectAllFit(f, "main window, score " + std::to_string(score) + dpi);
     }
     for (const char* status :
          {"Идет подключение ...", "Соединение прошло успешно.", "Считывание рекордов ...",
           "Запись рекордов ...", "Запись таблицы ...", "Запись прошла успешно."}) {
         f.FTPState->setText(QString::fromUtf8(status));
-        ExpectAllFit(f, "main window", dpi);
+        ExpectAllFit(f, std::string("main window, status ") + status + dpi);
     }
 
-    ExpectAllFit(*f.RecordsController().Form2, "records window", dpi);
-    ExpectAllFit(*f.ReclamaForm, "advertisement window", dpi);
-    ExpectAllFit(*f.ExchangeController().SetForm, "results-server settings", dpi, false);
+    // The records window with the widest names and scores a records file can hold, and a
+    // records directory too long for the status line.
+    // Every row filled: negative scores, which only an edited file holds, rank below empty rows.
+    TForm2& records = *f.RecordsController().Form2;
+    const std::vector<std::string> names = WidestNames(records.ListBox1->font());
+    for (int i = 0; i < kMatrRows; ++i)
+        f.Records().Matr[i] = RecEntry{names[i % names.size()], i < 18    ? INT_MAX - i
+                                                                : i == 18 ? -999'999'995
+                                                                          : INT_MIN};
+    records.FormCreate();
+    ASSERT_EQ(records.ListBox1->count(), kMatrRows);
+    records.SB1->setText(QStringLiteral("/home/player/shared/records/") + QString(40, u'Ш'));
+    ExpectAllFit(records, "records window" + dpi);
+
+    ExpectAllFit(*f.ReclamaForm, "advertisement window" + dpi);
+    ExpectAllFit(*f.ExchangeController().SetForm, "results-server settings" + dpi, false);
     THelpForm rules;
-    ExpectAllFit(rules, "rules window", dpi);
+    ExpectAllFit(rules, "rules window" + dpi);
+
+    // The About window with the program's own block, then with a long system text and with the
+    // longest system text of any block beside it.
     TAboutForm about(nullptr, KV_EXECUTABLE);
     about.FormShow();
-    ASSERT_TRUE(about.LVersion->text().startsWith("Version "));
-    ExpectAllFit(about, "About window", dpi);
+    ASSERT_EQ(about.LOs->text(), "Designed for 32-bit Windows");
+    ExpectAllFit(about, "About window" + dpi);
+    about.LSystem->setText(QStringLiteral("System is ") + QString(64, u'W') + u'.');  // uname's longest
+    about.PlaceSystemLine();
+    ExpectAllFit(about, "About window, long system" + dpi);
+    about.LOs->setText(QStringLiteral("Designed for Win32 API, running on Windows/NT"));
+    about.PlaceSystemLine();
+    ExpectAllFit(about, "About window, both long" + dpi);
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, LabelsFit, ::testing::Values(96, 120),
+INSTANTIATE_TEST_SUITE_P(Dpi, LabelsFit, ::testing::Values(96, 100, 120, 144),
                          [](const auto& info) { return std::to_string(info.param) + "dpi"; });
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -94,8 +95,11 @@ TEST_F(ReclamaTest, LayoutTextsFontsAndColours) {
     EXPECT_EQ(f.palette().color(QPalette::Window), QColor(0x00, 0x80, 0x00));
 
     EXPECT_EQ(f.RxLabel1->geometry(), QRect(0, 0, 544, 178));
-    EXPECT_EQ(f.RxLabel2->geometry(), QRect(0, 178, 544, 108));
-    EXPECT_EQ(f.Label1->geometry(), QRect(0, 286, 544, 19));
+    // The prompt's strip: 19 high or more, as its font's line needs, taken from the middle item.
+    EXPECT_GE(f.Label1->height(), 19);
+    EXPECT_GE(f.Label1->height(), QFontMetrics(f.Label1->font()).height());
+    EXPECT_EQ(f.RxLabel2->geometry(), QRect(0, 178, 544, 305 - 178 - f.Label1->height()));
+    EXPECT_EQ(f.Label1->geometry(), QRect(0, 305 - f.Label1->height(), 544, f.Label1->height()));
 
     EXPECT_EQ(f.RxLabel1->text(), QStringLiteral("А это место\nдля Вашей рекламы"));
     EXPECT_EQ(

@@ -166,13 +166,14 @@ TEST_F(NewGameTest, RoundTripThroughTheMenuAndTheNextMoveGoesOn) {
 
 TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
     Example();
-    Dir().Write("g2.sav", std::string(4000, 'x'));
+    const std::string old(4000, 'x');
+    Dir().Write("g2.sav", old);
     struct Case {
         const char* chosen;
         const char* final;
     };
     const Case cases[] = {
-        {"g1", "g1.sav"}, {"g1.sav", "g1.sav"}, {"my.game", "my.game.sav"}, {"g2.txt", "g2.sav"}};
+        {"g1", "g1.sav"}, {"g1.sav", "g1.sav"}, {"my.game", "my.game.sav"}, {"g3.txt", "g3.sav"}};
     QString previous = QStringLiteral("*.sav");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen);
@@ -185,7 +186,24 @@ TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
     }
     EXPECT_FALSE(Dir().Exists("g1.sav.sav"));
     EXPECT_FALSE(Dir().Exists("my.sav"));
-    EXPECT_TRUE(NewMessages().empty());  // the final name was replaced without a question
+    // A new final name, or one typed as it is (the chooser asked then): no question of ours.
+    EXPECT_TRUE(NewMessages().empty());
+
+    // "g2.txt" would replace g2.sav, which the player did not name: asked first, with the
+    // chooser's own question, and No keeps the old file; Yes replaces it.
+    dialogs.messageAnswers.push_back(ui::MsgResult::No);
+    Save(Dir().File("g2.txt"));
+    ASSERT_EQ(NewMessages().size(), 1u);
+    EXPECT_EQ(dialogs.messages.back().text,
+              QStringLiteral("g2.sav already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(dialogs.messages.back().buttons, ui::MsgButtons::YesNo);
+    EXPECT_EQ(dialogs.messages.back().title, QStringLiteral("Сохранить игру"));
+    EXPECT_EQ(Dir().Read("g2.sav"), old);
+    EXPECT_FALSE(Dir().Exists("g2.txt"));
+    dialogs.messageAnswers.push_back(ui::MsgResult::Yes);
+    Save(Dir().File("g2.txt"));
+    EXPECT_EQ(NewMessages().size(), 2u);
+    EXPECT_EQ(Dir().Read("g2.sav"), FileOf(kRows, "35", "12"));
 }
 
 TEST_F(NewGameTest, CancelledChoosersOnlyRepaint) {
@@ -292,7 +310,7 @@ TEST_F(NewGameTest, AFailedSaveTellsThePlayerAndKeepsTheOldFile) {
     const std::string old = "an older game\r\n";
     Dir().Write("ro.sav", old);
     ASSERT_EQ(::chmod(Dir().File("ro.sav").c_str(), 0444), 0);
-    Save(Dir().File("ro.txt"));
+    Save(Dir().File("ro.sav"));
     EXPECT_EQ(Dir().Read("ro.sav"), old);
     ASSERT_EQ(NewMessages().size(), 1u);
     EXPECT_TRUE(NewMessages()[0].contains(QStringLiteral("Не удалось сохранить игру в файл «") +
@@ -309,7 +327,7 @@ TEST_F(NewGameTest, AFailedSaveTellsThePlayerAndKeepsTheOldFile) {
         std::fclose(f);
     }
     ASSERT_TRUE(fs.MakeReadOnly());
-    Save(fs.File("g"));
+    Save(fs.File("g.sav"));
     std::string still;
     ASSERT_TRUE(ReadWholeFile(fs.File("g.sav"), still));
     EXPECT_EQ(still, old);

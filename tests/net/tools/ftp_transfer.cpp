@@ -1,9 +1,10 @@
 // ftp_transfer: one login or one transfer with the program's FTP client, for measurements.
-//   ftp_transfer [--passive] [--user U] [--password P] [--cwd DIR] HOST PORT login
+//   ftp_transfer [--passive] [--user U] [--password P] [--cwd DIR] [--idle-limit MS] HOST PORT login
 //   ftp_transfer [...] HOST PORT get REMOTE LOCAL
 //   ftp_transfer [...] HOST PORT put LOCAL REMOTE
 // Prints one line: operation, bytes, wall seconds, processor seconds (user + system), MiB/s, and
-// how often the event pump ran.
+// how often the event pump ran. A login that fails (--idle-limit ended its wait) prints its wall and
+// processor time with the error, and exits 1.
 #include <sys/resource.h>
 
 #include <chrono>
@@ -42,11 +43,13 @@ int main(int argc, char** argv) {
         std::string a = argv[i];
         if (a == "--passive") {
             ftp.Passive = true;
-        } else if ((a == "--user" || a == "--password" || a == "--cwd") && i + 1 < argc) {
+        } else if ((a == "--user" || a == "--password" || a == "--cwd" || a == "--idle-limit") &&
+                   i + 1 < argc) {
             std::string v = argv[++i];
             if (a == "--user") ftp.UserID = v;
             if (a == "--password") ftp.Password = v;
             if (a == "--cwd") cwd = v;
+            if (a == "--idle-limit") ftp.IdleLimit = std::stoi(v);
         } else {
             args.push_back(a);
         }
@@ -59,9 +62,9 @@ int main(int argc, char** argv) {
     long pumps = 0;
     ftp.EventPump = [&pumps] { ++pumps; };
 
+    auto start = std::chrono::steady_clock::now();
+    double cpu0 = CpuSeconds();
     try {
-        auto start = std::chrono::steady_clock::now();
-        double cpu0 = CpuSeconds();
         ftp.Connect();
         if (!cwd.empty()) ftp.ChangeDirectory(cwd);
         auto t0 = std::chrono::steady_clock::now();
@@ -85,7 +88,10 @@ int main(int argc, char** argv) {
                     bytes, wall, cpu, wall > 0 ? 100.0 * cpu / wall : 0.0,
                     wall > 0 ? bytes / wall / 1048576.0 : 0.0, pumps);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "ftp_transfer: %s\n", e.what());
+        double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        double cpu = CpuSeconds() - cpu0;
+        std::printf("%s error=\"%s\" wall_s=%.3f cpu_s=%.3f cpu_pct=%.2f pumps=%ld\n", op.c_str(), e.what(),
+                    wall, cpu, wall > 0 ? 100.0 * cpu / wall : 0.0, pumps);
         return 1;
     }
     return 0;

@@ -21,6 +21,7 @@
 
 #include "MainWindowFixture.h"
 #include "PyFtpd.h"
+#include "ScriptServer.h"
 #include "app/ui/Kvelli99_U1.h"
 #include "base/AtomicFile.h"
 #include "base/Cp1251.h"
@@ -447,13 +448,66 @@ TEST_F(ExchangeTest, ClosingOrDestroyingTheWindowEndsAWaitingExchange) {
     EXPECT_TRUE(hooked.messages.empty());
 }
 
+// A player behind a home router that masquerades, a server that refuses a PORT naming a private
+// address (vsftpd's default): the exchange goes through in passive mode.
+TEST_F(ExchangeTest, SucceedsThroughAServerThatRefusesForeignPort) {
+    const std::string table = Stored({"Carl_100"});
+    Dir().Write("Kvelli99.rec", Stored({"Bob_50"}));
+    std::string storedTable, storedPage;
+    test::ScriptServer server([&](test::Peer& p) {
+        // Any PORT would name an address this server does not talk to.
+        auto pasv = [&p](std::string_view command, std::string_view opening) {
+            std::string line = p.Line();
+            if (line.rfind("PORT", 0) == 0) p.Send("500 Illegal PORT command.\r\n");
+            if (line != "PASV") throw test::ScriptFailure{"expected PASV, got " + line};
+            p.AnswerPasv("127,0,0,3");  // stands for its private address; nobody listens there
+            p.Expect(command);
+            p.Send(opening);
+            return p.AcceptPassive();
+        };
+        p.Login();
+        p.Expect("CWD WWW");
+        p.Send("250 Directory successfully changed.\r\n");
+        pasv("RETR records.rec", "150 Opening BINARY mode data connection.\r\n").Send(table);
+        p.Send("226 Transfer complete.\r\n");
+        storedTable = pasv("STOR records.rec", "150 Ok to send data.\r\n").ReadAll();
+        p.Send("226 Transfer complete.\r\n");
+        storedPage = pasv("STOR table.html", "150 Ok to send data.\r\n").ReadAll();
+        p.Send("226 Transfer complete.\r\n");
+        p.Expect("QUIT");
+        p.Send("221 Goodbye.\r\n");
+    });
+    PointAt(server.port());
+    N7();
+    EXPECT_EQ(server.Finish(), "");
+    EXPECT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    EXPECT_EQ(storedTable, Stored({"Carl_100", "Bob_50"}));
+    EXPECT_NE(storedPage.find("Carl"), std::string::npos);
+}
+
+// A server that answers and then falls silent: the exchange ends with a message within the bound,
+// however long the server would have kept it.
+TEST_F(ExchangeTest, ASilentServerEndsTheExchangeWithinTheBound) {
+    Listener silent;  // connects, never greets
+    PointAt(silent.port());
+    Form().ExchangeController().Ftp1->IdleLimit = 500;
+    QElapsedTimer clock;
+    clock.start();
+    N7();
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(hooked.MessageTexts(),
+              std::vector<QString>{QStringLiteral("Connection Timed out (idle for 0.5 s)")});
+    EXPECT_FALSE(Form().ExchangeController().Ftp1->Connected());
+    EXPECT_EQ(StatusText(), QString());
+}
+
 TEST_F(ExchangeTest, ResultsSiteAndServerAddresses) {
     Form().N9->trigger();
-    EXPECT_EQ(hooked.urls, std::vector<QString>{kResultsSite});
+    EXPECT_EQ(hooked.urls, std::vector<QString>{QString::fromStdString(kDefaultResultsSite)});
     ::setenv(kResultsSiteEnv, "http://club.example/table.html", 1);
     Form().N9->trigger();
     EXPECT_EQ(hooked.urls.back(), QStringLiteral("http://club.example/table.html"));
-    EXPECT_EQ(Form().ExchangeController().Ftp1->Host, kResultsHost);
+    EXPECT_EQ(Form().ExchangeController().Ftp1->Host, kDefaultResultsHost);
     EXPECT_EQ(Form().ExchangeController().Ftp1->Port, 21);
 
     auto parsed = [](const std::string& text) {

@@ -1,0 +1,39 @@
+#pragma once
+// Texts that must show whole in a place of fixed size: where a line's letters land, a smaller
+// font for a line too big for its place, and a label that elides what it cannot shrink.
+
+#include <QFont>
+#include <QLabel>
+#include <QRectF>
+#include <QString>
+
+namespace kv::ui {
+
+// Where one line of `text` in `font`, drawn into `box` with the alignment in `flags`, puts its
+// letters, from the glyphs' own bounds (not the font's line box).
+QRectF LineInk(const QFont& font, const QRectF& box, int flags, const QString& text);
+
+// `font`, a pixel smaller at a time, until one line of `text` drawn into `box` keeps its letters
+// inside `room`.
+QFont FitFont(QFont font, const QRect& box, int flags, const QString& text, const QRectF& room);
+// A room as wide as `box` and of no bound up or down.
+QRectF Across(const QRect& box);
+
+// A one-line label that shows as much of its text as fits, with "…" at the end, and its whole
+// text as a tooltip when it had to cut it (unless a tooltip of its own is set).
+class TElideLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit TElideLabel(QWidget* parent = nullptr);
+    // What the label draws: text() whole or elided.
+    QString ShownText() const;
+    bool Elided() const { return ShownText() != text(); }
+    // Where the text goes: the contents less the indent.
+    QRect TextRect() const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+};
+
+}  // namespace kv::ui
