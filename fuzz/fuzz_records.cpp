@@ -3,6 +3,14 @@
 //
 // Input: the local records file, then optionally the separator "\n--net--\n" and the server's
 // table; without a separator the server's table is an empty file.
+//
+// An input that begins with "\x01fifo\n", "\x01dir\n" or "\x01huge\n" puts in the local file's
+// place what a player's machine may hold instead: a FIFO, a directory, or the rest of the input
+// made a sparse file past the read limit. Its read and its merges must fail at once, touching
+// nothing.
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -13,6 +21,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "base/AtomicFile.h"
 #include "records/RecFile.h"
 
 using namespace kv;
@@ -183,10 +192,65 @@ void CheckRoundTrip(const RecTable& table) {
     FUZZ_CHECK(FilledRows(*back) == static_cast<int>(leading.size()));
 }
 
+// The hostile kinds of the header comment; false if the input asks for none.
+bool CheckHostileLocalFile(std::string_view input) {
+    std::string_view kind;
+    for (std::string_view k : {"fifo", "dir", "huge"})
+        if (input.size() > k.size() + 1 && input[0] == '\x01' && input.substr(1, k.size()) == k &&
+            input[k.size() + 1] == '\n')
+            kind = k;
+    if (kind.empty()) return false;
+    const std::string_view rest = input.substr(kind.size() + 2);
+    st.RecDir = fuzz::ScratchDir();
+    const std::string localPath = st.RecPath(kRecFileName), netPath = st.RecPath(kNetRecFileName);
+    ::unlink(localPath.c_str());
+    if (kind == "fifo") FUZZ_CHECK(::mkfifo(localPath.c_str(), 0600) == 0);
+    if (kind == "dir") FUZZ_CHECK(::mkdir(localPath.c_str(), 0700) == 0);
+    if (kind == "huge") {
+        fuzz::PutFile(localPath, rest);
+        FUZZ_CHECK(::truncate(localPath.c_str(), static_cast<off_t>(kReadLimit + 1 + rest.size())) == 0);
+    }
+    fuzz::PutFile(netPath, rest);
+    st.Matr.fill(RecEntry{"stale", 7});
+    bool failed = false;
+    try {
+        ReadRecFile(localPath, st.Matr);
+    } catch (const ERecordsError&) {
+        failed = true;
+    }
+    FUZZ_CHECK(failed);
+    FUZZ_CHECK(FilledRows(st.Matr) == 0);
+    for (bool localFirst : {true, false}) {
+        failed = false;
+        try {
+            if (localFirst)
+                MergeRecFiles(st.MatrInt, localPath, netPath);
+            else
+                MergeRecFiles(st.MatrInt, netPath, localPath);
+        } catch (const ERecordsError&) {
+            failed = true;
+        }
+        FUZZ_CHECK(failed);
+    }
+    std::string after;
+    FUZZ_CHECK(fuzz::GetFile(netPath, after) && after == rest);
+    struct stat st {};
+    FUZZ_CHECK(::lstat(localPath.c_str(), &st) == 0);
+    FUZZ_CHECK(kind != "fifo" || S_ISFIFO(st.st_mode));
+    FUZZ_CHECK(kind != "dir" || S_ISDIR(st.st_mode));
+    FUZZ_CHECK(kind != "huge" || static_cast<size_t>(st.st_size) > kReadLimit);
+    if (kind == "dir")
+        ::rmdir(localPath.c_str());
+    else
+        ::unlink(localPath.c_str());
+    return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string_view input = AsText(data, size);
+    if (CheckHostileLocalFile(input)) return 0;
     std::string_view localBytes = input, netBytes;
     if (auto sep = input.find(kSeparator); sep != std::string_view::npos) {
         localBytes = input.substr(0, sep);

@@ -98,14 +98,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(IniGet(set, other->first, other->second) == otherValue);
 
     // The file as the program reads it at start-up: a name is always shown as UTF-8.
+    // A working directory that holds a table is the default records directory as it stands.
     const std::string path = fuzz::ScratchPath("kvelli99.INI");
+    fuzz::PutFile(fuzz::ScratchPath(kRecFileName), "");
     fuzz::PutFile(path, text);
     RecordsState st;
-    ReadPlayerSettings(path, "/work/dir", st);
+    ReadPlayerSettings(path, fuzz::ScratchDir(), st);
     FUZZ_CHECK(ValidUtf8(st.PlayerName));
     FUZZ_CHECK(st.PlayerName ==
                (name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName));
-    FUZZ_CHECK(st.RecDir == (dir ? *dir : "/work/dir"));
+    FUZZ_CHECK(st.RecDir == (dir ? *dir : fuzz::ScratchDir()));
 
     // Written back with new values and read again: those values, and the other key as it was.
     st.PlayerName = ValidUtf8(value) ? std::string(value) : "User";

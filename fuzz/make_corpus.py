@@ -77,6 +77,10 @@ def records_seeds():
         put("html", name, data)
     for name, data in merges.items():
         put("records", name, data)
+    # What may stand in the records file's place: a FIFO, a directory, a sparse file past the
+    # read limit (the target makes them from these headers).
+    for kind, rest in (("fifo", b""), ("dir", b""), ("huge", stored("abc_5"))):
+        put("records", "hostile-%s.rec" % kind, b"\x01" + kind.encode() + b"\n" + rest)
 
 
 def savegame_seeds():

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package with CPack and checks its control fields, that this machine (Debian 12)
-# satisfies its dependencies, its contents, and that the packaged program starts (offscreen).
+# satisfies its dependencies, its contents, that the packaged program starts (offscreen), and its
+# first start from the desktop entry under Xvfb (check-first-start.sh).
 # Installing it is left to people: a test must not change the machine.
 # Usage: check-deb.sh BUILD_DIR VERSION APP_ID "ICON_SIZES" EXECUTABLE
 set -euo pipefail
@@ -110,4 +111,7 @@ wait "$pid" || true
 if grep -i -e 'could not load the qt platform plugin' -e 'fontconfig error' "$tmp/run.err"; then
     fail "the packaged program reported a broken environment"
 fi
+# --- started from its desktop entry as the menu starts it, in a fresh home, under Xvfb
+bash "$here/check-first-start.sh" "$x/usr/share/applications/io.github.kvelli99.kvelli99.desktop" "$x/usr/bin" ||
+    fail "the packaged program's first start from its desktop entry"
 echo "deb package: all checks passed"

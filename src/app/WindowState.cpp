@@ -1,7 +1,6 @@
 #include "app/WindowState.h"
 
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -258,20 +257,20 @@ void StoreMainForm(IniSection& s, const WindowPlacement& p, const std::vector<Me
 }
 
 IniSection LoadSection(const std::string& path, std::string_view section) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR)) return {};
     std::string text;
-    if (!S_ISREG(st.st_mode) || !ReadWholeFile(path, text)) throw Exception("Unable to read " + path);
+    if (!ReadWholeFile(path, text)) {
+        if (errno == ENOENT || errno == ENOTDIR) return {};
+        // A FIFO, a directory or a file far beyond any window state: unreadable.
+        throw Exception("Unable to read " + path);
+    }
     return ReadIniSection(text, section);
 }
 
 void SaveSection(const std::string& path, std::string_view section, const IniSection& values) {
     std::string text;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        // Keep what else the file holds; a file we cannot read must not be replaced blindly.
-        if (!S_ISREG(st.st_mode) || !ReadWholeFile(path, text)) throw Exception("Unable to write to " + path);
-    }
+    // Keep what else the file holds; a file we cannot read must not be replaced blindly.
+    if (!ReadWholeFile(path, text) && errno != ENOENT && errno != ENOTDIR)
+        throw Exception("Unable to write to " + path);
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     if (ec) throw Exception("Unable to write to " + path + ": " + ec.message());

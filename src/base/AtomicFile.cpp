@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -80,22 +81,92 @@ int OpenTemporaryBeside(const std::string& path, std::string& name) {
     return fd;
 }
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+std::string ResolveLinks(const std::string& path) {
+    std::string at = path;
+    // As many links as the system itself follows; a loop ends at the last one looked at.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        std::vector<char> buf(static_cast<size_t>(st.st_size > 0 ? st.st_size : 255) + 2);
+        const ssize_t n = ::readlink(at.c_str(), buf.data(), buf.size());
+        if (n <= 0 || static_cast<size_t>(n) >= buf.size()) break;
+        std::string next(buf.data(), static_cast<size_t>(n));
+        at = next.front() == '/' ? next : DirOf(at) + "/" + next;
+    }
+    return at;
+}
+
+namespace {
+
+// The design's rewrite, for a file whose directory we may not change: the same inode, so its
+// owner, group and mode stay, written whole and flushed. The space is taken first, so a full
+// disk fails before a byte of the old contents is touched.
+void RewriteInPlace(const std::string& path, const std::string& shown, std::string_view bytes) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) Fail(shown, errno);
+    auto fail = [&](int err) {
+        ::close(fd);
+        Fail(shown, err);
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) fail(errno);
+    if (!S_ISREG(st.st_mode)) fail(EINVAL);
+    if (!bytes.empty()) {
+        const int err = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+        // A file system without it (some network shares) still takes the plain writes.
+        if (err != 0 && err != EOPNOTSUPP && err != EINVAL) fail(err);
+    }
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(errno);
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) fail(errno);
+    if (::fsync(fd) != 0) fail(errno);
+    if (::close(fd) != 0) Fail(shown, errno);
+}
+
+bool Writable(const std::string& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+void WriteFileAtomic(const std::string& shown, std::string_view bytes) {
+    // A link is kept a link: the file it leads to is the one rewritten, beside itself.
+    const std::string path = ResolveLinks(shown);
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) Fail(shown, ELOOP);
     // Keep the mode of a file being replaced; a new one gets the usual 0666 & ~umask.
     mode_t mode = 0666;
     struct stat st {};
     const bool existed = ::stat(path.c_str(), &st) == 0;
     if (existed) mode = st.st_mode & 07777;
+    const bool canRewrite = existed && S_ISREG(st.st_mode) && (mode & 0222) != 0 && Writable(path);
+    // A share set up with a writable table in a directory the players may not change.
+    if (canRewrite && !Writable(DirOf(path))) return RewriteInPlace(path, shown, bytes);
 
     std::string tmp;
     int fd = OpenTemporaryBeside(path, tmp);
-    if (fd < 0) Fail(path, errno);
+    if (fd < 0) Fail(shown, errno);
 
     auto cleanup = [&](int err) {
         ::close(fd);
         ::unlink(tmp.c_str());
-        Fail(path, err);
+        Fail(shown, err);
     };
+    // The new file is the writer's; in a directory shared by a group it must stay the group's,
+    // or the others lose their access to it. A member of the group may give it the group.
+    if (existed && st.st_gid != ::getegid() && ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+        ::close(fd);
+        ::unlink(tmp.c_str());
+        if (canRewrite) return RewriteInPlace(path, shown, bytes);
+        Fail(shown, EPERM);
+    }
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -110,21 +181,22 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
         ::umask(mask);
         mode &= ~mask;
     }
-    // mkstemp makes the file 0600; give it the mode the target has or would have.
+    // mkstemp makes the file 0600; give it the mode the target has or would have (after fchown,
+    // which clears the set-group bit).
     if (::fchmod(fd, mode) != 0) cleanup(errno);
     if (::fsync(fd) != 0) cleanup(errno);
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(tmp.c_str());
-        Fail(path, err);
+        Fail(shown, err);
     }
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
         int err = errno;
         ::unlink(tmp.c_str());
-        Fail(path, err);
+        Fail(shown, err);
     }
     // Make the rename itself durable.
-    int dfd = ::open(DirOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    int dfd = ::open(DirOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
@@ -132,22 +204,51 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
     RemoveStaleTemporaries(path);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
-    int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
+bool ReadFilePrefix(const std::string& path, std::string& out, size_t limit, bool& cut) {
     out.clear();
-    char buf[65536];
+    cut = false;
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    auto fail = [fd](int err) {
+        ::close(fd);
+        errno = err;
+        return false;
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return fail(errno);
+    if (!S_ISREG(st.st_mode)) return fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    // One byte past the limit tells a file that is over it from one that fills it exactly.
+    out.resize(std::min<size_t>(limit + 1, static_cast<size_t>(st.st_size) + 1));
+    size_t got = 0;
     for (;;) {
-        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (got == out.size()) {
+            if (got > limit) break;
+            // The file grew since fstat.
+            out.resize(std::min(limit + 1, out.size() * 2));
+        }
+        ssize_t n = ::read(fd, out.data() + got, out.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
-            ::close(fd);
-            return false;
+            out.clear();
+            return fail(errno);
         }
         if (n == 0) break;
-        out.append(buf, static_cast<size_t>(n));
+        got += static_cast<size_t>(n);
     }
     ::close(fd);
+    cut = got > limit;
+    out.resize(cut ? limit : got);
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& out, size_t limit) {
+    bool cut = false;
+    if (!ReadFilePrefix(path, out, limit, cut)) return false;
+    if (cut) {
+        out.clear();
+        errno = EFBIG;
+        return false;
+    }
     return true;
 }
 

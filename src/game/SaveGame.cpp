@@ -1,19 +1,11 @@
 #include "game/SaveGame.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <limits>
 
 #include "base/AtomicFile.h"
 
 namespace kv {
 namespace {
-
-// A saved game is under a kilobyte; more than this is read no further.
-constexpr size_t kReadLimit = 1 << 20;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -187,30 +179,11 @@ SavedGame ReadSavedGame(const std::string& path) {
     auto unreadable = [&path]() {
         return SaveGameReadError(path, "Не удалось прочитать файл " + Quoted(path) + ".");
     };
-    // Non-blocking, so that a pipe chosen by mistake cannot hang the program; it is refused below.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) throw unreadable();
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw unreadable();
-    }
+    // A pipe or a device chosen by mistake is refused without blocking; a huge file is read no
+    // further than a saved game could reach.
     std::string bytes;
-    bytes.resize(kReadLimit + 1);
-    size_t got = 0;
-    while (got < bytes.size()) {
-        ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            throw unreadable();
-        }
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    const bool cut = got > kReadLimit;
-    bytes.resize(cut ? kReadLimit : got);
+    bool cut = false;
+    if (!ReadFilePrefix(path, bytes, kReadLimit, cut)) throw unreadable();
     return Parse(bytes, path, cut);
 }
 

@@ -1,5 +1,6 @@
 #include "records/PlayerSettings.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,6 +39,14 @@ bool MakeDirs(const std::string& dir) {
     return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
+std::string HomeDirectory() {
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        if (const passwd* pw = ::getpwuid(::getuid())) home = pw->pw_dir;
+    }
+    return home && *home ? home : "";
+}
+
 }  // namespace
 
 std::string SettingsFileName(std::string_view executableName) {
@@ -51,11 +60,31 @@ std::string SettingsFileName(std::string_view executableName) {
 std::string ConfigDirectory() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg && xdg[0] == '/') return xdg;
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        if (const passwd* pw = ::getpwuid(::getuid())) home = pw->pw_dir;
+    return HomeDirectory() + "/.config";
+}
+
+std::string DataDirectory() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && xdg[0] == '/') return std::string(xdg) + "/kvelli99";
+    return HomeDirectory() + "/.local/share/kvelli99";
+}
+
+std::string LocalRecordsDirectory(const std::string& workingDir) {
+    struct stat st {};
+    // A game started on purpose where a table lies keeps using that table.
+    if (::stat((workingDir + "/" + kRecFileName).c_str(), &st) == 0) return workingDir;
+    const std::string dir = DataDirectory();
+    if (!MakeDirs(dir)) return workingDir;
+    const std::string file = dir + "/" + kRecFileName;
+    // What an installation put beside the program: an empty table. O_EXCL never touches one
+    // that is there, whatever it is.
+    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        ::close(fd);
+    } else if (errno != EEXIST) {
+        return workingDir;
     }
-    return std::string(home && *home ? home : "") + "/.config";
+    return dir;
 }
 
 std::string SettingsFilePath(std::string_view executableName) {
@@ -73,11 +102,12 @@ std::string CurrentDirectory() {
 
 void ReadPlayerSettings(const std::string& path, const std::string& workingDir, RecordsState& records) {
     std::string text;
+    // Missing, not a regular file or far too big: all defaults.
     if (!ReadWholeFile(path, text)) text.clear();
     auto name = IniGet(text, kSettingsSection, kNameKey);
     auto dir = IniGet(text, kSettingsSection, kDirectoryKey);
     records.PlayerName = name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName;
-    records.RecDir = dir ? *dir : workingDir;
+    records.RecDir = dir ? *dir : LocalRecordsDirectory(workingDir);
     const auto marks = IniGet(text, kSettingsSection, kMarksKey);
     records.Marks = marks && *marks == "1";
 }
@@ -86,7 +116,11 @@ void WritePlayerSettings(const std::string& path, const RecordsState& records) {
     try {
         if (!MakeDirs(DirOf(path))) throw Exception(path);
         std::string text;
-        if (!ReadWholeFile(path, text)) text.clear();
+        // Keep what else the file holds: one that can't be read is not replaced blindly.
+        if (!ReadWholeFile(path, text)) {
+            if (errno != ENOENT) throw Exception(path);
+            text.clear();
+        }
         text = IniSet(text, kSettingsSection, kNameKey, records.PlayerName);
         text = IniSet(text, kSettingsSection, kDirectoryKey, records.RecDir);
         if (records.Marks || IniGet(text, kSettingsSection, kMarksKey))

@@ -29,14 +29,23 @@ std::string ConfigDirectory();
 // ConfigDirectory()/kvelli99/<executable>.INI
 std::string SettingsFilePath(std::string_view executableName = "kvelli99");
 
+// $XDG_DATA_HOME/kvelli99 (if absolute), else $HOME/.local/share/kvelli99.
+std::string DataDirectory();
+// The records directory of this machine: `workingDir` when it holds a records file (a game
+// started there on purpose), else DataDirectory(), made with an empty records file when it has
+// none, as an installation of the original put one beside the program. `workingDir` again when
+// that can't be made. A directory the player picked never comes here.
+std::string LocalRecordsDirectory(const std::string& workingDir);
+
 // The process's current working directory.
 std::string CurrentDirectory();
 
 // PlayerName := "Data"/"Name" (default "User"), RecDir := "Data"/"Directory" (default
-// workingDir). A file that doesn't exist or can't be read reads as all defaults.
+// LocalRecordsDirectory(workingDir)). A file that doesn't exist or can't be read (not a regular
+// file, over kReadLimit) reads as all defaults.
 void ReadPlayerSettings(const std::string& path, const std::string& workingDir, RecordsState& records);
 // Writes PlayerName and RecDir, atomically, making the directory if needed. Throws
-// kv::Exception "Unable to write to <path>" on failure.
+// kv::Exception "Unable to write to <path>" on failure, and for a file there that can't be read.
 void WritePlayerSettings(const std::string& path, const RecordsState& records);
 
 }  // namespace kv

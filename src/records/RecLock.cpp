@@ -26,6 +26,9 @@ RecLock::RecLock(const std::string& recordsPath, int timeoutMs) {
         // flock needs no write access.
         fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
     }
+    // A directory the players may not change holds no lock file, and its table is rewritten in
+    // place: the table itself is then the one file every copy can lock.
+    if (fd < 0) fd = ::open(recordsPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return;
 
     // The lock is held for a read and a rewrite of a small file: short waits in slices, no spin.

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "Tmpfs.h"
 #include "base/Exception.h"
@@ -207,10 +208,22 @@ TEST(StorageFile, MissingReadsEmptyAndSavingMakesTheDirectories) {
 }
 
 TEST(StorageFile, AFileThatCannotBeReadOrWrittenIsAnErrorAndStaysAsItWas) {
-    TempDir dir;
-    std::filesystem::create_directories(dir.File("storage.ini"));  // a directory in its place
-    EXPECT_THROW(LoadSection(dir.File("storage.ini"), "MainForm"), Exception);
-    EXPECT_THROW(SaveSection(dir.File("storage.ini"), "MainForm", IniSection{}), Exception);
+    // A FIFO, a huge file or a directory in its place: an error at once, in normal memory.
+    for (test::Hostile kind : test::kHostileFiles) {
+        TempDir dir;
+        const std::string path = dir.File("storage.ini");
+        test::MakeHostile(kind, path);
+        test::ExpectPromptAndSmall(kind, path, [&] {
+            try {
+                LoadSection(path, "MainForm");
+                ADD_FAILURE() << "read as a window state";
+            } catch (const Exception& e) {
+                EXPECT_EQ(std::string(e.what()), "Unable to read " + path);
+            }
+            EXPECT_THROW(SaveSection(path, "MainForm", IniSection{}), Exception);
+        });
+        EXPECT_FALSE(std::filesystem::is_regular_file(path) && std::filesystem::file_size(path) < 1024);
+    }
 
     test::Tmpfs fs(64);
     if (!fs.Available()) GTEST_SKIP() << "needs root to mount a tmpfs";

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <set>
 
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "Tmpfs.h"
 #include "base/AtomicFile.h"
@@ -110,6 +111,51 @@ TEST(AtomicFile, TemporaryGoesBesideAndNeverReplacesADirectory) {
             << e.what();
     }
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("d.rec")));
+}
+
+// Reads refuse what is not a small regular file, without blocking or reading it whole.
+TEST(BoundedRead, OnlySmallRegularFilesAndSaysWhy) {
+    test::TempDir dir;
+    std::string out = "stale";
+    errno = 0;
+    EXPECT_FALSE(ReadWholeFile(dir.File("none"), out));
+    EXPECT_EQ(errno, ENOENT);
+    const std::pair<test::Hostile, int> kinds[] = {
+        {test::Hostile::Fifo, EINVAL}, {test::Hostile::Huge, EFBIG}, {test::Hostile::Directory, EISDIR}};
+    for (const auto& expected : kinds) {
+        const test::Hostile kind = expected.first;
+        const int err = expected.second;
+        const std::string path = dir.File(test::HostileName(kind));
+        test::MakeHostile(kind, path);
+        test::ExpectPromptAndSmall(kind, path, [&] {
+            errno = 0;
+            EXPECT_FALSE(ReadWholeFile(path, out));
+            EXPECT_EQ(errno, err);
+            EXPECT_TRUE(out.empty());
+        });
+    }
+    // Exactly at the bound is whole; a byte more is too big, or cut where a reader takes a prefix.
+    std::string bytes(kReadLimit, 'a');
+    bytes[0] = 'b';
+    dir.Write("full", bytes);
+    ASSERT_TRUE(ReadWholeFile(dir.File("full"), out));
+    EXPECT_EQ(out, bytes);
+    dir.Write("over", bytes + "c");
+    EXPECT_FALSE(ReadWholeFile(dir.File("over"), out));
+    bool cut = false;
+    ASSERT_TRUE(ReadFilePrefix(dir.File("over"), out, kReadLimit, cut));
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(out, bytes);
+    ASSERT_TRUE(ReadFilePrefix(dir.File("full"), out, 3, cut));
+    EXPECT_TRUE(cut);
+    EXPECT_EQ(out, "baa");
+    // A file whose size the system does not tell (as in /proc) is still read whole.
+    ASSERT_TRUE(ReadWholeFile("/proc/self/status", out));
+    EXPECT_NE(out.find("Name:"), std::string::npos);
+    dir.Write("empty", "");
+    ASSERT_TRUE(ReadFilePrefix(dir.File("empty"), out, kReadLimit, cut));
+    EXPECT_FALSE(cut);
+    EXPECT_TRUE(out.empty());
 }
 
 TEST(Cp1251, RoundTripsEveryLetterAndMarksTheRest) {

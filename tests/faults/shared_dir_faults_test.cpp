@@ -1,7 +1,10 @@
 // Four copies of the program on one records directory, entering 400 results as fast as they can:
 // the file ends with exactly the best 20, none lost to a race. KV_FAULT_ROUNDS repeats the run
-// (scripts/fault-trials.sh runs more rounds).
+// (scripts/fault-trials.sh runs more rounds). And a shared table stays usable for the other
+// players: its group, mode and links survive a rewrite by one of them.
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +12,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <map>
 #include <numeric>
 #include <random>
@@ -17,6 +22,7 @@
 
 #include "RecordsTestUtil.h"
 #include "base/AtomicFile.h"
+#include "base/Exception.h"
 #include "records/RecFile.h"
 
 namespace kv {
@@ -143,6 +149,138 @@ TEST_F(SharedRecordsDir, WithoutTheLockResultsAreLost) {
     for (int round = 0; round < 3 && !lost; ++round)
         lost = !Round(round, false);
     EXPECT_TRUE(lost);
+}
+
+// Players other than the one running the tests: ids no account uses.
+constexpr uid_t kAnn = 42401, kBob = 42402, kEve = 42403;
+constexpr gid_t kPlayers = 42410;
+
+struct stat Stat(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
+    return st;
+}
+
+// Runs `fn` in a child process as `uid` with its own group and `groups`; true if it returned
+// without an exception.
+bool RunAs(uid_t uid, std::vector<gid_t> groups, const std::function<void()>& fn) {
+    std::fflush(nullptr);
+    pid_t kid = ::fork();
+    if (kid < 0) return false;
+    if (kid == 0) {
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setresgid(uid, uid, uid) != 0 ||
+            ::setresuid(uid, uid, uid) != 0)
+            ::_exit(3);
+        try {
+            fn();
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "as uid %u: %s\n", static_cast<unsigned>(uid), e.what());
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    int status = 0;
+    while (::waitpid(kid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class SharedTable : public test::RecordsTest {
+  protected:
+    void SetUp() override {
+        if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as other players (CI runs as root)";
+        test::RecordsTest::SetUp();
+        // Other players must reach the directory.
+        ::chmod(dir.path().c_str(), 0755);
+        WriteRec({"Ann_500", "Bob_300"});
+        table = dir.File(kRecFileName);
+    }
+    // The scores of the table, read back.
+    std::vector<std::string> Table() { return FileEntries(); }
+    std::string table;
+};
+
+// A directory of the group where each player's rewrite gives a new file: it stays the group's,
+// with its mode, so the next player may still write it.
+TEST_F(SharedTable, ARewriteKeepsTheGroupAndModeForTheOthers) {
+    ASSERT_EQ(::chown(dir.path().c_str(), 0, kPlayers), 0);
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0775), 0);
+    ASSERT_EQ(::chown(table.c_str(), kAnn, kPlayers), 0);
+    ASSERT_EQ(::chmod(table.c_str(), 0664), 0);
+    const ino_t before = Stat(table).st_ino;
+    ASSERT_TRUE(RunAs(kBob, {kPlayers}, [this] {
+        PlayerName = "Bob";
+        StoreResult(kRecFileName, 400);
+    }));
+    EXPECT_NE(Stat(table).st_ino, before);  // a whole new file, as a crash-safe rewrite makes
+    EXPECT_EQ(Stat(table).st_gid, kPlayers);
+    EXPECT_EQ(Stat(table).st_mode & 07777, 0664u);
+    // So Ann, in the group but not the new owner, still enters her result.
+    ASSERT_TRUE(RunAs(kAnn, {kPlayers}, [this] {
+        PlayerName = "Ann";
+        StoreResult(kRecFileName, 450);
+    }));
+    EXPECT_EQ(Table(), (std::vector<std::string>{"Ann_500", "Ann_450", "Bob_400", "Bob_300"}));
+
+    // A writer outside the group can't give a new file the group: the table is rewritten in place
+    // and keeps its owner, group and mode.
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(table.c_str(), 0666), 0);
+    const struct stat was = Stat(table);
+    ASSERT_TRUE(RunAs(kEve, {}, [this] {
+        PlayerName = "Eve";
+        StoreResult(kRecFileName, 600);
+    }));
+    const struct stat now = Stat(table);
+    EXPECT_EQ(now.st_ino, was.st_ino);
+    EXPECT_EQ(now.st_uid, was.st_uid);
+    EXPECT_EQ(now.st_gid, kPlayers);
+    EXPECT_EQ(now.st_mode & 07777, 0666u);
+    EXPECT_EQ(Table().front(), "Eve_600");
+}
+
+// A share set up on purpose with a writable table in a directory the players may not change.
+TEST_F(SharedTable, AWritableTableInAFixedDirectoryIsRewrittenInPlace) {
+    ASSERT_EQ(::chmod(table.c_str(), 0666), 0);
+    const ino_t before = Stat(table).st_ino;
+    ASSERT_TRUE(RunAs(kBob, {}, [this] {
+        PlayerName = "Bob";
+        StoreResult(kRecFileName, 400);
+        // A shorter table after a longer one leaves no tail of the old.
+        WriteRecFile(std::vector<RecEntry>{{"Z", 1}}, st.RecPath(kRecFileName));
+        WriteRecFile(Matr, st.RecPath(kRecFileName));
+    }));
+    EXPECT_EQ(Stat(table).st_ino, before);
+    EXPECT_EQ(Stat(table).st_uid, 0u);
+    EXPECT_EQ(Table(), (std::vector<std::string>{"Ann_500", "Bob_400", "Bob_300"}));
+    EXPECT_FALSE(dir.Exists(kRecFileName + ".lock"));  // the directory stays as it was
+    // Where the table itself is read-only too, nothing is written, and the failure says so.
+    ASSERT_EQ(::chmod(table.c_str(), 0644), 0);
+    EXPECT_FALSE(RunAs(kBob, {}, [this] { StoreResult(kRecFileName, 900); }));
+    EXPECT_EQ(Table(), (std::vector<std::string>{"Ann_500", "Bob_400", "Bob_300"}));
+}
+
+// A table reached through a link: the link stays, the file it leads to gets the result.
+TEST_F(SharedTable, ALinkedTableStaysALink) {
+    std::filesystem::create_directories(dir.File("share/sub"));
+    std::filesystem::rename(table, dir.File("share/sub/real.rec"));
+    // A relative link to a link.
+    std::filesystem::create_symlink("sub/real.rec", dir.File("share/hop.rec"));
+    std::filesystem::create_symlink("share/hop.rec", table);
+    PlayerName = "Bob";
+    StoreResult(kRecFileName, 400);
+    EXPECT_TRUE(S_ISLNK(Stat(table).st_mode));
+    EXPECT_TRUE(S_ISLNK(Stat(dir.File("share/hop.rec")).st_mode));
+    EXPECT_TRUE(S_ISREG(Stat(dir.File("share/sub/real.rec")).st_mode));
+    EXPECT_EQ(Table(), (std::vector<std::string>{"Ann_500", "Bob_400", "Bob_300"}));
+    EXPECT_EQ(ResolveLinks(table), dir.File("share/sub/real.rec"));
+    EXPECT_EQ(ResolveLinks(dir.File("none")), dir.File("none"));
+    // A link that leads round in a circle is refused, and left as it is.
+    std::filesystem::create_symlink("loop.b", dir.File("loop.a"));
+    std::filesystem::create_symlink("loop.a", dir.File("loop.b"));
+    EXPECT_THROW(WriteFileAtomic(dir.File("loop.a"), "x"), Exception);
+    EXPECT_TRUE(S_ISLNK(Stat(dir.File("loop.a")).st_mode));
+    EXPECT_TRUE(S_ISLNK(Stat(dir.File("loop.b")).st_mode));
 }
 
 }  // namespace

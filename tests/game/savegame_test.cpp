@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "HostileFiles.h"
 #include "TempDir.h"
 #include "Tmpfs.h"
 
@@ -228,10 +229,18 @@ TEST(SaveGameFile, WriteThenReadAndAFailedLoadChangesNothing) {
     ExpectSameGame(before, other);
     EXPECT_THROW(LoadSavedGame(other, dir.path()), SaveGameReadError);  // a directory
     ExpectSameGame(before, other);
-    // A pipe would block a plain open; it is refused at once.
-    ASSERT_EQ(::mkfifo(dir.File("pipe.sav").c_str(), 0600), 0);
-    EXPECT_THROW(LoadSavedGame(other, dir.File("pipe.sav")), SaveGameReadError);
-    ExpectSameGame(before, other);
+    // A FIFO would block a plain open, a huge file fill the memory: refused at once.
+    for (test::Hostile kind : test::kHostileFiles) {
+        const std::string path = dir.File(std::string("hostile-") + test::HostileName(kind) + ".sav");
+        test::MakeHostile(kind, path);
+        test::ExpectPromptAndSmall(kind, path, [&] {
+            if (kind == test::Hostile::Huge)
+                EXPECT_THROW(LoadSavedGame(other, path), SaveGameFormatError);
+            else
+                EXPECT_THROW(LoadSavedGame(other, path), SaveGameReadError);
+        });
+        ExpectSameGame(before, other);
+    }
 }
 
 TEST(SaveGameFile, HugeFilesAreReadOnlyAsFarAsNeeded) {

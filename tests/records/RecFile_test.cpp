@@ -1,5 +1,6 @@
 // The records file: its bytes, the line reader, ranking, merging and entering a result.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <ctime>
@@ -7,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "HostileFiles.h"
 #include "RecordsTestUtil.h"
+#include "base/AtomicFile.h"
 #include "base/Cp1251.h"
 #include "records/RecFile.h"
 
@@ -149,6 +152,42 @@ TEST_F(RecFileTest, MissingFileFailsWithEmptyTable) {
     EXPECT_EQ(FilledRows(Matr), 0);
     EXPECT_FALSE(dir.Exists(kRecFileName));
     EXPECT_EQ(st.RecPath(kRecFileName), dir.path() + "/Kvelli99.rec");
+}
+
+// A FIFO, a huge file or a directory where a table should be: unreadable, at once and in normal
+// memory, and left as it is.
+TEST_F(RecFileTest, HostileFilesAreUnreadableAndLeftAlone) {
+    for (test::Hostile kind : test::kHostileFiles) {
+        test::TempDir d;
+        RecDir = d.path();
+        test::MakeHostile(kind, d.File(kRecFileName));
+        test::ExpectPromptAndSmall(kind, d.File(kRecFileName), [this] {
+            EXPECT_THROW(ReadRecFile(kRecFileName), ERecordsError);
+            EXPECT_THROW(StoreResult(kRecFileName, 50), ERecordsError);
+        });
+        EXPECT_EQ(FilledRows(Matr), 0);
+
+        // The server's copy in kvelint.rec, and the local table, in a merge.
+        d.Write("local.rec", Stored({"A_100"}));
+        test::MakeHostile(kind, d.File(kNetRecFileName));
+        test::ExpectPromptAndSmall(kind, d.File(kNetRecFileName), [&] {
+            EXPECT_THROW(MergeRecFiles(d.File("local.rec"), d.File(kNetRecFileName)), ERecordsError);
+            EXPECT_THROW(MergeRecFiles(d.File(kRecFileName), d.File("local.rec")), ERecordsError);
+        });
+        EXPECT_EQ(d.Read("local.rec"), Stored({"A_100"}));
+        struct stat st {};
+        ASSERT_EQ(::stat(d.File(kNetRecFileName).c_str(), &st), 0);
+        EXPECT_EQ(S_ISFIFO(st.st_mode), kind == test::Hostile::Fifo);
+        EXPECT_EQ(S_ISDIR(st.st_mode), kind == test::Hostile::Directory);
+    }
+    // Up to the bound a table reads; a byte more and it is not one.
+    RecDir = dir.path();
+    std::string big = Stored({"A_100"}) + std::string(kReadLimit, '\x1A');
+    big.resize(kReadLimit);
+    dir.Write(kRecFileName, big);
+    EXPECT_EQ(FileEntries(), (std::vector<std::string>{"A_100"}));
+    dir.Write(kRecFileName, big + "\x1A");
+    EXPECT_THROW(ReadRecFile(kRecFileName), ERecordsError);
 }
 
 TEST_F(RecFileTest, RankingIsStableAndFillsGaps) {

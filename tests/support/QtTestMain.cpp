@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     if (!std::getenv("KV_KEEP_XDG")) {
         static std::string dir = "/tmp/kvelli-test-home-" + std::to_string(::getpid());
         ::setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (dir + "/data").c_str(), 1);
     }
     QApplication app(argc, argv);
     kv::ui::InstallFontSubstitutes();

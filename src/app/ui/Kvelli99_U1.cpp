@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <memory>
 
 #include "app/ui/AboutMenu.h"
@@ -69,11 +70,20 @@ TShape::Mark MarkOf(int value) {
 }  // namespace
 
 QIcon ProgramIcon() {
-    InitKvelliResources();
-    QIcon icon;
-    for (const char* name : {"icon-16.png", "icon-32.png", "icon-64.png", "icon-128.png", "icon-256.png"})
-        icon.addFile(QStringLiteral(":/kvelli/") + QLatin1String(name));
-    return icon;
+    // Decoded once for the application and the window; loaded as PNG outright, which spares
+    // the start the probing of every image-format plugin.
+    // Never destroyed: its pixmaps must not outlive the application.
+    static const QIcon* icon = new QIcon([] {
+        InitKvelliResources();
+        QIcon made;
+        for (const char* name :
+             {"icon-16.png", "icon-32.png", "icon-64.png", "icon-128.png", "icon-256.png"}) {
+            QPixmap pixmap;
+            if (pixmap.load(QStringLiteral(":/kvelli/") + QLatin1String(name), "PNG")) made.addPixmap(pixmap);
+        }
+        return made;
+    }());
+    return *icon;
 }
 
 TForm1::TForm1(kv::Game& game, kv::RecordsState& records, QWidget* parent)
@@ -297,7 +307,20 @@ void TForm1::showEvent(QShowEvent* event) {
     firstShow_ = false;
     CentreOnScreen();
     Guarded([this] { FormStorage1->RestoreFormPlacement(); }, this);
-    CreateHiddenWindows();
+}
+
+bool TForm1::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The hidden windows are made right after the first painting, not before it: the player
+    // sees the board sooner, and they still exist before any click can ask for one.
+    if (event->type() == QEvent::Paint && hiddenWindowsDue_) {
+        hiddenWindowsDue_ = false;
+        QTimer::singleShot(0, this, [this] {
+            CreateHiddenWindows();
+            hiddenWindowsMade_ = true;
+        });
+    }
+    return handled;
 }
 
 void TForm1::CentreOnScreen() {

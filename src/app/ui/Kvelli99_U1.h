@@ -121,11 +121,14 @@ class TForm1 : public QMainWindow, public TMainView {
     bool Closing() const override { return closing_; }
     void ShowAdvertisement() override;
     bool EndOfGame() override;
+    // The records, advertisement and results-server windows exist (made after the first painting).
+    bool HiddenWindowsMade() const { return hiddenWindowsMade_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void BuildLayout();
@@ -143,6 +146,8 @@ class TForm1 : public QMainWindow, public TMainView {
     TAboutController* aboutCtl_ = nullptr;
     bool closing_ = false;  // the window has agreed to close: a move in play stops
     bool firstShow_ = true;
+    bool hiddenWindowsDue_ = true;
+    bool hiddenWindowsMade_ = false;
 };
 
 }  // namespace kv::ui

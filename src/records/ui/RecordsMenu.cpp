@@ -120,7 +120,8 @@ void TRecordsController::MnuRecClick() {
 
 void TRecordsController::N4Click() {
     if (view_.MoveInProgress()) return;
-    records_.RecDir = CurrentDirectory();
+    // This machine's table: the working directory's, else the data directory's of the first start.
+    records_.RecDir = LocalRecordsDirectory(CurrentDirectory());
     ReadRecordsOrSay(view_.DialogParent(), records_, DirectoryMessage);
 }
 

@@ -370,7 +370,10 @@ TEST_F(NewGameTest, ANewGameShowsTheAdvertisementFirstThenDeals) {
              QApplication::sendEvent(ad->RxLabel2, &release);
          }},
     };
-    for (const auto& [name, close] : closers) {
+    for (const auto& entry : closers) {
+        // Not a structured binding: clang 14 can't capture one in the lambda below.
+        const auto& name = entry.first;
+        const auto close = entry.second;
         SCOPED_TRACE(name);
         Example();
         game.FirstChosen = true;

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -211,12 +212,23 @@ TEST_F(RecordsMenuTest, N4TakesTheWorkingDirectoryOfTheMoment) {
     Form().N5->trigger();
     EXPECT_EQ(records.Matr[0], (RecEntry{"Other", 77}));
 
-    // A file chooser may have changed the working directory since start-up.
+    // A file chooser may have changed the working directory since start-up. One without a table
+    // leads to this machine's data directory, as at a first start from the menu.
     std::filesystem::create_directories(Dir().File("cwd"));
     std::filesystem::current_path(Dir().File("cwd"));
+    const std::string oldData = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    ::setenv("XDG_DATA_HOME", Dir().File("data").c_str(), 1);
     Form().N4->trigger();
     EXPECT_TRUE(Form().N4->isChecked());
     EXPECT_FALSE(Form().N5->isChecked());
+    EXPECT_EQ(records.RecDir, Dir().File("data/kvelli99"));
+    EXPECT_TRUE(Dir().Exists("data/kvelli99/" + kRecFileName));
+    EXPECT_FALSE(Dir().Exists("cwd/" + kRecFileName));
+    EXPECT_TRUE(dialogs.messages.empty());
+    // Where that can't be made, the working directory stays, with its message.
+    ::setenv("XDG_DATA_HOME", Dir().File("other/" + kRecFileName).c_str(), 1);
+    Form().N4->trigger();
+    ::setenv("XDG_DATA_HOME", oldData.c_str(), 1);
     EXPECT_EQ(records.RecDir, Dir().File("cwd"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, kNoFile + QString::fromStdString(Dir().File("cwd")) +

@@ -76,6 +76,9 @@ void MainWindowFixture::RecreateForm() {
     form_->show();
     QApplication::setActiveWindow(form_.get());
     QCoreApplication::processEvents();
+    // The hidden windows come right after the first painting, as when a player starts the game.
+    for (int i = 0; i < 100 && !form_->HiddenWindowsMade(); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 void MainWindowFixture::DestroyForm() {

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Starts the game the way a desktop menu does: its desktop entry's Exec, in a fresh home that is
+# also the working directory, under Xvfb. The first start must show the main window and no
+# message box, and keep the records in the data directory with an empty table. Then the same
+# start with a settings file naming a directory without a table must show the design's box.
+# Usage: check-first-start.sh DESKTOP_FILE [BIN_DIR]   (BIN_DIR goes first on the PATH)
+set -euo pipefail
+desktop=$1
+bindir=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=common.sh
+source "$here/common.sh"
+for tool in Xvfb xwininfo; do command -v $tool >/dev/null || fail "missing $tool: run scripts/install-deps.sh"; done
+
+# The command line without the field codes (%f, %U, ...) a launcher would fill in.
+exec_line=$(desktop_value "$desktop" Exec | sed -e 's/ *%[fFuUdDnNickvm]//g')
+[ -n "$exec_line" ] || fail "no Exec in $desktop"
+
+xvfb_pid= game_pid=
+stop() {
+    if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; wait "$game_pid" 2>/dev/null || true; fi
+    if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+    rm -rf "$tmp"
+}
+trap stop EXIT
+display=
+for n in $(seq 150 199); do
+    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
+done
+[ -n "$display" ] || fail "no free X display"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
+xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not start"
+
+# The names of the windows on the screen (mapped, viewable).
+shown_windows() {
+    local id
+    xwininfo -root -tree | grep -o '^ *0x[0-9a-f]* "[^"]*"' | while read -r id _; do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' &&
+            xwininfo -id "$id" | sed -n 's/^xwininfo: Window id: 0x[0-9a-f]* "\(.*\)"$/\1/p'
+    done
+    return 0
+}
+
+# start HOME: runs the entry's command there; sets game_pid; waits for the first painting.
+start() {
+    local home=$1
+    mkdir -p "$home/run"
+    chmod 700 "$home/run"
+    (
+        cd "$home"
+        exec env -i PATH="${bindir:+$bindir:}/usr/bin:/bin" HOME="$home" DISPLAY="$DISPLAY" \
+            XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb KVELLI_REPORT_FIRST_PAINT=1 \
+            sh -c "exec $exec_line" >"$home/out" 2>"$home/err"
+    ) &
+    game_pid=$!
+    # A box shown while the main window is made holds back its painting: either ends the wait.
+    for _ in $(seq 60); do
+        grep -q '^first-paint ' "$home/err" 2>/dev/null && break
+        shown_windows | grep -qx "Kvelli '99" && break
+        kill -0 "$game_pid" 2>/dev/null || { cat "$home/err" >&2; fail "the game ended at its start"; }
+        sleep 0.25
+    done
+    sleep 1  # a box would be up by now
+}
+
+# --- a first start from the menu
+home=$tmp/first
+start "$home"
+grep -q '^first-paint ' "$home/err" || { cat "$home/err" >&2; fail "no window was painted within 15 s"; }
+windows=$(shown_windows)
+echo "first start shows: ${windows//$'\n'/ | }"
+grep -q '^Квелли 99 Internet version' <<<"$windows" || fail "the main window is not shown"
+! grep -qx "Kvelli '99" <<<"$windows" || fail "a message box is shown at the first start"
+[ -f "$home/.local/share/kvelli99/Kvelli99.rec" ] || fail "no records table in the data directory"
+[ ! -s "$home/.local/share/kvelli99/Kvelli99.rec" ] || fail "the new records table is not empty"
+[ ! -e "$home/Kvelli99.rec" ] || fail "a records table was made in the working directory"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+
+# --- the next start finds that table as it is (here holding one result) and says nothing
+table=$home/.local/share/kvelli99/Kvelli99.rec
+printf '\x9f\x9e\x9d\xa1\xcb\r\n' >"$table"  # abc 5
+start "$home"
+windows=$(shown_windows)
+echo "next start shows: ${windows//$'\n'/ | }"
+! grep -qx "Kvelli '99" <<<"$windows" || fail "a message box is shown at the next start"
+[ "$(od -An -tx1 "$table" | tr -d ' \n')" = 9f9e9da1cb0d0a ] || fail "the next start changed the table"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+
+# --- a directory picked without a table keeps the design's message, and gets no table
+home=$tmp/picked
+mkdir -p "$home/.config/kvelli99" "$home/share"
+printf '[Data]\nDirectory=%s\n' "$home/share" >"$home/.config/kvelli99/kvelli99.INI"
+start "$home"
+windows=$(shown_windows)
+echo "start with a picked directory shows: ${windows//$'\n'/ | }"
+grep -qx "Kvelli '99" <<<"$windows" || fail "no message box for a picked directory without a table"
+[ ! -e "$home/share/Kvelli99.rec" ] || fail "a records table was made in the picked directory"
+[ ! -e "$home/.local/share/kvelli99" ] || fail "the data directory was made although a directory was picked"
+echo "first start: all checks passed"
