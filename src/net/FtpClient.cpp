@@ -41,15 +41,18 @@ std::int64_t LocalFileSize(const std::string& path) {
 
 // A download goes into a temporary file beside its target, which replaces the target only once
 // the transfer has been confirmed; a refused, broken or cancelled download leaves it as it was.
+// A target that is a symbolic link (a table shared through a link) keeps its link: the file it
+// leads to is the one replaced.
 std::string MakeDownloadTemp(const std::string& target) {
     std::string name;
-    int fd = OpenTemporaryBeside(target, name);
+    int fd = OpenTemporaryBeside(ResolveLinks(target), name);
     if (fd < 0) CreateError(target, errno);
     ::close(fd);
     return name;
 }
 
-void CommitDownload(const std::string& temp, const std::string& target) {
+void CommitDownload(const std::string& temp, const std::string& shown) {
+    const std::string target = ResolveLinks(shown);
     mode_t mode = 0666;
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {
@@ -60,13 +63,13 @@ void CommitDownload(const std::string& temp, const std::string& target) {
         mode &= ~mask;
     }
     int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) CreateError(target, errno);
+    if (fd < 0) CreateError(shown, errno);
     int r = ::fchmod(fd, mode);
     if (r == 0) r = ::fsync(fd);
     int err = errno;
     ::close(fd);
-    if (r != 0) CreateError(target, err);
-    if (::rename(temp.c_str(), target.c_str()) != 0) CreateError(target, errno);
+    if (r != 0) CreateError(shown, err);
+    if (::rename(temp.c_str(), target.c_str()) != 0) CreateError(shown, errno);
     int dfd = ::open(DirOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "NetTestUtil.h"
@@ -51,11 +52,17 @@ TEST_P(RealServer, SessionWithTextAndBinaryFilesAndASecondLogin) {
     dir.Write("blob.bin", binary);
     dir.Write("table.html", "<html>\r\n<body>table</body>\r\n</html>\r\n");
 
+    // The local copy is a link into a shared folder: the download replaces what it leads to.
+    std::filesystem::create_directories(dir.File("shared"));
+    dir.Write("shared/kvelint.rec", "old\r\n");
+    std::filesystem::create_symlink("shared/kvelint.rec", dir.File("kvelint.rec"));
+
     RealClient c(server, GetParam());
     c.ftp.Connect();
     c.ftp.ChangeDirectory("WWW");
     c.ftp.Download("records.rec", dir.File("kvelint.rec"));
-    EXPECT_EQ(dir.Read("kvelint.rec"), "Player_100\r\nOther_50\r\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("kvelint.rec")));
+    EXPECT_EQ(dir.Read("shared/kvelint.rec"), "Player_100\r\nOther_50\r\n");
     EXPECT_EQ(c.ftp.ByteCount(), 22);
     c.ftp.Upload(dir.File("blob.bin"), "blob.bin");
     EXPECT_EQ(c.ftp.ByteCount(), static_cast<std::int64_t>(binary.size()));
