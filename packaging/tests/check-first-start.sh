@@ -23,16 +23,15 @@ stop() {
     rm -rf "$tmp"
 }
 trap stop EXIT
-display=
-for n in $(seq 150 199); do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells its number once it listens there: a display
+# chosen by looking at lock files can be taken by another server meanwhile.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 200); do [ -s "$tmp/display" ] && break; kill -0 "$xvfb_pid" 2>/dev/null || break; sleep 0.05; done
+[ -s "$tmp/display" ] || fail "Xvfb did not start"
+display=:$(tr -dc 0-9 <"$tmp/display")
 export DISPLAY=$display
-for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done
-xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not start"
+xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not answer on $display"
 
 # The names of the windows on the screen (mapped, viewable).
 shown_windows() {
