@@ -10,7 +10,6 @@ packages=(
   python3 python3-pyftpdlib python3-pil vsftpd systemd
   xvfb xauth x11-utils x11-xserver-utils imagemagick xdotool
   clang libclang-rt-14-dev
-  binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64
   curl file desktop-file-utils appstream dpkg-dev
 )
 
