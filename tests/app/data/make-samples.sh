@@ -17,12 +17,13 @@ windres=(x86_64-w64-mingw32-windres "--preprocessor=$gcc" --preprocessor-arg=-E 
 "${windres[@]}" -O res -o "$tmp/version.res" "$here/program-version.rc"
 python3 "$here/res_version.py" "$tmp/version.res" "$here/version.bin"
 
-# Stripped: the reader needs the headers and the resources, not the symbols.
+# Stripped (the reader needs the headers and the resources, not the symbols) and without a link
+# time, so that the same tools make the same bytes.
 "$gcc" -c -O0 -o "$tmp/program.o" "$here/program.c"
-"$gcc" -s -o "$here/plain.exe" "$tmp/program.o"
+"$gcc" -s -Wl,--no-insert-timestamp -o "$here/plain.exe" "$tmp/program.o"
 for name in noversion otherlang flags os0 truncated; do
   "${windres[@]}" -O coff -o "$tmp/$name.res.o" "$here/$name.rc"
-  "$gcc" -s -o "$here/$name.exe" "$tmp/program.o" "$tmp/$name.res.o"
+  "$gcc" -s -Wl,--no-insert-timestamp -o "$here/$name.exe" "$tmp/program.o" "$tmp/$name.res.o"
 done
 
 printf 'void _start(void) { for (;;) {} }\nint WinMainCRTStartup(void) { return 0; }\n' >"$tmp/start.c"
