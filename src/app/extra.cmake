@@ -23,7 +23,7 @@ set(KV_VERSION_DIR ${CMAKE_BINARY_DIR}/version)
 set(KV_VERSION_BLOCK ${KV_VERSION_DIR}/version.bin)
 configure_file(${KV_SRC}/app/version/ProgramVersion.h.in ${KV_VERSION_DIR}/ProgramVersion.h @ONLY)
 
-add_executable(make_version_block ${KV_SRC}/app/version/MakeVersionBlock.cpp)
+add_executable(make_version_block ${CMAKE_SOURCE_DIR}/tools/make_version_block.cpp)
 target_include_directories(make_version_block PRIVATE ${KV_VERSION_DIR})
 target_link_libraries(make_version_block PRIVATE kv_shell)
 add_custom_command(

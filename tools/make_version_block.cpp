@@ -1,6 +1,7 @@
-// The build's host tool that writes the program's version block: make_version_block OUT.bin.
-// The values come from version.cmake through the generated ProgramVersion.h; the layout is the
-// one the Windows resource compiler gave this program (tests compare the two byte for byte).
+// A build tool, not part of the program: writes the program's version block, make_version_block
+// OUT.bin. The values come from src/app/version/version.cmake through the generated
+// ProgramVersion.h; the layout is the one the Windows resource compiler gave this program (tests
+// compare the two byte for byte).
 #include <cstdio>
 #include <exception>
 #include <fstream>
