@@ -62,7 +62,8 @@ struct Settings {
 
 // The executable's file name with its extension replaced by ".INI".
 std::string SettingsFileName(std::string_view executableName);
-// ConfigHome()/kvelli99/<executable>.INI
+// ConfigHome()/kvelli99/<executable>.INI: named after the executable, not after the
+// application, whose name is the desktop's id.
 std::string SettingsFilePath(std::string_view executableName = "kvelli99");
 // SettingsFilePath(), then <each of ConfigDirs()>/kvelli99/kvelli99.INI.
 std::vector<std::string> SettingsFiles();
