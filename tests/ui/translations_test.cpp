@@ -19,6 +19,8 @@
 
 #include "TempDir.h"
 #include "base/Exception.h"
+#include "records/PlayerSettings.h"
+#include "records/RecFile.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
 #include "ui/Translations.h"
@@ -157,6 +159,13 @@ TEST(Language, SettingsKeyRead) {
     std::ofstream(path) << "[Other]\nLanguage=en\n[Data]\nName=x\n";
     EXPECT_EQ(LanguageSetting(path), "") << "another section's key";
     EXPECT_EQ(LanguageSetting(dir.path()), "") << "a directory";
+    // The program's own rewrite at close keeps the player's key.
+    std::ofstream(path) << "[Data]\nLanguage=en\n";
+    RecordsState records;
+    records.PlayerName = "Игрок";
+    records.RecDir = dir.path();
+    WritePlayerSettings(path, records);
+    EXPECT_EQ(LanguageSetting(path), "en");
 }
 
 TEST(Language, EnglishTextsAndPatternedErrors) {
