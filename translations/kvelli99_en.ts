@@ -173,8 +173,8 @@ so the colours can be told apart without colour vision.</translation>
     <message>
         <source>А это место
 для Вашей рекламы</source>
-        <translation>This space
-is for your advertisement</translation>
+        <translation>This space is
+for your advert</translation>
     </message>
     <message>
         <source>Свои предложения по размещению рекламы посылать по адресу:</source>

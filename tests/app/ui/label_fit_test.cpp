@@ -274,11 +274,11 @@ TEST(LabelFitCheck, SeesWhatIsCutAndWhatTouches) {
 
 // At each resolution, in Russian and in every language the program has a translation for.
 class LabelsFit : public test::MainWindowFixture,
-                  public ::testing::WithParamInterface<std::tuple<int, const char*>> {
+                  public ::testing::WithParamInterface<std::tuple<int, std::string>> {
   protected:
     void BeforeForm() override {
         SetDpiOverride(std::get<0>(GetParam()));
-        const QString language = QString::fromLatin1(std::get<1>(GetParam()));
+        const QString language = QString::fromStdString(std::get<1>(GetParam()));
         ASSERT_EQ(InstallTranslations(language), language);
     }
     void TearDown() override {
@@ -341,7 +341,7 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     about.PlaceSystemLine();
     ExpectAllFit(about, "About window, both long" + dpi);
 
-    if (std::string(std::get<1>(GetParam())) != "ru") {
+    if (std::get<1>(GetParam()) != "ru") {
         ExpectNoRussian(records, "records window" + dpi, "SB1");
         ExpectNoRussian(*f.ReclamaForm, "advertisement window" + dpi);
         ExpectNoRussian(*f.ExchangeController().SetForm, "results-server settings" + dpi);
@@ -352,11 +352,13 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dpi, LabelsFit, ::testing::Combine(::testing::Values(96, 100, 120, 144), ::testing::Values("ru", "en")),
-    [](const auto& info) {
-        return std::to_string(std::get<0>(info.param)) + "dpi_" + std::get<1>(info.param);
-    });
+INSTANTIATE_TEST_SUITE_P(Dpi, LabelsFit,
+                         ::testing::Combine(::testing::Values(96, 100, 120, 144),
+                                            ::testing::Values(std::string("ru"), std::string("en"))),
+                         [](const auto& info) {
+                             return std::to_string(std::get<0>(info.param)) + "dpi_" +
+                                    std::get<1>(info.param);
+                         });
 
 }  // namespace
 }  // namespace kv::ui
