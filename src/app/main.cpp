@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -10,6 +11,7 @@
 
 #include "app/ui/Kvelli99_U1.h"
 #include "game/UFunc.h"
+#include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
@@ -60,7 +62,10 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(kv::ui::kAppId);
     QApplication::setWindowIcon(kv::ui::ProgramIcon());
     kv::ui::InstallFontSubstitutes();
-    kv::ui::InstallQtTranslations();
+    // The player's language: the settings file's key, or else the desktop's list of languages.
+    kv::ui::InstallTranslations(kv::ui::ChooseLanguage(kv::ui::LanguageSetting(kv::SettingsFilePath()),
+                                                       QLocale::system().uiLanguages(),
+                                                       kv::ui::AvailableLanguages()));
 
     // The state of the run, owned here and passed to the window that works on it.
     kv::Game game;

@@ -20,13 +20,16 @@
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
 #include "ui/MainView.h"
+#include "ui/Translations.h"
 
 namespace kv::ui {
 
 namespace {
 
-const QString kConnecting = QStringLiteral("Идет подключение ...");
-const QString kConnected = QStringLiteral("Соединение прошло успешно.");
+const TrText kConnecting{"kv::ui::TExchangeController",
+                         QT_TRANSLATE_NOOP("kv::ui::TExchangeController", "Идет подключение ...")};
+const TrText kConnected{"kv::ui::TExchangeController",
+                        QT_TRANSLATE_NOOP("kv::ui::TExchangeController", "Соединение прошло успешно.")};
 
 const std::string kUser = "kvelli99";
 const std::string kPassword = "quillon84";
@@ -65,7 +68,7 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
         ExchangeSteps steps;
         steps.merge = records_.merge;
         steps.writePage = records_.writePage;
-        steps.status = [&status](const std::string& text) { status(QString::fromStdString(text)); };
+        steps.status = [&status](const std::string& text) { status(CoreText(text)); };
         RunResultsExchange(client, dir, steps);
     } catch (const ExchangeStopped&) {
     } catch (...) {
