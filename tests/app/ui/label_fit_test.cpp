@@ -258,14 +258,14 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     ExpectAllFit(f, "main window" + dpi);
     // The counters with the widest numbers they can show, and every status text of an exchange.
     for (int score : {0, 15, 995, 4'995, 99'995, 999'995, INT_MAX, INT_MIN}) {
-        f.SetScoreLabel(score);
-        f.SetMovableLabel(64);
+        emit f.GameController().scoreChanged(score);
+        emit f.GameController().movableChanged(64);
         ExpectAllFit(f, "main window, score " + std::to_string(score) + dpi);
     }
     for (const char* status :
          {"Идет подключение ...", "Соединение прошло успешно.", "Считывание рекордов ...",
           "Запись рекордов ...", "Запись таблицы ...", "Запись прошла успешно."}) {
-        f.FTPState->setText(QString::fromUtf8(status));
+        Child<QLabel>("FTPState")->setText(QString::fromUtf8(status));
         ExpectAllFit(f, std::string("main window, status ") + status + dpi);
     }
 
@@ -283,7 +283,7 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     records.SB1->setText(QStringLiteral("/home/player/shared/records/") + QString(40, u'Ш'));
     ExpectAllFit(records, "records window" + dpi);
 
-    ExpectAllFit(*f.ReclamaForm, "advertisement window" + dpi);
+    ExpectAllFit(*Child<TReclamaForm>("ReclamaForm"), "advertisement window" + dpi);
     ExpectAllFit(*f.ExchangeController().SetForm, "results-server settings" + dpi, false);
     THelpForm rules;
     ExpectAllFit(rules, "rules window" + dpi);
