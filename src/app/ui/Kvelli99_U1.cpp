@@ -19,7 +19,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/ui/AboutMenu.h"
+#include "app/ui/AboutController.h"
 #include "app/ui/FormStorage.h"
 #include "app/ui/UReclama.h"
 #include "game/UFunc.h"

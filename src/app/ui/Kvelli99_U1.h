@@ -9,7 +9,7 @@
 //   records/ui/RecordsController.h   MnuRecClick, N4Click, N5Click, DirEdt*, AskPlayerName, the
 //                                    records part of a game's end, the settings file
 //   net/ui/ExchangeController.h      N7Click, N9Click, N10Click, Ftp1*
-//   app/ui/AboutMenu.h               MnuHelpClick, MnuAboutClick
+//   app/ui/AboutController.h         MnuHelpClick, MnuAboutClick
 
 #include <QMainWindow>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 // The records' commands in the main window: the player, the records directory, the records
-// window and the records part of a game's end (records/ui/RecordsMenu.cpp).
+// window and the records part of a game's end (records/ui/RecordsController.cpp).
 
 #include <QObject>
 #include <QString>
