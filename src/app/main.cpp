@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "app/ui/Kvelli99_U1.h"
 #include "game/UFunc.h"
@@ -63,7 +64,9 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(kv::ui::ProgramIcon());
     kv::ui::InstallFontSubstitutes();
     // The player's language: the settings file's key, or else the desktop's list of languages.
-    kv::ui::InstallTranslations(kv::ui::ChooseLanguage(kv::ui::LanguageSetting(kv::SettingsFilePath()),
+    // The settings are read once, here, and handed to the window, which writes them back.
+    kv::Settings settings = kv::ReadSettings();
+    kv::ui::InstallTranslations(kv::ui::ChooseLanguage(kv::ui::LanguageSetting(settings.data),
                                                        QLocale::system().uiLanguages(),
                                                        kv::ui::AvailableLanguages()));
 
@@ -76,7 +79,7 @@ int main(int argc, char** argv) {
     // window is built; programs started later (the browser) get the environment as it was.
     const bool noSessionBus = !std::getenv("DBUS_SESSION_BUS_ADDRESS");
     if (noSessionBus) ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
-    kv::ui::TForm1 form(game, records);
+    kv::ui::TForm1 form(game, records, std::move(settings));
     if (noSessionBus) ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
     FirstPaintProbe probe;
     if (std::getenv("KVELLI_REPORT_FIRST_PAINT")) form.installEventFilter(&probe);

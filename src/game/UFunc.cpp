@@ -79,7 +79,7 @@ void Game::FillBoard() {
 
 void Game::SwapCells() {
     // FirstCell and SecondCell start as (0, 0); a swap before any click must not reach past the grid.
-    if (!OnBoard(FirstCell.row, FirstCell.col) || !OnBoard(SecondCell.row, SecondCell.col)) return;
+    if (!OnBoard(FirstCell) || !OnBoard(SecondCell)) return;
     int32_t& a = At(FirstCell.row, FirstCell.col);
     int32_t& b = At(SecondCell.row, SecondCell.col);
     const int32_t t = a;
@@ -149,8 +149,9 @@ void Game::DealBoard() {
     Score = 0;
 }
 
-bool Game::CanMove(int col, int row) const {
-    if (!OnBoard(row, col)) return false;
+bool Game::CanMove(Cell cell) const {
+    if (!OnBoard(cell)) return false;
+    const int row = cell.row, col = cell.col;
     const int32_t v = At(row, col);
     auto same = [&](int r, int c) { return OnBoard(r, c) && At(r, c) == v; };
     auto pair = [&](int r1, int c1, int r2, int c2) { return same(r1, c1) && same(r2, c2); };
@@ -178,7 +179,7 @@ void Game::CountMovable() {
     MovableCount = 0;
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
-            if (CanMove(c, r)) ++MovableCount;
+            if (CanMove({r, c})) ++MovableCount;
 }
 
 }  // namespace kv

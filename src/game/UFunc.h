@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <random>
 
+#include "base/Cell.h"
+
 namespace kv {
 
 constexpr int kBoardSize = 8;
@@ -13,12 +15,6 @@ constexpr int kBoardSize = 8;
 constexpr int kEmpty = 0;
 constexpr int kColours = 8;
 constexpr int kMaxColourIndex = 10;
-
-struct Cell {
-    int32_t col = 0;  // 1..8
-    int32_t row = 0;  // 1..8
-    bool operator==(const Cell&) const = default;
-};
 
 struct RGB {
     uint8_t r, g, b;
@@ -39,6 +35,9 @@ constexpr RGB kForeignColour{0x40, 0x40, 0x40};
 // Whether (row, col) lies on the board.
 constexpr bool OnBoard(int row, int col) {
     return row >= 1 && row <= kBoardSize && col >= 1 && col <= kBoardSize;
+}
+constexpr bool OnBoard(Cell cell) {
+    return OnBoard(cell.row, cell.col);
 }
 
 class Game {
@@ -78,8 +77,8 @@ class Game {
     void RefillBoard();
     // A new settled board, MovableCount counted, Score 0.
     void DealBoard();
-    // Whether the ball at (row, col) has a move; false for a cell off the board.
-    bool CanMove(int col, int row) const;
+    // Whether the ball in `cell` has a move; false for a cell off the board.
+    bool CanMove(Cell cell) const;
     void CountMovable();
 
   private:

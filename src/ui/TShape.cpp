@@ -92,10 +92,6 @@ void TShape::SetShape(Kind kind) {
     update();
 }
 
-void TShape::ToggleShape() {
-    SetShape(kind_ == Kind::Circle ? Kind::Rectangle : Kind::Circle);
-}
-
 void TShape::SetBrushColor(const QColor& colour) {
     if (brush_ == colour) return;
     brush_ = colour;
@@ -162,8 +158,8 @@ void TShape::paintEvent(QPaintEvent*) {
 
 void TShape::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    // The handler may play out a whole move, or even close the window: touch nothing after it.
-    emit MouseDown(this);
+    // The handler may end the game, or even close the window: touch nothing after it.
+    emit Pressed(cell_);
 }
 
 void TShape::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -3,10 +3,13 @@
 // filling the whole control, filled in one colour and outlined 1 pixel wide in the window's face
 // colour. It reports a press of any mouse button. Two additions, both off unless asked for: a
 // symbol inside the ball, so that colours can be told apart without seeing them, and the
-// keyboard's cell cursor, a frame along the control's edges.
+// keyboard's cell cursor, a frame along the control's edges. A ball knows its cell and says which
+// cell was pressed.
 
 #include <QColor>
 #include <QWidget>
+
+#include "base/Cell.h"
 
 namespace kv::ui {
 
@@ -21,7 +24,6 @@ class TShape : public QWidget {
 
     Kind Shape() const { return kind_; }
     void SetShape(Kind kind);
-    void ToggleShape();
     QColor BrushColor() const { return brush_; }
     void SetBrushColor(const QColor& colour);
     QColor PenColor() const { return pen_; }
@@ -30,10 +32,12 @@ class TShape : public QWidget {
     void SetSymbol(Mark mark);
     bool CursorFrame() const { return cursor_; }
     void SetCursorFrame(bool shown);
+    kv::Cell BoardCell() const { return cell_; }
+    void SetBoardCell(kv::Cell cell) { cell_ = cell; }
 
   signals:
     // Any button; the button, the modifiers and the position are not passed on.
-    void MouseDown(kv::ui::TShape* sender);
+    void Pressed(kv::Cell cell);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +50,7 @@ class TShape : public QWidget {
     QColor pen_ = Qt::black;
     Mark mark_ = Mark::None;
     bool cursor_ = false;
+    kv::Cell cell_{};
 };
 
 }  // namespace kv::ui

@@ -83,10 +83,8 @@ QString ChooseLanguage(const QString& setting, const QStringList& uiLanguages, c
     return kFallbackLanguage;
 }
 
-QString LanguageSetting(const std::string& settingsPath) {
-    std::string text;
-    if (!ReadWholeFile(settingsPath, text)) return {};
-    const auto value = IniGet(text, "Data", kLanguageKey);
+QString LanguageSetting(const kv::SettingsData& data) {
+    const auto& value = data.Language;
     return value ? QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size())).trimmed()
                  : QString();
 }

@@ -10,6 +10,8 @@
 #include <exception>
 #include <string>
 
+#include "base/Settings.h"
+
 namespace kv::ui {
 
 inline const QString kTranslationsDir = QStringLiteral(":/i18n");
@@ -17,8 +19,6 @@ inline const QString kTranslationsDir = QStringLiteral(":/i18n");
 inline const QString kSourceLanguage = QStringLiteral("ru");
 // The language of every locale without a translation.
 inline const QString kFallbackLanguage = QStringLiteral("en");
-// The settings file's key, in section "Data", that overrides the desktop's language.
-inline constexpr char kLanguageKey[] = "Language";
 
 // A text named once and used in several places, kept as its source and translated each time it
 // is used, so that it follows the translation installed by then.
@@ -41,9 +41,8 @@ QStringList AvailableLanguages(const QString& dir = kTranslationsDir);
 // the fallback. Tags may be "de", "de-AT", "de_AT.UTF-8" or "de_AT@euro".
 QString ChooseLanguage(const QString& setting, const QStringList& uiLanguages, const QStringList& available);
 
-// The value of the settings file's language key at `settingsPath`; empty when the file or the key
-// is missing or unreadable.
-QString LanguageSetting(const std::string& settingsPath);
+// The settings' language key (section "Data", key "Language"), trimmed; empty when missing.
+QString LanguageSetting(const kv::SettingsData& data);
 
 // Puts the application's texts into `language`: the program's translation from `dir` and Qt's
 // catalogue for the same language, in place of any installed before. A translation that is

@@ -153,19 +153,19 @@ TEST(Language, ChosenFromTheSettingOrTheDesktopsList) {
 TEST(Language, SettingsKeyRead) {
     test::TempDir dir;
     const std::string path = dir.path() + "/kvelli99.INI";
-    EXPECT_EQ(LanguageSetting(path), "") << "no file";
+    auto read = [](const std::string& p) { return LanguageSetting(ReadSettingsData(p)); };
+    EXPECT_EQ(read(path), "") << "no file";
     std::ofstream(path) << "[Data]\r\nName=Игрок\r\nLanguage = en \r\n";
-    EXPECT_EQ(LanguageSetting(path), "en");
+    EXPECT_EQ(read(path), "en");
     std::ofstream(path) << "[Other]\nLanguage=en\n[Data]\nName=x\n";
-    EXPECT_EQ(LanguageSetting(path), "") << "another section's key";
-    EXPECT_EQ(LanguageSetting(dir.path()), "") << "a directory";
+    EXPECT_EQ(read(path), "") << "another section's key";
+    EXPECT_EQ(read(dir.path()), "") << "a directory";
     // The program's own rewrite at close keeps the player's key.
     std::ofstream(path) << "[Data]\nLanguage=en\n";
-    RecordsState records;
-    records.PlayerName = "Игрок";
-    records.RecDir = dir.path();
-    WritePlayerSettings(path, records);
-    EXPECT_EQ(LanguageSetting(path), "en");
+    SettingsData data = ReadSettingsData(path);
+    data.Name = "Игрок";
+    WriteSettings(path, data);
+    EXPECT_EQ(read(path), "en");
 }
 
 TEST(Language, EnglishTextsAndPatternedErrors) {

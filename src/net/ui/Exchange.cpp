@@ -55,7 +55,7 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
     const std::string dir = records_.dir();
 
     auto client = [&self]() -> TFtpClient& {
-        if (!self || self->view_.Closing() || !self->Ftp1) throw ExchangeStopped{};
+        if (!self || self->stopped_ || !self->Ftp1) throw ExchangeStopped{};
         return *self->Ftp1;
     };
     auto status = [&self, ownTexts](const QString& text) {
@@ -78,7 +78,7 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
     if (!self) return;
     view_.SetStatus(QString());
     if (Ftp1) {
-        if (view_.Closing()) {
+        if (stopped_) {
             // No farewell: the program is ending and waits for no server.
             Ftp1->CloseSocket();
         } else {
@@ -90,7 +90,7 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
             }
         }
     }
-    if (!self || view_.Closing()) return;
+    if (!self || stopped_) return;
     if (failure) std::rethrow_exception(failure);
 }
 
@@ -153,7 +153,7 @@ void TExchangeController::CreateExchange() {
             QCoreApplication::processEvents(QEventLoop::AllEvents);
             // Closing the window ends every wait of the exchange (a wait may begin after the
             // close, so this holds on each run).
-            if (self && self->view_.Closing() && self->Ftp1) {
+            if (self && self->stopped_ && self->Ftp1) {
                 self->Ftp1->Cancel();
                 self->Ftp1->Abort();
             }
@@ -182,13 +182,13 @@ void TExchangeController::Ftp1Connect() {
 }
 
 void TExchangeController::Ftp1ConnectionFailed() {
-    if (view_.Closing()) return;
+    if (stopped_) return;
     ShowPlain(view_.DialogParent(), QStringLiteral("Connect failed"));
 }
 
 void TExchangeController::Ftp1Success(TCmdType transType) {
     view_.SetStatus(QString());
-    if (view_.Closing()) return;
+    if (stopped_) return;
     if (transType == cmdDownload)
         ShowPlain(view_.DialogParent(), QStringLiteral("Download is Successfull"));
     else if (transType == cmdUpload)
@@ -197,19 +197,19 @@ void TExchangeController::Ftp1Success(TCmdType transType) {
 
 void TExchangeController::N7Click() {
     // One exchange at a time: both would drive the one client.
-    if (ExchangeInProgress() || !Ftp1 || view_.Closing()) return;
+    if (ExchangeInProgress() || !Ftp1 || stopped_) return;
     ExchangeGuard guard(this);
     view_.SetStatus(kConnecting);
     RunExchange(true, {});
 }
 
 void TExchangeController::N10Click() {
-    if (ExchangeInProgress() || !Ftp1 || !SetForm || view_.Closing()) return;
+    if (ExchangeInProgress() || !Ftp1 || !SetForm || stopped_) return;
     ExchangeGuard guard(this);
     QPointer<TExchangeController> self(this);
     // However the window is closed, the exchange follows.
     Ui().ShowModal(SetForm);
-    if (!self || view_.Closing() || !Ftp1) return;
+    if (!self || stopped_ || !Ftp1) return;
     view_.SetStatus(kConnecting);
     RunExchange(false, [this](TFtpClient& ftp) {
         const ServerAddress server = ParseServerAddress(SetForm->Edit1->text().trimmed().toStdString());

@@ -294,8 +294,8 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     ExpectAllFit(f, "main window" + dpi);
     // The counters with the widest numbers they can show, and every status text of an exchange.
     for (int score : {0, 15, 995, 4'995, 99'995, 999'995, INT_MAX, INT_MIN}) {
-        f.SetScoreLabel(score);
-        f.SetMovableLabel(64);
+        emit f.GameController().scoreChanged(score);
+        emit f.GameController().movableChanged(64);
         ExpectAllFit(f, "main window, score " + std::to_string(score) + dpi);
     }
     std::vector<QString> statuses;
@@ -305,7 +305,7 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
          {kExchangeReading, kExchangeWritingRecords, kExchangeWritingTable, kExchangeWritten})
         statuses.push_back(CoreText(core));
     for (const QString& status : statuses) {
-        f.FTPState->setText(status);
+        Child<QLabel>("FTPState")->setText(status);
         ExpectAllFit(f, "main window, status " + status.toStdString() + dpi);
     }
 
@@ -323,7 +323,7 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     records.SB1->setText(QStringLiteral("/home/player/shared/records/") + QString(40, u'Ш'));
     ExpectAllFit(records, "records window" + dpi);
 
-    ExpectAllFit(*f.ReclamaForm, "advertisement window" + dpi);
+    ExpectAllFit(*Child<TReclamaForm>("ReclamaForm"), "advertisement window" + dpi);
     ExpectAllFit(*f.ExchangeController().SetForm, "results-server settings" + dpi, false);
     THelpForm rules;
     ExpectAllFit(rules, "rules window" + dpi);
@@ -343,7 +343,7 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
 
     if (std::get<1>(GetParam()) != "ru") {
         ExpectNoRussian(records, "records window" + dpi, "SB1");
-        ExpectNoRussian(*f.ReclamaForm, "advertisement window" + dpi);
+        ExpectNoRussian(*Child<TReclamaForm>("ReclamaForm"), "advertisement window" + dpi);
         ExpectNoRussian(*f.ExchangeController().SetForm, "results-server settings" + dpi);
         ExpectNoRussian(rules, "rules window" + dpi);
         TAboutForm fresh(nullptr, KV_EXECUTABLE);
