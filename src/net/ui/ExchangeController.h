@@ -1,6 +1,6 @@
 #pragma once
 // The "Интернет" menu in the main window: the results exchange with its FTP client Ftp1 and its
-// notifications, the administrator's settings window, and the results site (net/ui/Exchange.cpp).
+// notifications, the administrator's settings window, and the results site (net/ui/ExchangeController.cpp).
 
 #include <QObject>
 #include <functional>
