@@ -73,19 +73,6 @@ struct Login {
     TFtpClient ftp;
 };
 
-// The game's exchange for the records file dir/Kvelli99.rec: fetch the table, merge, write the
-// page, store both.
-void Exchange(int port, const std::string& dir, bool passive) {
-    Login s(port, passive);
-    const std::string net = dir + "/" + kNetRecFileName, page = dir + "/" + kHtmlFileName;
-    s.ftp.Download("records.rec", net);
-    MergeTable work{};
-    MergeRecFiles(work, dir + "/" + kRecFileName, net);
-    WriteHtmlTable(net, page);
-    s.ftp.Upload(net, "records.rec");
-    s.ftp.Upload(page, "table.html");
-}
-
 // A bare FTP session that reads every reply, the one after a transfer included (the game's
 // client does not look at that one).
 class RawFtp {
@@ -207,7 +194,7 @@ TEST_F(ResultsServerTest, SimultaneousExchangesKeepEveryBestResult) {
         threads.emplace_back([&, i] {
             start.arrive_and_wait();
             try {
-                Exchange(server.ftp, dirs[i], i % 2 == 0);
+                test::GameExchange(server.ftp, dirs[i], i % 2 == 0);
             } catch (const std::exception& e) {
                 errors[i] = e.what();
                 ++failed;
@@ -303,7 +290,7 @@ TEST_F(ResultsServerTest, ThePageServedIsTheServersOwn) {
 
     const std::string name = Utf8ToCp1251("<script>Пётр");
     WriteFileAtomic(players.File(kRecFileName), Table({{name, 1200}}));
-    Exchange(server.ftp, players.path(), true);
+    test::GameExchange(server.ftp, players.path(), true);
     // What the player sent as the page is discarded after its 226.
     EXPECT_EQ(RawFtp(server.ftp).Store("<html><script>steal()</script></html>", "table.html").substr(0, 4),
               "226 ");

@@ -195,31 +195,21 @@ Outcome MergeFiles(const std::string& into, const std::vector<std::string>& from
     return o;
 }
 
-// The same merge, in one transaction of the common table in the database; then the front end's
-// copy of the table (INTO) and its page are written from the result.
-Outcome MergeStore(kv::tool::PgStore& store, const std::string& into, const std::vector<std::string>& froms,
-                   const std::string& page, bool intoWinsTies) {
+// The same merge, in one transaction of the common table in the database. The front ends' copies
+// follow it through their watchers (one writer each, so that a copy never goes back to an older
+// table).
+Outcome MergeStore(kv::tool::PgStore& store, const std::vector<std::string>& froms, bool intoWinsTies) {
     Outcome o;
-    kv::RecTable merged{};
     try {
         store.Update([&](kv::RecTable& table) {
             const kv::RecTable before = table;
             o.said.clear();
             int taken = 0;
             o.status = MergeFroms(table, froms, intoWinsTies, o.said, taken);
-            merged = table;
             return table != before;
         });
     } catch (const kv::Exception& e) {
         return {kBadTarget, {}, e.what()};
-    }
-    if (!into.empty()) {
-        try {
-            Publish(merged, into, page);
-        } catch (const kv::Exception& e) {
-            o.status = kBadTarget;
-            o.failure = e.what();
-        }
     }
     return o;
 }
@@ -252,8 +242,8 @@ std::string OneLine(std::string text) {
 
 // The results server's helper: one request a line on stdin, fields separated by tabs, so that a
 // merge costs no start of a process. Replies are the command's lines, then "end STATUS[ why]".
-//   merge INTO PAGE FROM...   merge each FROM into the table (the file INTO, or the database's
-//                             table, of which INTO and PAGE are then this front end's copy)
+//   merge INTO PAGE FROM...   merge each FROM into the table: the file INTO (and write PAGE), or
+//                             the database's table (the watcher writes INTO and PAGE then)
 //   publish INTO PAGE         write the database's table to INTO and PAGE (nothing for files)
 // With a database, the first line is "ready", or "end 3 why" when it cannot be used.
 int Serve(const std::string& conninfo) {
@@ -279,7 +269,7 @@ int Serve(const std::string& conninfo) {
         Outcome o;
         if (f[0] == "merge" && f.size() >= 4) {
             const std::vector<std::string> froms(f.begin() + 3, f.end());
-            o = store ? MergeStore(*store, f[1], froms, f[2], false) : MergeFiles(f[1], froms, f[2], false);
+            o = store ? MergeStore(*store, froms, false) : MergeFiles(f[1], froms, f[2], false);
         } else if (f[0] == "publish" && f.size() == 3) {
             if (store) {
                 try {
@@ -471,7 +461,7 @@ int main(int argc, char** argv) {
     if (command == "import") {
         if (args.size() != 2) return Usage("import takes a database (connection string) and a file");
         kv::tool::PgStore store(args[0]);
-        return Report(MergeStore(store, "", {args[1]}, "", intoWins));
+        return Report(MergeStore(store, {args[1]}, intoWins));
     }
     if (command == "serve") {
         if (!args.empty()) return Usage("serve takes no files");
