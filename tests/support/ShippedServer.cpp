@@ -56,6 +56,20 @@ std::pair<int, std::string> HttpGet(int port, const std::string& path, std::stri
     return {code, body == std::string::npos ? std::string() : reply.substr(body + 4)};
 }
 
+int FreePort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    int port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
+        port = ntohs(a.sin_port);
+    ::close(fd);
+    return port;
+}
+
 std::string RecordsToolPath() {
     return std::string(KV_BINARY_DIR) + "/kvelli99-records";
 }

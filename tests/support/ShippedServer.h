@@ -11,6 +11,9 @@
 
 namespace kv::test {
 
+// A free TCP port of 127.0.0.1 (most likely still free when it is used).
+int FreePort();
+
 // The records tool of this build, which the server runs for every table it takes.
 std::string RecordsToolPath();
 

@@ -1,5 +1,7 @@
 #include "TempPostgres.h"
 
+#include "ShippedServer.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <libpq-fe.h>
@@ -23,20 +25,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 const std::string kBin = "/usr/lib/postgresql/15/bin/";
-
-int FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t len = sizeof a;
-    int port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
-        port = ntohs(a.sin_port);
-    ::close(fd);
-    return port;
-}
 
 std::string Slurp(const std::string& path) {
     std::ifstream in(path);
