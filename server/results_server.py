@@ -587,6 +587,8 @@ def main():
         sys.exit("results-server: the records tool %s is needed: give --records-tool PATH, or build it "
                  "(cmake --build build --target %s)" % (a.records_tool or TOOL_NAME, TOOL_NAME))
     home = os.path.realpath(a.dir)
+    if "\t" in home or "\n" in home:
+        sys.exit("results-server: the data directory's path may hold no tab or line end: %r" % home)
     try:
         www = prepare(home, tool, a.database)
     except OSError as e:
