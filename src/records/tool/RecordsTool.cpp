@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -348,21 +347,6 @@ int Export(const std::string& conninfo, const std::string& file) {
     return kOk;
 }
 
-// The copy of a file that repair is about to change, beside it, as the game keeps the records
-// files it had to drop lines of.
-std::string KeepCopy(const std::string& path, const std::string& bytes) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    std::string copy = path + ".damaged-" + stamp;
-    for (int n = 2; kv::FileExists(copy); ++n)
-        copy = path + ".damaged-" + stamp + "-" + std::to_string(n);
-    kv::WriteFileAtomic(copy, bytes);
-    return copy;
-}
-
 int Repair(const std::string& path) {
     kv::RecLock lock(path);
     std::string bytes;
@@ -411,7 +395,8 @@ int Repair(const std::string& path) {
     }
     std::string copy;
     try {
-        if (dropped > 0) copy = KeepCopy(path, bytes);
+        // The file as it was stays beside it, as the game keeps the records files it drops lines of.
+        if (dropped > 0) copy = kv::KeepCopy(path, bytes);
         kv::WriteRecFile(kept, path);
     } catch (const kv::Exception& e) {
         return Fail(kBadTarget, e.what());
