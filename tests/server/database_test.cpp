@@ -120,14 +120,18 @@ TEST_F(DatabaseTest, TwoFrontEndsKeepEveryResultOfFortySendersAndShowOneTable) {
     const std::string table = TableBytes(best);
     EXPECT_TRUE(Within(
         2, [&] { return test::DownloadTable(a->ftp) == table && test::DownloadTable(b->ftp) == table; }))
-        << "a: " << TableRows(dir.File("a/WWW/records.rec")).size();
+        << "a: " << TableRows(dir.File("a/WWW/records.rec")).size()
+        << " rows, b: " << TableRows(dir.File("b/WWW/records.rec")).size() << " rows\n"
+        << Slurp(dir.File("a.log")) << Slurp(dir.File("b.log"));
     WriteFileAtomic(dir.File("expected.rec"), table);
     WriteHtmlTable(dir.File("expected.rec"), dir.File("expected.html"));
     const std::string page = Slurp(dir.File("expected.html"));
-    EXPECT_TRUE(Within(2, [&] {
-        return test::HttpGet(a->http, "/table.html").second == page &&
-               test::HttpGet(b->http, "/table.html").second == page;
-    }));
+    EXPECT_TRUE(Within(2,
+                       [&] {
+                           return test::HttpGet(a->http, "/table.html").second == page &&
+                                  test::HttpGet(b->http, "/table.html").second == page;
+                       }))
+        << Slurp(dir.File("a.log")) << Slurp(dir.File("b.log"));
 
     // The administrator's export is the same table; an import from another store is merged in
     // (an entry sent as a file is one more result, and it is on both pages at once).
@@ -224,6 +228,8 @@ TEST_F(DatabaseTest, ADatabaseRestartUnderLoadLosesNothingAndNeedsNoRestartOfThe
         }
     });
     EXPECT_TRUE(Within(30, [&] { return acked >= 3; }));
+    // The front end's copy follows within moments.
+    EXPECT_TRUE(Within(2, [&] { return TableRows(dir.File("f/WWW/records.rec")).size() >= 3; }));
     pg->Stop();
     EXPECT_TRUE(Within(30, [&] { return refused >= 2; }));
     // Downloads go on from the last table the front end saw.
