@@ -1,5 +1,7 @@
 #include "records/tool/PgStore.h"
 
+#if KV_HAVE_LIBPQ
+
 #include <libpq-fe.h>
 #include <poll.h>
 
@@ -263,3 +265,34 @@ bool PgStore::Wait(int timeoutMs, int alsoWatchFd, bool& alsoReady) {
 }
 
 }  // namespace kv::tool
+
+#else  // built without libpq: the file store works, a database is refused with a clear error
+
+namespace kv::tool {
+namespace {
+[[noreturn]] void NoDatabase() {
+    throw EStoreForeign("this kvelli99-records was built without PostgreSQL (libpq): use the file store");
+}
+}  // namespace
+
+PgStore::PgStore(std::string conninfo) : conninfo_(std::move(conninfo)) {}
+PgStore::~PgStore() = default;
+void PgStore::Open() {
+    NoDatabase();
+}
+RecTable PgStore::Read(int64_t&) {
+    NoDatabase();
+}
+int64_t PgStore::Update(const std::function<bool(RecTable&)>&) {
+    NoDatabase();
+}
+void PgStore::Listen() {
+    NoDatabase();
+}
+bool PgStore::Wait(int, int, bool&) {
+    NoDatabase();
+}
+
+}  // namespace kv::tool
+
+#endif
