@@ -1,11 +1,15 @@
 #include "ui/TShape.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+
+#include "ui/Accessibility.h"
 
 namespace kv::ui {
 
@@ -79,17 +83,79 @@ QPainterPath SymbolPath(TShape::Mark mark, qreal h) {
     return path;
 }
 
+// The words for the colours the board paints, as a player names them.
+struct ColourWord {
+    QRgb rgb;
+    const char* word;
+};
+constexpr ColourWord kColourWords[] = {
+    {0x0000FF, QT_TRANSLATE_NOOP("kv::ui::TShape", "синий")},
+    {0xFF0000, QT_TRANSLATE_NOOP("kv::ui::TShape", "красный")},
+    {0x008000, QT_TRANSLATE_NOOP("kv::ui::TShape", "зелёный")},
+    {0x000000, QT_TRANSLATE_NOOP("kv::ui::TShape", "чёрный")},
+    {0xFFFF00, QT_TRANSLATE_NOOP("kv::ui::TShape", "жёлтый")},
+    {0x00FFFF, QT_TRANSLATE_NOOP("kv::ui::TShape", "голубой")},
+    {0x808080, QT_TRANSLATE_NOOP("kv::ui::TShape", "серый")},
+    {0xFF00FF, QT_TRANSLATE_NOOP("kv::ui::TShape", "пурпурный")},
+    // Only a loaded game shows these.
+    {0x800000, QT_TRANSLATE_NOOP("kv::ui::TShape", "бордовый")},
+    {0x00FF00, QT_TRANSLATE_NOOP("kv::ui::TShape", "салатовый")},
+    {0x404040, QT_TRANSLATE_NOOP("kv::ui::TShape", "тёмно-серый")},
+};
+
 }  // namespace
 
 TShape::TShape(QWidget* parent) : QWidget(parent) {
+    InstallAccessibility();
     // The panel's face colour shows around the circle.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void TShape::SetShape(Kind kind) {
     if (kind_ == kind) return;
+    const QString oldName = AccessibleName();
+    const bool wasChosen = Chosen();
     kind_ = kind;
     update();
+    Announce(oldName, wasChosen);
+}
+
+void TShape::SetPlace(int row, int col) {
+    const QString oldName = AccessibleName();
+    row_ = row;
+    col_ = col;
+    Announce(oldName, Chosen());
+}
+
+QString TShape::AccessibleName() const {
+    QString place = tr("ряд %1, столбец %2").arg(row_).arg(col_);
+    // A cell in the face colour is empty; the panel shows through.
+    if (brush_ == pen_) return tr("пустая клетка, %1").arg(place);
+    const char* word = nullptr;
+    for (const ColourWord& w : kColourWords)
+        if (brush_.rgb() == (w.rgb | 0xFF000000u)) word = w.word;
+    const QString colour = word ? QCoreApplication::translate("kv::ui::TShape", word) : tr("неизвестный");
+    QString name = tr("%1 шар, %2").arg(colour, place);
+    if (Chosen()) name += tr(", выбран");
+    return name;
+}
+
+void TShape::Press() {
+    emit MouseDown(this);
+}
+
+void TShape::Announce(const QString& oldName, bool wasChosen) {
+    if (!QAccessible::isActive()) return;
+    if (Chosen() != wasChosen) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (AccessibleName() != oldName) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TShape::ToggleShape() {
@@ -98,14 +164,18 @@ void TShape::ToggleShape() {
 
 void TShape::SetBrushColor(const QColor& colour) {
     if (brush_ == colour) return;
+    const QString oldName = AccessibleName();
     brush_ = colour;
     update();
+    Announce(oldName, Chosen());
 }
 
 void TShape::SetPenColor(const QColor& colour) {
     if (pen_ == colour) return;
+    const QString oldName = AccessibleName();
     pen_ = colour;
     update();
+    Announce(oldName, Chosen());
 }
 
 void TShape::SetSymbol(Mark mark) {
@@ -118,6 +188,17 @@ void TShape::SetCursorFrame(bool shown) {
     if (cursor_ == shown) return;
     cursor_ = shown;
     update();
+    if (!QAccessible::isActive()) return;
+    // The frame is where the player is: assistive technology follows it as it follows a focus.
+    if (shown) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessible::State changed;
+        changed.focused = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TShape::paintEvent(QPaintEvent*) {
@@ -163,7 +244,7 @@ void TShape::paintEvent(QPaintEvent*) {
 void TShape::mousePressEvent(QMouseEvent* event) {
     event->accept();
     // The handler may play out a whole move, or even close the window: touch nothing after it.
-    emit MouseDown(this);
+    Press();
 }
 
 void TShape::mouseDoubleClickEvent(QMouseEvent* event) {

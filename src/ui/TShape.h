@@ -4,6 +4,9 @@
 // colour. It reports a press of any mouse button. Two additions, both off unless asked for: a
 // symbol inside the ball, so that colours can be told apart without seeing them, and the
 // keyboard's cell cursor, a frame along the control's edges.
+//
+// For assistive technology a ball is a button named by its colour and place ("синий шар, ряд 3,
+// столбец 5"), checked while it is chosen, and focused while the cursor frames it.
 
 #include <QColor>
 #include <QWidget>
@@ -29,7 +32,19 @@ class TShape : public QWidget {
     Mark Symbol() const { return mark_; }
     void SetSymbol(Mark mark);
     bool CursorFrame() const { return cursor_; }
+    // Also moves the accessibility focus to this ball when shown.
     void SetCursorFrame(bool shown);
+
+    // The ball's cell, 1-based, for its spoken name; 0 while unknown.
+    void SetPlace(int row, int col);
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    // The selection mark of a move is the rectangle.
+    bool Chosen() const { return kind_ == Kind::Rectangle; }
+    // What a screen reader says: the colour's word, the place, and whether the ball is chosen.
+    QString AccessibleName() const;
+    // Presses the ball as a click does (the accessible "press" action).
+    void Press();
 
   signals:
     // Any button; the button, the modifiers and the position are not passed on.
@@ -41,11 +56,14 @@ class TShape : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    // Tells assistive technology what changed, if its name or chosen state did.
+    void Announce(const QString& oldName, bool wasChosen);
     Kind kind_ = Kind::Circle;
     QColor brush_ = Qt::white;
     QColor pen_ = Qt::black;
     Mark mark_ = Mark::None;
     bool cursor_ = false;
+    int row_ = 0, col_ = 0;
 };
 
 }  // namespace kv::ui

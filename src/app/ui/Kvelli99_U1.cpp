@@ -159,6 +159,9 @@ void TForm1::BuildLayout() {
     };
     RxLabel3 = makeCounter("RxLabel3", PxRect(136, 0, 81, 40));
     RxLabel4 = makeCounter("RxLabel4", PxRect(280, 0, 75, 40));
+    // The words of the header picture, for a player who does not see it.
+    RxLabel3->SetAccessibleCaption(tr("Счет"));
+    RxLabel4->SetAccessibleCaption(tr("Осталось"));
 
     FTPState = new QLabel(Panel3);
     FTPState->setObjectName(QStringLiteral("FTPState"));
@@ -176,6 +179,7 @@ void TForm1::BuildLayout() {
         for (int col = 1; col <= kBoardSize; ++col) {
             auto* shape = new TShape(Panel1);
             shape->setObjectName(QStringLiteral("s%1%2").arg(col).arg(row));
+            shape->SetPlace(row, col);
             const int left = Edge(kCellEdges[col - 1]), top = Edge(kCellEdges[row - 1]);
             shape->setGeometry(left, top, Edge(kCellEdges[col]) - left, Edge(kCellEdges[row]) - top);
             shape->SetPenColor(face);
