@@ -149,8 +149,8 @@ void Game::DealBoard() {
     Score = 0;
 }
 
-bool Game::CanMove(int col, int row) const {
-    if (!OnBoard(row, col)) return false;
+std::optional<Cell> Game::MovePartner(int col, int row) const {
+    if (!OnBoard(row, col)) return std::nullopt;
     const int32_t v = At(row, col);
     auto same = [&](int r, int c) { return OnBoard(r, c) && At(r, c) == v; };
     auto pair = [&](int r1, int c1, int r2, int c2) { return same(r1, c1) && same(r2, c2); };
@@ -158,20 +158,31 @@ bool Game::CanMove(int col, int row) const {
     // Left, to (r, c-1).
     if (c > 1 && (pair(r - 1, c - 1, r + 1, c - 1) || pair(r - 1, c - 1, r - 2, c - 1) ||
                   pair(r + 1, c - 1, r + 2, c - 1) || pair(r, c - 2, r, c - 3)))
-        return true;
+        return Cell{c - 1, r};
     // Right, to (r, c+1).
     if (c < kBoardSize && (pair(r - 1, c + 1, r + 1, c + 1) || pair(r - 1, c + 1, r - 2, c + 1) ||
                            pair(r + 1, c + 1, r + 2, c + 1) || pair(r, c + 2, r, c + 3)))
-        return true;
+        return Cell{c + 1, r};
     // Up, to (r-1, c).
     if (r > 1 && (pair(r - 1, c - 1, r - 1, c + 1) || pair(r - 1, c - 1, r - 1, c - 2) ||
                   pair(r - 1, c + 1, r - 1, c + 2) || pair(r - 2, c, r - 3, c)))
-        return true;
+        return Cell{c, r - 1};
     // Down, to (r+1, c).
     if (r < kBoardSize && (pair(r + 1, c - 1, r + 1, c + 1) || pair(r + 1, c - 1, r + 1, c - 2) ||
                            pair(r + 1, c + 1, r + 1, c + 2) || pair(r + 2, c, r + 3, c)))
-        return true;
-    return false;
+        return Cell{c, r + 1};
+    return std::nullopt;
+}
+
+bool Game::CanMove(int col, int row) const {
+    return MovePartner(col, row).has_value();
+}
+
+std::optional<Hint> Game::FindHint() const {
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            if (const auto partner = MovePartner(c, r)) return Hint{Cell{c, r}, *partner};
+    return std::nullopt;
 }
 
 void Game::CountMovable() {

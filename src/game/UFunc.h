@@ -3,6 +3,7 @@
 // that act on them. Plain C++: no painting and no waiting happens here, and nothing allocates.
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 namespace kv {
@@ -40,6 +41,13 @@ constexpr RGB kForeignColour{0x40, 0x40, 0x40};
 constexpr bool OnBoard(int row, int col) {
     return row >= 1 && row <= kBoardSize && col >= 1 && col <= kBoardSize;
 }
+
+// A ball that has a move, and the neighbour it trades places with in that move.
+struct Hint {
+    Cell ball;
+    Cell partner;
+    bool operator==(const Hint&) const = default;
+};
 
 class Game {
   public:
@@ -81,8 +89,13 @@ class Game {
     // Whether the ball at (row, col) has a move; false for a cell off the board.
     bool CanMove(int col, int row) const;
     void CountMovable();
+    // The first ball, row by row from the top, for which CanMove holds, with the neighbour of
+    // the move that makes its run. None exactly when CountMovable would count 0.
+    std::optional<Hint> FindHint() const;
 
   private:
+    // The neighbour the ball at (row, col) trades with to stand in a run, or nullopt.
+    std::optional<Cell> MovePartner(int col, int row) const;
     int NextColour();  // 1..8
     std::mt19937 rng_{0};
     bool fixedSeed_ = false;
