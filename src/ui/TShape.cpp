@@ -223,21 +223,20 @@ void TShape::paintEvent(QPaintEvent*) {
         p.resetTransform();
     }
     if (cursor_) {
-        // Two rings along the edges, dark outside and light inside, so the frame shows on any
-        // ball and on the panel, and the ball's colour stays visible within.
-        p.setRenderHint(QPainter::Antialiasing, false);
+        // A ring on the ball's rim, dark outside and light inside, so it shows on any ball. Round
+        // where the chosen ball is square, and inside the ball, where the corners of the chosen
+        // square are not: framed and chosen are told apart at a glance, also both at once.
+        p.setRenderHint(QPainter::Antialiasing, true);
         p.setBrush(Qt::NoBrush);
-        const qreal outer = std::max<qreal>(2.0, std::round(d / 20.0));
-        const qreal inner = std::max<qreal>(1.0, std::round(outer / 2.0));
-        QPen dark(Qt::black, outer);
-        dark.setJoinStyle(Qt::MiterJoin);
-        p.setPen(dark);
-        p.drawRect(QRectF(rect()).adjusted(outer / 2, outer / 2, -outer / 2, -outer / 2));
-        QPen light(Qt::white, inner);
-        light.setJoinStyle(Qt::MiterJoin);
-        p.setPen(light);
-        const qreal in = outer + inner / 2;
-        p.drawRect(QRectF(rect()).adjusted(in, in, -in, -in));
+        const qreal w = std::max<qreal>(2.0, std::round(d / 16.0));
+        // A rim of the ball's own colour stays outside the ring.
+        const qreal in = std::max<qreal>(1.5, d / 32.0);
+        const QRectF ball =
+            QRectF((width() - d) / 2.0, (height() - d) / 2.0, d, d).adjusted(in, in, -in, -in);
+        p.setPen(QPen(Qt::black, w));
+        p.drawEllipse(ball.adjusted(w / 2, w / 2, -w / 2, -w / 2));
+        p.setPen(QPen(Qt::white, w));
+        p.drawEllipse(ball.adjusted(1.5 * w, 1.5 * w, -1.5 * w, -1.5 * w));
     }
 }
 

@@ -3,7 +3,7 @@
 // filling the whole control, filled in one colour and outlined 1 pixel wide in the window's face
 // colour. It reports a press of any mouse button. Two additions, both off unless asked for: a
 // symbol inside the ball, so that colours can be told apart without seeing them, and the
-// keyboard's cell cursor, a frame along the control's edges.
+// keyboard's cell cursor, a ring on the ball's rim.
 //
 // For assistive technology a ball is a button named by its colour and place ("синий шар, ряд 3,
 // столбец 5"), checked while it is chosen, and focused while the cursor frames it.
