@@ -72,19 +72,24 @@ void TGameController::MnuSaveClick() {
             FileChooser chooser;
             chooser.title = QStringLiteral("Сохранить игру");
             chooser.filters = ChooserFilters(kSaveDialogFilter);
-            chooser.initialName = SaveDialogName;
             chooser.confirmOverwrite = true;
-            QString chosen;
-            if (!Ui().SaveFile(view_.DialogParent(), chooser, chosen)) return;
-
-            const std::string path = SaveFileName(QFile::encodeName(chosen).toStdString());
-            const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
-            SaveDialogName = shown;
-            const bool existed = FileExists(path);
-            // The chooser asked only about the name as typed; a file the name rule made the
-            // name of, which the player did not name, gets the same question.
-            if (existed && shown != chosen && !ConfirmReplace(view_.DialogParent(), chooser.title, shown))
-                return;
+            std::string path;
+            QString shown;
+            bool existed = false;
+            for (;;) {
+                chooser.initialName = SaveDialogName;
+                QString chosen;
+                if (!Ui().SaveFile(view_.DialogParent(), chooser, chosen)) return;
+                path = SaveFileName(QFile::encodeName(chosen).toStdString());
+                shown = QFile::decodeName(QByteArray::fromStdString(path));
+                SaveDialogName = shown;
+                existed = FileExists(path);
+                // The chooser asked only about the name as typed; a file the name rule made the
+                // name of, which the player did not name, gets the same question. No goes back
+                // to the chooser, at that name, as No to the chooser's own question stays in it.
+                if (!existed || shown == chosen || ConfirmReplace(view_.DialogParent(), chooser.title, shown))
+                    break;
+            }
             try {
                 WriteSavedGame(game_, path);
             } catch (const SaveGameWriteError&) {

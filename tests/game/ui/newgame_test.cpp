@@ -190,19 +190,39 @@ TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
     EXPECT_TRUE(NewMessages().empty());
 
     // "g2.txt" would replace g2.sav, which the player did not name: asked first, with the
-    // chooser's own question, and No keeps the old file; Yes replaces it.
+    // chooser's own question. No keeps the old file and opens the chooser again at g2.sav, where
+    // the player picks another name (or cancels, and nothing is written); Yes replaces it.
+    const size_t choosers = dialogs.saveCalls.size();
     dialogs.messageAnswers.push_back(ui::MsgResult::No);
-    Save(Dir().File("g2.txt"));
+    dialogs.saveAnswers.push_back(Path("g2.txt"));
+    dialogs.saveAnswers.push_back(Path("g4"));
+    Form().MnuSaveClick();
     ASSERT_EQ(NewMessages().size(), 1u);
     EXPECT_EQ(dialogs.messages.back().text,
               QStringLiteral("g2.sav already exists.\nDo you want to replace it?"));
     EXPECT_EQ(dialogs.messages.back().buttons, ui::MsgButtons::YesNo);
     EXPECT_EQ(dialogs.messages.back().title, QStringLiteral("Сохранить игру"));
+    ASSERT_EQ(dialogs.saveCalls.size(), choosers + 2);
+    EXPECT_EQ(dialogs.saveCalls.back().initialName, Path("g2.sav"));
     EXPECT_EQ(Dir().Read("g2.sav"), old);
+    EXPECT_EQ(Dir().Read("g4.sav"), FileOf(kRows, "35", "12"));
     EXPECT_FALSE(Dir().Exists("g2.txt"));
+    EXPECT_EQ(Form().GameController().SaveDialogName, Path("g4.sav"));
+
+    dialogs.messageAnswers.push_back(ui::MsgResult::No);
+    dialogs.messageAnswers.push_back(ui::MsgResult::No);
+    dialogs.saveAnswers.push_back(Path("g2.txt"));
+    dialogs.saveAnswers.push_back(Path("g2.doc"));
+    dialogs.saveAnswers.push_back(std::nullopt);
+    Form().MnuSaveClick();
+    EXPECT_EQ(NewMessages().size(), 3u);
+    EXPECT_EQ(dialogs.saveCalls.size(), choosers + 5);
+    EXPECT_EQ(Dir().Read("g2.sav"), old);
+
     dialogs.messageAnswers.push_back(ui::MsgResult::Yes);
     Save(Dir().File("g2.txt"));
-    EXPECT_EQ(NewMessages().size(), 2u);
+    EXPECT_EQ(NewMessages().size(), 4u);
+    EXPECT_EQ(dialogs.saveCalls.size(), choosers + 6);
     EXPECT_EQ(Dir().Read("g2.sav"), FileOf(kRows, "35", "12"));
 }
 
