@@ -120,6 +120,14 @@ void TShape::SetShape(Kind kind) {
     Announce(oldName, wasChosen);
 }
 
+void TShape::SetHint(bool shown) {
+    if (hint_ == shown) return;
+    const QString oldName = AccessibleName();
+    hint_ = shown;
+    update();
+    Announce(oldName, Chosen());
+}
+
 void TShape::SetPlace(int row, int col) {
     const QString oldName = AccessibleName();
     row_ = row;
@@ -137,6 +145,7 @@ QString TShape::AccessibleName() const {
     const QString colour = word ? QCoreApplication::translate("kv::ui::TShape", word) : tr("неизвестный");
     QString name = tr("%1 шар, %2").arg(colour, place);
     if (Chosen()) name += tr(", выбран");
+    if (hint_) name += tr(", подсказка");
     return name;
 }
 
@@ -221,6 +230,30 @@ void TShape::paintEvent(QPaintEvent*) {
         p.translate(width() / 2.0, height() / 2.0);
         p.fillPath(SymbolPath(mark_, 0.23 * d), SymbolColour(brush_));
         p.resetTransform();
+    }
+    if (hint_) {
+        // Corner marks, black with white inside them, in the corners the round ball leaves
+        // free: apart from the frame's ring, and seen on a chosen square of any colour too.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setBrush(Qt::NoBrush);
+        const qreal w = std::max<qreal>(2.0, std::round(d / 20.0));
+        const qreal len = d / 4.0;
+        auto marks = [&](qreal inset, qreal arm) {
+            QPainterPath path;
+            const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+            for (const QPointF& corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+                const qreal sx = corner.x() < width() / 2.0 ? 1 : -1,
+                            sy = corner.y() < height() / 2.0 ? 1 : -1;
+                path.moveTo(corner + QPointF(sx * arm, 0));
+                path.lineTo(corner);
+                path.lineTo(corner + QPointF(0, sy * arm));
+            }
+            return path;
+        };
+        p.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawPath(marks(w / 2, len));
+        p.setPen(QPen(Qt::white, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawPath(marks(1.5 * w, len - w));
     }
     if (cursor_) {
         // A ring on the ball's rim, dark outside and light inside, so it shows on any ball. Round

@@ -3,7 +3,7 @@
 // filling the whole control, filled in one colour and outlined 1 pixel wide in the window's face
 // colour. It reports a press of any mouse button. Two additions, both off unless asked for: a
 // symbol inside the ball, so that colours can be told apart without seeing them, and the
-// keyboard's cell cursor, a ring on the ball's rim.
+// keyboard's cell cursor, a ring on the ball's rim. The hint marks the corners of the cell.
 //
 // For assistive technology a ball is a button named by its colour and place ("синий шар, ряд 3,
 // столбец 5"), checked while it is chosen, and focused while the cursor frames it.
@@ -35,6 +35,10 @@ class TShape : public QWidget {
     // Also moves the accessibility focus to this ball when shown.
     void SetCursorFrame(bool shown);
 
+    // The hint: corner marks on a ball that can move and on the neighbour it trades with.
+    bool Hint() const { return hint_; }
+    void SetHint(bool shown);
+
     // The ball's cell, 1-based, for its spoken name; 0 while unknown.
     void SetPlace(int row, int col);
     int Row() const { return row_; }
@@ -63,6 +67,7 @@ class TShape : public QWidget {
     QColor pen_ = Qt::black;
     Mark mark_ = Mark::None;
     bool cursor_ = false;
+    bool hint_ = false;
     int row_ = 0, col_ = 0;
 };
 

@@ -31,9 +31,10 @@ struct Ball {
         shape->SetPenColor(Face());
         shape->SetBrushColor(colour);
     }
-    QImage Render(bool chosen, bool framed, qreal ratio) {
+    QImage Render(bool chosen, bool framed, qreal ratio, bool hint = false) {
         shape->SetShape(chosen ? TShape::Kind::Rectangle : TShape::Kind::Circle);
         shape->SetCursorFrame(framed);
+        shape->SetHint(hint);
         QImage img(shape->size() * ratio, QImage::Format_RGB32);
         img.setDevicePixelRatio(ratio);
         img.fill(Face());
@@ -115,6 +116,14 @@ TEST(BallLook, FramedAndChosenAreUnlikeOnEveryColourAtBothScalesWithAndWithoutSy
                 // The frame stands out from the ball itself, and still shows on a chosen ball.
                 EXPECT_GE(BestContrast(framed, byFrame, colour.rgb()), 4.5) << at.toStdString();
                 EXPECT_GT(Share(Changed(both, chosen)), 0.08) << at.toStdString();
+                // The hint: a third look, apart from the frame's, shown on a chosen ball as well.
+                const QImage hinted = b.Render(false, false, ratio, true);
+                const auto byHint = Changed(hinted, plain);
+                EXPECT_GT(Share(byHint), 0.04) << at.toStdString();
+                EXPECT_LT(Overlap(byHint, byFrame), 0.1) << at.toStdString();
+                EXPECT_GE(BestContrast(hinted, byHint, colour.rgb()), 4.5) << at.toStdString();
+                EXPECT_GT(Share(Changed(b.Render(true, false, ratio, true), chosen)), 0.04)
+                    << at.toStdString();
             }
         }
     }
@@ -147,6 +156,11 @@ TEST(BallAccessibility, NameRoleStatesAndPress) {
     EXPECT_TRUE(a->state().checked);
     b.shape->SetShape(TShape::Kind::Circle);
     EXPECT_FALSE(a->state().checked);
+
+    // The hint is said too.
+    b.shape->SetHint(true);
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("пурпурный шар, ряд 8, столбец 1, подсказка"));
+    b.shape->SetHint(false);
 
     // Framed: focused, as long as the frame is there.
     b.shape->SetCursorFrame(true);
