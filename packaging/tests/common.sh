@@ -21,7 +21,8 @@ check_desktop_file() {
     [ -z "$out" ] || fail "desktop-file-validate: $out"
     [ "$(desktop_value "$f" Name)" = "Kvelli '99" ] || fail "Name is $(desktop_value "$f" Name)"
     [ "$(desktop_value "$f" 'Name[ru]')" = "Квелли 99" ] || fail "Name[ru] is $(desktop_value "$f" 'Name[ru]')"
-    [ "$(desktop_value "$f" Exec)" = "kvelli99" ] || fail "Exec is $(desktop_value "$f" Exec)"
+    [ "$(desktop_value "$f" Exec)" = "kvelli99 %f" ] || fail "Exec is $(desktop_value "$f" Exec)"
+    [ "$(desktop_value "$f" MimeType)" = "application/x-kvelli99-save;" ] || fail "MimeType is $(desktop_value "$f" MimeType)"
     [ "$(desktop_value "$f" Icon)" = "$id" ] || fail "Icon is $(desktop_value "$f" Icon)"
     [ "$(desktop_value "$f" StartupWMClass)" = "$id" ] || fail "StartupWMClass is $(desktop_value "$f" StartupWMClass)"
     local cat

@@ -477,6 +477,9 @@ void TForm1::MnuSaveClick() {
 void TForm1::MnuLoadClick() {
     gameCtl_->MnuLoadClick();
 }
+void TForm1::OpenSavedGame(const QString& path) {
+    gameCtl_->LoadGame(path);
+}
 void TForm1::MnuRecClick() {
     recordsCtl_->MnuRecClick();
 }

@@ -98,6 +98,9 @@ class TForm1 : public QMainWindow, public TMainView {
     void MnuNewClick();
     void MnuSaveClick();
     void MnuLoadClick();
+    // The saved game the program was started with (opened from the desktop): loaded as the load
+    // command loads a chosen file.
+    void OpenSavedGame(const QString& path);
     void MnuRecClick();
     void N4Click();
     void N5Click();

@@ -44,6 +44,9 @@ class TGameController : public QObject {
     void MnuNewClick();
     void MnuSaveClick();
     void MnuLoadClick();
+    // Loads the saved game at `path`, as the load command does once a file is chosen (also the
+    // file the program is started with, opened from the desktop).
+    void LoadGame(const QString& path);
     QString SaveDialogName = QStringLiteral("*.sav");  // the save chooser's next name
 
     // A ball's column and row from its control's name "s<col><row>".

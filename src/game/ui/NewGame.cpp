@@ -113,21 +113,34 @@ void TGameController::MnuLoadClick() {
             chooser.initialName = kSaveDialogInitialName;
             chooser.confirmOverwrite = false;
             QString chosen;
+            if (Ui().OpenFile(view_.DialogParent(), chooser, chosen)) {
+                LoadGame(chosen);
+                return;
+            }
+            view_.ShowBoard();
+            view_.SetScoreLabel(game_.Score);
+            view_.SetMovableLabel(game_.MovableCount);
+        },
+        view_.DialogParent());
+}
+
+void TGameController::LoadGame(const QString& path) {
+    Guarded(
+        [this, &path] {
+            if (MoveInProgress()) return;
             QString failure;
             kv::Game& g = game_;
-            if (Ui().OpenFile(view_.DialogParent(), chooser, chosen)) {
-                const QString named = Guillemets(chosen);
-                try {
-                    // Read and checked whole before the game takes any of it.
-                    LoadSavedGame(g, QFile::encodeName(chosen).toStdString());
-                    g.FirstChosen = false;
-                } catch (const SaveGameReadError&) {
-                    failure = QStringLiteral("Не удалось прочитать файл ") + named + QStringLiteral(".");
-                } catch (const SaveGameFormatError& e) {
-                    failure =
-                        QStringLiteral("Файл ") + named +
-                        QStringLiteral(" не является сохранённой игрой (ошибка в строке %1).").arg(e.Line());
-                }
+            const QString named = Guillemets(path);
+            try {
+                // Read and checked whole before the game takes any of it.
+                LoadSavedGame(g, QFile::encodeName(path).toStdString());
+                g.FirstChosen = false;
+            } catch (const SaveGameReadError&) {
+                failure = QStringLiteral("Не удалось прочитать файл ") + named + QStringLiteral(".");
+            } catch (const SaveGameFormatError& e) {
+                failure =
+                    QStringLiteral("Файл ") + named +
+                    QStringLiteral(" не является сохранённой игрой (ошибка в строке %1).").arg(e.Line());
             }
             view_.ShowBoard();
             view_.SetScoreLabel(g.Score);

@@ -3,12 +3,15 @@
 
 Starts, each bounded in time and stopped at the end: Xvfb on a display of its own choosing, a
 private session bus on a unix socket in a temporary directory, the AT-SPI bus launcher and
-registry on that bus, and the game. Then, as an AT-SPI client:
+registry on that bus, and the game, opening a saved game as the desktop opens one. Then, as an
+AT-SPI client:
   - the 64 balls are found, each a button named "<colour> шар, ряд R, столбец C", once per
-    place, and the colour word is the colour painted at the ball's place on the screen;
-  - the two counters are read with their words and their values;
+    place; the colour word is the saved game's colour there and the colour painted at the
+    ball's place on the screen;
+  - the two counters are read with their words and the saved game's values;
   - arrow keys move the accessibility focus with the keyboard frame, to the framed ball only;
-  - Space chooses the framed ball, and the ball says so.
+  - Space chooses the framed ball, and the ball says so;
+  - a move made with the keys is heard: the frame, the choice, the board and the score changing.
 
 Usage: atspi_board.py GAME_EXECUTABLE
 Exit status 0: passed, 1: failed, 77: skipped (a tool is missing; the reason is printed).
@@ -47,6 +50,10 @@ COLOURS = {
     (0x80, 0x80, 0x80): "серый",
     (0xFF, 0x00, 0xFF): "пурпурный",
 }
+WORDS = ["синий", "красный", "зелёный", "чёрный", "жёлтый", "голубой", "серый", "пурпурный"]
+# Every colour on the board; one move: row 1, column 3 with the ball below it makes a run of 1s.
+BOARD = ["11345678", "45178123", "78123456", "23456781", "56781234", "81234567", "34567812", "67812345"]
+SCORE, MOVABLE = 35, 12
 BALL_NAME = re.compile(r"^(\S+) шар, ряд ([1-8]), столбец ([1-8])(, выбран)?$")
 
 
@@ -177,12 +184,13 @@ class Session:
             return r.returncode == 0
         wait_for("the AT-SPI registry", registry_up, 15, step=0.2)
 
-    def start_game(self, exe):
+    def start_game(self, exe, argument=None):
         env = {k: v for k, v in self.env.items() if k != "AT_SPI_BUS_ADDRESS"}
         env.update({"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
                     "KVELLI_REPORT_FIRST_PAINT": "1"})
         out = open(os.path.join(self.tmp, "game.log"), "wb")
-        p = subprocess.Popen([os.path.abspath(exe)], env=env, cwd=env["HOME"], stdout=out, stderr=subprocess.STDOUT)
+        argv = [os.path.abspath(exe)] + ([argument] if argument else [])
+        p = subprocess.Popen(argv, env=env, cwd=env["HOME"], stdout=out, stderr=subprocess.STDOUT)
         self.procs.append(("game", p))
         wait_for("the game's first painting", lambda: "first-paint" in self.log_of("game") or p.poll() is not None, 30)
         if p.poll() is not None:
@@ -218,16 +226,26 @@ class Client:
         self.context = GLib.MainContext.default()
         self.focused = []  # names of the objects that took the focus, in order
         self.changed = []  # (object name, state, on) of other state changes
+        self.said = []  # what a screen reader would say, in order: focus, names and states
+        self.named = []  # (object role, new name) of name changes
         pyatspi.Registry.registerEventListener(self.on_focus, "object:state-changed:focused")
         pyatspi.Registry.registerEventListener(self.on_state, "object:state-changed:checked",
                                                "object:state-changed:selected")
+        pyatspi.Registry.registerEventListener(self.on_name, "object:property-change:accessible-name")
 
     def on_focus(self, event):
         if event.detail1:
             self.focused.append(event.source.name)
+            self.said.append("focus: " + event.source.name)
 
     def on_state(self, event):
         self.changed.append((event.source.name, event.type.minor, bool(event.detail1)))
+        self.said.append("%s %s: %s" % (event.type.minor, "on" if event.detail1 else "off", event.source.name))
+
+    def on_name(self, event):
+        name = event.source.name
+        self.named.append((event.source.getRoleName(), name))
+        self.said.append("name: " + name)
 
     def pump(self):
         while self.context.iteration(False):
@@ -267,10 +285,21 @@ def check(exe):
         session.start_display()
         session.start_session_bus()
         session.start_atspi()
-        game = session.start_game(exe)
+        saved = os.path.join(tmp, "home", "Партия.sav")
+        with open(saved, "wb") as f:
+            f.write("".join("%d\r\n" % v for v in [SCORE, MOVABLE] + [int(ch) for row in BOARD for ch in row]).encode())
+        game = session.start_game(exe, saved)
         client = Client(session.env)
         app = client.application(game.pid)
         log("application on the bus:", app.name)
+
+        # --- the saved game is in: the counters say so
+        def labels():
+            return [n.name for n in client.walk(app) if n.getRole() == client.at.ROLE_LABEL and n.name]
+        wanted = ["Счет: %d" % SCORE, "Осталось: %d" % MOVABLE]
+        wait_for("the counters of the saved game, %r" % wanted,
+                 lambda: all(w in labels() for w in wanted), 20, step=0.25, pump=client.pump)
+        log("counters:", [n for n in labels() if n.startswith(("Счет", "Осталось"))])
 
         # --- the 64 balls, their names, roles and colours
         balls = wait_for("64 named balls", lambda: (lambda b: b if len(b) == 64 else None)(client.balls(app)),
@@ -282,6 +311,8 @@ def check(exe):
                 raise Failed("a ball is chosen before any press: " + b.name)
             if b.getRole() != client.at.ROLE_PUSH_BUTTON:
                 raise Failed("%s has the role %s, not a button" % (b.name, b.getRoleName()))
+            if colour != WORDS[int(BOARD[int(row) - 1][int(col) - 1]) - 1]:
+                raise Failed("%s holds %s in the saved game" % (b.name, WORDS[int(BOARD[int(row) - 1][int(col) - 1]) - 1]))
             places[(int(row), int(col))] = (colour, b)
         if len(places) != 64:
             raise Failed("the balls do not name 64 different places")
@@ -299,13 +330,6 @@ def check(exe):
         if not (x23 > x11 and y23 > y11):
             raise Failed("row 2, column 3 is not right of and below row 1, column 1")
         log("64 balls, each named once with its colour and place, e.g.", by_place[(1, 1)].name)
-
-        # --- the counters
-        labels = [n.name for n in client.walk(app) if n.getRole() == client.at.ROLE_LABEL and n.name]
-        for word in ("Счет", "Осталось"):
-            if not any(re.fullmatch(word + r": \d+", name) for name in labels):
-                raise Failed("no label reads '%s: <number>' among %r" % (word, labels))
-        log("counters:", [n for n in labels if n.startswith(("Счет", "Осталось"))])
 
         # --- the keyboard frame moves the accessibility focus
         window = subprocess.run([TOOLS["xdotool"], "search", "--sync", "--onlyvisible", "--pid", str(game.pid)],
@@ -347,6 +371,23 @@ def check(exe):
         if ball.getState().contains(client.at.STATE_CHECKED):
             raise Failed("the ball let go still reads as checked")
         log("state changes heard:", client.changed)
+
+        # --- a move from the keyboard, as a screen reader hears it
+        del client.said[:]
+        session.key(window, "Up", "space", "Down", "space")  # row 1, column 3 with the ball below
+        wait_for("the score after the move", lambda: any(
+            re.fullmatch(r"Счет: (\d+)", n) and int(n.split()[-1]) > SCORE for n in labels()), 15, pump=client.pump)
+        time.sleep(0.5)
+        client.pump()
+        log("a move, as heard:")
+        for line in client.said:
+            log("   ", line)
+        if not any(line.startswith("focus: ") and "ряд 1, столбец 3" in line for line in client.said):
+            raise Failed("the frame's move to row 1, column 3 was not heard")
+        if not any(line.startswith("checked on: ") and "ряд 1, столбец 3" in line for line in client.said):
+            raise Failed("choosing row 1, column 3 was not heard")
+        if not any(role == "label" and name.startswith("Счет: ") for role, name in client.named):
+            raise Failed("the score's change was not heard")
         log("passed")
         return 0
     finally:

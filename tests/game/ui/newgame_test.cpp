@@ -272,22 +272,38 @@ TEST_F(NewGameTest, ABadOrMissingFileLeavesTheGameAndTellsThePlayer) {
         {"missing.sav", QStringLiteral("Не удалось прочитать файл")},
         {"", QStringLiteral("Не удалось прочитать файл")},  // the directory itself
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const size_t shown = dialogs.messages.size();
-        Form().SetScoreLabel(1);
-        Load(c.file.empty() ? Dir().path() : Dir().File(c.file));
-        EXPECT_EQ(Now(), before);
-        EXPECT_EQ(ScoreText(), QStringLiteral("40"));
-        EXPECT_EQ(MovableText(), QString::number(before.movable));
-        ASSERT_EQ(dialogs.messages.size(), shown + 1);
-        const MessageCall& m = dialogs.messages.back();
-        EXPECT_EQ(m.title, ui::kAppTitle);
-        EXPECT_TRUE(m.text.contains(c.says)) << m.text.toStdString();
-        EXPECT_TRUE(
-            m.text.contains(QString::fromStdString(c.file.empty() ? Dir().path() : Dir().File(c.file))));
-        EXPECT_TRUE(m.text.contains(QStringLiteral("Игра не изменилась")));
-    }
+    // Chosen in the load command's chooser, or opened from the desktop (the program's argument).
+    for (const bool fromDesktop : {false, true})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.file + (fromDesktop ? " from the desktop" : ""));
+            const size_t shown = dialogs.messages.size();
+            Form().SetScoreLabel(1);
+            const std::string path = c.file.empty() ? Dir().path() : Dir().File(c.file);
+            if (fromDesktop)
+                Form().OpenSavedGame(QString::fromStdString(path));
+            else
+                Load(path);
+            EXPECT_EQ(Now(), before);
+            EXPECT_EQ(ScoreText(), QStringLiteral("40"));
+            EXPECT_EQ(MovableText(), QString::number(before.movable));
+            ASSERT_EQ(dialogs.messages.size(), shown + 1);
+            const MessageCall& m = dialogs.messages.back();
+            EXPECT_EQ(m.title, ui::kAppTitle);
+            EXPECT_TRUE(m.text.contains(c.says)) << m.text.toStdString();
+            EXPECT_TRUE(
+                m.text.contains(QString::fromStdString(c.file.empty() ? Dir().path() : Dir().File(c.file))));
+            EXPECT_TRUE(m.text.contains(QStringLiteral("Игра не изменилась")));
+        }
+
+    // A good file opened from the desktop is the game from then on.
+    Dir().Write("good.sav", FileOf(kRows, "35", "12"));
+    const size_t shown = dialogs.messages.size();
+    Form().OpenSavedGame(Path("good.sav"));
+    EXPECT_EQ(Board(), kRows);
+    EXPECT_EQ(ScoreText(), QStringLiteral("35"));
+    EXPECT_EQ(MovableText(), QStringLiteral("12"));
+    EXPECT_FALSE(game.FirstChosen);
+    EXPECT_EQ(dialogs.messages.size(), shown);
 }
 
 TEST_F(NewGameTest, LoadedValuesStandAsTheyAre) {
