@@ -120,10 +120,10 @@ void TShape::SetShape(Kind kind) {
     Announce(oldName, wasChosen);
 }
 
-void TShape::SetHint(bool shown) {
-    if (hint_ == shown) return;
+void TShape::SetHint(const QString& note) {
+    if (hint_ == note) return;
     const QString oldName = AccessibleName();
-    hint_ = shown;
+    hint_ = note;
     update();
     Announce(oldName, Chosen());
 }
@@ -145,7 +145,7 @@ QString TShape::AccessibleName() const {
     const QString colour = word ? QCoreApplication::translate("kv::ui::TShape", word) : tr("неизвестный");
     QString name = tr("%1 шар, %2").arg(colour, place);
     if (Chosen()) name += tr(", выбран");
-    if (hint_) name += tr(", подсказка");
+    if (!hint_.isEmpty()) name += QStringLiteral(", ") + hint_;
     return name;
 }
 
@@ -231,7 +231,7 @@ void TShape::paintEvent(QPaintEvent*) {
         p.fillPath(SymbolPath(mark_, 0.23 * d), SymbolColour(brush_));
         p.resetTransform();
     }
-    if (hint_) {
+    if (!hint_.isEmpty()) {
         // Corner marks, black with white inside them, in the corners the round ball leaves
         // free: apart from the frame's ring, and seen on a chosen square of any colour too.
         p.setRenderHint(QPainter::Antialiasing, false);

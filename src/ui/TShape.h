@@ -35,9 +35,11 @@ class TShape : public QWidget {
     // Also moves the accessibility focus to this ball when shown.
     void SetCursorFrame(bool shown);
 
-    // The hint: corner marks on a ball that can move and on the neighbour it trades with.
-    bool Hint() const { return hint_; }
-    void SetHint(bool shown);
+    // The hint: corner marks on a ball that can move and on the neighbour it trades with. The
+    // note is said after the ball's name ("подсказка"); an empty note takes the hint away.
+    bool Hint() const { return !hint_.isEmpty(); }
+    QString HintNote() const { return hint_; }
+    void SetHint(const QString& note);
 
     // The ball's cell, 1-based, for its spoken name; 0 while unknown.
     void SetPlace(int row, int col);
@@ -67,7 +69,7 @@ class TShape : public QWidget {
     QColor pen_ = Qt::black;
     Mark mark_ = Mark::None;
     bool cursor_ = false;
-    bool hint_ = false;
+    QString hint_;
     int row_ = 0, col_ = 0;
 };
 

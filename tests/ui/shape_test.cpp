@@ -34,7 +34,7 @@ struct Ball {
     QImage Render(bool chosen, bool framed, qreal ratio, bool hint = false) {
         shape->SetShape(chosen ? TShape::Kind::Rectangle : TShape::Kind::Circle);
         shape->SetCursorFrame(framed);
-        shape->SetHint(hint);
+        shape->SetHint(hint ? QStringLiteral("подсказка") : QString());
         QImage img(shape->size() * ratio, QImage::Format_RGB32);
         img.setDevicePixelRatio(ratio);
         img.fill(Face());
@@ -158,9 +158,11 @@ TEST(BallAccessibility, NameRoleStatesAndPress) {
     EXPECT_FALSE(a->state().checked);
 
     // The hint is said too.
-    b.shape->SetHint(true);
-    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("пурпурный шар, ряд 8, столбец 1, подсказка"));
-    b.shape->SetHint(false);
+    b.shape->SetHint(QStringLiteral("подсказка, ход вверх"));
+    EXPECT_EQ(a->text(QAccessible::Name),
+              QStringLiteral("пурпурный шар, ряд 8, столбец 1, подсказка, ход вверх"));
+    b.shape->SetHint(QString());
+    EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("пурпурный шар, ряд 8, столбец 1"));
 
     // Framed: focused, as long as the frame is there.
     b.shape->SetCursorFrame(true);
