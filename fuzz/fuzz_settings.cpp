@@ -11,6 +11,8 @@
 
 #include "FuzzSupport.h"
 #include "base/Cp1251.h"
+#include "base/Ini.h"
+#include "base/Settings.h"
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 
@@ -103,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::PutFile(fuzz::ScratchPath(kRecFileName), "");
     fuzz::PutFile(path, text);
     RecordsState st;
-    ReadPlayerSettings(path, fuzz::ScratchDir(), st);
+    SettingsData stored = ReadSettingsData(path);
+    ApplyPlayerSettings(stored, fuzz::ScratchDir(), st);
     FUZZ_CHECK(ValidUtf8(st.PlayerName));
     FUZZ_CHECK(st.PlayerName ==
                (name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName));
@@ -113,10 +116,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     st.PlayerName = ValidUtf8(value) ? std::string(value) : "User";
     st.RecDir = "/records/" + std::string(value.substr(0, 8));
     const std::string wantName = OneLine(st.PlayerName), wantDir = OneLine(st.RecDir);
-    WritePlayerSettings(path, st);
+    StorePlayerSettings(st, stored);
+    WriteSettings(path, stored);
     std::string written;
     FUZZ_CHECK(fuzz::GetFile(path, written));
-    ReadPlayerSettings(path, "/unused", st);
+    ApplyPlayerSettings(ReadSettingsData(path), "/unused", st);
     FUZZ_CHECK(st.PlayerName == wantName);
     FUZZ_CHECK(st.RecDir == wantDir);
     if (other && !SameName(other->first, kSettingsSection))

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes the seed corpus of the fuzz targets into fuzz/corpus/<target>/.
 
-The text seeds are written directly. The program files for the version reader are made with the
-mingw and clang tools from src/app/version.rc's compiled block, which the main build leaves in
-<build>/version/version.bin:
+The text seeds are written directly. The program files for the version reader are made with
+clang and objcopy, or by the writers below, from the program's version block, which the main
+build leaves in <build>/version/version.bin; the one Windows program a linker made comes from the
+committed samples in tests/app/data (make-samples.sh there):
 
     fuzz/make_corpus.py [path/to/version.bin]
 
@@ -231,7 +232,8 @@ def verinfo_seeds(block_path):
     put("verinfo", "bare32.exe", pe(block, False))
     put("verinfo", "bare64-icon.exe", pe(block, True, extra_type=3))
     put("verinfo", "bare32-name7.exe", pe(block, False, name_id=7))
-    rc = os.path.join(HERE, "..", "src", "app", "version.rc")
+    with open(os.path.join(HERE, "..", "tests", "app", "data", "tiny64.exe"), "rb") as f:
+        put("verinfo", "tiny64.exe", f.read())
     with tempfile.TemporaryDirectory() as tmp:
         with open(os.path.join(tmp, "start.c"), "w") as f:
             f.write("void _start(void) { for (;;) {} }\nint WinMainCRTStartup(void) { return 0; }\n")
@@ -247,13 +249,7 @@ def verinfo_seeds(block_path):
         run("objcopy", *add, "tiny", "tiny.elf", cwd=tmp)
         run("objcopy", *add, "tiny32.o", "tiny32.o.elf", cwd=tmp)
         run("objcopy", "tiny", "plain.elf", cwd=tmp)
-        # PE: the resource script linked into the smallest Windows programs, PE32+ and PE32.
-        windres = ["x86_64-w64-mingw32-windres", "--preprocessor=x86_64-w64-mingw32-gcc",
-                   "--preprocessor-arg=-E", "--preprocessor-arg=-xc", "--preprocessor-arg=-DRC_INVOKED"]
-        run(*windres, "-O", "coff", "-o", "res64.o", rc, cwd=tmp)
-        run("x86_64-w64-mingw32-gcc", "-Os", "-s", "-nostdlib", "-o", "tiny64.exe", "start.c",
-            "res64.o", "-Wl,-e,WinMainCRTStartup", "-Wl,--no-insert-timestamp", cwd=tmp)
-        for name in ["tiny.elf", "plain.elf", "tiny64.exe"]:
+        for name in ["tiny.elf", "plain.elf"]:
             with open(os.path.join(tmp, name), "rb") as f:
                 put("verinfo", name, f.read())
         put("verinfo", "tiny32.o.elf", open(os.path.join(tmp, "tiny32.o.elf"), "rb").read())

@@ -11,7 +11,6 @@ packages=(
   xvfb xauth x11-utils x11-xserver-utils imagemagick xdotool
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 shared-mime-info
   clang libclang-rt-14-dev
-  binutils-mingw-w64-x86-64 gcc-mingw-w64-x86-64
   curl file desktop-file-utils appstream dpkg-dev
 )
 

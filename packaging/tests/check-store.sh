@@ -111,7 +111,7 @@ for s in shots:
             if where != "working tree":
                 check(size == want, f"{rel} ({where}) is {size[0]} x {size[1]}, the metainfo says {want[0]} x {want[1]}")
 
-version = re.search(r"project\(\w+\s+VERSION\s+([0-9.]+)", (src / "CMakeLists.txt").read_text())
+version = re.search(r'set\(KV_PRODUCT_VERSION\s+"([0-9.]+)"\)', (src / "src/app/version/version.cmake").read_text())
 release = root.find(f"releases/release[@version='{version.group(1) if version else ''}']")
 check(release is not None and release.find("description") is not None,
       f"no release notes for version {version.group(1) if version else '?'}")

@@ -1,18 +1,15 @@
 #include "app/WindowState.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
-#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 
 #include "base/AtomicFile.h"
 #include "base/Exception.h"
+#include "base/XdgDirs.h"
 
 namespace kv {
 namespace {
@@ -124,26 +121,8 @@ std::string ReplaceIniSection(std::string_view text, std::string_view section, c
     return out;
 }
 
-std::string WindowStatePath(const char* xdgConfigHome, const char* home) {
-    std::string base;
-    // The XDG rules: a relative XDG_CONFIG_HOME is invalid and ignored.
-    if (xdgConfigHome && xdgConfigHome[0] == '/') {
-        base = xdgConfigHome;
-    } else {
-        std::string h = home && home[0] ? home : "";
-        if (h.empty()) {
-            if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) h = pw->pw_dir;
-        }
-        if (h.empty()) h = "/tmp";
-        base = h + "/.config";
-    }
-    while (base.size() > 1 && base.back() == '/')
-        base.pop_back();
-    return base + "/software/quorvane/kvelli/storage.ini";
-}
-
 std::string WindowStatePath() {
-    return WindowStatePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    return ConfigHome() + "/software/quorvane/kvelli/storage.ini";
 }
 
 std::optional<int> ParseInt(std::string_view text) {

@@ -35,9 +35,8 @@ IniSection ReadIniSection(std::string_view text, std::string_view section);
 // `text` with section `section` replaced by `values` (appended if absent); the rest is kept.
 std::string ReplaceIniSection(std::string_view text, std::string_view section, const IniSection& values);
 
-// $XDG_CONFIG_HOME (or $HOME/.config) + "/software/quorvane/kvelli/storage.ini".
+// ConfigHome() + "/software/quorvane/kvelli/storage.ini".
 std::string WindowStatePath();
-std::string WindowStatePath(const char* xdgConfigHome, const char* home);
 
 // Text forms of the values.
 std::optional<int> ParseInt(std::string_view text);  // decimal, optional sign, 32-bit

@@ -1,39 +1,42 @@
-# The program's version block: version.rc is compiled by the mingw resource compiler, the binary
-# VS_VERSIONINFO block is cut out of the .res file, and the block is added to the linked
-# executable as the non-loaded ELF section ".vs_version_info" (read by app/VerInfo.cpp).
+# The program's version block: a host tool built here writes the binary VS_VERSIONINFO block from
+# the values in version/version.cmake, and the block is added to the linked executable as the
+# non-loaded ELF section ".vs_version_info" (read by app/VerInfo.cpp).
 
-find_program(KV_WINDRES NAMES x86_64-w64-mingw32-windres windres)
-if(NOT KV_WINDRES)
-  message(FATAL_ERROR "x86_64-w64-mingw32-windres not found: install binutils-mingw-w64-x86-64 "
-                      "(scripts/install-deps.sh); it compiles src/app/version.rc.")
+if(NOT KV_FILE_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+  message(FATAL_ERROR "KV_FILE_VERSION \"${KV_FILE_VERSION}\" (src/app/version/version.cmake) is not four numbers "
+                      "with dots between them.")
 endif()
-# windres preprocesses the script with the mingw C compiler.
-find_program(KV_MINGW_GCC NAMES x86_64-w64-mingw32-gcc)
-if(NOT KV_MINGW_GCC)
-  message(FATAL_ERROR "x86_64-w64-mingw32-gcc not found: install gcc-mingw-w64-x86-64 "
-                      "(scripts/install-deps.sh); windres needs it to read src/app/version.rc.")
-endif()
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
-if(NOT CMAKE_OBJCOPY)
-  find_program(CMAKE_OBJCOPY objcopy REQUIRED)
-endif()
+foreach(k 1 2 3 4)
+  if(CMAKE_MATCH_${k} GREATER 65535)
+    message(FATAL_ERROR "KV_FILE_VERSION \"${KV_FILE_VERSION}\": each number must be at most 65535.")
+  endif()
+endforeach()
+string(REPLACE "." ", " KV_FILE_VERSION_NUMBERS "${KV_FILE_VERSION}")
+foreach(text COMPANY_NAME FILE_DESCRIPTION INTERNAL_NAME LEGAL_COPYRIGHT LEGAL_TRADEMARKS
+             ORIGINAL_FILENAME PRODUCT_NAME PRODUCT_VERSION COMMENTS)
+  if(KV_${text} MATCHES "[\"\\\\]")
+    message(FATAL_ERROR "KV_${text} (src/app/version/version.cmake) holds a quote or a backslash.")
+  endif()
+endforeach()
 
 set(KV_VERSION_DIR ${CMAKE_BINARY_DIR}/version)
-set(KV_VERSION_RES ${KV_VERSION_DIR}/version.res)
 set(KV_VERSION_BLOCK ${KV_VERSION_DIR}/version.bin)
-set(KV_RES_EXTRACT ${CMAKE_SOURCE_DIR}/scripts/res_version.py)
+configure_file(${KV_SRC}/app/version/ProgramVersion.h.in ${KV_VERSION_DIR}/ProgramVersion.h @ONLY)
 
-
+add_executable(make_version_block ${CMAKE_SOURCE_DIR}/tools/make_version_block.cpp)
+target_include_directories(make_version_block PRIVATE ${KV_VERSION_DIR})
+target_link_libraries(make_version_block PRIVATE kv_shell)
 add_custom_command(
   OUTPUT ${KV_VERSION_BLOCK}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${KV_VERSION_DIR}
-  COMMAND ${KV_WINDRES} --preprocessor=${KV_MINGW_GCC} --preprocessor-arg=-E --preprocessor-arg=-xc
-          --preprocessor-arg=-DRC_INVOKED -O res -o ${KV_VERSION_RES} ${KV_SRC}/app/version.rc
-  COMMAND ${Python3_EXECUTABLE} ${KV_RES_EXTRACT} ${KV_VERSION_RES} ${KV_VERSION_BLOCK}
-  DEPENDS ${KV_SRC}/app/version.rc ${KV_RES_EXTRACT}
-  COMMENT "Compiling the version block"
+  COMMAND make_version_block ${KV_VERSION_BLOCK}
+  DEPENDS make_version_block
+  COMMENT "Writing the version block"
   VERBATIM)
 add_custom_target(kv_version_block DEPENDS ${KV_VERSION_BLOCK})
+
+if(NOT CMAKE_OBJCOPY)
+  find_program(CMAKE_OBJCOPY NAMES objcopy llvm-objcopy REQUIRED)
+endif()
 add_dependencies(kvelli99 kv_version_block)
 # A changed block relinks the executable, and so re-adds the section.
 set_property(TARGET kvelli99 APPEND PROPERTY LINK_DEPENDS ${KV_VERSION_BLOCK})

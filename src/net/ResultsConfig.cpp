@@ -1,18 +1,10 @@
 #include "net/ResultsConfig.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <optional>
 
-#include "base/AtomicFile.h"
-#include "base/Ini.h"
-
 namespace kv {
 namespace {
-
-const std::string kConfigName = "/kvelli99/kvelli99.INI";
 
 std::optional<int> PortOf(const std::string& digits) {
     if (digits.empty() || digits.size() > 5) return std::nullopt;
@@ -30,16 +22,6 @@ std::string Env(const char* name) {
     return value ? value : "";
 }
 
-std::string UserConfigDir() {
-    const std::string xdg = Env("XDG_CONFIG_HOME");
-    if (!xdg.empty() && xdg[0] == '/') return xdg;
-    std::string home = Env("HOME");
-    if (home.empty()) {
-        if (const passwd* pw = ::getpwuid(::getuid())) home = pw->pw_dir ? pw->pw_dir : "";
-    }
-    return home + "/.config";
-}
-
 }  // namespace
 
 ResultsServerAddress SplitServerAddress(const std::string& text, int defaultPort) {
@@ -50,30 +32,12 @@ ResultsServerAddress SplitServerAddress(const std::string& text, int defaultPort
     return {text, defaultPort};
 }
 
-std::vector<std::string> ResultsConfigFiles() {
-    std::vector<std::string> files{UserConfigDir() + kConfigName};
-    std::string dirs = Env("XDG_CONFIG_DIRS");
-    if (dirs.empty()) dirs = "/etc/xdg";
-    std::size_t from = 0;
-    while (from <= dirs.size()) {
-        std::size_t to = dirs.find(':', from);
-        if (to == std::string::npos) to = dirs.size();
-        std::string dir = dirs.substr(from, to - from);
-        // Relative entries are not meant for us (the XDG rules ignore them).
-        if (!dir.empty() && dir[0] == '/') files.push_back(dir + kConfigName);
-        from = to + 1;
-    }
-    return files;
-}
-
-ResultsConfig ReadResultsConfig() {
+ResultsConfig ResultsConfigOf(const std::vector<ServerSettings>& servers) {
     std::optional<std::string> host, site;
     std::optional<int> port;
-    for (const std::string& file : ResultsConfigFiles()) {
-        std::string text;
-        if (!ReadWholeFile(file, text)) continue;
+    for (const ServerSettings& file : servers) {
         if (!host) {
-            auto value = IniGet(text, kResultsSection, kResultsHostKey);
+            const auto& value = file.Host;
             if (value && !value->empty()) {
                 host = *value;
                 // "host:port" names its port, unless a more important file gave one already.
@@ -84,14 +48,8 @@ ResultsConfig ReadResultsConfig() {
                 }
             }
         }
-        if (!port) {
-            auto value = IniGet(text, kResultsSection, kResultsPortKey);
-            if (value) port = PortOf(*value);
-        }
-        if (!site) {
-            auto value = IniGet(text, kResultsSection, kResultsSiteKey);
-            if (value && !value->empty()) site = *value;
-        }
+        if (!port && file.Port) port = PortOf(*file.Port);
+        if (!site && file.Site && !file.Site->empty()) site = *file.Site;
     }
     ResultsConfig config;
     if (host) config.server.host = *host;

@@ -1,22 +1,19 @@
 #pragma once
 // Where the results exchange goes. An administrator names the results server and the results
-// site in a system-wide settings file, the player's own settings file may override both, and the
-// environment overrides everything for one run:
+// site in section "Server" of a system-wide settings file, the player's own settings file may
+// override both, and the environment overrides everything for one run (base/Settings.h):
 //   $KVELLI99_RESULTS_SERVER ("host" or "host:port"), $KVELLI99_RESULTS_SITE
-//   $XDG_CONFIG_HOME/kvelli99/kvelli99.INI (else ~/.config/kvelli99/kvelli99.INI)
-//   each $XDG_CONFIG_DIRS entry (else /etc/xdg) + /kvelli99/kvelli99.INI, the first one winning
-// in section "Server", keys "Host" ("host" or "host:port"), "Port" and "Site". Each value is taken
-// from the first of these that gives a usable one; a port that is not 1 to 65535 is passed over.
+//   "Server" of the player's file, then of each system-wide file, the first one winning
+// with keys "Host" ("host" or "host:port"), "Port" and "Site". Each value is taken from the first
+// of these that gives a usable one; a port that is not 1 to 65535 is passed over.
 
 #include <string>
 #include <vector>
 
+#include "base/Settings.h"
+
 namespace kv {
 
-inline const std::string kResultsSection = "Server";
-inline const std::string kResultsHostKey = "Host";
-inline const std::string kResultsPortKey = "Port";
-inline const std::string kResultsSiteKey = "Site";
 inline constexpr char kResultsServerVariable[] = "KVELLI99_RESULTS_SERVER";
 inline constexpr char kResultsSiteVariable[] = "KVELLI99_RESULTS_SITE";
 
@@ -39,10 +36,8 @@ struct ResultsConfig {
     std::string site = kDefaultResultsSite;
 };
 
-// The settings files in the order they count: the player's, then the system's.
-std::vector<std::string> ResultsConfigFiles();
-
-// Reads the files and the environment as they are now.
-ResultsConfig ReadResultsConfig();
+// The results server of `servers` (Settings::servers, in the order they count) and of the
+// environment as it is now.
+ResultsConfig ResultsConfigOf(const std::vector<ServerSettings>& servers);
 
 }  // namespace kv

@@ -1,18 +1,14 @@
 #include "records/PlayerSettings.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <vector>
 
-#include "base/AtomicFile.h"
 #include "base/Cp1251.h"
-#include "base/Exception.h"
-#include "base/Ini.h"
+#include "base/XdgDirs.h"
 #include "records/RecFile.h"
 
 namespace kv {
@@ -32,41 +28,10 @@ bool ValidUtf8(std::string_view s) {
     return true;
 }
 
-bool MakeDirs(const std::string& dir) {
-    struct stat st {};
-    if (::stat(dir.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-    if (dir != "/" && dir != "." && !MakeDirs(DirOf(dir))) return false;
-    return ::mkdir(dir.c_str(), 0700) == 0 || errno == EEXIST;
-}
-
-std::string HomeDirectory() {
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        if (const passwd* pw = ::getpwuid(::getuid())) home = pw->pw_dir;
-    }
-    return home && *home ? home : "";
-}
-
 }  // namespace
 
-std::string SettingsFileName(std::string_view executableName) {
-    auto slash = executableName.find_last_of('/');
-    if (slash != std::string_view::npos) executableName.remove_prefix(slash + 1);
-    auto dot = executableName.find_last_of('.');
-    if (dot != std::string_view::npos && dot > 0) executableName = executableName.substr(0, dot);
-    return std::string(executableName) + ".INI";
-}
-
-std::string ConfigDirectory() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/') return xdg;
-    return HomeDirectory() + "/.config";
-}
-
 std::string DataDirectory() {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && xdg[0] == '/') return std::string(xdg) + "/kvelli99";
-    return HomeDirectory() + "/.local/share/kvelli99";
+    return DataHome() + "/kvelli99";
 }
 
 std::string LocalRecordsDirectory(const std::string& workingDir) {
@@ -74,7 +39,7 @@ std::string LocalRecordsDirectory(const std::string& workingDir) {
     // A game started on purpose where a table lies keeps using that table.
     if (::stat((workingDir + "/" + kRecFileName).c_str(), &st) == 0) return workingDir;
     const std::string dir = DataDirectory();
-    if (!MakeDirs(dir)) return workingDir;
+    if (!MakeDirectories(dir)) return workingDir;
     const std::string file = dir + "/" + kRecFileName;
     // What an installation put beside the program: an empty table. O_EXCL never touches one
     // that is there, whatever it is.
@@ -87,10 +52,6 @@ std::string LocalRecordsDirectory(const std::string& workingDir) {
     return dir;
 }
 
-std::string SettingsFilePath(std::string_view executableName) {
-    return ConfigDirectory() + "/kvelli99/" + SettingsFileName(executableName);
-}
-
 std::string CurrentDirectory() {
     std::vector<char> buf(4096);
     for (;;) {
@@ -100,35 +61,15 @@ std::string CurrentDirectory() {
     }
 }
 
-void ReadPlayerSettings(const std::string& path, const std::string& workingDir, RecordsState& records) {
-    std::string text;
-    // Missing, not a regular file or far too big: all defaults.
-    if (!ReadWholeFile(path, text)) text.clear();
-    auto name = IniGet(text, kSettingsSection, kNameKey);
-    auto dir = IniGet(text, kSettingsSection, kDirectoryKey);
+void ApplyPlayerSettings(const SettingsData& data, const std::string& workingDir, RecordsState& records) {
+    const auto& name = data.Name;
     records.PlayerName = name ? (ValidUtf8(*name) ? *name : Cp1251ToUtf8(*name)) : kDefaultPlayerName;
-    records.RecDir = dir ? *dir : LocalRecordsDirectory(workingDir);
-    const auto marks = IniGet(text, kSettingsSection, kMarksKey);
-    records.Marks = marks && *marks == "1";
+    records.RecDir = data.Directory ? *data.Directory : LocalRecordsDirectory(workingDir);
 }
 
-void WritePlayerSettings(const std::string& path, const RecordsState& records) {
-    try {
-        if (!MakeDirs(DirOf(path))) throw Exception(path);
-        std::string text;
-        // Keep what else the file holds: one that can't be read is not replaced blindly.
-        if (!ReadWholeFile(path, text)) {
-            if (errno != ENOENT) throw Exception(path);
-            text.clear();
-        }
-        text = IniSet(text, kSettingsSection, kNameKey, records.PlayerName);
-        text = IniSet(text, kSettingsSection, kDirectoryKey, records.RecDir);
-        if (records.Marks || IniGet(text, kSettingsSection, kMarksKey))
-            text = IniSet(text, kSettingsSection, kMarksKey, records.Marks ? "1" : "0");
-        WriteFileAtomic(path, text);
-    } catch (const std::exception&) {
-        throw Exception("Unable to write to " + path);
-    }
+void StorePlayerSettings(const RecordsState& records, SettingsData& data) {
+    data.Name = records.PlayerName;
+    data.Directory = records.RecDir;
 }
 
 }  // namespace kv

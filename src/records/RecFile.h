@@ -45,7 +45,6 @@ struct RecordsState {
     MergeTable MatrInt{};
     std::string PlayerName = "User";  // UTF-8, as typed
     std::string RecDir;               // a directory path, file system bytes
-    bool Marks = false;               // a symbol on every ball (the main window's option)
 
     // RecDir + "/" + fileName.
     std::string RecPath(const std::string& fileName) const { return RecDir + "/" + fileName; }

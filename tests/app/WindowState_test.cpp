@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "EnvGuard.h"
 #include "HostileFiles.h"
 #include "TempDir.h"
 #include "Tmpfs.h"
@@ -183,12 +184,10 @@ TEST(StoreMainForm, WritesEveryValueInItsOrderAndKeepsOthers) {
     EXPECT_EQ(existing.Values()[1].first, "showcmd");  // replaced where it stood
 }
 
-TEST(WindowStatePath, FollowsTheXdgRules) {
-    EXPECT_EQ(WindowStatePath("/x/conf", "/home/u"), "/x/conf/software/quorvane/kvelli/storage.ini");
-    EXPECT_EQ(WindowStatePath("/x/conf/", "/home/u"), "/x/conf/software/quorvane/kvelli/storage.ini");
-    EXPECT_EQ(WindowStatePath("relative", "/home/u"), "/home/u/.config/software/quorvane/kvelli/storage.ini");
-    EXPECT_EQ(WindowStatePath(nullptr, "/home/u"), "/home/u/.config/software/quorvane/kvelli/storage.ini");
-    EXPECT_EQ(WindowStatePath("", "/home/u"), "/home/u/.config/software/quorvane/kvelli/storage.ini");
+TEST(WindowStatePath, LiesInTheXdgConfigDirectory) {
+    test::EnvGuard xdg("XDG_CONFIG_HOME");
+    ::setenv("XDG_CONFIG_HOME", "/x/conf/", 1);
+    EXPECT_EQ(WindowStatePath(), "/x/conf/software/quorvane/kvelli/storage.ini");
 }
 
 TEST(StorageFile, MissingReadsEmptyAndSavingMakesTheDirectories) {

@@ -1,48 +1,18 @@
-# Windows program files for the version reader's tests, made from the resource scripts in
-# tests/app/data with the mingw tools, plus the program itself (its own version block).
-
-set(KV_VERINFO_DATA ${CMAKE_CURRENT_BINARY_DIR}/verinfo-data)
-set(KV_VERINFO_SRC ${CMAKE_CURRENT_LIST_DIR}/data)
-
-find_program(KV_WINDRES NAMES x86_64-w64-mingw32-windres windres REQUIRED)
-find_program(KV_MINGW_GCC NAMES x86_64-w64-mingw32-gcc REQUIRED)
-
-set(fixtures)
-add_custom_command(
-  OUTPUT ${KV_VERINFO_DATA}/program.o
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${KV_VERINFO_DATA}
-  COMMAND ${KV_MINGW_GCC} -c -O0 -o ${KV_VERINFO_DATA}/program.o ${KV_VERINFO_SRC}/program.c
-  DEPENDS ${KV_VERINFO_SRC}/program.c
-  VERBATIM)
-# A program without any resources.
-add_custom_command(
-  OUTPUT ${KV_VERINFO_DATA}/plain.exe
-  COMMAND ${KV_MINGW_GCC} -o ${KV_VERINFO_DATA}/plain.exe ${KV_VERINFO_DATA}/program.o
-  DEPENDS ${KV_VERINFO_DATA}/program.o
-  VERBATIM)
-list(APPEND fixtures ${KV_VERINFO_DATA}/plain.exe)
-foreach(name noversion otherlang flags os0 truncated)
-  add_custom_command(
-    OUTPUT ${KV_VERINFO_DATA}/${name}.exe
-    COMMAND ${KV_WINDRES} --preprocessor=${KV_MINGW_GCC} --preprocessor-arg=-E --preprocessor-arg=-xc
-            --preprocessor-arg=-DRC_INVOKED -O coff -o ${KV_VERINFO_DATA}/${name}.res.o
-            ${KV_VERINFO_SRC}/${name}.rc
-    COMMAND ${KV_MINGW_GCC} -o ${KV_VERINFO_DATA}/${name}.exe ${KV_VERINFO_DATA}/program.o
-            ${KV_VERINFO_DATA}/${name}.res.o
-    DEPENDS ${KV_VERINFO_SRC}/${name}.rc ${KV_VERINFO_DATA}/program.o
-    COMMENT "Making the Windows test program ${name}.exe"
-    VERBATIM)
-  list(APPEND fixtures ${KV_VERINFO_DATA}/${name}.exe)
-endforeach()
-add_custom_target(kv_verinfo_fixtures DEPENDS ${fixtures})
+# The version reader's samples are committed in tests/app/data (make-samples.sh there made them
+# with the mingw tools): small Windows programs, and version.bin, the program's block as the
+# Windows resource compiler wrote it, which the build's own block must equal byte for byte.
+set(KV_VERINFO_DATA ${CMAKE_CURRENT_LIST_DIR}/data)
+add_test(NAME version_block_reference
+  COMMAND ${CMAKE_COMMAND} -E compare_files ${KV_VERSION_BLOCK} ${KV_VERINFO_DATA}/version.bin)
+set_tests_properties(version_block_reference PROPERTIES LABELS "app")
 
 if(TARGET test_app)
-  add_dependencies(test_app kv_verinfo_fixtures kvelli99)
+  add_dependencies(test_app kvelli99)
   target_compile_definitions(test_app PRIVATE KV_VERINFO_DATA="${KV_VERINFO_DATA}")
 endif()
 if(TARGET test_app_ui)
   # The About window is tested on the program's own block.
-  add_dependencies(test_app_ui kvelli99 kv_verinfo_fixtures)
+  add_dependencies(test_app_ui kvelli99)
   target_compile_definitions(test_app_ui PRIVATE KV_VERINFO_DATA="${KV_VERINFO_DATA}")
 endif()
 

@@ -1,5 +1,5 @@
-// The version reader: on the program's own executable, on Windows programs made by the mingw
-// tools from tests/app/data, and on damaged bytes.
+// The version reader and writer: on the program's own executable, on the Windows programs in
+// tests/app/data, and on damaged bytes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,11 +9,17 @@
 
 #include "TempDir.h"
 #include "app/VerInfo.h"
+#include "app/VersionBlock.h"
 
 namespace kv {
 namespace {
 
 using Buf = std::vector<std::uint8_t>;
+using verinfo::BinaryNode;
+using verinfo::GroupNode;
+using verinfo::Node;
+using verinfo::TranslationBytes;
+using verinfo::WriteBlock;
 
 Buf ReadFile(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
@@ -27,91 +33,21 @@ bool Within(Bytes inner, Bytes outer) {
            (inner.data() >= outer.data() && inner.data() + inner.size() <= outer.data() + outer.size());
 }
 
-// ---- A builder of version blocks, laid out as windres lays them out (checked against it below).
+// ---- Version blocks: the program's as the Windows resource compiler wrote it, and crafted ones
+// from the build's own writer (which must reproduce that one byte for byte).
 
-struct Node {
-    std::u16string key;
-    std::uint16_t type = 1;
-    Buf value;
-    std::uint16_t valueLength = 0;
-    std::vector<Node> children;
-};
-
+Buf ReferenceBlock() {
+    return ReadFile(Fixture("version.bin"));
+}
+Node Text(std::u16string key, std::u16string text) {
+    return verinfo::TextNode(std::move(key), text);
+}
+Buf Fixed(std::uint32_t mask, std::uint32_t flags, std::uint32_t os) {
+    return verinfo::FixedInfoBytes({{3, 3, 5, 0}, {3, 3, 5, 0}, mask, flags, os});
+}
 void Put16(Buf& b, std::uint32_t v) {
     b.push_back(v & 0xFF);
     b.push_back((v >> 8) & 0xFF);
-}
-void Put32(Buf& b, std::uint32_t v) {
-    Put16(b, v & 0xFFFF);
-    Put16(b, v >> 16);
-}
-void Pad(Buf& b) {
-    while (b.size() % 4)
-        b.push_back(0);
-}
-Node Text(std::u16string key, std::u16string text) {
-    Node n{std::move(key), 1, {}, static_cast<std::uint16_t>(text.size() + 1), {}};
-    for (char16_t c : text)
-        Put16(n.value, c);
-    Put16(n.value, 0);
-    return n;
-}
-Node Group(std::u16string key, std::vector<Node> children) {
-    return Node{std::move(key), 1, {}, 0, std::move(children)};
-}
-Node Binary(std::u16string key, Buf value) {
-    const auto len = static_cast<std::uint16_t>(value.size());
-    return Node{std::move(key), 0, std::move(value), len, {}};
-}
-Buf Fixed(std::uint32_t mask, std::uint32_t flags, std::uint32_t os, std::uint32_t ms = 0x00030003,
-          std::uint32_t ls = 0x00050000) {
-    Buf f;
-    for (std::uint32_t v : {0xFEEF04BDu, 0x00010000u, ms, ls, ms, ls, mask, flags, os, 1u, 0u, 0u, 0u})
-        Put32(f, v);
-    return f;
-}
-Buf Translation(std::uint16_t lang, std::uint16_t cp) {
-    Buf t;
-    Put16(t, lang);
-    Put16(t, cp);
-    return t;
-}
-void Emit(const Node& n, Buf& out) {
-    const std::size_t at = out.size();
-    Put16(out, 0);
-    Put16(out, n.valueLength);
-    Put16(out, n.type);
-    for (char16_t c : n.key)
-        Put16(out, c);
-    Put16(out, 0);
-    Pad(out);
-    out.insert(out.end(), n.value.begin(), n.value.end());
-    for (const Node& c : n.children) {
-        Pad(out);
-        Emit(c, out);
-    }
-    const std::size_t len = out.size() - at;
-    out[at] = len & 0xFF;
-    out[at + 1] = (len >> 8) & 0xFF;
-}
-Buf Build(Buf fixed, std::vector<Node> children) {
-    Node root = Binary(u"VS_VERSION_INFO", std::move(fixed));
-    root.children = std::move(children);
-    Buf out;
-    Emit(root, out);
-    return out;
-}
-Buf ProgramBlock() {
-    return Build(
-        Fixed(0x3F, 0, 4),
-        {Group(u"StringFileInfo",
-               {Group(u"041904E3",
-                      {Text(u"CompanyName", u"Quorvane, 1999"), Text(u"FileDescription", u""),
-                       Text(u"FileVersion", u"3.3.5.0"), Text(u"InternalName", u"Квелли 99 Internet version"),
-                       Text(u"LegalCopyright", u"1999 Quorvane"), Text(u"LegalTrademarks", u""),
-                       Text(u"OriginalFilename", u""), Text(u"ProductName", u"Kvelli99"),
-                       Text(u"ProductVersion", u"3.35"), Text(u"Comments", u"Logical Game")})}),
-         Group(u"VarFileInfo", {Binary(u"Translation", Translation(0x0419, 0x04E3))})});
 }
 
 // ---- A minimal ELF file carrying a block in its section, in either class and byte order.
@@ -208,27 +144,45 @@ TEST(VerInfoOwnProgram, ReadsTheExecutablesBlock) {
     EXPECT_EQ(r.FileName(), KV_EXECUTABLE);
 }
 
-TEST(VerInfoOwnProgram, BlockIsWindresOutputAndMatchesOurBuilder) {
+TEST(VerInfoOwnProgram, EmbeddedBlockIsTheResourceCompilersBlock) {
     const Buf exe = ReadFile(KV_EXECUTABLE);
     const Bytes block = verinfo::FindElfSection(exe, verinfo::kElfSection);
     ASSERT_FALSE(block.empty());
-    EXPECT_EQ(Buf(block.begin(), block.end()), ProgramBlock());
+    const Buf reference = ReferenceBlock();
+    ASSERT_EQ(reference.size(), 768u);
+    EXPECT_EQ(Buf(block.begin(), block.end()), reference);
     EXPECT_EQ(GetFileVersionInfoSize(KV_EXECUTABLE, nullptr), block.size());
+}
 
-    // The fixed part: 3.3.5.0, an application.
+TEST(VerInfoWriter, FixedPartAndLimits) {
+    // Every number in its own place: a swap within a version would show.
+    const Buf fixed = verinfo::FixedInfoBytes({{1, 2, 3, 4}, {5, 6, 7, 8}, 0x3F, 0x08, 0x40004, 2, 9});
+    const Buf block = WriteBlock(fixed, {});
     const std::uint8_t* p = nullptr;
     std::uint32_t len = 0;
     ASSERT_TRUE(VerQueryValue(block, "\\", &p, &len));
     ASSERT_EQ(len, 52u);
-    EXPECT_EQ(Buf(p, p + 52), Fixed(0x3F, 0, 4));
-    ASSERT_TRUE(VerQueryValue(block, "\\VarFileInfo\\Translation", &p, &len));
-    EXPECT_EQ(Buf(p, p + len), Translation(0x0419, 0x04E3));
+    auto word = [&](int k) { return p[4 * k] | p[4 * k + 1] << 8 | p[4 * k + 2] << 16 | p[4 * k + 3] << 24; };
+    EXPECT_EQ(word(0), 0xFEEF04BD);
+    EXPECT_EQ(word(2), 0x00010002);
+    EXPECT_EQ(word(3), 0x00030004);
+    EXPECT_EQ(word(4), 0x00050006);
+    EXPECT_EQ(word(5), 0x00070008);
+    EXPECT_EQ(word(8), 0x40004);
+    EXPECT_EQ(word(9), 2);
+    EXPECT_EQ(word(10), 9);
+
+    // Lengths are 16 bits: a block that cannot say its own length is refused, not cut.
+    EXPECT_THROW(verinfo::TextNode(u"T", std::u16string(0xFFFF, u'x')), Exception);
+    EXPECT_THROW(BinaryNode(u"B", Buf(0x10000)), Exception);
+    EXPECT_THROW(WriteBlock({}, {BinaryNode(u"B", Buf(0xFFF0))}), Exception);
+    EXPECT_EQ(WriteBlock({}, {BinaryNode(u"B", Buf(0xFF00))}).size(), 0xFF00u + 40 + 12);
 }
 
 TEST(VerInfoOwnProgram, QueryPaths) {
     EXPECT_EQ(TVerInfoRes::VersionPath(0x0419, 0x04E3, VersionKey::ProductVersion),
               std::string("\\StringFileInfo\\041904E3\\ProductVersion\0", 40));
-    const Buf block = ProgramBlock();
+    const Buf block = ReferenceBlock();
     // Keys compare without regard to case; a NUL ends the path.
     EXPECT_EQ(Text(block, "\\stringfileinfo\\041904e3\\PRODUCTVERSION"), "3.35");
     EXPECT_EQ(Text(block, "StringFileInfo\\041904E3\\ProductVersion\0\\junk"), "3.35");
@@ -309,21 +263,23 @@ TEST(VerInfoBlock, ConstructionErrors) {
     auto error = [&](const Buf& block, auto tag) {
         return ErrorOf<decltype(tag)>(WriteTemp(dir, "p", MakeElf(block)));
     };
-    const Node strings = Group(u"StringFileInfo", {Group(u"041904E3", {Text(u"ProductVersion", u"3.35")})});
-    const Node tr = Group(u"VarFileInfo", {Binary(u"Translation", Translation(0x0419, 0x04E3))});
+    const Node strings =
+        GroupNode(u"StringFileInfo", {GroupNode(u"041904E3", {Text(u"ProductVersion", u"3.35")})});
+    const Node tr = GroupNode(u"VarFileInfo", {BinaryNode(u"Translation", TranslationBytes(0x0419, 0x04E3))});
     EXPECT_EQ(error({}, ENoVerInfoError("")), "No Version Info Available.");
-    EXPECT_EQ(error(Build(Fixed(0, 0, 4), {strings}), EVerInfoError("")), "No language info.");
+    EXPECT_EQ(error(WriteBlock(Fixed(0, 0, 4), {strings}), EVerInfoError("")), "No language info.");
     EXPECT_EQ(
-        error(Build(Fixed(0, 0, 4), {strings, Group(u"VarFileInfo", {Binary(u"Translation", {0x19, 0x04})})}),
+        error(WriteBlock(Fixed(0, 0, 4),
+                         {strings, GroupNode(u"VarFileInfo", {BinaryNode(u"Translation", {0x19, 0x04})})}),
               EVerInfoError("")),
         "No language info.");
     Buf shortFixed = Fixed(0, 0, 4);
     shortFixed.resize(48);
-    EXPECT_EQ(error(Build(shortFixed, {strings, tr}), eNoFixeVerInfo("")), "No fixed file info");
-    EXPECT_EQ(error(Build({}, {strings, tr}), eNoFixeVerInfo("")), "No fixed file info");
+    EXPECT_EQ(error(WriteBlock(shortFixed, {strings, tr}), eNoFixeVerInfo("")), "No fixed file info");
+    EXPECT_EQ(error(WriteBlock({}, {strings, tr}), eNoFixeVerInfo("")), "No fixed file info");
 
     // The same block in a 32-bit and in a big-endian ELF file.
-    const Buf good = Build(Fixed(0x3F, 0x01, 0x40000), {strings, tr});
+    const Buf good = WriteBlock(Fixed(0x3F, 0x01, 0x40000), {strings, tr});
     for (bool is64 : {true, false})
         for (bool be : {false, true}) {
             TVerInfoRes r(WriteTemp(dir, "q", MakeElf(good, is64, be)));
@@ -336,7 +292,7 @@ TEST(VerInfoBlock, ConstructionErrors) {
 }
 
 TEST(VerInfoBlock, LengthsThatLie) {
-    const Buf good = ProgramBlock();
+    const Buf good = ReferenceBlock();
     const char* kPath = "\\StringFileInfo\\041904E3\\Comments";
     auto with = [&](std::size_t at, std::uint16_t v) {
         Buf b = good;
@@ -365,18 +321,18 @@ TEST(VerInfoBlock, LengthsThatLie) {
     EXPECT_EQ(Text(with(first + 2, 0xFFFF), "\\StringFileInfo\\041904E3\\CompanyName"), "Quorvane, 1999");
 
     // A key without its NUL inside the node, a text without its NUL at the end of the block.
-    Buf noNul = Build(Fixed(0, 0, 4), {Binary(u"X", {})});
+    Buf noNul = WriteBlock(Fixed(0, 0, 4), {BinaryNode(u"X", {})});
     EXPECT_EQ(Text(noNul, "\\X"), "<binary>");
     noNul[92] = 8;  // the node ends before the key's NUL
     EXPECT_EQ(Text(noNul, "\\X"), "<none>");
-    Buf open = Build({}, {Text(u"T", u"abc")});
+    Buf open = WriteBlock({}, {Text(u"T", u"abc")});
     open.resize(open.size() - 2);
     open[0] = static_cast<std::uint8_t>(open.size());
     open[40] = 18;
     EXPECT_EQ(Text(open, "\\T"), "abc");
 
     // Children that the producer did not align are not found in the middle of other data.
-    Buf unaligned = Build(Fixed(0, 0, 4), {});
+    Buf unaligned = WriteBlock(Fixed(0, 0, 4), {});
     for (char c : std::string("\x0b\x00\x02\x00\x01\x00Q\x00\x00\x00z\x00", 12))
         unaligned.push_back(static_cast<std::uint8_t>(c));
     unaligned.insert(unaligned.begin() + 92, 0xEE);
@@ -402,7 +358,7 @@ TEST(VerInfoBlock, TextsConvertSafely) {
 
 TEST(VerInfoBlock, RandomDamageNeverReadsOutside) {
     std::mt19937 rng(1999);
-    const Buf good = ProgramBlock();
+    const Buf good = ReferenceBlock();
     const char* paths[] = {"\\", "\\VarFileInfo\\Translation", "\\StringFileInfo\\041904E3\\InternalName",
                            "\\StringFileInfo\\041904E3\\Comments"};
     for (int round = 0; round < 4000; ++round) {

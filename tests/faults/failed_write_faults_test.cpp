@@ -23,6 +23,7 @@
 #include "Tmpfs.h"
 #include "app/WindowState.h"
 #include "base/AtomicFile.h"
+#include "base/Settings.h"
 #include "game/SaveGame.h"
 #include "net/FtpClient.h"
 #include "records/Html.h"
@@ -125,10 +126,10 @@ std::vector<Writer> Writers(const test::PyFtpd& server) {
          }},
         {"settings file", "kvelli99.INI",
          [](const std::string& dir) {
-             RecordsState records;
-             records.PlayerName = "Another Player With A Long Name";
-             records.RecDir = "/somewhere/else/entirely";
-             WritePlayerSettings(dir + "/kvelli99.INI", records);
+             SettingsData data;
+             data.Name = "Another Player With A Long Name";
+             data.Directory = "/somewhere/else/entirely";
+             WriteSettings(dir + "/kvelli99.INI", data);
          }},
         {"window state", "storage.ini",
          [](const std::string& dir) {
@@ -290,8 +291,8 @@ TEST(FailedWriteScope, NoOtherFileWriterInTheSources) {
                 writing.insert(std::filesystem::relative(e.path(), src).string());
     }
     EXPECT_EQ(writing,
-              (std::set<std::string>{"app/WindowState.cpp", "base/AtomicFile.cpp", "game/SaveGame.cpp",
-                                     "net/SockTransportIo.cpp", "records/Html.cpp",
+              (std::set<std::string>{"app/WindowState.cpp", "base/AtomicFile.cpp", "base/Settings.cpp",
+                                     "game/SaveGame.cpp", "net/SockTransportIo.cpp", "records/Html.cpp",
                                      "records/PlayerSettings.cpp", "records/RecFile.cpp"}))
         << "a new writer must join the cases above";
 }

@@ -24,6 +24,7 @@
 #include "app/WindowState.h"
 #include "base/AtomicFile.h"
 #include "base/Cp1251.h"
+#include "base/Settings.h"
 #include "game/SaveGame.h"
 #include "records/Html.h"
 #include "records/PlayerSettings.h"
@@ -287,10 +288,10 @@ TEST_F(KilledWriter, SettingsFile) {
                      Put(path, "[Mine]\nkeep=this\n\n[Data]\nName=\"first\"\nDirectory=\"/r\"\n");
                  },
                  [&](int k) {
-                     RecordsState records;
-                     records.PlayerName = "Игрок " + std::to_string(k) + std::string(k, '*');
-                     records.RecDir = "/srv/общие рекорды/" + std::to_string(k);
-                     WritePlayerSettings(path, records);
+                     SettingsData data;
+                     data.Name = "Игрок " + std::to_string(k) + std::string(k, '*');
+                     data.Directory = "/srv/общие рекорды/" + std::to_string(k);
+                     WriteSettings(path, data);
                  }});
 }
 

@@ -1,4 +1,5 @@
-// The settings file: where it lies, its defaults, and a round trip that keeps names as typed.
+// The player's part of the settings file: its defaults, the records directory of a first start,
+// and a round trip that keeps names as typed.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -12,6 +13,7 @@
 #include "Tmpfs.h"
 #include "base/Cp1251.h"
 #include "base/Exception.h"
+#include "base/Ini.h"
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 
@@ -21,22 +23,6 @@ namespace {
 using test::EnvGuard;
 
 class SettingsFile : public test::RecordsTest {};
-
-TEST_F(SettingsFile, NameAndPlace) {
-    EXPECT_EQ(SettingsFileName("kvelli99"), "kvelli99.INI");
-    EXPECT_EQ(SettingsFileName("/usr/games/kvelli99.exe"), "kvelli99.INI");
-    EXPECT_EQ(SettingsFileName("my.game.bin"), "my.game.INI");
-
-    EnvGuard xdg("XDG_CONFIG_HOME"), home("HOME");
-    ::setenv("XDG_CONFIG_HOME", "/x/conf", 1);
-    EXPECT_EQ(SettingsFilePath(), "/x/conf/kvelli99/kvelli99.INI");
-    // A relative XDG_CONFIG_HOME is ignored, as the XDG rules say.
-    ::setenv("XDG_CONFIG_HOME", "rel", 1);
-    ::setenv("HOME", "/home/p", 1);
-    EXPECT_EQ(SettingsFilePath(), "/home/p/.config/kvelli99/kvelli99.INI");
-    ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(ConfigDirectory(), "/home/p/.config");
-}
 
 // The default records directory is the working directory only where it holds a table; the
 // other cases are the first start's, below. These tests keep $XDG_DATA_HOME in a directory of

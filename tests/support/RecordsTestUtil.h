@@ -60,10 +60,15 @@ class RecordsTest : public ::testing::Test {
     void WriteHtmlTable(const std::string& recordsPath) {
         kv::WriteHtmlTable(recordsPath, st.RecPath(kHtmlFileName));
     }
+    // The settings file's records part, read and written as the program does it.
     void ReadPlayerSettings(const std::string& path, const std::string& workingDir) {
-        kv::ReadPlayerSettings(path, workingDir, st);
+        kv::ApplyPlayerSettings(kv::ReadSettingsData(path), workingDir, st);
     }
-    void WritePlayerSettings(const std::string& path) { kv::WritePlayerSettings(path, st); }
+    void WritePlayerSettings(const std::string& path) {
+        SettingsData data;
+        kv::StorePlayerSettings(st, data);
+        kv::WriteSettings(path, data);
+    }
 
     RecordsState st;
     RecTable& Matr = st.Matr;

@@ -23,9 +23,11 @@
 #include "app/ui/UReclama.h"
 #include "game/UFunc.h"
 #include "game/ui/GameController.h"
+#include "net/ResultsConfig.h"
 #include "net/ui/Exchange.h"
 #include "net/ui/ExchangeController.h"
 #include "records/Html.h"
+#include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "records/ui/RecordsController.h"
 #include "ui/Dialogs.h"
@@ -87,7 +89,7 @@ QIcon ProgramIcon() {
 }
 
 TForm1::TForm1(kv::Game& game, kv::RecordsState& records, QWidget* parent)
-    : QMainWindow(parent), game_(game), records_(records) {
+    : QMainWindow(parent), game_(game), records_(records), settings_(kv::ReadSettings()) {
     InitKvelliResources();
     setObjectName(QStringLiteral("Form1"));
     gameCtl_ = new TGameController(*this, game_, this);
@@ -99,7 +101,8 @@ TForm1::TForm1(kv::Game& game, kv::RecordsState& records, QWidget* parent)
         },
         [](const std::string& netPath, const std::string& pagePath) { WriteHtmlTable(netPath, pagePath); },
     };
-    exchangeCtl_ = new TExchangeController(*this, std::move(exchangeRecords), this);
+    exchangeCtl_ =
+        new TExchangeController(*this, std::move(exchangeRecords), ResultsConfigOf(settings_.servers), this);
     aboutCtl_ = new TAboutController(this);
     BuildLayout();
     BuildMenu();
@@ -298,8 +301,8 @@ void TForm1::FormCreate() {
     g.SeedFromClock();
     // The player and the records are reported on their own; the first deal must still happen,
     // or the game would start on a board of empty cells.
-    Guarded([this] { recordsCtl_->RecordsStartup(); });
-    MnuMarks->setChecked(records_.Marks);
+    Guarded([this] { recordsCtl_->RecordsStartup(settings_.data); });
+    MnuMarks->setChecked(FlagOn(settings_.data.Marks));
     g.DealBoard();
     SetMovableLabel(g.MovableCount);
     ShowBoard();
@@ -351,7 +354,7 @@ void TForm1::CreateHiddenWindows() {
 bool TForm1::FormCloseQuery() {
     // If the settings file cannot be written the player is told, and the program still ends:
     // refusing to close would trap the player in a window that can never be closed.
-    Guarded([this] { recordsCtl_->WritePlayerSettings(); }, this);
+    Guarded([this] { SaveSettings(); }, this);
     return true;
 }
 
@@ -386,8 +389,14 @@ void TForm1::MnuMarksClick() {
     // Only the symbols change: a ball chosen for a move keeps its mark.
     PaintSymbols();
     // Kept in the player's settings file at once, with the name and the records directory.
-    records_.Marks = MnuMarks->isChecked();
-    recordsCtl_->WritePlayerSettings();
+    SetFlag(settings_.data.Marks, MnuMarks->isChecked());
+    SaveSettings();
+}
+
+void TForm1::SaveSettings() {
+    // The player and the records directory as they are now, with the window's own option.
+    StorePlayerSettings(records_, settings_.data);
+    kv::WriteSettings(settings_.file, settings_.data);
 }
 
 void TForm1::ShowBoard() {

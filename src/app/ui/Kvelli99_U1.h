@@ -3,13 +3,14 @@
 // and wires its menu to them; they see it only through TMainView.
 //   game/ui/GameController.h         ShapeMouseDown, Pause, MnuNewClick, MnuSaveClick, MnuLoadClick
 //   records/ui/RecordsController.h   MnuRecClick, N4Click, N5Click, DirEdt*, AskPlayerName, the
-//                                    records part of a game's end, the settings file
+//                                    records part of a game's end
 //   net/ui/ExchangeController.h      N7Click, N9Click, N10Click, Ftp1*
 //   app/ui/AboutMenu.h               MnuHelpClick, MnuAboutClick
 
 #include <QMainWindow>
 #include <QString>
 
+#include "base/Settings.h"
 #include "ui/MainView.h"
 
 class QAction;
@@ -141,8 +142,13 @@ class TForm1 : public QMainWindow, public TMainView {
     void CentreOnScreen();
     // Runs `handler` inside Guarded when the menu item fires; `changesBoard`: ignored during a move.
     void Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard);
+    // Writes the settings file: the one writer. Throws on failure.
+    void SaveSettings();
     kv::Game& game_;
     kv::RecordsState& records_;
+    // Read once when the window is made, at start-up; the records controller takes the player
+    // and the records directory from it, the exchange controller the results server.
+    kv::Settings settings_;
     TGameController* gameCtl_ = nullptr;
     TRecordsController* recordsCtl_ = nullptr;
     TExchangeController* exchangeCtl_ = nullptr;

@@ -98,15 +98,6 @@ ServerAddress ParseServerAddress(const std::string& text, int defaultPort) {
     return {address.host, address.port};
 }
 
-ServerAddress ResultsServer() {
-    const ResultsConfig config = ReadResultsConfig();
-    return {config.server.host, config.server.port};
-}
-
-QString ResultsSite() {
-    return QString::fromStdString(ReadResultsConfig().site);
-}
-
 bool AdminMode() {
     const char* env = std::getenv(kAdminEnv);
     return env && std::string(env) == "1";
@@ -128,8 +119,9 @@ class ExchangeGuard {
     QPointer<TExchangeController> exchange_;
 };
 
-TExchangeController::TExchangeController(TMainView& view, Records records, QObject* parent)
-    : QObject(parent), view_(view), records_(std::move(records)) {}
+TExchangeController::TExchangeController(TMainView& view, Records records, ResultsConfig where,
+                                         QObject* parent)
+    : QObject(parent), view_(view), records_(std::move(records)), where_(std::move(where)) {}
 
 TExchangeController::~TExchangeController() {
     DestroyExchange();
@@ -140,9 +132,8 @@ void TExchangeController::CreateExchange() {
         // Every transport's waits run the window events, so the window stays alive meanwhile.
         TSockTransport::SetDefaultEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
         auto ftp = std::make_unique<TFtpClient>();
-        const ServerAddress server = ResultsServer();
-        ftp->Host = server.host;
-        ftp->Port = server.port;
+        ftp->Host = where_.server.host;
+        ftp->Port = where_.server.port;
         ftp->UserID = kUser;
         ftp->Password = kPassword;
         ftp->Passive = true;
@@ -227,7 +218,7 @@ void TExchangeController::N10Click() {
 }
 
 void TExchangeController::N9Click() {
-    Ui().OpenUrl(ResultsSite());
+    Ui().OpenUrl(QString::fromStdString(where_.site));
 }
 
 }  // namespace kv::ui

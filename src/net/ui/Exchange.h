@@ -1,7 +1,7 @@
 #pragma once
-// Where the results exchange goes, for the window: the results server and the results site as
-// the settings files and the environment name them (net/ResultsConfig.h), and whether the
-// administrator's item shows.
+// Where the results exchange goes, for the window: the address typed in the settings window
+// (the settings files and the environment name the results server, net/ResultsConfig.h), and
+// whether the administrator's item shows.
 
 #include <QString>
 #include <string>
@@ -25,8 +25,6 @@ struct ServerAddress {
 // colon; anything else is all host name, with `defaultPort`.
 ServerAddress ParseServerAddress(const std::string& text, int defaultPort = kResultsPort);
 
-ServerAddress ResultsServer();
-QString ResultsSite();
 bool AdminMode();
 
 }  // namespace kv::ui

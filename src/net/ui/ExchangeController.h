@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "net/ResultsConfig.h"
+
 namespace kv {
 class TFtpClient;
 enum TCmdType : int;
@@ -26,8 +28,9 @@ class TExchangeController : public QObject {
         std::function<void(const std::string& netPath, const std::string& pagePath)> writePage;
     };
 
-    // `parent` owns the controller (the main window); the view outlives it.
-    TExchangeController(TMainView& view, Records records, QObject* parent);
+    // `parent` owns the controller (the main window); the view outlives it. `where`: the results
+    // server and site, as the settings read at start-up name them.
+    TExchangeController(TMainView& view, Records records, ResultsConfig where, QObject* parent);
     ~TExchangeController() override;
 
     void CreateExchange();   // Ftp1 and SetForm, hidden
@@ -50,6 +53,7 @@ class TExchangeController : public QObject {
     void RunExchange(bool ownTexts, const std::function<void(TFtpClient&)>& configure);
     TMainView& view_;
     Records records_;
+    ResultsConfig where_;
     int exchangeDepth_ = 0;
 };
 

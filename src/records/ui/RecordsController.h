@@ -8,7 +8,8 @@
 
 namespace kv {
 struct RecordsState;
-}
+struct SettingsData;
+}  // namespace kv
 
 namespace kv::ui {
 
@@ -21,10 +22,9 @@ class TRecordsController : public QObject {
     // `parent` owns the controller (the main window); view and records outlive it.
     TRecordsController(TMainView& view, kv::RecordsState& records, QObject* parent);
 
-    // At start-up: the settings file, the records file, the caption.
-    void RecordsStartup();
-    // At close; throws on failure.
-    void WritePlayerSettings();
+    // At start-up: the player and the records directory from the settings, the records file,
+    // the caption.
+    void RecordsStartup(const kv::SettingsData& settings);
     void CreateRecordsWindow();  // Form2, hidden
     void MnuRecClick();
     void N4Click();

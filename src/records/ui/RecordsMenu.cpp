@@ -22,12 +22,6 @@ QString FromPath(const std::string& path) {
     return QString::fromStdString(path);
 }
 
-// The settings file of this program: the executable's name, kvelli99, with ".INI", in the XDG
-// config directory. Not the application's name, which is the desktop's id.
-std::string SettingsPath() {
-    return SettingsFilePath();
-}
-
 void ShowPlain(QWidget* parent, const QString& text) {
     Ui().Message(parent, kAppTitle, MessageForDisplay(text), MsgIcon::None, MsgButtons::Ok);
 }
@@ -91,15 +85,10 @@ std::string TRecordsController::RecFilePath() const {
     return records_.RecPath(kRecFileName);
 }
 
-void TRecordsController::RecordsStartup() {
-    ReadPlayerSettings(SettingsPath(), CurrentDirectory(), records_);
+void TRecordsController::RecordsStartup(const SettingsData& settings) {
+    ApplyPlayerSettings(settings, CurrentDirectory(), records_);
     ReadRecordsOrSay(view_.DialogParent(), records_, StartupMessage);
     view_.SetCaption(ProgramCaption + kNoPlayerPart);
-}
-
-void TRecordsController::WritePlayerSettings() {
-    // Throws "Unable to write to <file>"; the close goes on all the same.
-    kv::WritePlayerSettings(SettingsPath(), records_);
 }
 
 void TRecordsController::CreateRecordsWindow() {

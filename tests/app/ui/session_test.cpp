@@ -18,6 +18,7 @@
 #include "app/ui/Kvelli99_U1.h"
 #include "base/AtomicFile.h"
 #include "base/Cp1251.h"
+#include "base/Ini.h"
 #include "game/SaveGame.h"
 #include "game/UFunc.h"
 #include "net/FtpClient.h"

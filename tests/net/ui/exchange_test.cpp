@@ -504,7 +504,11 @@ TEST_F(ExchangeTest, ASilentServerEndsTheExchangeWithinTheBound) {
 TEST_F(ExchangeTest, ResultsSiteAndServerAddresses) {
     Form().N9->trigger();
     EXPECT_EQ(hooked.urls, std::vector<QString>{QString::fromStdString(kDefaultResultsSite)});
+    // Read with the settings at start-up: a change counts from the next start on.
     ::setenv(kResultsSiteEnv, "http://club.example/table.html", 1);
+    Form().N9->trigger();
+    EXPECT_EQ(hooked.urls.back(), QString::fromStdString(kDefaultResultsSite));
+    RecreateForm();
     Form().N9->trigger();
     EXPECT_EQ(hooked.urls.back(), QStringLiteral("http://club.example/table.html"));
     EXPECT_EQ(Form().ExchangeController().Ftp1->Host, kDefaultResultsHost);
