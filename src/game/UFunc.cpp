@@ -151,6 +151,12 @@ void Game::DealBoard() {
 
 std::optional<Cell> Game::MovePartner(int col, int row) const {
     if (!OnBoard(row, col)) return std::nullopt;
+    auto cell = [](int r, int c) {
+        Cell x;
+        x.row = r;
+        x.col = c;
+        return x;
+    };
     const int32_t v = At(row, col);
     auto same = [&](int r, int c) { return OnBoard(r, c) && At(r, c) == v; };
     auto pair = [&](int r1, int c1, int r2, int c2) { return same(r1, c1) && same(r2, c2); };
@@ -158,19 +164,19 @@ std::optional<Cell> Game::MovePartner(int col, int row) const {
     // Left, to (r, c-1).
     if (c > 1 && (pair(r - 1, c - 1, r + 1, c - 1) || pair(r - 1, c - 1, r - 2, c - 1) ||
                   pair(r + 1, c - 1, r + 2, c - 1) || pair(r, c - 2, r, c - 3)))
-        return Cell{c - 1, r};
+        return cell(r, c - 1);
     // Right, to (r, c+1).
     if (c < kBoardSize && (pair(r - 1, c + 1, r + 1, c + 1) || pair(r - 1, c + 1, r - 2, c + 1) ||
                            pair(r + 1, c + 1, r + 2, c + 1) || pair(r, c + 2, r, c + 3)))
-        return Cell{c + 1, r};
+        return cell(r, c + 1);
     // Up, to (r-1, c).
     if (r > 1 && (pair(r - 1, c - 1, r - 1, c + 1) || pair(r - 1, c - 1, r - 1, c - 2) ||
                   pair(r - 1, c + 1, r - 1, c + 2) || pair(r - 2, c, r - 3, c)))
-        return Cell{c, r - 1};
+        return cell(r - 1, c);
     // Down, to (r+1, c).
     if (r < kBoardSize && (pair(r + 1, c - 1, r + 1, c + 1) || pair(r + 1, c - 1, r + 1, c - 2) ||
                            pair(r + 1, c + 1, r + 1, c + 2) || pair(r + 2, c, r + 3, c)))
-        return Cell{c, r + 1};
+        return cell(r + 1, c);
     return std::nullopt;
 }
 
@@ -181,7 +187,13 @@ bool Game::CanMove(int col, int row) const {
 std::optional<Hint> Game::FindHint() const {
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
-            if (const auto partner = MovePartner(c, r)) return Hint{Cell{c, r}, *partner};
+            if (const auto partner = MovePartner(c, r)) {
+                Hint h;
+                h.ball.row = r;
+                h.ball.col = c;
+                h.partner = *partner;
+                return h;
+            }
     return std::nullopt;
 }
 

@@ -393,6 +393,14 @@ TEST(SwapCells, SameCellTwiceAndOffBoardCells) {
     }
 }
 
+// A cell by row and column.
+Cell RC(int row, int col) {
+    Cell c;
+    c.row = row;
+    c.col = col;
+    return c;
+}
+
 // ---------------------------------------------------------------------------------------------
 // CanMove and CountMovable
 
@@ -411,8 +419,8 @@ TEST(CanMove, AlternatingTopRowsGiveTwelveMovableBalls) {
     EXPECT_FALSE(g.CanMove(1, 2));
     EXPECT_FALSE(g.CanMove(8, 2));
     g.CountMovable();
-    EXPECT_EQ(g.MovableCount, 12);  // columns 2..7 of both rows
-    EXPECT_EQ(g.FindHint(), (Hint{{2, 1}, {2, 2}}));
+    EXPECT_EQ(g.MovableCount, 12);                        // columns 2..7 of both rows
+    EXPECT_EQ(g.FindHint(), (Hint{RC(1, 2), RC(2, 2)}));  // down: (2, 1) and (2, 3) are 2
 }
 
 // The sixteen patterns: the move, then the two partner cells, relative to the ball.
@@ -496,8 +504,8 @@ TEST(CanMove, EachDirectionAndEachPatternOnItsOwn) {
         // ball are passed first, so the ball may not be the first that can move: look at it alone.
         const auto hint = g.FindHint();
         ASSERT_TRUE(hint.has_value()) << "pattern " << i;
-        if (hint->ball == Cell{4, 4}) {
-            EXPECT_EQ(hint->partner, (Cell{4 + k.dc, 4 + k.dr})) << "pattern " << i;
+        if (hint->ball == RC(4, 4)) {
+            EXPECT_EQ(hint->partner, RC(4 + k.dr, 4 + k.dc)) << "pattern " << i;
             ++ballFirst;
         }
         // One partner alone is not enough.
