@@ -63,7 +63,8 @@ Kvelli '99 (Квелли 99) is played on a board of 8 x 8 balls in eight colour
 swap a ball with a neighbour to make a run of three or more of one colour.
 The 20 best results are kept in a records table that several players can
 share over the network, and results can be sent to a results server that
-publishes a common table on the web. The interface is in Russian.")
+publishes a common table on the web. The interface is in Russian and
+English, following the desktop's language.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://kvelli99.github.io/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_INSTALL_PREFIX /usr)

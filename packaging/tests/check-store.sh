@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The store page's rules that appstreamcli does not check: one id for the desktop entry, the
 # metainfo, the icons and the window's class; the developer; the summary's length; three to six
-# screenshots with captions, no larger than 1000 x 700, linked at a commit that holds them; the
+# screenshots with captions, the English and the Russian texts, no larger than 1000 x 700, linked at a commit that holds them; the
 # release notes, the brand colours and the homepage on the maker's domain.
 # Usage: check-store.sh SOURCE_DIR APP_ID
 set -euo pipefail
@@ -33,6 +33,9 @@ for line in (pkg / f"{app_id}.desktop").read_text(encoding="utf-8").splitlines()
     if "=" in line and not line.startswith("#"):
         k, v = line.split("=", 1)
         entry.setdefault(k.strip(), v.strip())
+# English is the untranslated text, as the stores read it; Russian, the program's own, stands beside it.
+for key in ("Name", "GenericName", "Comment", "Keywords"):
+    check(bool(entry.get(key)) and bool(entry.get(f"{key}[ru]")), f"desktop {key} lacks its English or Russian text")
 check(entry.get("Icon") == app_id, f"desktop Icon is {entry.get('Icon')}")
 check(entry.get("StartupWMClass") == app_id, f"desktop StartupWMClass is {entry.get('StartupWMClass')}")
 
@@ -58,6 +61,11 @@ check(dev is not None and dev.get("id") and dev.find("name") is not None and (de
       "no <developer id=...> with a <name>")
 check(root.find("developer_name") is None, "developer_name is still there")
 
+for tag in ("name", "summary", "description/p"):
+    langs = {e.get(LANG, "C") for e in root.findall(tag)}
+    check({"C", "ru"} <= langs, f"metainfo {tag} lacks its English or Russian text")
+for s in root.findall("screenshots/screenshot"):
+    check({c.get(LANG, "C") for c in s.findall("caption")} >= {"C", "ru"}, "a screenshot caption lacks English or Russian")
 names = [e.text.strip().lower() for e in root.findall("name")]
 for s in root.findall("summary"):
     t = (s.text or "").strip()

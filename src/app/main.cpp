@@ -3,15 +3,18 @@
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QLocale>
 #include <QStringList>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 #include "app/ui/Kvelli99_U1.h"
 #include "game/UFunc.h"
+#include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "ui/ErrorReport.h"
 #include "ui/Fonts.h"
@@ -62,7 +65,12 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(kv::ui::kAppId);
     QApplication::setWindowIcon(kv::ui::ProgramIcon());
     kv::ui::InstallFontSubstitutes();
-    kv::ui::InstallQtTranslations();
+    // The player's language: the settings file's key, or else the desktop's list of languages.
+    // The settings are read once, here, and handed to the window, which writes them back.
+    kv::Settings settings = kv::ReadSettings();
+    kv::ui::InstallTranslations(kv::ui::ChooseLanguage(kv::ui::LanguageSetting(settings.data),
+                                                       QLocale::system().uiLanguages(),
+                                                       kv::ui::AvailableLanguages()));
 
     // The state of the run, owned here and passed to the window that works on it.
     kv::Game game;
@@ -73,7 +81,7 @@ int main(int argc, char** argv) {
     // window is built; programs started later (the browser) get the environment as it was.
     const bool noSessionBus = !std::getenv("DBUS_SESSION_BUS_ADDRESS");
     if (noSessionBus) ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
-    kv::ui::TForm1 form(game, records);
+    kv::ui::TForm1 form(game, records, std::move(settings));
     if (noSessionBus) ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
     FirstPaintProbe probe;
     if (std::getenv("KVELLI_REPORT_FIRST_PAINT")) form.installEventFilter(&probe);

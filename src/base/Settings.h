@@ -2,7 +2,7 @@
 // The settings as one value: read once at start-up (ReadSettings), written by one writer
 // (WriteSettings). They live in the player's settings file, "kvelli99.INI" (the executable's
 // name with ".INI") in ConfigHome()/kvelli99/:
-//   [Data]    Name, Directory, Marks   the player's values, written back by the program
+//   [Data]    Name, Directory, Marks, Language   the player's values, written back by the program
 //   [Server]  Host, Port, Site         the results server, only ever written by hand
 // A system-wide file of the same name under each of ConfigDirs() may give [Server] too.
 //
@@ -21,6 +21,7 @@ inline const std::string kSettingsSection = "Data";
 inline const std::string kNameKey = "Name";
 inline const std::string kDirectoryKey = "Directory";
 inline const std::string kMarksKey = "Marks";
+inline const std::string kLanguageKey = "Language";
 
 inline const std::string kResultsSection = "Server";
 inline const std::string kResultsHostKey = "Host";
@@ -32,6 +33,7 @@ struct SettingsData {
     std::optional<std::string> Name;       // the player's name
     std::optional<std::string> Directory;  // the records directory
     std::optional<std::string> Marks;      // "1" while the balls carry symbols (a flag, below)
+    std::optional<std::string> Language;   // the interface's language, over the desktop's
 };
 
 // The keys of "Data", in the order a file that lacks them gets them. A new key is a member above
@@ -44,6 +46,7 @@ inline const SettingsKey kDataKeys[] = {
     {kNameKey, &SettingsData::Name},
     {kDirectoryKey, &SettingsData::Directory},
     {kMarksKey, &SettingsData::Marks},
+    {kLanguageKey, &SettingsData::Language},
 };
 
 // Section "Server" of one file.

@@ -70,16 +70,21 @@ class Parser {
     [[noreturn]] void EndsEarly() const {
         if (cut_)
             throw SaveGameFormatError(
-                path_, line_, "Файл " + Quoted(path_) + " не является сохранённой игрой: он слишком велик.");
-        throw SaveGameFormatError(path_, line_,
-                                  "Файл " + Quoted(path_) +
-                                      " не является сохранённой игрой: он кончается на строке " +
-                                      std::to_string(line_) + ".");
+                path_, line_,
+                KV_TRANSLATE_NOOP("kv::Text", "Файл %1 не является сохранённой игрой: он слишком велик."),
+                {Quoted(path_)});
+        throw SaveGameFormatError(
+            path_, line_,
+            KV_TRANSLATE_NOOP("kv::Text",
+                              "Файл %1 не является сохранённой игрой: он кончается на строке %2."),
+            {Quoted(path_), std::to_string(line_)});
     }
     [[noreturn]] void NotANumber(int line) const {
-        throw SaveGameFormatError(path_, line,
-                                  "Файл " + Quoted(path_) + " не является сохранённой игрой: в строке " +
-                                      std::to_string(line) + " нет целого числа.");
+        throw SaveGameFormatError(
+            path_, line,
+            KV_TRANSLATE_NOOP("kv::Text",
+                              "Файл %1 не является сохранённой игрой: в строке %2 нет целого числа."),
+            {Quoted(path_), std::to_string(line)});
     }
 
     std::string_view b_;
@@ -171,13 +176,15 @@ void WriteSavedGame(const Game& game, const std::string& path) {
     try {
         WriteFileAtomic(path, bytes);
     } catch (const Exception&) {
-        throw SaveGameWriteError(path, "Не удалось записать файл " + Quoted(path) + ".");
+        throw SaveGameWriteError(path, KV_TRANSLATE_NOOP("kv::Text", "Не удалось записать файл %1."),
+                                 {Quoted(path)});
     }
 }
 
 SavedGame ReadSavedGame(const std::string& path) {
     auto unreadable = [&path]() {
-        return SaveGameReadError(path, "Не удалось прочитать файл " + Quoted(path) + ".");
+        return SaveGameReadError(path, KV_TRANSLATE_NOOP("kv::Text", "Не удалось прочитать файл %1."),
+                                 {Quoted(path)});
     };
     // A pipe or a device chosen by mistake is refused without blocking; a huge file is read no
     // further than a saved game could reach.

@@ -17,6 +17,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "base/Exception.h"
 #include "game/UFunc.h"
@@ -25,7 +27,8 @@ namespace kv {
 
 class SaveGameError : public Exception {
   public:
-    SaveGameError(const std::string& path, const std::string& message) : Exception(message), path_(path) {}
+    SaveGameError(const std::string& path, const char* pattern, std::vector<std::string> args)
+        : Exception(pattern, std::move(args)), path_(path) {}
     const std::string& Path() const { return path_; }
 
   private:
@@ -41,8 +44,8 @@ class SaveGameReadError : public SaveGameError {
 // The file is readable but is not a saved game: `Line()` is the (1-based) line at fault.
 class SaveGameFormatError : public SaveGameError {
   public:
-    SaveGameFormatError(const std::string& path, int line, const std::string& message)
-        : SaveGameError(path, message), line_(line) {}
+    SaveGameFormatError(const std::string& path, int line, const char* pattern, std::vector<std::string> args)
+        : SaveGameError(path, pattern, std::move(args)), line_(line) {}
     int Line() const { return line_; }
 
   private:

@@ -79,7 +79,7 @@ void Game::FillBoard() {
 
 void Game::SwapCells() {
     // FirstCell and SecondCell start as (0, 0); a swap before any click must not reach past the grid.
-    if (!OnBoard(FirstCell.row, FirstCell.col) || !OnBoard(SecondCell.row, SecondCell.col)) return;
+    if (!OnBoard(FirstCell) || !OnBoard(SecondCell)) return;
     int32_t& a = At(FirstCell.row, FirstCell.col);
     int32_t& b = At(SecondCell.row, SecondCell.col);
     const int32_t t = a;
@@ -149,14 +149,9 @@ void Game::DealBoard() {
     Score = 0;
 }
 
-std::optional<Cell> Game::MovePartner(int col, int row) const {
-    if (!OnBoard(row, col)) return std::nullopt;
-    auto cell = [](int r, int c) {
-        Cell x;
-        x.row = r;
-        x.col = c;
-        return x;
-    };
+std::optional<Cell> Game::MovePartner(Cell cell) const {
+    if (!OnBoard(cell)) return std::nullopt;
+    const int row = cell.row, col = cell.col;
     const int32_t v = At(row, col);
     auto same = [&](int r, int c) { return OnBoard(r, c) && At(r, c) == v; };
     auto pair = [&](int r1, int c1, int r2, int c2) { return same(r1, c1) && same(r2, c2); };
@@ -164,36 +159,30 @@ std::optional<Cell> Game::MovePartner(int col, int row) const {
     // Left, to (r, c-1).
     if (c > 1 && (pair(r - 1, c - 1, r + 1, c - 1) || pair(r - 1, c - 1, r - 2, c - 1) ||
                   pair(r + 1, c - 1, r + 2, c - 1) || pair(r, c - 2, r, c - 3)))
-        return cell(r, c - 1);
+        return Cell{r, c - 1};
     // Right, to (r, c+1).
     if (c < kBoardSize && (pair(r - 1, c + 1, r + 1, c + 1) || pair(r - 1, c + 1, r - 2, c + 1) ||
                            pair(r + 1, c + 1, r + 2, c + 1) || pair(r, c + 2, r, c + 3)))
-        return cell(r, c + 1);
+        return Cell{r, c + 1};
     // Up, to (r-1, c).
     if (r > 1 && (pair(r - 1, c - 1, r - 1, c + 1) || pair(r - 1, c - 1, r - 1, c - 2) ||
                   pair(r - 1, c + 1, r - 1, c + 2) || pair(r - 2, c, r - 3, c)))
-        return cell(r - 1, c);
+        return Cell{r - 1, c};
     // Down, to (r+1, c).
     if (r < kBoardSize && (pair(r + 1, c - 1, r + 1, c + 1) || pair(r + 1, c - 1, r + 1, c - 2) ||
                            pair(r + 1, c + 1, r + 1, c + 2) || pair(r + 2, c, r + 3, c)))
-        return cell(r + 1, c);
+        return Cell{r + 1, c};
     return std::nullopt;
 }
 
-bool Game::CanMove(int col, int row) const {
-    return MovePartner(col, row).has_value();
+bool Game::CanMove(Cell cell) const {
+    return MovePartner(cell).has_value();
 }
 
 std::optional<Hint> Game::FindHint() const {
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
-            if (const auto partner = MovePartner(c, r)) {
-                Hint h;
-                h.ball.row = r;
-                h.ball.col = c;
-                h.partner = *partner;
-                return h;
-            }
+            if (const auto partner = MovePartner({r, c})) return Hint{{r, c}, *partner};
     return std::nullopt;
 }
 
@@ -201,7 +190,7 @@ void Game::CountMovable() {
     MovableCount = 0;
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
-            if (CanMove(c, r)) ++MovableCount;
+            if (CanMove({r, c})) ++MovableCount;
 }
 
 }  // namespace kv

@@ -6,6 +6,8 @@
 #include <optional>
 #include <random>
 
+#include "base/Cell.h"
+
 namespace kv {
 
 constexpr int kBoardSize = 8;
@@ -14,12 +16,6 @@ constexpr int kBoardSize = 8;
 constexpr int kEmpty = 0;
 constexpr int kColours = 8;
 constexpr int kMaxColourIndex = 10;
-
-struct Cell {
-    int32_t col = 0;  // 1..8
-    int32_t row = 0;  // 1..8
-    bool operator==(const Cell&) const = default;
-};
 
 struct RGB {
     uint8_t r, g, b;
@@ -40,6 +36,9 @@ constexpr RGB kForeignColour{0x40, 0x40, 0x40};
 // Whether (row, col) lies on the board.
 constexpr bool OnBoard(int row, int col) {
     return row >= 1 && row <= kBoardSize && col >= 1 && col <= kBoardSize;
+}
+constexpr bool OnBoard(Cell cell) {
+    return OnBoard(cell.row, cell.col);
 }
 
 // A ball that has a move, and the neighbour it trades places with in that move.
@@ -86,8 +85,8 @@ class Game {
     void RefillBoard();
     // A new settled board, MovableCount counted, Score 0.
     void DealBoard();
-    // Whether the ball at (row, col) has a move; false for a cell off the board.
-    bool CanMove(int col, int row) const;
+    // Whether the ball in `cell` has a move; false for a cell off the board.
+    bool CanMove(Cell cell) const;
     void CountMovable();
     // The first ball, row by row from the top, for which CanMove holds, with the neighbour of
     // the move that makes its run. None exactly when CountMovable would count 0.
@@ -95,7 +94,7 @@ class Game {
 
   private:
     // The neighbour the ball at (row, col) trades with to stand in a run, or nullopt.
-    std::optional<Cell> MovePartner(int col, int row) const;
+    std::optional<Cell> MovePartner(Cell cell) const;
     int NextColour();  // 1..8
     std::mt19937 rng_{0};
     bool fixedSeed_ = false;

@@ -26,11 +26,11 @@ struct ExchangeSteps {
     std::function<void(const std::string& utf8Text)> status;
 };
 
-// The progress texts.
-inline const std::string kExchangeReading = "Считывание рекордов ...";
-inline const std::string kExchangeWritingRecords = "Запись рекордов ...";
-inline const std::string kExchangeWritingTable = "Запись таблицы ...";
-inline const std::string kExchangeWritten = "Запись прошла успешно.";
+// The progress texts, which the window shows translated.
+inline const std::string kExchangeReading = KV_TRANSLATE_NOOP("kv::Text", "Считывание рекордов ...");
+inline const std::string kExchangeWritingRecords = KV_TRANSLATE_NOOP("kv::Text", "Запись рекордов ...");
+inline const std::string kExchangeWritingTable = KV_TRANSLATE_NOOP("kv::Text", "Запись таблицы ...");
+inline const std::string kExchangeWritten = KV_TRANSLATE_NOOP("kv::Text", "Запись прошла успешно.");
 
 // Logs in, changes to "WWW", downloads "records.rec" into <recDir>/kvelint.rec, merges
 // <recDir>/Kvelli99.rec into it, writes <recDir>/table.html, uploads both and deletes the local

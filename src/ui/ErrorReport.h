@@ -15,6 +15,10 @@ namespace kv::ui {
 
 inline const QString kAppTitle = QStringLiteral("Kvelli '99");
 
+// The message of a failure in the player's language: a kv::Exception made from a marked pattern
+// shows the pattern's translation with the same arguments; any other message as it is.
+QString ErrorText(const std::exception& e);
+
 // A full stop is added when the last character's code is greater than '.'.
 QString WithFullStop(const QString& message);
 
@@ -28,9 +32,9 @@ bool Guarded(F&& handler, QWidget* parent = nullptr) {
         handler();
         return true;
     } catch (const std::exception& e) {
-        ShowError(QString::fromUtf8(e.what()), parent);
+        ShowError(ErrorText(e), parent);
     } catch (...) {
-        ShowError(QStringLiteral("Unknown error"), parent);
+        ShowError(QCoreApplication::translate("kv::ui::ErrorReport", "Unknown error"), parent);
     }
     return false;
 }

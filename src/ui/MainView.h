@@ -1,6 +1,8 @@
 #pragma once
-// What a subsystem's controller may do with the main window. The window implements it; the
-// controllers never see the window's class.
+// What a subsystem's controller must ask of the main window, and nothing more: a parent for its
+// dialogs, the status line and the caption. The window implements it; the controllers never see
+// the window's class. Everything else goes the other way: controllers say what changed through
+// signals or return values, and the window, which owns them, connects and composes them.
 
 #include <QString>
 
@@ -8,35 +10,15 @@ class QWidget;
 
 namespace kv::ui {
 
-class TShape;
-
 // The first part of the main window's caption; the player's part follows it.
 inline const QString ProgramCaption = QStringLiteral("Квелли 99 Internet version");
 
 class TMainView {
   public:
     virtual QWidget* DialogParent() = 0;
-    // Paints every ball from the game state.
-    virtual void ShowBoard() = 0;
-    // The ball control of a cell, column and row 1 to 8.
-    virtual TShape* ShapeAt(int col, int row) const = 0;
-    // The two counters of the header: RxLabel3 (the score) and RxLabel4 (balls with a move).
-    virtual void SetScoreLabel(int value) = 0;
-    virtual void SetMovableLabel(int value) = 0;
-    virtual QString ScoreText() const = 0;
     // The status line of the results exchange (FTPState); an empty text clears it.
     virtual void SetStatus(const QString& text) = 0;
     virtual void SetCaption(const QString& caption) = 0;
-    // True while a move is being played out: presses on balls and the commands that change or
-    // write the board are ignored then.
-    virtual bool MoveInProgress() const = 0;
-    // True once the window has agreed to close: a running move or exchange stops at once.
-    virtual bool Closing() const = 0;
-    // The advertisement window, modal.
-    virtual void ShowAdvertisement() = 0;
-    // The end of a game: the result into the records, the windows that follow, a new deal.
-    // Returns false if it failed (then nothing after the failure happens).
-    virtual bool EndOfGame() = 0;
 
   protected:
     ~TMainView() = default;

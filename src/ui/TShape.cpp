@@ -128,15 +128,8 @@ void TShape::SetHint(const QString& note) {
     Announce(oldName, Chosen());
 }
 
-void TShape::SetPlace(int row, int col) {
-    const QString oldName = AccessibleName();
-    row_ = row;
-    col_ = col;
-    Announce(oldName, Chosen());
-}
-
 QString TShape::AccessibleName() const {
-    QString place = tr("ряд %1, столбец %2").arg(row_).arg(col_);
+    QString place = tr("ряд %1, столбец %2").arg(cell_.row).arg(cell_.col);
     // A cell in the face colour is empty; the panel shows through.
     if (brush_ == pen_) return tr("пустая клетка, %1").arg(place);
     const char* word = nullptr;
@@ -150,7 +143,7 @@ QString TShape::AccessibleName() const {
 }
 
 void TShape::Press() {
-    emit MouseDown(this);
+    emit Pressed(cell_);
 }
 
 void TShape::Announce(const QString& oldName, bool wasChosen) {
@@ -165,10 +158,6 @@ void TShape::Announce(const QString& oldName, bool wasChosen) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
     }
-}
-
-void TShape::ToggleShape() {
-    SetShape(kind_ == Kind::Circle ? Kind::Rectangle : Kind::Circle);
 }
 
 void TShape::SetBrushColor(const QColor& colour) {
@@ -275,7 +264,7 @@ void TShape::paintEvent(QPaintEvent*) {
 
 void TShape::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    // The handler may play out a whole move, or even close the window: touch nothing after it.
+    // The handler may end the game, or even close the window: touch nothing after it.
     Press();
 }
 

@@ -3,13 +3,16 @@
 // filling the whole control, filled in one colour and outlined 1 pixel wide in the window's face
 // colour. It reports a press of any mouse button. Two additions, both off unless asked for: a
 // symbol inside the ball, so that colours can be told apart without seeing them, and the
-// keyboard's cell cursor, a ring on the ball's rim. The hint marks the corners of the cell.
+// keyboard's cell cursor, a ring on the ball's rim. The hint marks the corners of the cell. A
+// ball knows its cell and says which cell was pressed.
 //
 // For assistive technology a ball is a button named by its colour and place ("синий шар, ряд 3,
 // столбец 5"), checked while it is chosen, and focused while the cursor frames it.
 
 #include <QColor>
 #include <QWidget>
+
+#include "base/Cell.h"
 
 namespace kv::ui {
 
@@ -24,7 +27,6 @@ class TShape : public QWidget {
 
     Kind Shape() const { return kind_; }
     void SetShape(Kind kind);
-    void ToggleShape();
     QColor BrushColor() const { return brush_; }
     void SetBrushColor(const QColor& colour);
     QColor PenColor() const { return pen_; }
@@ -34,6 +36,8 @@ class TShape : public QWidget {
     bool CursorFrame() const { return cursor_; }
     // Also moves the accessibility focus to this ball when shown.
     void SetCursorFrame(bool shown);
+    kv::Cell BoardCell() const { return cell_; }
+    void SetBoardCell(kv::Cell cell) { cell_ = cell; }
 
     // The hint: corner marks on a ball that can move and on the neighbour it trades with. The
     // note is said after the ball's name ("подсказка"); an empty note takes the hint away.
@@ -41,10 +45,6 @@ class TShape : public QWidget {
     QString HintNote() const { return hint_; }
     void SetHint(const QString& note);
 
-    // The ball's cell, 1-based, for its spoken name; 0 while unknown.
-    void SetPlace(int row, int col);
-    int Row() const { return row_; }
-    int Col() const { return col_; }
     // The selection mark of a move is the rectangle.
     bool Chosen() const { return kind_ == Kind::Rectangle; }
     // What a screen reader says: the colour's word, the place, and whether the ball is chosen.
@@ -54,7 +54,7 @@ class TShape : public QWidget {
 
   signals:
     // Any button; the button, the modifiers and the position are not passed on.
-    void MouseDown(kv::ui::TShape* sender);
+    void Pressed(kv::Cell cell);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,7 +70,7 @@ class TShape : public QWidget {
     Mark mark_ = Mark::None;
     bool cursor_ = false;
     QString hint_;
-    int row_ = 0, col_ = 0;
+    kv::Cell cell_{};
 };
 
 }  // namespace kv::ui

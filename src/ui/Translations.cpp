@@ -1,22 +1,112 @@
 #include "ui/Translations.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "base/AtomicFile.h"
+#include "base/Exception.h"
+#include "base/Ini.h"
+
 namespace kv::ui {
 
-bool InstallQtTranslations() {
-    auto* app = QCoreApplication::instance();
-    if (!app) return false;
-    // Owned by the application, which keeps using it until it ends.
-    auto* qt = new QTranslator(app);
-    if (!qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(qt)) {
-        delete qt;
+namespace {
+
+const QString kCatalogue = QStringLiteral("kvelli99_");
+// Marks the translators this module installed, so that a second call replaces them.
+const QString kOwnTranslator = QStringLiteral("kv_translator");
+const QString kQtTranslator = QStringLiteral("kv_qt_translator");
+
+// "de_AT.UTF-8@euro" and "de-AT" as "de_AT".
+QString Tag(QString tag) {
+    tag = tag.trimmed();
+    tag.replace(u'-', u'_');
+    tag = tag.section(u'.', 0, 0).section(u'@', 0, 0);
+    return tag;
+}
+
+void RemoveOwnTranslators(QCoreApplication* app) {
+    for (QTranslator* t : app->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (t->objectName() != kOwnTranslator && t->objectName() != kQtTranslator) continue;
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+}
+
+// Loads `file` (a base name, or a path) into a translator owned by the application and installs
+// it; false, and nothing installed, if it can't be read or is no catalogue.
+bool Install(QCoreApplication* app, const QString& name, const QString& file, const QString& dir) {
+    auto* t = new QTranslator(app);
+    t->setObjectName(name);
+    if (!t->load(file, dir) || !QCoreApplication::installTranslator(t)) {
+        delete t;
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+QString CoreText(const std::string& utf8) {
+    return QCoreApplication::translate(kv::kTextContext, utf8.c_str());
+}
+
+QStringList AvailableLanguages(const QString& dir) {
+    QStringList languages{kSourceLanguage};
+    const QStringList files =
+        QDir(dir).entryList({kCatalogue + QStringLiteral("*.qm")}, QDir::Files, QDir::Name);
+    for (const QString& f : files) {
+        const QString language = f.mid(kCatalogue.size()).chopped(3);
+        if (!language.isEmpty() && !languages.contains(language)) languages << language;
+    }
+    return languages;
+}
+
+QString ChooseLanguage(const QString& setting, const QStringList& uiLanguages, const QStringList& available) {
+    auto pick = [&available](const QString& raw) -> QString {
+        const QString tag = Tag(raw);
+        if (tag.isEmpty()) return {};
+        if (tag == QLatin1String("C") || tag == QLatin1String("POSIX")) return kSourceLanguage;
+        if (available.contains(tag)) return tag;
+        const QString language = tag.section(u'_', 0, 0).toLower();
+        if (available.contains(language)) return language;
+        return {};
+    };
+    if (!Tag(setting).isEmpty()) {
+        const QString chosen = pick(setting);
+        return chosen.isEmpty() ? kFallbackLanguage : chosen;
+    }
+    for (const QString& tag : uiLanguages) {
+        const QString chosen = pick(tag);
+        if (!chosen.isEmpty()) return chosen;
+    }
+    return kFallbackLanguage;
+}
+
+QString LanguageSetting(const kv::SettingsData& data) {
+    const auto& value = data.Language;
+    return value ? QString::fromUtf8(value->data(), static_cast<qsizetype>(value->size())).trimmed()
+                 : QString();
+}
+
+QString InstallTranslations(const QString& language, const QString& dir) {
+    auto* app = QCoreApplication::instance();
+    if (!app) return kSourceLanguage;
+    RemoveOwnTranslators(app);
+    QString inForce = language;
+    // The source texts need no catalogue of ours; any other language does, or the source stays.
+    if (language != kSourceLanguage && !Install(app, kOwnTranslator, kCatalogue + language, dir))
+        inForce = kSourceLanguage;
+    // Qt's texts are English in the source: English needs no catalogue.
+    if (inForce != QLatin1String("en"))
+        Install(app, kQtTranslator, QStringLiteral("qtbase_") + inForce,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return inForce;
+}
+
+bool QtCatalogueLoaded() {
+    auto* app = QCoreApplication::instance();
+    return app && app->findChild<QTranslator*>(kQtTranslator, Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace kv::ui

@@ -173,3 +173,24 @@ TEST(Cp1251, RoundTripsEveryLetterAndMarksTheRest) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+// A message made from a pattern fills each place once, in one pass, and keeps the pattern and
+// its arguments for the window to translate.
+TEST(Exception, PatternFilledOnceAndKept) {
+    EXPECT_EQ(FillPattern("Файл %1: строка %2.", {"a.sav", "7"}), "Файл a.sav: строка 7.");
+    EXPECT_EQ(FillPattern("%2 before %1", {"one", "two"}), "two before one");
+    // An argument's own "%2" is not filled again; a place without an argument stays as it is.
+    EXPECT_EQ(FillPattern("%1 and %2 and %3", {"100%2", "x"}), "100%2 and x and %3");
+    EXPECT_EQ(FillPattern("50% of %", {}), "50% of %");
+    const Exception e(KV_TRANSLATE_NOOP("kv::Text", "Не удалось записать файл %1."), {"\"/tmp/x\""});
+    EXPECT_STREQ(e.what(), "Не удалось записать файл \"/tmp/x\".");
+    EXPECT_STREQ(e.Pattern(), "Не удалось записать файл %1.");
+    EXPECT_EQ(e.Args(), std::vector<std::string>{"\"/tmp/x\""});
+    EXPECT_EQ(Exception("plain").Pattern(), nullptr);
+}
+
+}  // namespace
+}  // namespace kv

@@ -376,8 +376,8 @@ TEST(SwapCells, SameCellTwiceAndOffBoardCells) {
     // Before any click both cells are (0, 0): nothing may be touched.
     g.SwapCells();
     EXPECT_EQ(Snapshot(g), before);
-    g.FirstCell = {3, 4};
-    g.SecondCell = {3, 4};
+    g.FirstCell = {4, 3};
+    g.SecondCell = {4, 3};
     g.SwapCells();
     EXPECT_EQ(Snapshot(g), before);
     g.SecondCell = {4, 4};
@@ -393,14 +393,6 @@ TEST(SwapCells, SameCellTwiceAndOffBoardCells) {
     }
 }
 
-// A cell by row and column.
-Cell RC(int row, int col) {
-    Cell c;
-    c.row = row;
-    c.col = col;
-    return c;
-}
-
 // ---------------------------------------------------------------------------------------------
 // CanMove and CountMovable
 
@@ -412,15 +404,15 @@ TEST(CanMove, AlternatingTopRowsGiveTwelveMovableBalls) {
         g.At(1, c) = c % 2 ? 1 : 2;
         g.At(2, c) = c % 2 ? 2 : 1;
     }
-    EXPECT_TRUE(g.CanMove(2, 1));  // down: (2, 1) and (2, 3) are 2
+    EXPECT_TRUE(g.CanMove({1, 2}));  // down: (2, 1) and (2, 3) are 2
     // The corner balls have only one partner on the board in each direction.
-    EXPECT_FALSE(g.CanMove(1, 1));
-    EXPECT_FALSE(g.CanMove(8, 1));
-    EXPECT_FALSE(g.CanMove(1, 2));
-    EXPECT_FALSE(g.CanMove(8, 2));
+    EXPECT_FALSE(g.CanMove({1, 1}));
+    EXPECT_FALSE(g.CanMove({1, 8}));
+    EXPECT_FALSE(g.CanMove({2, 1}));
+    EXPECT_FALSE(g.CanMove({2, 8}));
     g.CountMovable();
-    EXPECT_EQ(g.MovableCount, 12);                        // columns 2..7 of both rows
-    EXPECT_EQ(g.FindHint(), (Hint{RC(1, 2), RC(2, 2)}));  // down: (2, 1) and (2, 3) are 2
+    EXPECT_EQ(g.MovableCount, 12);                    // columns 2..7 of both rows
+    EXPECT_EQ(g.FindHint(), (Hint{{1, 2}, {2, 2}}));  // down: (2, 1) and (2, 3) are 2
 }
 
 // The sixteen patterns: the move, then the two partner cells, relative to the ball.
@@ -469,7 +461,7 @@ TEST(CanMove, BallsOnTheEdgesLookOnlyAtCellsOnTheBoard) {
                     }
                     if (BruteMovable(Snapshot(g), r - 1, c - 1)) continue;  // the wrap made a real move
                     ++exercised;
-                    EXPECT_FALSE(g.CanMove(c, r))
+                    EXPECT_FALSE(g.CanMove({r, c}))
                         << "ball " << r << "," << c << " colour " << v << " partners " << pr[0] << ","
                         << pc[0] << " and " << pr[1] << "," << pc[1];
                 }
@@ -481,10 +473,10 @@ TEST(CanMove, BallsOnTheEdgesLookOnlyAtCellsOnTheBoard) {
     Game g;
     FillDistinct(g);
     for (int k = -3; k <= 12; ++k) {
-        EXPECT_FALSE(g.CanMove(k, 0));
-        EXPECT_FALSE(g.CanMove(0, k));
-        EXPECT_FALSE(g.CanMove(k, 9));
-        EXPECT_FALSE(g.CanMove(9, k));
+        EXPECT_FALSE(g.CanMove({0, k}));
+        EXPECT_FALSE(g.CanMove({k, 0}));
+        EXPECT_FALSE(g.CanMove({9, k}));
+        EXPECT_FALSE(g.CanMove({k, 9}));
     }
 }
 
@@ -498,19 +490,19 @@ TEST(CanMove, EachDirectionAndEachPatternOnItsOwn) {
         g.At(4, 4) = 9;
         g.At(4 + k.p1r, 4 + k.p1c) = 9;
         g.At(4 + k.p2r, 4 + k.p2c) = 9;
-        EXPECT_TRUE(g.CanMove(4, 4)) << "pattern " << i;
+        EXPECT_TRUE(g.CanMove({4, 4})) << "pattern " << i;
         EXPECT_TRUE(BruteMovable(Snapshot(g), 3, 3)) << "pattern " << i;
         // The hint names the ball and the neighbour of this pattern's move. Partners above the
         // ball are passed first, so the ball may not be the first that can move: look at it alone.
         const auto hint = g.FindHint();
         ASSERT_TRUE(hint.has_value()) << "pattern " << i;
-        if (hint->ball == RC(4, 4)) {
-            EXPECT_EQ(hint->partner, RC(4 + k.dr, 4 + k.dc)) << "pattern " << i;
+        if (hint->ball == Cell{4, 4}) {
+            EXPECT_EQ(hint->partner, (Cell{4 + k.dr, 4 + k.dc})) << "pattern " << i;
             ++ballFirst;
         }
         // One partner alone is not enough.
         g.At(4 + k.p2r, 4 + k.p2c) = 1;
-        EXPECT_FALSE(g.CanMove(4, 4)) << "pattern " << i;
+        EXPECT_FALSE(g.CanMove({4, 4})) << "pattern " << i;
         EXPECT_FALSE(g.FindHint().has_value()) << "pattern " << i;
     }
     EXPECT_GE(ballFirst, 8);  // every direction among them
@@ -542,7 +534,8 @@ TEST(DealBoard, SettledBoardsWhoseMovableCountMatchesTryingEveryExchange) {
             for (int c = 0; c < 8; ++c) {
                 const bool m = BruteMovable(b, r, c);
                 brute += m;
-                ASSERT_EQ(g.CanMove(c + 1, r + 1), m) << "seed " << seed << " cell " << r + 1 << "," << c + 1;
+                ASSERT_EQ(g.CanMove({r + 1, c + 1}), m)
+                    << "seed " << seed << " cell " << r + 1 << "," << c + 1;
             }
         ASSERT_EQ(g.MovableCount, brute) << "seed " << seed;
         // The hint: there exactly when a ball can move; the first such ball in reading order, and

@@ -137,7 +137,7 @@ QAccessibleInterface* Acc(QObject* o) {
 
 TEST(BallAccessibility, NameRoleStatesAndPress) {
     Ball b(QColor(0x00, 0x00, 0xFF));
-    b.shape->SetPlace(3, 5);
+    b.shape->SetBoardCell({3, 5});
     QAccessibleInterface* a = Acc(b.shape);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::Button);
@@ -147,7 +147,7 @@ TEST(BallAccessibility, NameRoleStatesAndPress) {
 
     // A colour and a place of their own; the name follows the ball.
     b.shape->SetBrushColor(QColor(0xFF, 0x00, 0xFF));
-    b.shape->SetPlace(8, 1);
+    b.shape->SetBoardCell({8, 1});
     EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("пурпурный шар, ряд 8, столбец 1"));
 
     // Chosen: said in the name and in the state.
@@ -176,8 +176,8 @@ TEST(BallAccessibility, NameRoleStatesAndPress) {
 
     // The press action presses the ball as a click does, once the caller has its answer.
     int presses = 0;
-    QObject::connect(b.shape, &TShape::MouseDown, [&](TShape* s) {
-        EXPECT_EQ(s, b.shape);
+    QObject::connect(b.shape, &TShape::Pressed, [&](kv::Cell cell) {
+        EXPECT_EQ(cell, (kv::Cell{8, 1}));
         ++presses;
     });
     QAccessibleActionInterface* act = a->actionInterface();

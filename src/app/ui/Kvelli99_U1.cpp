@@ -17,12 +17,16 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
-#include "app/ui/AboutMenu.h"
+#include "app/ui/AboutController.h"
 #include "app/ui/FormStorage.h"
 #include "app/ui/UReclama.h"
 #include "game/UFunc.h"
+#include "game/ui/BoardKeys.h"
 #include "game/ui/GameController.h"
+#include "game/ui/GameFiles.h"
+#include "game/ui/Hint.h"
 #include "net/ResultsConfig.h"
 #include "net/ui/Exchange.h"
 #include "net/ui/ExchangeController.h"
@@ -88,11 +92,14 @@ QIcon ProgramIcon() {
     return *icon;
 }
 
-TForm1::TForm1(kv::Game& game, kv::RecordsState& records, QWidget* parent)
-    : QMainWindow(parent), game_(game), records_(records), settings_(kv::ReadSettings()) {
+TForm1::TForm1(kv::Game& game, kv::RecordsState& records, kv::Settings settings, QWidget* parent)
+    : QMainWindow(parent), game_(game), records_(records), settings_(std::move(settings)) {
     InitKvelliResources();
     setObjectName(QStringLiteral("Form1"));
-    gameCtl_ = new TGameController(*this, game_, this);
+    gameCtl_ = new TGameController(game_, this);
+    boardKeys_ = new TBoardKeys(*gameCtl_, this);
+    gameFiles_ = new TGameFiles(*this, *gameCtl_, this);
+    hint_ = new THint(*gameCtl_, this);
     recordsCtl_ = new TRecordsController(*this, records_, this);
     TExchangeController::Records exchangeRecords{
         [this] { return records_.RecDir; },
@@ -106,6 +113,7 @@ TForm1::TForm1(kv::Game& game, kv::RecordsState& records, QWidget* parent)
     aboutCtl_ = new TAboutController(this);
     BuildLayout();
     BuildMenu();
+    ConnectGame();
     FormStorage1 = new TFormStorage(this, {N4, N5});
     // Fix the size now, so that the window is centred and stored with its real size.
     layout()->activate();
@@ -182,22 +190,35 @@ void TForm1::BuildLayout() {
         for (int col = 1; col <= kBoardSize; ++col) {
             auto* shape = new TShape(Panel1);
             shape->setObjectName(QStringLiteral("s%1%2").arg(col).arg(row));
-            shape->SetPlace(row, col);
             const int left = Edge(kCellEdges[col - 1]), top = Edge(kCellEdges[row - 1]);
             shape->setGeometry(left, top, Edge(kCellEdges[col]) - left, Edge(kCellEdges[row]) - top);
             shape->SetPenColor(face);
             shape->SetBrushColor(face);
-            connect(shape, &TShape::MouseDown, this, [this](TShape* sender) {
-                Guarded([this, sender] { gameCtl_->MousePress(sender); }, this);
-            });
+            shape->SetBoardCell({row, col});
+            connect(shape, &TShape::Pressed, this,
+                    [this](kv::Cell cell) { Guarded([this, cell] { boardKeys_->MousePress(cell); }, this); });
             Shapes[row - 1][col - 1] = shape;
         }
     }
 }
 
+void TForm1::ConnectGame() {
+    connect(gameCtl_, &TGameController::boardChanged, this, &TForm1::ShowBoard);
+    connect(gameCtl_, &TGameController::selectionChanged, this, &TForm1::ShowBoard);
+    connect(gameCtl_, &TGameController::scoreChanged, this, &TForm1::SetScoreLabel);
+    connect(gameCtl_, &TGameController::movableChanged, this, &TForm1::SetMovableLabel);
+    connect(gameCtl_, &TGameController::gameOver, this, &TForm1::EndOfGame);
+    connect(hint_, &THint::marked, this,
+            [this](kv::Cell cell, const QString& note) { ShapeAt(cell)->SetHint(note); });
+    connect(boardKeys_, &TBoardKeys::cursorChanged, this,
+            [this](kv::Cell cell, bool shown) { ShapeAt(cell)->SetCursorFrame(shown); });
+}
+
 void TForm1::Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard) {
     connect(item, &QAction::triggered, this, [this, handler, changesBoard] {
-        if (changesBoard && MoveInProgress()) return;
+        // The one place the menu asks: a move being played out takes no command that changes
+        // or writes the board.
+        if (changesBoard && gameCtl_->MoveInProgress()) return;
         Guarded([this, handler] { (this->*handler)(); }, this);
     });
 }
@@ -257,6 +278,7 @@ void TForm1::BuildMenu() {
     separator(Hlp, "N12");
     MnuMarks = item(Hlp, "MnuMarks", QStringLiteral("Значки на шарах"));
     MnuMarks->setCheckable(true);
+    MnuHint = item(Hlp, "MnuHint", tr("Подсказка"), QKeySequence(Qt::Key_H));
 
     Connect(MnuNew, &TForm1::MnuNewClick, true);
     Connect(MnuSave, &TForm1::MnuSaveClick, true);
@@ -269,31 +291,28 @@ void TForm1::BuildMenu() {
     Connect(MnuHelp, &TForm1::MnuHelpClick, false);
     Connect(MnuAbout, &TForm1::MnuAboutClick, false);
     Connect(MnuMarks, &TForm1::MnuMarksClick, false);
+    Connect(MnuHint, &TForm1::MnuHintClick, true);
 
-    // N4 and N5 are one radio group, but the mark is moved by their handlers, not by the menu.
-    // A click toggles it before the handler runs, so each click first puts the marks back as
-    // they were: the clicked item had the opposite state, the other item the state recorded when
-    // the clicked one changed (this connection runs before the group's, which unchecks it).
+    // N4 and N5 are one exclusive group whose mark says where the records file is. The menu
+    // moves the mark as it is clicked; it is put back at once, and only the handlers move it.
     RecFileGroup = new QActionGroup(this);
     RecFileGroup->setObjectName(QStringLiteral("RecFileGroup"));
-    RecFileGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    auto radio = [this](QAction* self, QAction* other, void (TForm1::*handler)()) {
-        self->setCheckable(true);
-        auto otherBefore = std::make_shared<bool>(false);
-        connect(self, &QAction::changed, this, [other, otherBefore] { *otherBefore = other->isChecked(); });
-        connect(self, &QAction::triggered, this, [this, self, other, otherBefore, handler](bool checked) {
-            const bool otherWas = *otherBefore;
-            self->setChecked(!checked);
-            other->setChecked(otherWas);
-            if (MoveInProgress()) return;
-            Guarded([this, handler] { (this->*handler)(); }, this);
-        });
-    };
-    radio(N4, N5, &TForm1::N4Click);
-    radio(N5, N4, &TForm1::N5Click);
-    N4->setChecked(true);
-    RecFileGroup->addAction(N4);
-    RecFileGroup->addAction(N5);
+    for (QAction* a : {N4, N5}) {
+        a->setCheckable(true);
+        RecFileGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this] { SetRecFileMark(recFileMark_); });
+    }
+    Connect(N4, &TForm1::N4Click, true);
+    Connect(N5, &TForm1::N5Click, true);
+    SetRecFileMark(N4);
+}
+
+void TForm1::SetRecFileMark(QAction* mark) {
+    recFileMark_ = mark;
+    if (mark)
+        mark->setChecked(true);
+    else if (QAction* checked = RecFileGroup->checkedAction())
+        checked->setChecked(false);
 }
 
 void TForm1::FormCreate() {
@@ -314,6 +333,8 @@ void TForm1::showEvent(QShowEvent* event) {
     firstShow_ = false;
     CentreOnScreen();
     Guarded([this] { FormStorage1->RestoreFormPlacement(); }, this);
+    // The stored window state may have moved the records file's mark.
+    recFileMark_ = RecFileGroup->checkedAction();
 }
 
 bool TForm1::event(QEvent* event) {
@@ -368,6 +389,9 @@ void TForm1::closeEvent(QCloseEvent* event) {
         return;
     }
     closing_ = true;
+    // Nothing runs on after the close: neither a move being played out nor an exchange.
+    gameCtl_->Stop();
+    exchangeCtl_->Stop();
     Guarded([this] { FormStorage1->SaveFormPlacement(); }, this);
     event->accept();
 }
@@ -380,8 +404,13 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     // Only unmodified keys: the menu's shortcuts and access keys stay as they were.
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     bool handled = false;
-    if (plain) Guarded([&] { handled = gameCtl_->BoardKey(event->key(), event->isAutoRepeat()); }, this);
+    if (plain) Guarded([&] { handled = boardKeys_->BoardKey(event->key(), event->isAutoRepeat()); }, this);
     if (!handled) QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::MnuHintClick() {
+    // Nothing during a move or with no move; the score and the board stay as they are.
+    if (const std::optional<kv::Hint> hint = hint_->Show()) boardKeys_->PutCursor(hint->ball);
 }
 
 void TForm1::MnuMarksClick() {
@@ -402,12 +431,15 @@ void TForm1::SaveSettings() {
 void TForm1::ShowBoard() {
     const kv::Game& g = game_;
     const QColor face = FaceColour(this);
+    const std::optional<kv::Cell> marked = gameCtl_->MarkedCell();
     for (int row = 1; row <= kBoardSize; ++row) {
         for (int col = 1; col <= kBoardSize; ++col) {
             const ColourEntry e = ColourOf(g.At(row, col));
-            TShape* shape = ShapeAt(col, row);
+            TShape* shape = ShapeAt({row, col});
             shape->SetBrushColor(e.isFace ? face : QColor(e.rgb.r, e.rgb.g, e.rgb.b));
-            shape->SetShape(TShape::Kind::Circle);
+            // The chosen ball is marked by filling its whole cell.
+            const bool chosen = marked && *marked == kv::Cell{row, col};
+            shape->SetShape(chosen ? TShape::Kind::Rectangle : TShape::Kind::Circle);
         }
     }
     PaintSymbols();
@@ -417,7 +449,7 @@ void TForm1::PaintSymbols() {
     const bool marks = MnuMarks && MnuMarks->isChecked();
     for (int row = 1; row <= kBoardSize; ++row)
         for (int col = 1; col <= kBoardSize; ++col)
-            ShapeAt(col, row)->SetSymbol(marks ? MarkOf(game_.At(row, col)) : TShape::Mark::None);
+            ShapeAt({row, col})->SetSymbol(marks ? MarkOf(game_.At(row, col)) : TShape::Mark::None);
 }
 
 void TForm1::SetScoreLabel(int value) {
@@ -428,20 +460,12 @@ void TForm1::SetMovableLabel(int value) {
     RxLabel4->setText(QString::number(value));
 }
 
-QString TForm1::ScoreText() const {
-    return RxLabel3->text();
-}
-
 void TForm1::SetStatus(const QString& text) {
     FTPState->setText(text);
 }
 
 void TForm1::SetCaption(const QString& caption) {
     setWindowTitle(caption);
-}
-
-bool TForm1::MoveInProgress() const {
-    return gameCtl_->MoveInProgress();
 }
 
 bool TForm1::ExchangeInProgress() const {
@@ -460,47 +484,47 @@ void TForm1::ShowAdvertisement() {
     Ui().ShowModal(ReclamaForm);
 }
 
-bool TForm1::EndOfGame() {
+void TForm1::EndOfGame() {
     // A failure stops the sequence where it happens: no window, no new deal.
-    return Guarded(
+    Guarded(
         [this] {
-            recordsCtl_->EndOfGame(game_.Score);
+            const int score = game_.Score;
+            recordsCtl_->AskPlayerName();
+            SetMovableLabel(0);
+            recordsCtl_->StoreResult(score);
+            ShowBoard();
+            recordsCtl_->ShowResult(score);
             if (ReclamaForm) Ui().ShowModal(ReclamaForm);
-            SetScoreLabel(0);
-            game_.DealBoard();
-            SetMovableLabel(game_.MovableCount);
+            gameCtl_->NewDeal();
         },
         this);
 }
 
 // The design's handlers, one line each: the controllers carry them out.
-void TForm1::ShapeMouseDown(TShape* sender) {
-    gameCtl_->ShapeMouseDown(sender);
-}
 void TForm1::MnuNewClick() {
-    gameCtl_->MnuNewClick();
+    ShowAdvertisement();
+    gameCtl_->NewDeal();
+    repaint();
 }
 void TForm1::MnuSaveClick() {
-    gameCtl_->MnuSaveClick();
+    gameFiles_->MnuSaveClick();
 }
 void TForm1::MnuLoadClick() {
-    gameCtl_->MnuLoadClick();
+    gameFiles_->MnuLoadClick();
 }
 void TForm1::OpenSavedGame(const QString& path) {
-    gameCtl_->LoadGame(path);
+    gameFiles_->LoadGame(path);
 }
 void TForm1::MnuRecClick() {
     recordsCtl_->MnuRecClick();
 }
 void TForm1::N4Click() {
-    if (MoveInProgress()) return;
-    N4->setChecked(true);
+    SetRecFileMark(N4);
     recordsCtl_->N4Click();
 }
 void TForm1::N5Click() {
-    if (MoveInProgress()) return;
     // Checked whatever happens in the chooser.
-    N5->setChecked(true);
+    SetRecFileMark(N5);
     recordsCtl_->N5Click();
 }
 void TForm1::N7Click() {

@@ -1,15 +1,20 @@
 #pragma once
-// The main window: its layout, menu, start-up and close. It owns one controller per subsystem
-// and wires its menu to them; they see it only through TMainView.
-//   game/ui/GameController.h         ShapeMouseDown, Pause, MnuNewClick, MnuSaveClick, MnuLoadClick
+// The main window: its layout, menu, start-up and close. It owns one controller per subsystem,
+// wires its menu and its balls to them and paints what their signals say changed; they see it
+// only through TMainView. Its parts are its own: tests and the stored window state find them by
+// their object names (RxLabel3, N4, "s<col><row>", ...).
+//   game/ui/GameController.h         ShapeMouseDown and the frames of a move, a new deal
+//   game/ui/BoardKeys.h              the keyboard on the board
+//   game/ui/GameFiles.h              MnuSaveClick, MnuLoadClick
 //   records/ui/RecordsController.h   MnuRecClick, N4Click, N5Click, DirEdt*, AskPlayerName, the
 //                                    records part of a game's end
 //   net/ui/ExchangeController.h      N7Click, N9Click, N10Click, Ftp1*
-//   app/ui/AboutMenu.h               MnuHelpClick, MnuAboutClick
+//   app/ui/AboutController.h         MnuHelpClick, MnuAboutClick
 
 #include <QMainWindow>
 #include <QString>
 
+#include "base/Cell.h"
 #include "base/Settings.h"
 #include "ui/MainView.h"
 
@@ -38,6 +43,9 @@ class TShadowLabel;
 class TReclamaForm;
 class TFormStorage;
 class TGameController;
+class TBoardKeys;
+class TGameFiles;
+class THint;
 class TRecordsController;
 class TExchangeController;
 class TAboutController;
@@ -46,8 +54,79 @@ class TForm1 : public QMainWindow, public TMainView {
     Q_OBJECT
   public:
     // The game and the records of the run, owned by the program; both outlive the window.
-    TForm1(kv::Game& game, kv::RecordsState& records, QWidget* parent = nullptr);
+    TForm1(kv::Game& game, kv::RecordsState& records, kv::Settings settings, QWidget* parent = nullptr);
     ~TForm1() override;
+
+    TGameController& GameController() const { return *gameCtl_; }
+    TBoardKeys& BoardKeys() const { return *boardKeys_; }
+    TGameFiles& GameFiles() const { return *gameFiles_; }
+    THint& Hint() const { return *hint_; }
+    TRecordsController& RecordsController() const { return *recordsCtl_; }
+    TExchangeController& ExchangeController() const { return *exchangeCtl_; }
+    kv::Game& GameState() const { return game_; }
+    kv::RecordsState& Records() const { return records_; }
+
+    void FormCreate();
+    bool FormCloseQuery();
+    void MnuExitClick();
+    void CreateReclamaWindow();  // ReclamaForm, hidden
+
+    // The menu's handlers, carried out by the controllers.
+    void MnuNewClick();
+    void MnuSaveClick();
+    void MnuLoadClick();
+    // The saved game the program was started with (opened from the desktop): loaded as the load
+    // command loads a chosen file.
+    void OpenSavedGame(const QString& path);
+    void MnuRecClick();
+    void N4Click();
+    void N5Click();
+    void N7Click();
+    void N9Click();
+    void N10Click();
+    void MnuHelpClick();
+    void MnuAboutClick();
+    void MnuMarksClick();
+    // The hint (H): a ball that can move and its partner marked, the keyboard's frame on the ball.
+    void MnuHintClick();
+    bool ExchangeInProgress() const;
+
+    // TMainView
+    QWidget* DialogParent() override { return this; }
+    void SetStatus(const QString& text) override;
+    void SetCaption(const QString& caption) override;
+    // The records, advertisement and results-server windows exist (made after the first painting).
+    bool HiddenWindowsMade() const { return hiddenWindowsMade_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void BuildLayout();
+    void BuildMenu();
+    void ConnectGame();
+    // Paints every ball from the game state, the chosen one marked.
+    void ShowBoard();
+    void PaintSymbols();  // the balls' symbols, if the option is on
+    void SetScoreLabel(int value);
+    void SetMovableLabel(int value);
+    TShape* ShapeAt(kv::Cell cell) const { return Shapes[cell.row - 1][cell.col - 1]; }
+    void ShowAdvertisement();
+    // The end of a game: the result into the records, the windows that follow, a new deal. A
+    // failure stops it where it happens (then the choice of the last move stands).
+    void EndOfGame();
+    // N4 or N5 carries the mark of the records file; nullptr: neither (only a stored state can
+    // say so).
+    void SetRecFileMark(QAction* mark);
+    void CreateHiddenWindows();
+    void CentreOnScreen();
+    // Runs `handler` inside Guarded when the menu item fires; `changesBoard`: ignored during a move.
+    void Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard);
+    // Writes the settings file: the one writer. Throws on failure.
+    void SaveSettings();
 
     // --- Layout ---
     QWidget* Panel3 = nullptr;         // header
@@ -64,9 +143,11 @@ class TForm1 : public QMainWindow, public TMainView {
     QAction* MnuLoad = nullptr;
     QAction* MnuRec = nullptr;
     QMenu* MnuRecFile = nullptr;
+    // N4 and N5: one exclusive group; the mark is where the records file is (recFileMark_).
     QActionGroup* RecFileGroup = nullptr;
     QAction* N4 = nullptr;
     QAction* N5 = nullptr;
+    QAction* recFileMark_ = nullptr;
     QAction* MnuExit = nullptr;
     QMenu* N8 = nullptr;
     QAction* N9 = nullptr;
@@ -77,83 +158,26 @@ class TForm1 : public QMainWindow, public TMainView {
     QAction* MnuAbout = nullptr;
     // Checkable, at the end of "?": a symbol in every ball, remembered in the settings file.
     QAction* MnuMarks = nullptr;
+    // Last in "?": the hint, key H.
+    QAction* MnuHint = nullptr;
 
     TFormStorage* FormStorage1 = nullptr;
     // Created hidden at start-up, lives until the end.
     TReclamaForm* ReclamaForm = nullptr;
 
-    TGameController& GameController() const { return *gameCtl_; }
-    TRecordsController& RecordsController() const { return *recordsCtl_; }
-    TExchangeController& ExchangeController() const { return *exchangeCtl_; }
-    kv::Game& GameState() const { return game_; }
-    kv::RecordsState& Records() const { return records_; }
-
-    void FormCreate();
-    bool FormCloseQuery();
-    void MnuExitClick();
-    TShape* ShapeAt(int col, int row) const override { return Shapes[row - 1][col - 1]; }
-    void CreateReclamaWindow();  // ReclamaForm, hidden
-
-    // The menu's handlers, carried out by the controllers.
-    void ShapeMouseDown(TShape* sender);
-    void MnuNewClick();
-    void MnuSaveClick();
-    void MnuLoadClick();
-    // The saved game the program was started with (opened from the desktop): loaded as the load
-    // command loads a chosen file.
-    void OpenSavedGame(const QString& path);
-    void MnuRecClick();
-    void N4Click();
-    void N5Click();
-    void N7Click();
-    void N9Click();
-    void N10Click();
-    void MnuHelpClick();
-    void MnuAboutClick();
-    void MnuMarksClick();
-    bool ExchangeInProgress() const;
-
-    // TMainView
-    QWidget* DialogParent() override { return this; }
-    void ShowBoard() override;
-    void SetScoreLabel(int value) override;
-    void SetMovableLabel(int value) override;
-    QString ScoreText() const override;
-    void SetStatus(const QString& text) override;
-    void SetCaption(const QString& caption) override;
-    bool MoveInProgress() const override;
-    bool Closing() const override { return closing_; }
-    void ShowAdvertisement() override;
-    bool EndOfGame() override;
-    // The records, advertisement and results-server windows exist (made after the first painting).
-    bool HiddenWindowsMade() const { return hiddenWindowsMade_; }
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool event(QEvent* event) override;
-
-  private:
-    void BuildLayout();
-    void BuildMenu();
-    void PaintSymbols();  // the balls' symbols, if the option is on
-    void CreateHiddenWindows();
-    void CentreOnScreen();
-    // Runs `handler` inside Guarded when the menu item fires; `changesBoard`: ignored during a move.
-    void Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard);
-    // Writes the settings file: the one writer. Throws on failure.
-    void SaveSettings();
     kv::Game& game_;
     kv::RecordsState& records_;
     // Read once when the window is made, at start-up; the records controller takes the player
     // and the records directory from it, the exchange controller the results server.
     kv::Settings settings_;
     TGameController* gameCtl_ = nullptr;
+    TBoardKeys* boardKeys_ = nullptr;
+    TGameFiles* gameFiles_ = nullptr;
+    THint* hint_ = nullptr;
     TRecordsController* recordsCtl_ = nullptr;
     TExchangeController* exchangeCtl_ = nullptr;
     TAboutController* aboutCtl_ = nullptr;
-    bool closing_ = false;  // the window has agreed to close: a move in play stops
+    bool closing_ = false;  // the window has agreed to close
     bool firstShow_ = true;
     bool hiddenWindowsDue_ = true;
     bool hiddenWindowsMade_ = false;

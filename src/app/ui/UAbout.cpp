@@ -3,6 +3,7 @@
 #include <sys/utsname.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
@@ -28,17 +29,24 @@ const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kPurple(0x80, 0x00, 0x80);
 const QColor kLime(0x00, 0xFF, 0x00);
 
-const QStringList kMakerLines = {
-    QStringLiteral("Quorvane"),
-    QString(),
-    QStringLiteral("Разработка программ:"),
-    QStringLiteral("логические игры,"),
-    QStringLiteral("обучающие программы,"),
-    QStringLiteral("утилиты для Windows"),
-    QStringLiteral("и программы на заказ."),
-    QString(),
-    QStringLiteral("E-mail: info@quorvane.example"),
-};
+// The maker's lines, one text for the translators.
+const char* const kMakerText = QT_TRANSLATE_NOOP("kv::ui::TAboutForm",
+                                                 "Разработка программ:\n"
+                                                 "логические игры,\n"
+                                                 "обучающие программы,\n"
+                                                 "утилиты для Windows\n"
+                                                 "и программы на заказ.");
+
+// The program's name as its version block gives it, for the translators: the window looks the
+// block's text up.
+[[maybe_unused]] const char* const kOwnName =
+    QT_TRANSLATE_NOOP("kv::ui::TAboutForm", "Квелли 99 Internet version");
+
+QStringList MakerLines() {
+    return QStringList{QStringLiteral("Quorvane"), QString()} +
+           QCoreApplication::translate("kv::ui::TAboutForm", kMakerText).split(u'\n') +
+           QStringList{QString(), QStringLiteral("E-mail: info@quorvane.example")};
+}
 
 void SetTextColour(QWidget* w, const QColor& colour) {
     QPalette p = w->palette();
@@ -146,7 +154,7 @@ void TLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 TAboutForm::TAboutForm(QWidget* parent, const QString& programFile)
     : QDialog(parent), programFile_(programFile) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(QCoreApplication::translate("kv::ui::TAboutForm", "О программе"));
     // A title bar without buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(Px(353), Px(315));
@@ -191,7 +199,7 @@ TAboutForm::TAboutForm(QWidget* parent, const QString& programFile)
     sp.setColor(QPalette::Window, kGreen);
     sp.setColor(QPalette::WindowText, kYellow);
     SP->setPalette(sp);
-    SP->SetLines(kMakerLines);
+    SP->SetLines(MakerLines());
     SP->Restart();
 
     Bevel2 = new QFrame(this);
@@ -210,7 +218,7 @@ TAboutForm::TAboutForm(QWidget* parent, const QString& programFile)
     SetTextColour(LSystem, windowText);
     PlaceSystemLine();
 
-    SpeedButton1 = new QPushButton(QStringLiteral("Закрыть"), this);
+    SpeedButton1 = new QPushButton(QCoreApplication::translate("kv::ui::TAboutForm", "Закрыть"), this);
     SpeedButton1->setFlat(true);
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setAutoDefault(false);
@@ -248,7 +256,9 @@ void TAboutForm::FormShow() {
     auto text = [this](VersionKey key) {
         return verInfo_ ? QString::fromStdString(verInfo_->GetVersionText(key)) : QString();
     };
-    LName->setText(text(VersionKey::InternalName));
+    // The block's own name, in the player's language where a translation has it.
+    LName->setText(QCoreApplication::translate("kv::ui::TAboutForm",
+                                               text(VersionKey::InternalName).toUtf8().constData()));
     LVersion->setText(QStringLiteral("Version ") + text(VersionKey::ProductVersion));
     LCopy->setText(QStringLiteral("(c) ") + text(VersionKey::LegalCopyright));
     LOs->setText(verInfo_ ? QString::fromStdString(verInfo_->GetFileOsText()) : QString());

@@ -1,5 +1,6 @@
 #include "app/ui/UHelp.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -27,50 +28,55 @@ void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
     w->setPalette(p);
 }
 
-}  // namespace
+// Each text one block with its lines, so that a translator sees whole sentences; the lines keep
+// their blanks.
+const char* const kRules = QT_TRANSLATE_NOOP("kv::ui::THelpForm",
+                                             "В эту игру играть достаточно просто.\n"
+                                             "\n"
+                                             "Дано поле, заполненное разноцветными шарами . \n"
+                                             "  \n"
+                                             "Необходимо поменять местами квелли так, чтобы по вертикали \n"
+                                             "или по  горизонтали рядом было не менее трех шаров одного \n"
+                                             "цвета, при этом переставлять шар можно только один раз.\n"
+                                             "  \n"
+                                             "Игра заканчивается только тогда, когда ни один шар нельзя \n"
+                                             "больше переместить.\n"
+                                             "\n"
+                                             "Желаю удачи ! ! ! ");
 
-const QStringList& RulesLines() {
-    static const QStringList lines = {
-        QStringLiteral("В эту игру играть достаточно просто."),
-        QString(),
-        QStringLiteral("Дано поле, заполненное разноцветными шарами . "),
-        QStringLiteral("  "),
-        QStringLiteral("Необходимо поменять местами квелли так, чтобы по вертикали "),
-        QStringLiteral("или по  горизонтали рядом было не менее трех шаров одного "),
-        QStringLiteral("цвета, при этом переставлять шар можно только один раз."),
-        QStringLiteral("  "),
-        QStringLiteral("Игра заканчивается только тогда, когда ни один шар нельзя "),
-        QStringLiteral("больше переместить."),
-        QString(),
-        QStringLiteral("Желаю удачи ! ! ! "),
-    };
-    return lines;
+const char* const kKeyboard = QT_TRANSLATE_NOOP("kv::ui::THelpForm",
+                                                "Играть можно и с клавиатуры: стрелки показывают\n"
+                                                "на поле рамку и двигают её, а пробел или Enter\n"
+                                                "действуют как щелчок по шару в рамке.\n"
+                                                "Щелчок мышью прячет рамку.\n"
+                                                "\n"
+                                                "Пункт «Значки на шарах» в меню «?» рисует на шарах\n"
+                                                "каждого цвета свой значок: так цвета различимы\n"
+                                                "и без цветового зрения.");
+
+QStringList Lines(const char* text) {
+    return QCoreApplication::translate("kv::ui::THelpForm", text).split(u'\n');
 }
 
-const QStringList& KeyboardLines() {
-    static const QStringList lines = {
-        QString(),
-        QStringLiteral("Играть можно и с клавиатуры: стрелки показывают"),
-        QStringLiteral("на поле рамку и двигают её, а пробел или Enter"),
-        QStringLiteral("действуют как щелчок по шару в рамке."),
-        QStringLiteral("Щелчок мышью прячет рамку."),
-        QString(),
-        QStringLiteral("Пункт «Значки на шарах» в меню «?» рисует на шарах"),
-        QStringLiteral("каждого цвета свой значок: так цвета различимы"),
-        QStringLiteral("и без цветового зрения."),
-    };
-    return lines;
+}  // namespace
+
+QStringList RulesLines() {
+    return Lines(kRules);
+}
+
+QStringList KeyboardLines() {
+    return QStringList{QString()} + Lines(kKeyboard);
 }
 
 THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HelpForm"));
-    setWindowTitle(QStringLiteral("Правила игры"));
+    setWindowTitle(QCoreApplication::translate("kv::ui::THelpForm", "Правила игры"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(Px(449, kDpi), Px(329, kDpi));
     SetColour(this, QPalette::Window, kGreen);
     setAutoFillBackground(true);
 
-    RxLabel1 = new QLabel(QStringLiteral("игра   К В Е Л Л И "), this);
+    RxLabel1 = new QLabel(QCoreApplication::translate("kv::ui::THelpForm", "игра   К В Е Л Л И "), this);
     RxLabel1->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 27, false, kDpi));
     SetColour(RxLabel1, QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
     RxLabel1->move(Px(98, kDpi), Px(12, kDpi));
@@ -100,7 +106,7 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
     RichEdit1->verticalScrollBar()->setFocusPolicy(Qt::NoFocus);
     RichEdit1->viewport()->setCursor(Qt::ArrowCursor);
 
-    SpeedButton1 = new QPushButton(QStringLiteral("Закрыть"), this);
+    SpeedButton1 = new QPushButton(QCoreApplication::translate("kv::ui::THelpForm", "Закрыть"), this);
     SpeedButton1->setFlat(true);
     SpeedButton1->setFocusPolicy(Qt::NoFocus);
     SpeedButton1->setAutoDefault(false);

@@ -10,10 +10,11 @@ class QTextEdit;
 
 namespace kv::ui {
 
-// The rules text, line by line, blanks included.
-const QStringList& RulesLines();
-// Shown after them: how to play from the keyboard, and the symbols on the balls.
-const QStringList& KeyboardLines();
+// The rules text in the player's language, line by line, blanks included.
+QStringList RulesLines();
+// Shown after them, from an empty line on: how to play from the keyboard, and the symbols on the
+// balls.
+QStringList KeyboardLines();
 
 class THelpForm : public QDialog {
     Q_OBJECT

@@ -96,7 +96,7 @@ TReclamaForm::TReclamaForm(QWidget* parent)
     };
     RxLabel1 = make("RxLabel1", 0, top, 50, kMaroon, kLime, kReclamaHeadline);
     RxLabel1->setWordWrap(true);
-    RxLabel2 = make("RxLabel2", top, bottom, 20, kYellow, kMaroon, kReclamaOffer);
+    RxLabel2 = make("RxLabel2", top, bottom, 20, kYellow, kMaroon, ReclamaOffer());
     RxLabel2->setWordWrap(true);
     Label1 = make("Label1", bottom, Px(kHeight), kPromptFont, kBlack, QColor(), kReclamaPrompt);
     // One line in a strip barely higher than its letters: centred, its descenders stay inside.

@@ -8,14 +8,24 @@
 #include <QPoint>
 #include <QString>
 
+#include "ui/Translations.h"
+
 namespace kv::ui {
 
-inline const QString kReclamaCaption = QStringLiteral("Ваша реклама");
-inline const QString kReclamaHeadline = QStringLiteral("А это место\nдля Вашей рекламы");
+inline const TrText kReclamaCaption{"kv::ui::TReclamaForm",
+                                    QT_TRANSLATE_NOOP("kv::ui::TReclamaForm", "Ваша реклама")};
+inline const TrText kReclamaHeadline{
+    "kv::ui::TReclamaForm", QT_TRANSLATE_NOOP("kv::ui::TReclamaForm", "А это место\nдля Вашей рекламы")};
 inline const QString kReclamaAddress = QStringLiteral("reklama@quorvane.example");
-inline const QString kReclamaOffer =
-    QStringLiteral("Свои предложения по размещению рекламы посылать по адресу:\n") + kReclamaAddress;
-inline const QString kReclamaPrompt = QStringLiteral("Нажмите любую клавишу");
+inline const TrText kReclamaOfferLine{
+    "kv::ui::TReclamaForm",
+    QT_TRANSLATE_NOOP("kv::ui::TReclamaForm", "Свои предложения по размещению рекламы посылать по адресу:")};
+inline const TrText kReclamaPrompt{"kv::ui::TReclamaForm",
+                                   QT_TRANSLATE_NOOP("kv::ui::TReclamaForm", "Нажмите любую клавишу")};
+// The offer's line and, below it, the address.
+inline QString ReclamaOffer() {
+    return kReclamaOfferLine.Text() + u'\n' + kReclamaAddress;
+}
 
 // A word-wrapped label whose text is drawn once more in the shadow colour, offset to the lower
 // right, underneath the text itself.

@@ -1,28 +1,34 @@
-// The board from the keyboard: a cell cursor moved by the arrows, and Space or Enter pressing the
-// ball under it through the same handler as a click.
-#include <QPointer>
+#include "game/ui/BoardKeys.h"
+
 #include <Qt>
 #include <algorithm>
 
 #include "game/UFunc.h"
 #include "game/ui/GameController.h"
-#include "ui/MainView.h"
-#include "ui/TShape.h"
 
 namespace kv::ui {
 
-void TGameController::ShowCursor(bool shown) {
-    if (TShape* shape = view_.ShapeAt(cursorCol_, cursorRow_)) shape->SetCursorFrame(shown);
+TBoardKeys::TBoardKeys(TGameController& game, QObject* parent) : QObject(parent), game_(game) {}
+
+void TBoardKeys::ShowCursor(bool shown) {
     cursorShown_ = shown;
+    emit cursorChanged(cursor_, shown);
 }
 
-void TGameController::MousePress(TShape* sender) {
+void TBoardKeys::PutCursor(kv::Cell cell) {
+    if (!OnBoard(cell)) return;
+    if (cursorShown_) ShowCursor(false);
+    cursor_ = cell;
+    ShowCursor(true);
+}
+
+void TBoardKeys::MousePress(kv::Cell cell) {
     // A mouse player's board shows no cursor.
     if (cursorShown_) ShowCursor(false);
-    ShapeMouseDown(sender);
+    game_.ShapeMouseDown(cell);
 }
 
-bool TGameController::BoardKey(int key, bool autoRepeat) {
+bool TBoardKeys::BoardKey(int key, bool autoRepeat) {
     int dc = 0, dr = 0;
     switch (key) {
         case Qt::Key_Left:
@@ -45,27 +51,25 @@ bool TGameController::BoardKey(int key, bool autoRepeat) {
             return false;
     }
     // As presses are: a move being played out takes no other.
-    if (MoveInProgress() || view_.Closing()) return true;
+    if (game_.MoveInProgress()) return true;
+    const kv::Game& g = game_.State();
     if (dc != 0 || dr != 0) {
         if (!cursorShown_) {
             // The first arrow only shows the cursor: on the marked ball if there is one, so the
             // second press of a move begins beside it.
-            if (game_.FirstChosen && OnBoard(game_.FirstCell.row, game_.FirstCell.col)) {
-                cursorCol_ = game_.FirstCell.col;
-                cursorRow_ = game_.FirstCell.row;
-            }
+            if (g.FirstChosen && OnBoard(g.FirstCell)) cursor_ = g.FirstCell;
             ShowCursor(true);
             return true;
         }
         ShowCursor(false);
-        cursorCol_ = std::clamp(cursorCol_ + dc, 1, kBoardSize);
-        cursorRow_ = std::clamp(cursorRow_ + dr, 1, kBoardSize);
+        cursor_.col = std::clamp(cursor_.col + dc, 1, kBoardSize);
+        cursor_.row = std::clamp(cursor_.row + dr, 1, kBoardSize);
         ShowCursor(true);
         return true;
     }
     // A held key would press the ball again and again; an invisible cursor names no ball.
     if (autoRepeat || !cursorShown_) return true;
-    ShapeMouseDown(view_.ShapeAt(cursorCol_, cursorRow_));
+    game_.ShapeMouseDown(cursor_);
     return true;
 }
 

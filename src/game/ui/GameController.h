@@ -1,11 +1,15 @@
 #pragma once
-// The game's commands in the main window: the two clicks of a move with its played-out sequence
-// (game/ui/Moves.cpp), the same clicks from the keyboard (game/ui/BoardKeys.cpp), a new game and
-// saved games (game/ui/NewGame.cpp).
+// The game in the main window: the two presses of a move and the playing of its frames, one
+// timer tick per frame. What changed is said through signals; the window connects them to its
+// board and its counters. The keyboard (TBoardKeys) and the game files (TGameFiles) act through
+// this controller.
 
 #include <QObject>
-#include <QString>
-#include <functional>
+#include <QTimer>
+#include <optional>
+
+#include "base/Cell.h"
+#include "game/MoveSequence.h"
 
 namespace kv {
 class Game;
@@ -13,53 +17,52 @@ class Game;
 
 namespace kv::ui {
 
-class TMainView;
-class TShape;
-
 class TGameController : public QObject {
+    Q_OBJECT
   public:
-    // `parent` owns the controller (the main window); view and game outlive it.
-    TGameController(TMainView& view, kv::Game& game, QObject* parent);
+    // `parent` owns the controller (the main window); the game outlives it.
+    TGameController(kv::Game& game, QObject* parent);
 
-    // --- Moves ---
-    void ShapeMouseDown(TShape* sender);
-    // Waits `ms` on the millisecond clock, dispatching events meanwhile, without spinning.
-    void Pause(int ms);
-    bool MoveInProgress() const { return moveDepth_ > 0; }
-    // Tests replace the waits of a move: while set, Pause(ms) calls it instead of waiting. The
-    // hook may dispatch events or press balls itself.
-    std::function<void(int ms)> PauseHook;
+    kv::Game& State() const { return game_; }
 
-    // --- The keyboard on the board ---
-    // The arrows show the cell cursor and move it; Space and Enter press the ball under it, as a
-    // click does. Returns whether the key is one of these (also when it is ignored during a move).
-    bool BoardKey(int key, bool autoRepeat);
-    // A press of the mouse on a ball: the cursor hides, then ShapeMouseDown.
-    void MousePress(TShape* sender);
-    bool CursorShown() const { return cursorShown_; }
-    int CursorCol() const { return cursorCol_; }
-    int CursorRow() const { return cursorRow_; }
+    // A press on the ball in `cell`: the first marks it, the second plays the move out. Ignored
+    // while a move is being played out: the board may hold empty cells then.
+    void ShapeMouseDown(kv::Cell cell);
+    // The one state that keeps presses and the commands that change or write the board away.
+    bool MoveInProgress() const { return move_.has_value(); }
+    // The ball chosen by a first press, while it waits for the second.
+    std::optional<kv::Cell> MarkedCell() const;
 
-    // --- New game and saved games ---
-    void MnuNewClick();
-    void MnuSaveClick();
-    void MnuLoadClick();
-    // Loads the saved game at `path`, as the load command does once a file is chosen (also the
-    // file the program is started with, opened from the desktop).
-    void LoadGame(const QString& path);
-    QString SaveDialogName = QStringLiteral("*.sav");  // the save chooser's next name
+    // A new settled board with score 0 and no choice, shown.
+    void NewDeal();
+    // The game was replaced as a whole (a loaded game): everything is shown again.
+    void ShowAll();
+    // The board was changed from outside: it is shown again.
+    void ShowBoard() { emit boardChanged(); }
+    // The window closes: a move being played out stops where it is, and nothing more is shown.
+    void Stop();
 
-    // A ball's column and row from its control's name "s<col><row>".
-    static void KvelMatr(const QString& name, int& col, int& row);
+    // For tests: the wait before the next frame of the move (-1 without one), and that frame at
+    // once, as if the wait were over.
+    int PendingPause() const { return timer_.isActive() ? timer_.interval() : -1; }
+    void StepNow();
+
+  signals:
+    void boardChanged();
+    void scoreChanged(int score);
+    void movableChanged(int count);
+    void selectionChanged();
+    // No ball has a move: the end of the game (records, windows, a new deal) is the window's.
+    void gameOver();
 
   private:
-    friend class MoveGuard;
-    TMainView& view_;
+    // The next frame after `ms` milliseconds.
+    void Pause(int ms);
+    void Tick();
     kv::Game& game_;
-    void ShowCursor(bool shown);
-    int moveDepth_ = 0;
-    bool cursorShown_ = false;
-    int cursorCol_ = 1, cursorRow_ = 1;
+    QTimer timer_;
+    std::optional<kv::MoveSequence> move_;
+    bool markShown_ = false;
 };
 
 }  // namespace kv::ui

@@ -1,53 +1,44 @@
 #include "game/ui/Hint.h"
 
-#include "game/UFunc.h"
-#include "ui/MainView.h"
-#include "ui/TShape.h"
+#include "game/ui/GameController.h"
 
 namespace kv::ui {
 
-THint::THint(TMainView& view, const kv::Game& game, QObject* parent)
-    : QObject(parent), view_(view), game_(game) {
+THint::THint(TGameController& game, QObject* parent) : QObject(parent), game_(game) {
     timer_.setSingleShot(true);
     timer_.setInterval(kShownMs);
-    connect(&timer_, &QTimer::timeout, this, [this] { Hide(); });
+    connect(&timer_, &QTimer::timeout, this, &THint::Hide);
+    // A press chooses a ball or plays a move: either way the hint has done its work.
+    connect(&game_, &TGameController::selectionChanged, this, &THint::Hide);
+    connect(&game_, &TGameController::boardChanged, this, &THint::Hide);
 }
 
-void THint::Mark(int col, int row, const QString& note) {
-    if (TShape* shape = view_.ShapeAt(col, row)) shape->SetHint(note);
-}
-
-bool THint::Show(int& col, int& row) {
+std::optional<kv::Hint> THint::Show() {
     // A board being played out may hold empty cells: no hint on it.
-    if (view_.MoveInProgress() || view_.Closing()) return false;
+    if (game_.MoveInProgress()) return std::nullopt;
     Hide();
-    const auto hint = game_.FindHint();
-    if (!hint) return false;
-    const Cell b = hint->ball, p = hint->partner;
-    // The way to the partner, said with the ball: a player who hears the board needs no search.
+    const std::optional<kv::Hint> hint = game_.State().FindHint();
+    if (!hint) return std::nullopt;
+    const kv::Cell b = hint->ball, p = hint->partner;
+    // The way to the partner, said with the ball: a player who hears the board need not search.
     const QString way = p.row < b.row   ? tr("подсказка, ход вверх")
                         : p.row > b.row ? tr("подсказка, ход вниз")
                         : p.col < b.col ? tr("подсказка, ход влево")
                                         : tr("подсказка, ход вправо");
-    Mark(b.col, b.row, way);
-    Mark(p.col, p.row, tr("подсказка"));
-    cells_[0][0] = b.col;
-    cells_[0][1] = b.row;
-    cells_[1][0] = p.col;
-    cells_[1][1] = p.row;
-    shown_ = true;
+    shown_ = hint;
+    emit marked(b, way);
+    emit marked(p, tr("подсказка"));
     timer_.start();
-    col = b.col;
-    row = b.row;
-    return true;
+    return hint;
 }
 
 void THint::Hide() {
     timer_.stop();
     if (!shown_) return;
-    shown_ = false;
-    for (const auto& cell : cells_)
-        Mark(cell[0], cell[1], QString());
+    const kv::Hint h = *shown_;
+    shown_.reset();
+    emit marked(h.ball, QString());
+    emit marked(h.partner, QString());
 }
 
 }  // namespace kv::ui

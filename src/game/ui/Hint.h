@@ -1,17 +1,19 @@
 #pragma once
-// The hint on request: marks one ball that can move and the neighbour it trades with, found by
-// the same test that counts the movable balls, for a few seconds or until the next press.
+// The hint on request: one ball that can move and the neighbour it trades with, found by the same
+// test that counts the movable balls, marked for a few seconds or until the next press. The
+// window draws the marks where `marked` says.
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
+#include <optional>
 
-namespace kv {
-class Game;
-}
+#include "base/Cell.h"
+#include "game/UFunc.h"
 
 namespace kv::ui {
 
-class TMainView;
+class TGameController;
 
 class THint : public QObject {
     Q_OBJECT
@@ -19,23 +21,24 @@ class THint : public QObject {
     // How long the marks stay unless a press takes them away first.
     static constexpr int kShownMs = 3000;
 
-    // `parent` owns it (the game controller); view and game outlive it.
-    THint(TMainView& view, const kv::Game& game, QObject* parent);
+    // `parent` owns it (the main window); the game controller outlives it.
+    THint(TGameController& game, QObject* parent);
 
-    // Marks the ball and its partner. Does nothing during a move, while the window closes, or
-    // when no ball can move. Returns whether it marked them; the ball's cell is then in col, row.
-    bool Show(int& col, int& row);
-    // Takes the marks away (at the next press, a new board, or when the time is up).
+    // Marks the ball and its partner and returns them. Does nothing during a move or when no
+    // ball can move (then nullopt).
+    std::optional<kv::Hint> Show();
+    // Takes the marks away: at the next press, when the board changes, or when the time is up.
     void Hide();
-    bool Shown() const { return shown_; }
+    std::optional<kv::Hint> Shown() const { return shown_; }
+
+  signals:
+    // A ball to mark with `note`, which is said after its name; an empty note takes the mark away.
+    void marked(kv::Cell cell, const QString& note);
 
   private:
-    void Mark(int col, int row, const QString& note);
-    TMainView& view_;
-    const kv::Game& game_;
+    TGameController& game_;
     QTimer timer_;
-    bool shown_ = false;
-    int cells_[2][2] = {};  // [ball, partner][col, row]
+    std::optional<kv::Hint> shown_;
 };
 
 }  // namespace kv::ui

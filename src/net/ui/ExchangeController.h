@@ -1,6 +1,6 @@
 #pragma once
 // The "Интернет" menu in the main window: the results exchange with its FTP client Ftp1 and its
-// notifications, the administrator's settings window, and the results site (net/ui/Exchange.cpp).
+// notifications, the administrator's settings window, and the results site (net/ui/ExchangeController.cpp).
 
 #include <QObject>
 #include <functional>
@@ -39,6 +39,9 @@ class TExchangeController : public QObject {
     void N9Click();
     void N10Click();
     bool ExchangeInProgress() const { return exchangeDepth_ > 0; }
+    // The window closes: a running exchange stops at its next wait, without a farewell to the
+    // server, and nothing is shown any more.
+    void Stop() { stopped_ = true; }
     // Notifications of Ftp1.
     void Ftp1Connect();
     void Ftp1ConnectionFailed();
@@ -55,6 +58,7 @@ class TExchangeController : public QObject {
     Records records_;
     ResultsConfig where_;
     int exchangeDepth_ = 0;
+    bool stopped_ = false;
 };
 
 }  // namespace kv::ui

@@ -5,12 +5,14 @@
 #include <QDialog>
 #include <QString>
 
+#include "ui/Translations.h"
+
 class QLineEdit;
 class QPushButton;
 
 namespace kv::ui {
 
-inline const QString kSetFormCaption = QStringLiteral("Настройка");
+inline const TrText kSetFormCaption{"kv::ui::TSetForm", QT_TRANSLATE_NOOP("kv::ui::TSetForm", "Настройка")};
 
 class TSetForm : public QDialog {
     Q_OBJECT

@@ -9,13 +9,15 @@
 
 #include "records/RecFile.h"
 #include "ui/TextFit.h"
+#include "ui/Translations.h"
 
 class QPainter;
 
 namespace kv::ui {
 
-inline const QString kRecordsTitle = QStringLiteral("Рекорды");
-inline const QString kResultTitle = QStringLiteral("Рекорды.  Ваш результат: ");
+inline const TrText kRecordsTitle{"kv::ui::TForm2", QT_TRANSLATE_NOOP("kv::ui::TForm2", "Рекорды")};
+inline const TrText kResultTitle{"kv::ui::TForm2",
+                                 QT_TRANSLATE_NOOP("kv::ui::TForm2", "Рекорды.  Ваш результат: ")};
 
 // A panel framed by a lowered outer and a lowered inner bevel.
 class TBevelPanel : public QFrame {

@@ -1,6 +1,6 @@
 #pragma once
 // The records' commands in the main window: the player, the records directory, the records
-// window and the records part of a game's end (records/ui/RecordsMenu.cpp).
+// window and the records part of a game's end (records/ui/RecordsController.cpp).
 
 #include <QObject>
 #include <QString>
@@ -32,9 +32,10 @@ class TRecordsController : public QObject {
     void DirEdtBeforeDialog();
     void DirEdtAfterDialog(const QString& folder);
     void AskPlayerName();
-    // The records part of a game's end: the name, the result into the records file, the records
-    // window. Throws on failure.
-    void EndOfGame(int score);
+    // The records' parts of a game's end, which the window composes: the result into the records
+    // file (throws on failure), then the records window titled with it.
+    void StoreResult(int score);
+    void ShowResult(int score);
 
     TForm2* Form2 = nullptr;     // the records window: made hidden, lives until the end
     TDirEdit* DirEdt = nullptr;  // the hidden folder chooser of N5

@@ -17,7 +17,7 @@ class HiDpi : public test::MainWindowFixture {};
 
 TEST_F(HiDpi, PictureAndBallsUseEveryPixel) {
     if (Form().devicePixelRatioF() < 2) GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
-    const QPixmap header = Form().Image1->pixmap();
+    const QPixmap header = Child<QLabel>("Image1")->pixmap();
     EXPECT_EQ(header.devicePixelRatio(), 2.0);
     EXPECT_EQ(header.size(), QSize(1000, 80));
 

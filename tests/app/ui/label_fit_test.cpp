@@ -5,16 +5,20 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTextEdit>
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "MainWindowFixture.h"
@@ -23,12 +27,14 @@
 #include "app/ui/UHelp.h"
 #include "app/ui/UReclama.h"
 #include "base/Cp1251.h"
+#include "net/ResultsExchange.h"
 #include "net/ui/USet.h"
 #include "records/RecFile.h"
 #include "records/ui/Kvel_Rec_U.h"
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
 #include "ui/TextFit.h"
+#include "ui/Translations.h"
 
 namespace kv::ui {
 namespace {
@@ -200,6 +206,25 @@ std::vector<std::string> WidestNames(const QFont& font) {
             std::string{tallest, deepest} + std::string(13, widest)};
 }
 
+// In a language other than Russian, no Russian letter in the window's title, labels, buttons and
+// text boxes; `except` names a label that shows the player's data.
+void ExpectNoRussian(const QWidget& window, const std::string& context, const char* except = "") {
+    const QRegularExpression russian(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    auto check = [&](const QString& text, const std::string& what) {
+        EXPECT_FALSE(text.contains(russian))
+            << context << ": " << what << " \"" << text.toStdString() << "\"";
+    };
+    check(window.windowTitle(), "title");
+    for (const QLabel* l : window.findChildren<QLabel*>())
+        if (l->objectName() != QLatin1String(except)) check(l->text(), l->objectName().toStdString());
+    for (const QAbstractButton* b : window.findChildren<QAbstractButton*>())
+        check(b->text(), b->objectName().toStdString());
+    for (const QTextEdit* e : window.findChildren<QTextEdit*>())
+        check(e->toPlainText(), e->objectName().toStdString());
+    for (const TScrollText* t : window.findChildren<TScrollText*>())
+        check(t->Lines().join(u'\n'), "scrolling text");
+}
+
 TEST(LabelFitCheck, SeesWhatIsCutAndWhatTouches) {
     QWidget window;
     window.resize(200, 100);
@@ -247,26 +272,41 @@ TEST(LabelFitCheck, SeesWhatIsCutAndWhatTouches) {
     EXPECT_FALSE(line.Elided());
 }
 
-class LabelsFit : public test::MainWindowFixture, public ::testing::WithParamInterface<int> {
+// At each resolution, in Russian and in every language the program has a translation for.
+class LabelsFit : public test::MainWindowFixture,
+                  public ::testing::WithParamInterface<std::tuple<int, std::string>> {
   protected:
-    void BeforeForm() override { SetDpiOverride(GetParam()); }
+    void BeforeForm() override {
+        SetDpiOverride(std::get<0>(GetParam()));
+        const QString language = QString::fromStdString(std::get<1>(GetParam()));
+        ASSERT_EQ(InstallTranslations(language), language);
+    }
+    void TearDown() override {
+        test::MainWindowFixture::TearDown();
+        InstallTranslations(kSourceLanguage);
+    }
 };
 
 TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
-    const std::string dpi = " at " + std::to_string(GetParam()) + " dpi";
+    const std::string dpi =
+        " at " + std::to_string(std::get<0>(GetParam())) + " dpi in " + std::get<1>(GetParam());
     TForm1& f = Form();
     ExpectAllFit(f, "main window" + dpi);
     // The counters with the widest numbers they can show, and every status text of an exchange.
     for (int score : {0, 15, 995, 4'995, 99'995, 999'995, INT_MAX, INT_MIN}) {
-        f.SetScoreLabel(score);
-        f.SetMovableLabel(64);
+        emit f.GameController().scoreChanged(score);
+        emit f.GameController().movableChanged(64);
         ExpectAllFit(f, "main window, score " + std::to_string(score) + dpi);
     }
-    for (const char* status :
-         {"Идет подключение ...", "Соединение прошло успешно.", "Считывание рекордов ...",
-          "Запись рекордов ...", "Запись таблицы ...", "Запись прошла успешно."}) {
-        f.FTPState->setText(QString::fromUtf8(status));
-        ExpectAllFit(f, std::string("main window, status ") + status + dpi);
+    std::vector<QString> statuses;
+    for (const char* own : {"Идет подключение ...", "Соединение прошло успешно."})
+        statuses.push_back(QCoreApplication::translate("kv::ui::TExchangeController", own));
+    for (const std::string& core :
+         {kExchangeReading, kExchangeWritingRecords, kExchangeWritingTable, kExchangeWritten})
+        statuses.push_back(CoreText(core));
+    for (const QString& status : statuses) {
+        Child<QLabel>("FTPState")->setText(status);
+        ExpectAllFit(f, "main window, status " + status.toStdString() + dpi);
     }
 
     // The records window with the widest names and scores a records file can hold, and a
@@ -283,7 +323,7 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     records.SB1->setText(QStringLiteral("/home/player/shared/records/") + QString(40, u'Ш'));
     ExpectAllFit(records, "records window" + dpi);
 
-    ExpectAllFit(*f.ReclamaForm, "advertisement window" + dpi);
+    ExpectAllFit(*Child<TReclamaForm>("ReclamaForm"), "advertisement window" + dpi);
     ExpectAllFit(*f.ExchangeController().SetForm, "results-server settings" + dpi, false);
     THelpForm rules;
     ExpectAllFit(rules, "rules window" + dpi);
@@ -300,10 +340,25 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     about.LOs->setText(QStringLiteral("Designed for Win32 API, running on Windows/NT"));
     about.PlaceSystemLine();
     ExpectAllFit(about, "About window, both long" + dpi);
+
+    if (std::get<1>(GetParam()) != "ru") {
+        ExpectNoRussian(records, "records window" + dpi, "SB1");
+        ExpectNoRussian(*Child<TReclamaForm>("ReclamaForm"), "advertisement window" + dpi);
+        ExpectNoRussian(*f.ExchangeController().SetForm, "results-server settings" + dpi);
+        ExpectNoRussian(rules, "rules window" + dpi);
+        TAboutForm fresh(nullptr, KV_EXECUTABLE);
+        fresh.FormShow();
+        ExpectNoRussian(fresh, "About window" + dpi);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, LabelsFit, ::testing::Values(96, 100, 120, 144),
-                         [](const auto& info) { return std::to_string(info.param) + "dpi"; });
+INSTANTIATE_TEST_SUITE_P(Dpi, LabelsFit,
+                         ::testing::Combine(::testing::Values(96, 100, 120, 144),
+                                            ::testing::Values(std::string("ru"), std::string("en"))),
+                         [](const auto& info) {
+                             return std::to_string(std::get<0>(info.param)) + "dpi_" +
+                                    std::get<1>(info.param);
+                         });
 
 }  // namespace
 }  // namespace kv::ui

@@ -27,8 +27,6 @@ namespace {
 
 using ui::TShape;
 
-constexpr int kEdges[9] = {0, 62, 123, 185, 246, 308, 369, 431, 492};
-
 class MainWindow : public MainWindowFixture {
   protected:
     std::string StoragePath() const { return ConfigHome() + "/software/quorvane/kvelli/storage.ini"; }
@@ -68,26 +66,27 @@ TEST_F(MainWindowAt120, LaysOutTheDesignedPixels) {
     ui::TForm1& f = Form();
     EXPECT_EQ(f.centralWidget()->size(), QSize(491, 531));
     EXPECT_EQ(f.minimumSize(), f.maximumSize());  // fixed size
-    EXPECT_EQ(f.Panel3->geometry(), QRect(0, 0, 491, 40));
-    EXPECT_EQ(f.Panel1->geometry(), QRect(0, 40, 491, 491));
-    EXPECT_EQ(f.Image1->geometry(), QRect(0, 0, 491, 40));
-    EXPECT_EQ(f.RxLabel3->geometry(), QRect(136, 0, 81, 40));
-    EXPECT_EQ(f.RxLabel4->geometry(), QRect(280, 0, 75, 40));
-    EXPECT_EQ(f.FTPState->geometry(), QRect(0, 0, 491, 16));
-    EXPECT_TRUE(f.FTPState->text().isEmpty());
+    EXPECT_EQ(Child("Panel3")->geometry(), QRect(0, 0, 491, 40));
+    EXPECT_EQ(Child("Panel1")->geometry(), QRect(0, 40, 491, 491));
+    EXPECT_EQ(Child<QLabel>("Image1")->geometry(), QRect(0, 0, 491, 40));
+    EXPECT_EQ(Child<kv::ui::TShadowLabel>("RxLabel3")->geometry(), QRect(136, 0, 81, 40));
+    EXPECT_EQ(Child<kv::ui::TShadowLabel>("RxLabel4")->geometry(), QRect(280, 0, 75, 40));
+    EXPECT_EQ(Child<QLabel>("FTPState")->geometry(), QRect(0, 0, 491, 16));
+    EXPECT_TRUE(Child<QLabel>("FTPState")->text().isEmpty());
 
-    // Drawing order: the picture at the bottom, the status line on top.
-    const QObjectList& kids = f.Panel3->children();
-    ASSERT_EQ(kids.size(), 4);
-    EXPECT_EQ(kids[0], f.Image1);
-    EXPECT_EQ(kids[1], f.RxLabel3);
-    EXPECT_EQ(kids[2], f.RxLabel4);
-    EXPECT_EQ(kids[3], f.FTPState);
-    const QPixmap picture = f.Image1->pixmap();
+    // Drawing order, as the player sees it: the status line over the score, the score over the
+    // picture.
+    QWidget* header = Child("Panel3");
+    EXPECT_EQ(header->childAt(140, 5), Child<QLabel>("FTPState"));
+    EXPECT_EQ(header->childAt(140, 30), Child<kv::ui::TShadowLabel>("RxLabel3"));
+    EXPECT_EQ(header->childAt(290, 30), Child<kv::ui::TShadowLabel>("RxLabel4"));
+    EXPECT_EQ(header->childAt(60, 30), Child<QLabel>("Image1"));
+    const QPixmap picture = Child<QLabel>("Image1")->pixmap();
     EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(500, 40));
-    EXPECT_TRUE(f.Image1->hasScaledContents());
+    EXPECT_TRUE(Child<QLabel>("Image1")->hasScaledContents());
 
-    for (ui::TShadowLabel* label : {f.RxLabel3, f.RxLabel4}) {
+    for (ui::TShadowLabel* label :
+         {Child<kv::ui::TShadowLabel>("RxLabel3"), Child<kv::ui::TShadowLabel>("RxLabel4")}) {
         EXPECT_EQ(label->font().family(), "Times New Roman");
         EXPECT_EQ(label->font().pixelSize(), 40);
         EXPECT_TRUE(label->font().bold());
@@ -96,25 +95,27 @@ TEST_F(MainWindowAt120, LaysOutTheDesignedPixels) {
         EXPECT_EQ(label->ShadowSize(), 3);
         EXPECT_EQ(label->alignment(), Qt::AlignCenter);
     }
-    EXPECT_EQ(f.FTPState->font().pixelSize(), 10);
+    EXPECT_EQ(Child<QLabel>("FTPState")->font().pixelSize(), 10);
     EXPECT_EQ(f.font().family(), "MS Sans Serif");
     EXPECT_EQ(f.font().pixelSize(), 14);
 
-    // The 64 balls, by name, at the designed edges; the last cell reaches a pixel past the panel.
-    EXPECT_EQ(f.Panel1->findChildren<TShape*>().size(), 64);
+    // The 64 balls, by name, tile the board as the player sees it: eight columns and rows of
+    // cells 61 or 62 pixels wide, without gaps, the last reaching a pixel past the panel.
+    EXPECT_EQ(Child("Panel1")->findChildren<TShape*>().size(), 64);
     for (int r = 1; r <= 8; ++r) {
         for (int c = 1; c <= 8; ++c) {
             const QString name = QStringLiteral("s%1%2").arg(c).arg(r);
-            TShape* s = f.Panel1->findChild<TShape*>(name);
+            TShape* s = Child("Panel1")->findChild<TShape*>(name);
             ASSERT_NE(s, nullptr) << name.toStdString();
-            EXPECT_EQ(s, f.ShapeAt(c, r));
-            EXPECT_EQ(s->geometry(), QRect(kEdges[c - 1], kEdges[r - 1], kEdges[c] - kEdges[c - 1],
-                                           kEdges[r] - kEdges[r - 1]))
-                << name.toStdString();
+            const QRect g = s->geometry();
+            EXPECT_EQ(g.x(), c == 1 ? 0 : Shape(c - 1, r)->geometry().right() + 1) << name.toStdString();
+            EXPECT_EQ(g.y(), r == 1 ? 0 : Shape(c, r - 1)->geometry().bottom() + 1) << name.toStdString();
+            EXPECT_TRUE(g.width() == 61 || g.width() == 62) << name.toStdString();
+            EXPECT_TRUE(g.height() == 61 || g.height() == 62) << name.toStdString();
         }
     }
-    EXPECT_EQ(f.ShapeAt(2, 1)->width(), 61);
-    EXPECT_EQ(f.ShapeAt(8, 8)->geometry().right(), 491);
+    EXPECT_EQ(Shape(8, 8)->geometry().right(), 491);
+    EXPECT_EQ(Shape(8, 8)->geometry().bottom(), 491);
 
     const Qt::WindowFlags flags = f.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
@@ -128,16 +129,15 @@ TEST_F(MainWindowAt120, LaysOutTheDesignedPixels) {
 TEST_F(MainWindowAt96, ScalesEdgesSoThatTheCellsTileWithoutGaps) {
     ui::TForm1& f = Form();
     EXPECT_EQ(f.centralWidget()->size(), QSize(393, 425));
-    EXPECT_EQ(f.Panel1->geometry(), QRect(0, 32, 393, 393));
-    EXPECT_EQ(f.RxLabel3->font().pixelSize(), 32);
-    EXPECT_EQ(f.RxLabel3->ShadowSize(), 2);
+    EXPECT_EQ(Child("Panel1")->geometry(), QRect(0, 32, 393, 393));
+    EXPECT_EQ(Child<kv::ui::TShadowLabel>("RxLabel3")->font().pixelSize(), 32);
+    EXPECT_EQ(Child<kv::ui::TShadowLabel>("RxLabel3")->ShadowSize(), 2);
     for (int i = 1; i <= 8; ++i) {
-        EXPECT_EQ(f.ShapeAt(1, i)->y(), i == 1 ? 0 : f.ShapeAt(1, i - 1)->geometry().bottom() + 1);
-        EXPECT_EQ(f.ShapeAt(i, 1)->x(), i == 1 ? 0 : f.ShapeAt(i - 1, 1)->geometry().right() + 1);
-        EXPECT_EQ(f.ShapeAt(i, 1)->x(), ui::Edge(kEdges[i - 1]));
+        EXPECT_EQ(Shape(1, i)->y(), i == 1 ? 0 : Shape(1, i - 1)->geometry().bottom() + 1);
+        EXPECT_EQ(Shape(i, 1)->x(), i == 1 ? 0 : Shape(i - 1, 1)->geometry().right() + 1);
     }
-    EXPECT_GE(f.ShapeAt(8, 8)->geometry().right(), f.Panel1->width() - 1);
-    EXPECT_GE(f.ShapeAt(8, 8)->geometry().bottom(), f.Panel1->height() - 1);
+    EXPECT_GE(Shape(8, 8)->geometry().right(), Child("Panel1")->width() - 1);
+    EXPECT_GE(Shape(8, 8)->geometry().bottom(), Child("Panel1")->height() - 1);
 }
 
 TEST_F(MainWindowAt120, PaintsBallsMarksAndEmptyCellsInTheirColours) {
@@ -145,13 +145,13 @@ TEST_F(MainWindowAt120, PaintsBallsMarksAndEmptyCellsInTheirColours) {
     game.At(1, 2) = 0;   // empty
     game.At(1, 3) = 10;  // lime
     game.At(1, 4) = 42;  // from an edited file
-    Form().ShowBoard();
+    Form().GameController().ShowBoard();
     const QColor face = Form().palette().color(QPalette::Button);
     auto pixel = [&](const QImage& img, int col, int dx, int dy) {
-        const QRect cell = Form().ShapeAt(col, 1)->geometry();
+        const QRect cell = Shape(col, 1)->geometry();
         return img.pixelColor(cell.x() + dx, cell.y() + dy);
     };
-    QImage img = Form().Panel1->grab().toImage();
+    QImage img = Child("Panel1")->grab().toImage();
     EXPECT_EQ(pixel(img, 1, 31, 31), QColor(0xFF, 0x00, 0x00));
     EXPECT_EQ(pixel(img, 1, 3, 3), face);  // outside the circle
     EXPECT_EQ(pixel(img, 2, 31, 31), face);
@@ -159,20 +159,23 @@ TEST_F(MainWindowAt120, PaintsBallsMarksAndEmptyCellsInTheirColours) {
     EXPECT_EQ(pixel(img, 4, 31, 31), QColor(0x40, 0x40, 0x40));
 
     Click(1, 1);  // the mark fills the whole cell, inside a 1-pixel outline in the face colour
-    img = Form().Panel1->grab().toImage();
+    img = Child("Panel1")->grab().toImage();
     EXPECT_EQ(pixel(img, 1, 3, 3), QColor(0xFF, 0x00, 0x00));
     EXPECT_EQ(pixel(img, 1, 1, 1), QColor(0xFF, 0x00, 0x00));
     EXPECT_EQ(pixel(img, 1, 0, 0), face);
 
-    Form().ShowBoard();  // painting removes every mark
-    img = Form().Panel1->grab().toImage();
+    Form().GameController().ShowBoard();  // painting keeps the mark of a chosen ball
+    img = Child("Panel1")->grab().toImage();
+    EXPECT_EQ(pixel(img, 1, 3, 3), QColor(0xFF, 0x00, 0x00));
+    Click(1, 1);  // let go
+    img = Child("Panel1")->grab().toImage();
     EXPECT_EQ(pixel(img, 1, 3, 3), face);
 }
 
 TEST_F(MainWindowAt120, TheCountersAreYellowWithABlackShadow) {
     auto count = [&](auto&& test) {
-        const QImage img = Form().Panel3->grab().toImage();
-        const QRect r = Form().RxLabel3->geometry();
+        const QImage img = Child("Panel3")->grab().toImage();
+        const QRect r = Child<ui::TShadowLabel>("RxLabel3")->geometry();
         int n = 0;
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x)
@@ -181,25 +184,23 @@ TEST_F(MainWindowAt120, TheCountersAreYellowWithABlackShadow) {
     };
     auto yellow = [](QColor c) { return c.red() > 240 && c.green() > 240 && c.blue() < 60; };
     auto black = [](QColor c) { return c.red() < 30 && c.green() < 30 && c.blue() < 30; };
-    Form().SetScoreLabel(888);
-    EXPECT_EQ(Form().RxLabel3->text(), "888");
+    emit Form().GameController().scoreChanged(888);
+    EXPECT_EQ(Child<ui::TShadowLabel>("RxLabel3")->text(), "888");
     EXPECT_GT(count(yellow), 100);
     EXPECT_GT(count(black), 100);
-    Form().RxLabel3->setText(QString());  // the header picture alone has neither
+    Child<ui::TShadowLabel>("RxLabel3")->setText(QString());  // the header picture alone has neither
     EXPECT_EQ(count(yellow), 0);
     EXPECT_EQ(count(black), 0);
 }
 
-TEST_F(MainWindow, KvelMatrAndShowBoardAgreeOnCellNames) {
-    int col = 0, row = 0;
-    ui::TGameController::KvelMatr("s35", col, row);
-    EXPECT_EQ(col, 3);
-    EXPECT_EQ(row, 5);
+TEST_F(MainWindow, ABallNamedAfterItsCellPaintsAndPressesThatCell) {
     game.At(5, 3) = 2;
     game.At(3, 5) = 1;
-    Form().ShowBoard();
+    Form().GameController().ShowBoard();
     EXPECT_EQ(Form().findChild<TShape*>("s35")->BrushColor(), QColor(0xFF, 0, 0));
     EXPECT_EQ(Form().findChild<TShape*>("s53")->BrushColor(), QColor(0, 0, 0xFF));
+    Click(3, 5);
+    EXPECT_EQ(game.FirstCell, (kv::Cell{5, 3}));
 }
 
 struct Item {
@@ -233,48 +234,50 @@ TEST_F(MainWindow, TheMenuIsCompleteWithItsShortcutsAndRadioGroup) {
     EXPECT_EQ(top[0]->text(), "Игра");
     EXPECT_EQ(top[1]->text(), "Интернет");
     EXPECT_EQ(top[2]->text(), "?");
-    EXPECT_EQ(top[0]->menu(), f.Game);
-    EXPECT_EQ(top[1]->menu(), f.N8);
-    EXPECT_EQ(top[2]->menu(), f.Hlp);
-    ExpectItems(f.Game, {{"MnuNew", "Заново", QKeySequence(Qt::Key_F4)},
-                         {"MnuSave", "Сохранить", QKeySequence(Qt::Key_F2)},
-                         {"MnuLoad", "Загрузить", QKeySequence(Qt::Key_F3)},
-                         {"MnuRec", "Рекорды", QKeySequence(Qt::Key_F5)},
-                         {"N3", nullptr, {}},
-                         {"MnuRecFile", "Файл рекордов", {}},
-                         {"N1", nullptr, {}},
-                         {"MnuExit", "Вы&ход", QKeySequence(Qt::CTRL | Qt::Key_X)}});
-    EXPECT_EQ(f.Game->actions()[5]->menu(), f.MnuRecFile);
-    ExpectItems(f.MnuRecFile, {{"N4", "На этой машине", {}}, {"N5", "По сети", {}}});
-    ExpectItems(f.N8, {{"N9", "Посмотреть общий результат в интернете", {}},
-                       {"N11", nullptr, {}},
-                       {"N7", "Отправить свой результат по интернету", {}},
-                       {"N10", "Настройка", {}}});
-    // The design's items, then the option of marked balls, off on a first run.
-    ExpectItems(f.Hlp, {{"MnuHelp", "Правила игры", {}},
-                        {"N2", nullptr, {}},
-                        {"MnuAbout", "О программе", {}},
-                        {"N12", nullptr, {}},
-                        {"MnuMarks", "Значки на шарах", {}}});
-    EXPECT_TRUE(f.MnuMarks->isCheckable());
-    EXPECT_FALSE(f.MnuMarks->isChecked());
+    EXPECT_EQ(top[0]->menu(), Child<QMenu>("Game"));
+    EXPECT_EQ(top[1]->menu(), Child<QMenu>("N8"));
+    EXPECT_EQ(top[2]->menu(), Child<QMenu>("Hlp"));
+    ExpectItems(Child<QMenu>("Game"), {{"MnuNew", "Заново", QKeySequence(Qt::Key_F4)},
+                                       {"MnuSave", "Сохранить", QKeySequence(Qt::Key_F2)},
+                                       {"MnuLoad", "Загрузить", QKeySequence(Qt::Key_F3)},
+                                       {"MnuRec", "Рекорды", QKeySequence(Qt::Key_F5)},
+                                       {"N3", nullptr, {}},
+                                       {"MnuRecFile", "Файл рекордов", {}},
+                                       {"N1", nullptr, {}},
+                                       {"MnuExit", "Вы&ход", QKeySequence(Qt::CTRL | Qt::Key_X)}});
+    EXPECT_EQ(Child<QMenu>("Game")->actions()[5]->menu(), Child<QMenu>("MnuRecFile"));
+    ExpectItems(Child<QMenu>("MnuRecFile"), {{"N4", "На этой машине", {}}, {"N5", "По сети", {}}});
+    ExpectItems(Child<QMenu>("N8"), {{"N9", "Посмотреть общий результат в интернете", {}},
+                                     {"N11", nullptr, {}},
+                                     {"N7", "Отправить свой результат по интернету", {}},
+                                     {"N10", "Настройка", {}}});
+    // The design's items, then the option of marked balls, off on a first run, then the hint.
+    ExpectItems(Child<QMenu>("Hlp"), {{"MnuHelp", "Правила игры", {}},
+                                      {"N2", nullptr, {}},
+                                      {"MnuAbout", "О программе", {}},
+                                      {"N12", nullptr, {}},
+                                      {"MnuMarks", "Значки на шарах", {}},
+                                      {"MnuHint", "Подсказка", QKeySequence(Qt::Key_H)}});
+    EXPECT_TRUE(Action("MnuMarks")->isCheckable());
+    EXPECT_FALSE(Action("MnuMarks")->isChecked());
 
-    ASSERT_NE(f.N4->actionGroup(), nullptr);
-    EXPECT_EQ(f.N4->actionGroup(), f.N5->actionGroup());
-    EXPECT_TRUE(f.N4->actionGroup()->isExclusive());
-    EXPECT_TRUE(f.N4->isCheckable());
-    EXPECT_TRUE(f.N4->isChecked());
-    EXPECT_FALSE(f.N5->isChecked());
+    ASSERT_NE(Action("N4")->actionGroup(), nullptr);
+    EXPECT_EQ(Action("N4")->actionGroup(), Action("N5")->actionGroup());
+    EXPECT_TRUE(Action("N4")->actionGroup()->isExclusive());
+    EXPECT_TRUE(Action("N4")->isCheckable());
+    EXPECT_TRUE(Action("N4")->isChecked());
+    EXPECT_FALSE(Action("N5")->isChecked());
     // A handler moving the mark: the group keeps at most one checked.
-    f.N5->setChecked(true);
-    EXPECT_FALSE(f.N4->isChecked());
+    Action("N5")->setChecked(true);
+    EXPECT_FALSE(Action("N4")->isChecked());
 }
 
 TEST_F(MainWindow, FunctionKeysWorkWithoutOpeningTheMenuAndCtrlXClosesWithoutAQuestion) {
     dialogs.saveAnswers.push_back(std::nullopt);
     dialogs.openAnswers.push_back(std::nullopt);
     std::map<QString, int> fired;
-    for (QAction* a : {Form().MnuNew, Form().MnuSave, Form().MnuLoad, Form().MnuRec, Form().MnuExit})
+    for (QAction* a :
+         {Action("MnuNew"), Action("MnuSave"), Action("MnuLoad"), Action("MnuRec"), Action("MnuExit")})
         QObject::connect(a, &QAction::triggered, &Form(), [&fired, a] { ++fired[a->objectName()]; });
     SendKey(Qt::Key_F2);
     SendKey(Qt::Key_F3);
@@ -296,13 +299,13 @@ TEST_F(MainWindow, FunctionKeysWorkWithoutOpeningTheMenuAndCtrlXClosesWithoutAQu
 
 TEST_F(MainWindow, AFirstRunIsCentredWithTheLocalRecordsChecked) {
     EXPECT_EQ(Form().pos(), Centred());
-    EXPECT_TRUE(Form().N4->isChecked());
-    EXPECT_FALSE(Form().N5->isChecked());
+    EXPECT_TRUE(Action("N4")->isChecked());
+    EXPECT_FALSE(Action("N5")->isChecked());
     EXPECT_FALSE(std::filesystem::exists(StoragePath()));  // nothing is written before the close
 }
 
 TEST_F(MainWindow, ThePlacementAndTheMenuStateSurviveARestart) {
-    Form().N5->setChecked(true);
+    Action("N5")->setChecked(true);
     Form().move(37, 51);
     const QSize size = Form().frameGeometry().size();
     ASSERT_TRUE(CloseForm());
@@ -314,8 +317,8 @@ TEST_F(MainWindow, ThePlacementAndTheMenuStateSurviveARestart) {
 
     RecreateForm();
     EXPECT_EQ(Form().pos(), QPoint(37, 51));
-    EXPECT_TRUE(Form().N5->isChecked());
-    EXPECT_FALSE(Form().N4->isChecked());
+    EXPECT_TRUE(Action("N5")->isChecked());
+    EXPECT_FALSE(Action("N4")->isChecked());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -324,15 +327,15 @@ TEST_F(MainWindow, APlacementStoredAtAnotherResolutionIsIgnored) {
                  "\nNormPos=5,6,400,500\nN4_Checked=False\nN5_Checked=True\n");
     RecreateForm();
     EXPECT_EQ(Form().pos(), Centred());
-    EXPECT_TRUE(Form().N5->isChecked());
+    EXPECT_TRUE(Action("N5")->isChecked());
 }
 
 TEST_F(MainWindow, MalformedStoredValuesAreIgnoredOneByOne) {
     WriteStorage("[MainForm]\nNormPos=abc,77\nN4_Checked=maybe\nN5_Checked=\nShowCmd=x\n");
     RecreateForm();
     EXPECT_EQ(Form().pos(), QPoint(Centred().x(), 77));
-    EXPECT_TRUE(Form().N4->isChecked());
-    EXPECT_FALSE(Form().N5->isChecked());
+    EXPECT_TRUE(Action("N4")->isChecked());
+    EXPECT_FALSE(Action("N5")->isChecked());
     EXPECT_FALSE(Form().isMinimized());
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -68,8 +68,8 @@ class ColourMarks : public MainWindowFixture {
         SetBoard(kAllColours);
     }
     void SetMarks(bool on) {
-        if (Form().MnuMarks->isChecked() != on) Form().MnuMarks->trigger();
-        ASSERT_EQ(Form().MnuMarks->isChecked(), on);
+        if (Action("MnuMarks")->isChecked() != on) Action("MnuMarks")->trigger();
+        ASSERT_EQ(Action("MnuMarks")->isChecked(), on);
     }
     std::string SettingsFile() const { return ConfigHome() + "/kvelli99/kvelli99.INI"; }
     std::string ReadSettings() const {
@@ -139,11 +139,11 @@ TEST_F(ColourMarks, EveryTwoColoursDifferVisiblyWithoutTheirHuesAtEitherScale) {
 }
 
 TEST_F(ColourMarks, OffTheBoardIsPaintedAsBeforePixelForPixel) {
-    const QImage untouched = Form().Panel1->grab().toImage();
+    const QImage untouched = Child("Panel1")->grab().toImage();
     SetMarks(true);
-    EXPECT_NE(Form().Panel1->grab().toImage(), untouched);
+    EXPECT_NE(Child("Panel1")->grab().toImage(), untouched);
     SetMarks(false);
-    EXPECT_EQ(Form().Panel1->grab().toImage(), untouched);
+    EXPECT_EQ(Child("Panel1")->grab().toImage(), untouched);
 }
 
 TEST_F(ColourMarks, SwitchingKeepsTheMarkedBallAndTheOptionIsRemembered) {
@@ -167,11 +167,11 @@ TEST_F(ColourMarks, SwitchingKeepsTheMarkedBallAndTheOptionIsRemembered) {
     ASSERT_TRUE(CloseForm());
     EXPECT_NE(ReadSettings().find("Marks=1"), std::string::npos);
     RecreateForm();
-    EXPECT_TRUE(Form().MnuMarks->isChecked());
+    EXPECT_TRUE(Action("MnuMarks")->isChecked());
     EXPECT_NE(Shape(1, 1)->Symbol(), TShape::Mark::None);
     SetMarks(false);
     RecreateForm();
-    EXPECT_FALSE(Form().MnuMarks->isChecked());
+    EXPECT_FALSE(Action("MnuMarks")->isChecked());
     EXPECT_EQ(Shape(1, 1)->Symbol(), TShape::Mark::None);
 }
 

@@ -42,12 +42,12 @@ std::optional<Move> FindMove(const Game& now, bool accepted) {
             for (auto [dr, dc] : {std::pair{0, 1}, std::pair{1, 0}}) {
                 if (!OnBoard(r + dr, c + dc)) continue;
                 Game g = now;
-                g.FirstCell = {c, r};
-                g.SecondCell = {c + dc, r + dr};
+                g.FirstCell = {r, c};
+                g.SecondCell = {r + dr, c + dc};
                 if (g.At(r, c) == g.At(r + dr, c + dc)) continue;
                 g.SwapCells();
                 g.ClearRuns();
-                if (g.RunsFound == accepted) return Move{{c, r}, {c + dc, r + dr}};
+                if (g.RunsFound == accepted) return Move{{r, c}, {r + dr, c + dc}};
             }
     return std::nullopt;
 }
@@ -142,9 +142,9 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
                 EXPECT_EQ(game.Score, scoreBefore);
             }
         } else {
-            Play({{4, 4}, {5, 4}});
+            Play({{4, 4}, {4, 5}});
         }
-        ASSERT_FALSE(Form().MoveInProgress());
+        ASSERT_FALSE(Form().GameController().MoveInProgress());
         ASSERT_FALSE(game.FirstChosen);
         ASSERT_EQ(ScoreText(), QString::number(game.Score));
         ASSERT_EQ(MovableText(), QString::number(game.MovableCount));
@@ -158,9 +158,9 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
 
     // A save and a load of it after one more move.
     game.Score += 1000;  // a score the records will take
-    Form().SetScoreLabel(game.Score);
+    emit Form().GameController().scoreChanged(game.Score);
     dialogs.saveAnswers.push_back(QString::fromStdString(Dir().File("session")));
-    Trigger(Form().MnuSave);
+    Trigger(Action("MnuSave"));
     std::string saved;
     ASSERT_TRUE(ReadWholeFile(Dir().File("session.sav"), saved));
     EXPECT_EQ(saved, FormatSavedGame(game));
@@ -171,7 +171,7 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
     Play(*m);
     ASSERT_NE(Board(), savedBoard);
     dialogs.openAnswers.push_back(QString::fromStdString(Dir().File("session.sav")));
-    Trigger(Form().MnuLoad);
+    Trigger(Action("MnuLoad"));
     EXPECT_EQ(Board(), savedBoard);
     EXPECT_EQ(game.Score, savedScore);
     EXPECT_EQ(ScoreText(), QString::number(savedScore));
@@ -195,7 +195,7 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
     ASSERT_NE(Form().ExchangeController().Ftp1, nullptr);
     EXPECT_EQ(Form().ExchangeController().Ftp1->Port, server->port());
     const size_t before = dialogs.messages.size();
-    Trigger(Form().N7);
+    Trigger(Action("N7"));
     EXPECT_EQ(Texts(before), (std::vector<QString>{"Download is Successfull", "Upload is Successfull",
                                                    "Upload is Successfull"}));
     EXPECT_EQ(StatusText(), "");

@@ -24,7 +24,7 @@ const std::vector<std::string> kOneRun = {
 
 class Keys : public MainWindowFixture {
   protected:
-    ui::TGameController& Ctl() { return Form().GameController(); }
+    ui::TBoardKeys& Ctl() { return Form().BoardKeys(); }
 
     // The cells that show the cursor's frame.
     std::vector<std::pair<int, int>> Framed() const {
@@ -39,14 +39,14 @@ class Keys : public MainWindowFixture {
     void CursorTo(int col, int row) {
         if (!Ctl().CursorShown()) SendKey(Qt::Key_Left);
         for (int guard = 0; guard < 32 && HasForm(); ++guard) {
-            const int c = Ctl().CursorCol(), r = Ctl().CursorRow();
+            const int c = Ctl().Cursor().col, r = Ctl().Cursor().row;
             if (c == col && r == row) return;
             SendKey(c < col ? Qt::Key_Right : c > col ? Qt::Key_Left : r < row ? Qt::Key_Down : Qt::Key_Up);
         }
         FAIL() << "the cursor did not reach " << col << "," << row;
     }
 
-    QImage Picture() const { return Form().Panel1->grab().toImage(); }
+    QImage Picture() const { return Child("Panel1")->grab().toImage(); }
 };
 
 // A neighbour exchange that makes a run of three, on the board as the fixture reads it.
@@ -165,8 +165,8 @@ TEST_F(Keys, KeysOnTheBoardAreIgnoredWhileAMoveIsPlayedOut) {
     };
     SendKey(Qt::Key_Space);
     onPause = nullptr;
-    EXPECT_EQ(Ctl().CursorCol(), 3);
-    EXPECT_EQ(Ctl().CursorRow(), 8);
+    EXPECT_EQ(Ctl().Cursor().col, 3);
+    EXPECT_EQ(Ctl().Cursor().row, 8);
     EXPECT_FALSE(game.FirstChosen);  // no press nested in the move started another
     EXPECT_EQ(Framed(), (std::vector<std::pair<int, int>>{{3, 8}}));
 }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <filesystem>
 
@@ -57,11 +58,11 @@ class Moves : public MainWindowFixture {
 
 TEST_F(Moves, AFirstClickMarksTheBallAndASecondOnTheSameBallUnmarksIt) {
     SetBoard(kOneRun);
-    Form().RxLabel4->setText("stale");
+    Child<ui::TShadowLabel>("RxLabel4")->setText("stale");
     Click(4, 2);
     EXPECT_EQ(Shape(4, 2)->Shape(), TShape::Kind::Rectangle);
     EXPECT_TRUE(G().FirstChosen);
-    EXPECT_EQ(G().FirstCell, (kv::Cell{4, 2}));
+    EXPECT_EQ(G().FirstCell, (kv::Cell{2, 4}));
     EXPECT_EQ(Board(), kOneRun);
 
     Click(4, 2);
@@ -183,7 +184,7 @@ TEST_F(Moves, AnyMouseButtonActsAlike) {
 
     for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
         G() = before;
-        Form().ShowBoard();
+        Form().GameController().ShowBoard();
         Click(3, 7, b);
         EXPECT_EQ(Shape(3, 7)->Shape(), TShape::Kind::Rectangle);
         Click(3, 8, b);
@@ -198,14 +199,14 @@ TEST_F(Moves, PressesAndBoardCommandsDuringAMoveAreIgnored) {
     std::vector<std::string> before, after;
     onPause = [&](int) {
         if (pauses.size() != 2) return;  // in the middle: the run is cleared, the board has holes
-        sawMove = Form().MoveInProgress();
+        sawMove = Form().GameController().MoveInProgress();
         before = Board();
         Click(5, 5);
         Click(5, 6);
-        Form().MnuNew->trigger();
-        Form().MnuSave->trigger();
-        Form().MnuLoad->trigger();
-        Form().N5->trigger();
+        Action("MnuNew")->trigger();
+        Action("MnuSave")->trigger();
+        Action("MnuLoad")->trigger();
+        Action("N5")->trigger();
         after = Board();
         EXPECT_EQ(Shape(5, 5)->Shape(), TShape::Kind::Circle);
     };
@@ -218,9 +219,9 @@ TEST_F(Moves, PressesAndBoardCommandsDuringAMoveAreIgnored) {
     EXPECT_TRUE(dialogs.saveCalls.empty());
     EXPECT_TRUE(dialogs.openCalls.empty());
     EXPECT_TRUE(dialogs.modalShown.empty());
-    EXPECT_TRUE(Form().N4->isChecked());  // the menu did not move the mark either
-    EXPECT_FALSE(Form().N5->isChecked());
-    EXPECT_FALSE(Form().MoveInProgress());
+    EXPECT_TRUE(Action("N4")->isChecked());  // the menu did not move the mark either
+    EXPECT_FALSE(Action("N5")->isChecked());
+    EXPECT_FALSE(Form().GameController().MoveInProgress());
     EXPECT_FALSE(G().FirstChosen);
     // Balls take presses again once the move is over.
     Click(5, 5);
@@ -234,7 +235,7 @@ TEST_F(Moves, ClosingTheWindowInAPauseEndsTheMove) {
     Click(3, 8);
     EXPECT_EQ(pauses, std::vector<int>{300});
     EXPECT_FALSE(Form().isVisible());
-    EXPECT_FALSE(Form().MoveInProgress());
+    EXPECT_FALSE(Form().GameController().MoveInProgress());
     EXPECT_TRUE(std::filesystem::exists(ConfigHome() + "/software/quorvane/kvelli/storage.ini"));
 }
 
@@ -278,42 +279,78 @@ TEST_F(Moves, AFailedEndOfGameLeavesTheChoiceStanding) {
     EXPECT_EQ(Board(), kNoMoves);
 }
 
-// The real wait, without the test hook.
-class RealPause : public MainWindowFixture {
+// The real timer: the frames reach the screen at their times, and the waits use no CPU.
+class RealTime : public MainWindowFixture {
   protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
-        Form().GameController().PauseHook = {};
+        realTime = true;
     }
     static double CpuSeconds() {
         rusage ru{};
         getrusage(RUSAGE_SELF, &ru);
         return ru.ru_utime.tv_sec + ru.ru_stime.tv_sec + (ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e6;
     }
+    // Runs the events until the move is over or `limit` ms have passed.
+    void WaitForTheMove(int limit) {
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (!Form().GameController().MoveInProgress()) loop.quit();
+        });
+        poll.start(20);
+        QTimer::singleShot(limit, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
 };
 
-TEST_F(RealPause, WaitsDispatchingEventsWithoutSpinning) {
-    bool timerRan = false;
-    QTimer::singleShot(20, [&] { timerRan = true; });
+TEST_F(RealTime, TheFramesOfAMoveReachTheScreenAtTheirTimesWithoutSpinning) {
+    game.Seed(3);
+    SetBoard(kOneRun);
+    std::vector<qint64> shown;
+    std::vector<std::string> bottom;
     QElapsedTimer clock;
-    clock.start();
+    QObject::connect(&Form().GameController(), &ui::TGameController::boardChanged, &Form(), [&] {
+        shown.push_back(clock.elapsed());
+        bottom.push_back(Board()[7]);
+    });
+    Click(3, 7);
     const double cpu = CpuSeconds();
-    Form().GameController().Pause(300);
-    const qint64 took = clock.elapsed();
+    clock.start();
+    Click(3, 8);
+    EXPECT_TRUE(Form().GameController().MoveInProgress());  // the press returned at once
+    WaitForTheMove(5000);
     const double used = CpuSeconds() - cpu;
-    EXPECT_TRUE(timerRan);
-    EXPECT_GE(took, 299);
-    EXPECT_LT(took, 1500);
-    EXPECT_LT(used, 0.1) << "the wait used " << used << " s of CPU";
+    ASSERT_FALSE(Form().GameController().MoveInProgress());
+    ASSERT_GE(shown.size(), 8u);
+    EXPECT_LT(shown[0], 100);  // the exchange, at once
+    EXPECT_EQ(bottom[0], "55512345");
+    EXPECT_GE(shown[1], 299);  // the cleared run after 300 ms
+    EXPECT_EQ(bottom[1], "00012345");
+    for (size_t i = 2; i < shown.size(); ++i)
+        EXPECT_GE(shown[i] - shown[i - 1], 199) << "frame " << i;
+    EXPECT_GE(shown.back(), 1499);
+    EXPECT_LT(shown.back(), 4000);
+    EXPECT_EQ(ScoreText(), QString::number(game.Score));
+    EXPECT_FALSE(game.FirstChosen);
+    EXPECT_LT(used, 0.2) << "the move used " << used << " s of CPU";
 }
 
-TEST_F(RealPause, EndsWhenTheWindowCloses) {
-    QTimer::singleShot(30, &Form(), [this] { CloseForm(); });
-    QElapsedTimer clock;
-    clock.start();
-    Form().GameController().Pause(5000);
-    EXPECT_LT(clock.elapsed(), 1000);
-    EXPECT_FALSE(Form().isVisible());
+TEST_F(RealTime, ClosingTheWindowStopsTheTimer) {
+    SetBoard(kOneRun);
+    Click(3, 7);
+    Click(3, 8);
+    const auto during = Board();
+    int changes = 0;
+    QObject::connect(&Form().GameController(), &ui::TGameController::boardChanged, &Form(),
+                     [&] { ++changes; });
+    ASSERT_TRUE(CloseForm());
+    EXPECT_FALSE(Form().GameController().MoveInProgress());
+    QEventLoop loop;
+    QTimer::singleShot(600, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Board(), during);  // nothing ran on after the close
 }
 
 }  // namespace

@@ -71,8 +71,8 @@ class NewGameTest : public MainWindowFixture {
         game.Score = 35;
         game.MovableCount = 12;
         SetBoard(kRows);
-        Form().SetScoreLabel(35);
-        Form().SetMovableLabel(12);
+        emit Form().GameController().scoreChanged(35);
+        emit Form().GameController().movableChanged(12);
     }
 
     QString Path(const std::string& name) const { return QString::fromStdString(Dir().File(name)); }
@@ -130,12 +130,12 @@ TEST_F(NewGameTest, RoundTripThroughTheMenuAndTheNextMoveGoesOn) {
     EXPECT_TRUE(save.confirmOverwrite);
     EXPECT_FALSE(Dir().Exists("g1.txt"));
     EXPECT_EQ(Dir().Read("g1.sav"), FileOf(kRows, "35", "12"));
-    EXPECT_EQ(Form().GameController().SaveDialogName, Path("g1.sav"));
+    EXPECT_EQ(Form().GameFiles().SaveDialogName, Path("g1.sav"));
     EXPECT_TRUE(NewMessages().empty());
 
     // Another game, then back to the saved one.
     game.DealBoard();
-    Form().ShowBoard();
+    Form().GameController().ShowBoard();
     ASSERT_NE(Board(), kRows);
     Load(Dir().File("g1.sav"));
     ASSERT_EQ(dialogs.openCalls.size(), 1u);
@@ -182,7 +182,7 @@ TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
         EXPECT_EQ(dialogs.saveCalls.back().initialName, previous);
         EXPECT_EQ(Dir().Read(c.final), FileOf(kRows, "35", "12"));
         previous = Path(c.final);
-        EXPECT_EQ(Form().GameController().SaveDialogName, previous);
+        EXPECT_EQ(Form().GameFiles().SaveDialogName, previous);
     }
     EXPECT_FALSE(Dir().Exists("g1.sav.sav"));
     EXPECT_FALSE(Dir().Exists("my.sav"));
@@ -207,7 +207,7 @@ TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
     EXPECT_EQ(Dir().Read("g2.sav"), old);
     EXPECT_EQ(Dir().Read("g4.sav"), FileOf(kRows, "35", "12"));
     EXPECT_FALSE(Dir().Exists("g2.txt"));
-    EXPECT_EQ(Form().GameController().SaveDialogName, Path("g4.sav"));
+    EXPECT_EQ(Form().GameFiles().SaveDialogName, Path("g4.sav"));
 
     dialogs.messageAnswers.push_back(ui::MsgResult::No);
     dialogs.messageAnswers.push_back(ui::MsgResult::No);
@@ -233,11 +233,11 @@ TEST_F(NewGameTest, CancelledChoosersOnlyRepaint) {
     const State before = Now();
     dialogs.saveAnswers.push_back(std::nullopt);
     Form().MnuSaveClick();
-    EXPECT_EQ(Form().GameController().SaveDialogName, QStringLiteral("*.sav"));
+    EXPECT_EQ(Form().GameFiles().SaveDialogName, QStringLiteral("*.sav"));
 
     Shape(5, 5)->SetShape(ui::TShape::Kind::Rectangle);
-    Form().SetScoreLabel(1);
-    Form().SetMovableLabel(1);
+    emit Form().GameController().scoreChanged(1);
+    emit Form().GameController().movableChanged(1);
     dialogs.openAnswers.push_back(std::nullopt);
     Form().MnuLoadClick();
     EXPECT_EQ(Now(), before);
@@ -256,7 +256,7 @@ TEST_F(NewGameTest, ABadOrMissingFileLeavesTheGameAndTellsThePlayer) {
 
     // A game other than the files', with a ball chosen.
     game.DealBoard();
-    Form().ShowBoard();
+    Form().GameController().ShowBoard();
     game.Score = 40;
     game.FirstChosen = true;
     game.FirstCell = {4, 4};
@@ -277,7 +277,7 @@ TEST_F(NewGameTest, ABadOrMissingFileLeavesTheGameAndTellsThePlayer) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.file + (fromDesktop ? " from the desktop" : ""));
             const size_t shown = dialogs.messages.size();
-            Form().SetScoreLabel(1);
+            emit Form().GameController().scoreChanged(1);
             const std::string path = c.file.empty() ? Dir().path() : Dir().File(c.file);
             if (fromDesktop)
                 Form().OpenSavedGame(QString::fromStdString(path));
@@ -378,7 +378,7 @@ TEST_F(NewGameTest, AFailedSaveTellsThePlayerAndKeepsTheOldFile) {
 }
 
 TEST_F(NewGameTest, ANewGameShowsTheAdvertisementFirstThenDeals) {
-    ui::TReclamaForm* ad = Form().ReclamaForm;
+    ui::TReclamaForm* ad = Child<ui::TReclamaForm>("ReclamaForm");
     ASSERT_NE(ad, nullptr);
     EXPECT_FALSE(ad->isVisible());
     EXPECT_EQ(ad->parent(), &Form());
@@ -431,7 +431,7 @@ TEST_F(NewGameTest, ANewGameShowsTheAdvertisementFirstThenDeals) {
         EXPECT_EQ(dialogs.modalShown.back(), QStringLiteral("ReclamaForm"));
         EXPECT_FALSE(dealtBefore);
         EXPECT_TRUE(closed);
-        EXPECT_EQ(Form().ReclamaForm, ad);  // the same window every time
+        EXPECT_EQ(Child<ui::TReclamaForm>("ReclamaForm"), ad);  // the same window every time
 
         Game copy = game;
         copy.ClearRuns();
@@ -453,10 +453,10 @@ TEST_F(NewGameTest, DuringAMoveTheCommandsDoNothing) {
     onPause = [&](int) {
         if (once) return;
         once = true;
-        EXPECT_TRUE(Form().MoveInProgress());
-        Form().MnuNewClick();
-        Form().MnuSaveClick();
-        Form().MnuLoadClick();
+        EXPECT_TRUE(Form().GameController().MoveInProgress());
+        Action("MnuNew")->trigger();
+        Action("MnuSave")->trigger();
+        Action("MnuLoad")->trigger();
     };
     Click(3, 1);
     Click(4, 1);

@@ -155,7 +155,7 @@ class ExchangeTest : public test::MainWindowFixture {
         trigger();
     }
     void N7() {
-        Run([this] { Form().N7->trigger(); });
+        Run([this] { Action("N7")->trigger(); });
     }
     // The settings window, filled in by `fill` and then closed by its button (or its close box).
     void N10(const std::function<void(TSetForm&)>& fill, bool byButton = true) {
@@ -194,7 +194,7 @@ TEST_F(ExchangeTest, SuccessMergesPublishesAndShowsThreeBoxesWhileASecondStartDo
     hooked.onMessage = [&](const QString&) {
         statusAtBoxes.push_back(StatusText());
         ASSERT_TRUE(Form().ExchangeInProgress());
-        Form().N7->trigger();
+        Action("N7")->trigger();
         Form().N10Click();
     };
     N7();
@@ -258,7 +258,7 @@ TEST_F(ExchangeTest, ConnectionFailuresShowTheirTextsInOrder) {
     // The settings window left as it starts: "EHost" is looked up, and fails.
     ::setenv(kAdminEnv, "1", 1);
     RecreateForm();
-    EXPECT_TRUE(Form().N10->isVisible());
+    EXPECT_TRUE(Action("N10")->isVisible());
     N10(nullptr);
     EXPECT_EQ(hooked.modalShown, std::vector<QString>{QStringLiteral("SetForm")});
     EXPECT_EQ(hooked.MessageTexts(), std::vector<QString>{QStringLiteral("Null Remote Address.")});
@@ -278,7 +278,7 @@ TEST_F(ExchangeTest, ConnectionFailuresShowTheirTextsInOrder) {
     // Without administrator mode the item stays hidden.
     ::unsetenv(kAdminEnv);
     RecreateForm();
-    EXPECT_FALSE(Form().N10->isVisible());
+    EXPECT_FALSE(Action("N10")->isVisible());
 }
 
 TEST_F(ExchangeTest, SettingsWindowValuesStayForLaterExchanges) {
@@ -502,14 +502,14 @@ TEST_F(ExchangeTest, ASilentServerEndsTheExchangeWithinTheBound) {
 }
 
 TEST_F(ExchangeTest, ResultsSiteAndServerAddresses) {
-    Form().N9->trigger();
+    Action("N9")->trigger();
     EXPECT_EQ(hooked.urls, std::vector<QString>{QString::fromStdString(kDefaultResultsSite)});
     // Read with the settings at start-up: a change counts from the next start on.
     ::setenv(kResultsSiteEnv, "http://club.example/table.html", 1);
-    Form().N9->trigger();
+    Action("N9")->trigger();
     EXPECT_EQ(hooked.urls.back(), QString::fromStdString(kDefaultResultsSite));
     RecreateForm();
-    Form().N9->trigger();
+    Action("N9")->trigger();
     EXPECT_EQ(hooked.urls.back(), QStringLiteral("http://club.example/table.html"));
     EXPECT_EQ(Form().ExchangeController().Ftp1->Host, kDefaultResultsHost);
     EXPECT_EQ(Form().ExchangeController().Ftp1->Port, 21);

@@ -43,7 +43,7 @@ TEST_F(ShippedServerTest, TakesAnExchangeAndServesThePage) {
     Dir().Write("Kvelli99.rec", NegateBytes(name + "_300") + "\r\n");
     Form().ExchangeController().Ftp1->Host = "127.0.0.1";
     Form().ExchangeController().Ftp1->Port = server->ftp;
-    Form().N7->trigger();
+    Action("N7")->trigger();
     EXPECT_EQ(dialogs.MessageTexts(), (std::vector<QString>{QStringLiteral("Download is Successfull"),
                                                             QStringLiteral("Upload is Successfull"),
                                                             QStringLiteral("Upload is Successfull")}));

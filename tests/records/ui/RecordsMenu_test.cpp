@@ -59,7 +59,7 @@ class RecordsMenuTest : public test::MainWindowFixture {
     void EndGame(int score) {
         SetBoard(DeadBoard());
         game.Score = score;
-        Form().SetScoreLabel(score);
+        emit Form().GameController().scoreChanged(score);
         Click(1, 1);
         Click(3, 3);
     }
@@ -91,8 +91,8 @@ TEST_F(RecordsMenuTest, FirstStartDefaultsAndCaption) {
     EXPECT_EQ(records.PlayerName, "User");
     EXPECT_EQ(records.RecDir, Dir().path());
     EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : (без имени) ");
-    EXPECT_TRUE(Form().N4->isChecked());
-    EXPECT_FALSE(Form().N5->isChecked());
+    EXPECT_TRUE(Action("N4")->isChecked());
+    EXPECT_FALSE(Action("N5")->isChecked());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(records.Matr[0], (RecEntry{"Ann", 500}));
     ASSERT_NE(Form().RecordsController().Form2, nullptr);
@@ -138,7 +138,7 @@ TEST_F(RecordsMenuTest, SettingsRoundTripAndAFailedWriteStillCloses) {
     dialogs.inputAnswers.push_back({true, "  Вася_ж "});
     Form().RecordsController().AskPlayerName();
     dialogs.folderAnswers.push_back(QString::fromStdString(Dir().File("share")));
-    Form().N5->trigger();
+    Action("N5")->trigger();
     ASSERT_TRUE(CloseForm());
     RecreateForm();
     EXPECT_EQ(records.PlayerName, "  Вася_ж ");
@@ -181,16 +181,16 @@ TEST_F(RecordsMenuTest, NamePromptOkEmptyAndCancel) {
 TEST_F(RecordsMenuTest, F5ShowsTheTableOrReportsTheMissingFile) {
     Dir().Write(kRecFileName, Stored({"low_10", "Zoe_900", "abcdefghijklmnopqrst_50"}));
     CaptureRecordsWindow();
-    Form().MnuRec->trigger();
+    Action("MnuRec")->trigger();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, "Рекорды");
     EXPECT_EQ(shown[0].status, QString::fromStdString(Dir().path()));
     EXPECT_EQ(shown[0].names, (QStringList{"Zoe", "abcdefghijklmno", "low"}));
     EXPECT_EQ(shown[0].scores, (QStringList{"900", "50", "10"}));
-    EXPECT_EQ(Form().MnuRec->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(Action("MnuRec")->shortcut(), QKeySequence(Qt::Key_F5));
 
     std::filesystem::remove(RecFile());
-    Form().MnuRec->trigger();
+    Action("MnuRec")->trigger();
     EXPECT_EQ(dialogs.modalShown.size(), 1u) << "the window was shown without a records file";
     ASSERT_EQ(Errors().size(), 1u);
     EXPECT_TRUE(Errors()[0].text.contains(QString::fromStdString(RecFile())))
@@ -199,7 +199,7 @@ TEST_F(RecordsMenuTest, F5ShowsTheTableOrReportsTheMissingFile) {
 
     // A line with an invalid score is reported the same way.
     Dir().Write(kRecFileName, Stored({"a_1", "b_x"}));
-    Form().MnuRec->trigger();
+    Action("MnuRec")->trigger();
     EXPECT_EQ(dialogs.modalShown.size(), 1u);
     ASSERT_EQ(Errors().size(), 2u);
     EXPECT_EQ(Errors()[1].text, "'x' is not a valid integer value.");
@@ -209,7 +209,7 @@ TEST_F(RecordsMenuTest, N4TakesTheWorkingDirectoryOfTheMoment) {
     std::filesystem::create_directories(Dir().File("other"));
     Dir().Write("other/" + kRecFileName, Stored({"Other_77"}));
     dialogs.folderAnswers.push_back(QString::fromStdString(Dir().File("other")));
-    Form().N5->trigger();
+    Action("N5")->trigger();
     EXPECT_EQ(records.Matr[0], (RecEntry{"Other", 77}));
 
     // A file chooser may have changed the working directory since start-up. One without a table
@@ -218,16 +218,16 @@ TEST_F(RecordsMenuTest, N4TakesTheWorkingDirectoryOfTheMoment) {
     std::filesystem::current_path(Dir().File("cwd"));
     const std::string oldData = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
     ::setenv("XDG_DATA_HOME", Dir().File("data").c_str(), 1);
-    Form().N4->trigger();
-    EXPECT_TRUE(Form().N4->isChecked());
-    EXPECT_FALSE(Form().N5->isChecked());
+    Action("N4")->trigger();
+    EXPECT_TRUE(Action("N4")->isChecked());
+    EXPECT_FALSE(Action("N5")->isChecked());
     EXPECT_EQ(records.RecDir, Dir().File("data/kvelli99"));
     EXPECT_TRUE(Dir().Exists("data/kvelli99/" + kRecFileName));
     EXPECT_FALSE(Dir().Exists("cwd/" + kRecFileName));
     EXPECT_TRUE(dialogs.messages.empty());
     // Where that can't be made, the working directory stays, with its message.
     ::setenv("XDG_DATA_HOME", Dir().File("other/" + kRecFileName).c_str(), 1);
-    Form().N4->trigger();
+    Action("N4")->trigger();
     ::setenv("XDG_DATA_HOME", oldData.c_str(), 1);
     EXPECT_EQ(records.RecDir, Dir().File("cwd"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -237,7 +237,7 @@ TEST_F(RecordsMenuTest, N4TakesTheWorkingDirectoryOfTheMoment) {
     EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::None);
 
     std::filesystem::current_path(Dir().path());
-    Form().N4->trigger();
+    Action("N4")->trigger();
     EXPECT_EQ(records.RecDir, Dir().path());
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(records.Matr[0], (RecEntry{"Ann", 500}));
@@ -252,11 +252,11 @@ TEST_F(RecordsMenuTest, N5ChooserStartsWhereItShouldAndCancelKeepsItsFolder) {
 
     // First opening: at records.RecDir. A folder without a records file: the directory message.
     dialogs.folderAnswers.push_back(empty);
-    Form().N5->trigger();
+    Action("N5")->trigger();
     ASSERT_EQ(dialogs.folderStarts.size(), 1u);
     EXPECT_EQ(dialogs.folderStarts[0], QString::fromStdString(Dir().path()));
-    EXPECT_TRUE(Form().N5->isChecked());
-    EXPECT_FALSE(Form().N4->isChecked());
+    EXPECT_TRUE(Action("N5")->isChecked());
+    EXPECT_FALSE(Action("N4")->isChecked());
     EXPECT_EQ(records.RecDir, Dir().File("empty"));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(dialogs.messages[0].text.startsWith(kNoFile + empty + " !\n\n"));
@@ -264,21 +264,21 @@ TEST_F(RecordsMenuTest, N5ChooserStartsWhereItShouldAndCancelKeepsItsFolder) {
     // Next opening: at the folder picked last. Cancel: records.RecDir is the folder it opened at.
     records.RecDir = Dir().File("full");
     dialogs.folderAnswers.push_back(std::nullopt);
-    Form().N5->trigger();
+    Action("N5")->trigger();
     EXPECT_EQ(dialogs.folderStarts[1], empty);
     EXPECT_EQ(records.RecDir, Dir().File("empty"));
     EXPECT_EQ(dialogs.messages.size(), 2u);
 
     dialogs.folderAnswers.push_back(full);
-    Form().N5->trigger();
+    Action("N5")->trigger();
     EXPECT_EQ(records.RecDir, Dir().File("full"));
     EXPECT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_TRUE(Form().N5->isChecked());
+    EXPECT_TRUE(Action("N5")->isChecked());
 
     // A folder that is gone: the chooser opens at the root, and Cancel makes that records.RecDir.
     std::filesystem::remove_all(Dir().File("full"));
     dialogs.folderAnswers.push_back(std::nullopt);
-    Form().N5->trigger();
+    Action("N5")->trigger();
     EXPECT_EQ(dialogs.folderStarts[3], "/");
     EXPECT_EQ(records.RecDir, "/");
 
@@ -288,10 +288,10 @@ TEST_F(RecordsMenuTest, N5ChooserStartsWhereItShouldAndCancelKeepsItsFolder) {
     dialogs.messages.clear();
     records.Matr.fill(RecEntry{});
     dialogs.folderAnswers.push_back(std::nullopt);
-    Form().N5->trigger();
+    Action("N5")->trigger();
     EXPECT_EQ(dialogs.folderStarts[4], QString::fromStdString(Dir().path()));
     EXPECT_EQ(records.RecDir, Dir().path());
-    EXPECT_TRUE(Form().N5->isChecked());
+    EXPECT_TRUE(Action("N5")->isChecked());
     EXPECT_EQ(records.Matr[0], (RecEntry{"Ann", 500}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -301,9 +301,8 @@ TEST_F(RecordsMenuTest, DirectoryItemsDoNothingDuringAMove) {
     records.RecDir = Dir().File("chosen earlier");
     const std::string before = records.RecDir;
     onPause = [this](int) {
-        Form().N4Click();
-        Form().N5Click();
-        Form().N5->trigger();
+        Action("N4")->trigger();
+        Action("N5")->trigger();
         onPause = nullptr;
     };
     Click(1, 1);
@@ -311,8 +310,8 @@ TEST_F(RecordsMenuTest, DirectoryItemsDoNothingDuringAMove) {
     EXPECT_FALSE(pauses.empty());
     EXPECT_GT(game.MovableCount, 0);
     EXPECT_TRUE(dialogs.folderStarts.empty());
-    EXPECT_TRUE(Form().N4->isChecked());
-    EXPECT_FALSE(Form().N5->isChecked());
+    EXPECT_TRUE(Action("N4")->isChecked());
+    EXPECT_FALSE(Action("N5")->isChecked());
     EXPECT_EQ(records.RecDir, before);
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -68,11 +68,7 @@ void MainWindowFixture::TearDown() {
 
 void MainWindowFixture::RecreateForm() {
     DestroyForm();
-    form_ = std::make_unique<ui::TForm1>(game, records);
-    form_->GameController().PauseHook = [this](int ms) {
-        pauses.push_back(ms);
-        if (onPause) onPause(ms);
-    };
+    form_ = std::make_unique<ui::TForm1>(game, records, kv::ReadSettings());
     form_->show();
     QApplication::setActiveWindow(form_.get());
     QCoreApplication::processEvents();
@@ -99,7 +95,7 @@ void MainWindowFixture::SetBoard(const std::vector<std::string>& rows) {
             game.At(r, c) = ch == 'A' ? 10 : ch - '0';
         }
     }
-    form_->ShowBoard();
+    form_->GameController().ShowBoard();
 }
 
 std::vector<std::string> MainWindowFixture::Board() const {
@@ -117,11 +113,29 @@ std::vector<std::string> MainWindowFixture::Board() const {
 
 void MainWindowFixture::SetCell(int col, int row, int value) {
     game.At(row, col) = value;
-    form_->ShowBoard();
+    form_->GameController().ShowBoard();
+}
+
+QAction* MainWindowFixture::Action(const QString& name) const {
+    return form_->findChild<QAction*>(name);
 }
 
 ui::TShape* MainWindowFixture::Shape(int col, int row) const {
-    return form_->ShapeAt(col, row);
+    return form_->findChild<ui::TShape*>(QStringLiteral("s%1%2").arg(col).arg(row));
+}
+
+void MainWindowFixture::PlayOut() {
+    if (playing_ || realTime) return;
+    playing_ = true;
+    while (form_) {
+        const int ms = form_->GameController().PendingPause();
+        if (ms < 0) break;
+        pauses.push_back(ms);
+        if (onPause) onPause(ms);
+        if (!form_) break;
+        form_->GameController().StepNow();
+    }
+    playing_ = false;
 }
 
 void MainWindowFixture::Click(int col, int row, Qt::MouseButton button) {
@@ -134,6 +148,7 @@ void MainWindowFixture::Click(int col, int row, Qt::MouseButton button) {
     if (!shape) return;
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(shape, &release);
+    PlayOut();
 }
 
 void MainWindowFixture::SendKey(int key, Qt::KeyboardModifiers mods, bool autoRepeat) {
@@ -145,16 +160,17 @@ void MainWindowFixture::SendKey(int key, Qt::KeyboardModifiers mods, bool autoRe
     if (!form) return;
     QKeyEvent release(QEvent::KeyRelease, key, mods, QString(), autoRepeat);
     QApplication::sendEvent(form, &release);
+    PlayOut();
 }
 
 QString MainWindowFixture::ScoreText() const {
-    return form_->RxLabel3->text();
+    return Child<QLabel>(QStringLiteral("RxLabel3"))->text();
 }
 QString MainWindowFixture::MovableText() const {
-    return form_->RxLabel4->text();
+    return Child<QLabel>(QStringLiteral("RxLabel4"))->text();
 }
 QString MainWindowFixture::StatusText() const {
-    return form_->FTPState->text();
+    return Child<QLabel>(QStringLiteral("FTPState"))->text();
 }
 QString MainWindowFixture::Caption() const {
     return form_->windowTitle();

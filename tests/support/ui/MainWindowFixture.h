@@ -1,12 +1,14 @@
 #pragma once
 // The main window up and running for a test: scripted dialogs, a fixed seed, a temporary working
-// directory and XDG config directory, moves that do not wait (every pause is recorded instead),
+// directory and XDG config directory, moves that do not wait (each frame's wait is recorded and
+// the next frame follows at once),
 // and TForm1 made (FormCreate run) and shown. The working directory holds an empty records file
 // "Kvelli99.rec", so the start is quiet. Derived fixtures prepare files in BeforeForm().
 
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <QWidget>
 #include <Qt>
 #include <cstdint>
 #include <functional>
@@ -18,10 +20,14 @@
 #include "TempDir.h"
 #include "app/ui/Kvelli99_U1.h"
 #include "game/UFunc.h"
+#include "game/ui/BoardKeys.h"
 #include "game/ui/GameController.h"
+#include "game/ui/GameFiles.h"
 #include "net/ui/ExchangeController.h"
 #include "records/RecFile.h"
 #include "records/ui/RecordsController.h"
+
+class QAction;
 
 namespace kv::ui {
 class TForm1;
@@ -63,9 +69,20 @@ class MainWindowFixture : public ::testing::Test {
     std::vector<std::string> Board() const;
     void SetCell(int col, int row, int value);
 
+    // The window's parts, found as tests and the stored window state find them: by name.
+    template <class T = QWidget>
+    T* Child(const QString& name) const {
+        return form_->findChild<T*>(name);
+    }
+    QAction* Action(const QString& name) const;
+    // The ball control of (col, row), named "s<col><row>".
     ui::TShape* Shape(int col, int row) const;
-    // A real mouse press, then a release, on the ball control of (col, row).
+    // A real mouse press, then a release, on the ball control of (col, row). A move it starts is
+    // played out to its end (PlayOut), unless the click comes from inside a move's wait.
     void Click(int col, int row, Qt::MouseButton button = Qt::LeftButton);
+    // Plays the running move's frames without waiting: each wait is recorded in `pauses` and
+    // onPause runs in it, then the next frame comes.
+    void PlayOut();
 
     // A key pressed and released on the window, where keys go when no control has the focus.
     // A press that closes or destroys the window sends no release.
@@ -84,10 +101,12 @@ class MainWindowFixture : public ::testing::Test {
     // The state of the run that the window works on, as main owns it: it outlives each window.
     kv::Game game;
     kv::RecordsState records;
-    // Every Pause of a move, in milliseconds, in order; onPause (if set) runs in each of them,
-    // after the pause is recorded, as events dispatched during a real wait would.
+    // Every wait of a move, in milliseconds, in order; onPause (if set) runs in each of them,
+    // after the wait is recorded, as events handled during a real wait would. Set realTime to
+    // let the timer run instead.
     std::vector<int> pauses;
     std::function<void(int ms)> onPause;
+    bool realTime = false;
 
   private:
     TempDir dir_;
@@ -95,6 +114,7 @@ class MainWindowFixture : public ::testing::Test {
     std::string oldXdg_;
     bool hadXdg_ = false;
     std::unique_ptr<ui::TForm1> form_;
+    bool playing_ = false;
 };
 
 }  // namespace kv::test

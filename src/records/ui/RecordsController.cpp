@@ -4,6 +4,7 @@
 
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
+#include "records/ui/DirEdit.h"
 #include "records/ui/Kvel_Rec_U.h"
 #include "records/ui/RecordsController.h"
 #include "records/ui/RecordsUi.h"
@@ -54,30 +55,6 @@ QString MessageForDisplay(const QString& text) {
     return shown;
 }
 
-TDirEdit::TDirEdit(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("DirEdt"));
-    hide();
-}
-
-QString TDirEdit::StartFolder() const {
-    QString start = LastPicked.isEmpty() ? InitialDir : LastPicked;
-    if (start.isEmpty() || !QFileInfo(start).isDir()) start = QStringLiteral("/");
-    return start;
-}
-
-bool TDirEdit::Execute(QWidget* parent, QString& folder) {
-    const QString start = StartFolder();
-    QString picked = start;
-    if (Ui().BrowseFolder(parent, QStringLiteral("Каталог файла рекордов"), start, picked) &&
-        !picked.isEmpty()) {
-        folder = picked;
-        LastPicked = picked;
-        return true;
-    }
-    folder = start;
-    return false;
-}
-
 TRecordsController::TRecordsController(TMainView& view, RecordsState& records, QObject* parent)
     : QObject(parent), view_(view), records_(records) {}
 
@@ -108,14 +85,12 @@ void TRecordsController::MnuRecClick() {
 }
 
 void TRecordsController::N4Click() {
-    if (view_.MoveInProgress()) return;
     // This machine's table: the working directory's, else the data directory's of the first start.
     records_.RecDir = LocalRecordsDirectory(CurrentDirectory());
     ReadRecordsOrSay(view_.DialogParent(), records_, DirectoryMessage);
 }
 
 void TRecordsController::N5Click() {
-    if (view_.MoveInProgress()) return;
     if (!DirEdt) DirEdt = new TDirEdit(view_.DialogParent());
     DirEdtBeforeDialog();
     QString folder;
@@ -140,13 +115,13 @@ void TRecordsController::AskPlayerName() {
     view_.SetCaption(ProgramCaption + kPlayerPart + QString::fromStdString(records_.PlayerName));
 }
 
-void TRecordsController::EndOfGame(int score) {
-    AskPlayerName();
-    view_.SetMovableLabel(0);
-    StoreResult(records_.Matr, RecFilePath(), records_.PlayerName, score);
-    view_.ShowBoard();
+void TRecordsController::StoreResult(int score) {
+    kv::StoreResult(records_.Matr, RecFilePath(), records_.PlayerName, score);
+}
+
+void TRecordsController::ShowResult(int score) {
     CreateRecordsWindow();
-    Form2->setWindowTitle(kResultTitle + view_.ScoreText());
+    Form2->setWindowTitle(kResultTitle + QString::number(score));
     Ui().ShowModal(Form2);
 }
 

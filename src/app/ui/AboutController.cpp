@@ -1,7 +1,7 @@
 // The rules window and the About window, made anew at each opening and destroyed after it.
 #include <QPointer>
 
-#include "app/ui/AboutMenu.h"
+#include "app/ui/AboutController.h"
 #include "app/ui/UAbout.h"
 #include "app/ui/UHelp.h"
 #include "ui/Dialogs.h"

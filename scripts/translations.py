@@ -1,0 +1,307 @@
+#!/usr/bin/env python3
+"""The program's translations, made with Qt's own tools (Debian's qt6-l10n-tools).
+
+  translations.py update           refresh every translations/kvelli99_<lang>.ts from the sources
+  translations.py add LANG         start translations/kvelli99_LANG.ts (then fill it in Qt Linguist)
+  translations.py check            fail when a text of the interface is not marked, or a marked
+                                   text lacks a finished translation in a committed .ts
+  translations.py --self-test      show that the check sees each fault
+
+The source texts are Russian, marked in the code with tr(), QCoreApplication::translate,
+QT_TRANSLATE_NOOP, or in the cores (no Qt) with KV_TRANSLATE_NOOP. A text that must stay as it
+is (it goes into a shared file or to the server) carries the comment "untranslated:" and why.
+"""
+import argparse
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+from pathlib import Path
+
+TOP = Path(__file__).resolve().parent.parent
+LUPDATE_OPTIONS = ["-silent", "-locations", "none", "-source-language", "ru",
+                   "-tr-function-alias", "QT_TRANSLATE_NOOP+=KV_TRANSLATE_NOOP",
+                   "-extensions", "cpp,h"]
+# The sources of the interface; the records tool and the server speak to administrators only.
+SOURCE_DIRS = ["src/base", "src/game", "src/records", "src/net", "src/app", "src/ui"]
+SKIPPED = ["src/records/tool/"]
+# Files whose texts are marked in a later step; the check names them and does not fail on them.
+PENDING = [
+    "src/app/ui/Kvelli99_U1.cpp",
+    "src/app/ui/Kvelli99_U1.h",
+    "src/game/ui/",
+    "src/records/ui/RecordsMenu.cpp",
+    "src/records/ui/RecordsUi.h",
+    "src/ui/MainView.h",
+    "src/ui/TShape.cpp",
+    "src/ui/TShape.h",
+]
+
+# lupdate's remarks on code that holds no texts.
+IGNORED_WARNINGS = ["Ignoring definition of undeclared qualified class"]
+# tr() takes its context from the class, which lupdate cannot place in "namespace kv::ui {": the
+# catalogue would hold the text under a context the program never asks for.
+TR_CALL = re.compile(r"(?<![\w:.>])tr\s*\(")
+
+CYRILLIC = re.compile(r"[\u0400-\u04FF]")
+MARKERS = r"(?:\btr|\btranslate|\bQT_TR_NOOP|\bQT_TRANSLATE_NOOP3?|\bKV_TRANSLATE_NOOP)"
+# A marker's opening: the call, and for the forms with a context the context's literal.
+MARKED = re.compile(MARKERS + r"\s*\(\s*(?:\"(?:[^\"\\]|\\.)*\"\s*,\s*)?$")
+LITERAL = re.compile(r'(?:u8|u|U|L)?"(?:[^"\\\n]|\\.)*"')
+
+
+def default_lupdate():
+    for p in ("/usr/lib/qt6/bin/lupdate", shutil.which("lupdate6") or "", shutil.which("lupdate") or ""):
+        if p and Path(p).exists():
+            return p
+    sys.exit("lupdate not found: install qt6-l10n-tools (scripts/install-deps.sh)")
+
+
+def sources(top):
+    out = []
+    for d in SOURCE_DIRS:
+        for p in sorted((top / d).rglob("*")):
+            rel = p.relative_to(top).as_posix()
+            if p.suffix in (".cpp", ".h") and not any(rel.startswith(s) for s in SKIPPED):
+                out.append(p)
+    return out
+
+
+def ts_files(top):
+    return sorted((top / "translations").glob("kvelli99_*.ts"))
+
+
+def run_lupdate(lupdate, top, ts, extra=()):
+    """Runs lupdate on the sources into `ts`; returns its warnings (a marked text it could not
+    take, such as tr() outside a class)."""
+    files = [str(p) for p in sources(top)]
+    r = subprocess.run([lupdate, *LUPDATE_OPTIONS, *extra, *files, "-ts", str(ts)], cwd=top,
+                       capture_output=True, text=True)
+    if r.returncode != 0:
+        sys.exit(f"lupdate failed:\n{r.stdout}{r.stderr}")
+    lines = {line.replace(str(top) + "/", "") for line in (r.stdout + r.stderr).splitlines() if line.strip()}
+    return sorted(line for line in lines if not any(i in line for i in IGNORED_WARNINGS))
+
+
+def strip_comments(text):
+    """The code with comments blanked (line breaks kept), literals left in place."""
+    out, i, n = [], 0, len(text)
+    while i < n:
+        c = text[i]
+        if text.startswith("//", i):
+            j = text.find("\n", i)
+            j = n if j < 0 else j
+            out.append(" " * (j - i))
+            i = j
+        elif text.startswith("/*", i):
+            j = text.find("*/", i + 2)
+            j = n if j < 0 else j + 2
+            out.append(re.sub(r"[^\n]", " ", text[i:j]))
+            i = j
+        elif c == '"' or c == "'":
+            j = i + 1
+            while j < n and text[j] != c and text[j] != "\n":
+                j += 2 if text[j] == "\\" else 1
+            out.append(text[i:j + 1])
+            i = j + 1
+        else:
+            out.append(c)
+            i += 1
+    return "".join(out)
+
+
+def unmarked_texts(top):
+    """(file, line, text) of each literal with Russian letters outside a marker."""
+    found = []
+    for p in sources(top):
+        raw = p.read_text(encoding="utf-8")
+        raw_lines = raw.splitlines()
+        code = strip_comments(raw)
+        for m in LITERAL.finditer(code):
+            if not CYRILLIC.search(m.group()):
+                continue
+            line = code.count("\n", 0, m.start()) + 1
+            if "untranslated:" in raw_lines[line - 1]:
+                continue
+            # Literals written one after another are one text: look before the first of them.
+            before = code[:m.start()]
+            while True:
+                prev = re.search(r'"\s*$', before)
+                if not prev:
+                    break
+                start = None
+                for lm in LITERAL.finditer(before[max(0, len(before) - 2000):]):
+                    if lm.end() + max(0, len(before) - 2000) == prev.start() + 1:
+                        start = lm.start() + max(0, len(before) - 2000)
+                if start is None:
+                    break
+                before = before[:start]
+            if MARKED.search(before[-300:]):
+                continue
+            # QStringLiteral(...) or QString::fromUtf8(...) around it, inside a marker, is not
+            # what lupdate reads: only a plain literal counts.
+            found.append((p.relative_to(top).as_posix(), line, m.group()))
+    return found
+
+
+def messages(ts):
+    root = ET.parse(ts).getroot()
+    for ctx in root.iter("context"):
+        name = ctx.findtext("name")
+        for msg in ctx.iter("message"):
+            yield name, msg
+
+
+def placeholders(text):
+    return sorted(set(re.findall(r"%\d", text or "")))
+
+
+def check(top, lupdate, report_pending=True):
+    problems = []
+    pending = []
+    for p in sources(top):
+        code = strip_comments(p.read_text(encoding="utf-8"))
+        for m in TR_CALL.finditer(re.sub(LITERAL, '""', code)):
+            rel = p.relative_to(top).as_posix()
+            problems.append(f"{rel}:{code.count(chr(10), 0, m.start()) + 1}: tr() - use "
+                            "QCoreApplication::translate(\"kv::ui::Class\", ...)")
+    for f, line, text in unmarked_texts(top):
+        where = f"{f}:{line}: {text} is not marked for translation"
+        (pending if any(f.startswith(p) for p in PENDING) else problems).append(where)
+    tss = ts_files(top)
+    if not tss:
+        problems.append("no translations/kvelli99_<lang>.ts")
+    for ts in tss:
+        with tempfile.TemporaryDirectory() as tmp:
+            fresh = Path(tmp) / ts.name
+            shutil.copy(ts, fresh)
+            problems += [f"lupdate: {w}" for w in run_lupdate(lupdate, top, fresh)]
+            committed = {(c, m.findtext("source")) for c, m in messages(ts)
+                         if (m.find("translation").get("type") or "") not in ("vanished", "obsolete")}
+            for ctx, msg in messages(fresh):
+                src = msg.findtext("source")
+                tr = msg.find("translation")
+                kind = tr.get("type") or ""
+                if kind in ("vanished", "obsolete"):
+                    if (ctx, src) in committed:
+                        problems.append(f"{ts.name}: [{ctx}] {src!r} is no longer in the sources")
+                    continue
+                if (ctx, src) not in committed:
+                    problems.append(f"{ts.name}: [{ctx}] {src!r} is not in the committed file")
+                    continue
+                forms = [f.text for f in tr.findall("numerusform")] or [tr.text]
+                if kind == "unfinished" or any(not (f or "").strip() for f in forms):
+                    problems.append(f"{ts.name}: [{ctx}] {src!r} has no finished translation")
+                    continue
+                for f in forms:
+                    if placeholders(f) != placeholders(src):
+                        problems.append(f"{ts.name}: [{ctx}] {src!r}: the translation's %-places differ")
+    if report_pending and pending:
+        print(f"{len(pending)} texts in files still to be marked:")
+        for p in pending:
+            print("  pending: " + p)
+    if problems:
+        print("\n".join("FAIL: " + p for p in problems))
+        print("Mark the texts, then: scripts/translations.py update, and translate the new ones.")
+        return 1
+    count = sum(1 for ts in tss for _, m in messages(ts)
+                if (m.find("translation").get("type") or "") not in ("vanished", "obsolete"))
+    print(f"translations: {count} texts in {len(tss)} languages, all marked and finished")
+    return 0
+
+
+def update(top, lupdate):
+    for ts in ts_files(top):
+        run_lupdate(lupdate, top, ts, ["-no-obsolete"])
+        print(f"updated {ts.relative_to(top)}")
+
+
+def add(top, lupdate, lang):
+    if not re.fullmatch(r"[a-z]{2,3}(_[A-Z]{2})?", lang):
+        sys.exit(f"{lang}: expected a language such as de or pt_BR")
+    ts = top / "translations" / f"kvelli99_{lang}.ts"
+    if ts.exists():
+        sys.exit(f"{ts} exists already")
+    ts.parent.mkdir(exist_ok=True)
+    run_lupdate(lupdate, top, ts, ["-target-language", lang])
+    print(f"made {ts.relative_to(top)}: translate it with linguist, then rebuild")
+
+
+def fill(ts, translations):
+    """Writes `translations` (source: text) into `ts`, finished."""
+    tree = ET.parse(ts)
+    for msg in tree.getroot().iter("message"):
+        text = translations.get(msg.findtext("source"))
+        if text is not None:
+            tr = msg.find("translation")
+            tr.text = text
+            tr.attrib.pop("type", None)
+    tree.write(ts, encoding="utf-8", xml_declaration=True)
+
+
+def self_test(lupdate):
+    good = ('#include "x.h"\nQString A() { return QCoreApplication::translate("W", "Закрыть %1"); }\n'
+            '// "Комментарий" is no text\nconst char* k = KV_TRANSLATE_NOOP("kv::Text", "Ряд");\n'
+            'const char* f = "records.rec";\nconst char* s = "Рекорды"; // untranslated: the shared file\n'
+            'QString T() { return QCoreApplication::translate("W", "Два "\n "слова"); }\n')
+    done = {"Закрыть %1": "Close %1", "Ряд": "Row", "Два слова": "Two words"}
+    added = 'QString C() { return QCoreApplication::translate("W", "Новое"); }\n'
+    cases = [
+        ("finished", good, done, good, 0),
+        ("unfinished", good, {"Закрыть %1": "Close %1"}, good, 1),
+        ("lost placeholder", good, dict(done, **{"Закрыть %1": "Close"}), good, 1),
+        ("unmarked", good + 'QString B() { return QStringLiteral("Новый"); }\n', done, None, 1),
+        ("added after the .ts", good, done, good + added, 1),
+        ("tr()", good + 'QString D() { return tr("Вне класса"); }\n', done, None, 1),
+        ("removed after the .ts", good + added, dict(done, Новое="New"), good, 1),
+    ]
+    failed = False
+    for name, code, translations, later, want in cases:
+        with tempfile.TemporaryDirectory() as d:
+            tmp = Path(d)
+            (tmp / "src/ui").mkdir(parents=True)
+            (tmp / "translations").mkdir()
+            (tmp / "src/ui/W.cpp").write_text(code, encoding="utf-8")
+            ts = tmp / "translations/kvelli99_en.ts"
+            run_lupdate(lupdate, tmp, ts, ["-target-language", "en"])
+            fill(ts, translations)
+            if later is not None:
+                (tmp / "src/ui/W.cpp").write_text(later, encoding="utf-8")
+            got = check(tmp, lupdate, report_pending=False)
+            if got != want:
+                print(f"SELF-TEST FAIL: {name}: the check returned {got}, expected {want}")
+                failed = True
+    print("self-test " + ("FAILED" if failed else "passed"))
+    return 1 if failed else 0
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("command", nargs="?", choices=["update", "add", "check"])
+    ap.add_argument("lang", nargs="?")
+    ap.add_argument("--lupdate", default=None)
+    ap.add_argument("--top", default=str(TOP))
+    ap.add_argument("--self-test", action="store_true")
+    a = ap.parse_args()
+    lupdate = a.lupdate or default_lupdate()
+    top = Path(a.top)
+    if a.self_test:
+        return self_test(lupdate)
+    if a.command == "update":
+        update(top, lupdate)
+    elif a.command == "add":
+        if not a.lang:
+            sys.exit("add: which language?")
+        add(top, lupdate, a.lang)
+    elif a.command == "check":
+        return check(top, lupdate)
+    else:
+        ap.print_help()
+        return 2
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

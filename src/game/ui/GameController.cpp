@@ -1,0 +1,86 @@
+#include "game/ui/GameController.h"
+
+#include "game/UFunc.h"
+#include "ui/Dialogs.h"
+
+namespace kv::ui {
+
+TGameController::TGameController(kv::Game& game, QObject* parent) : QObject(parent), game_(game) {
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &TGameController::Tick);
+}
+
+std::optional<kv::Cell> TGameController::MarkedCell() const {
+    if (game_.FirstChosen && markShown_) return game_.FirstCell;
+    return std::nullopt;
+}
+
+void TGameController::ShapeMouseDown(kv::Cell cell) {
+    if (MoveInProgress() || !OnBoard(cell)) return;
+    if (!game_.FirstChosen) {
+        game_.FirstCell = cell;
+        game_.FirstChosen = true;
+        markShown_ = true;
+        emit selectionChanged();
+        return;
+    }
+    markShown_ = false;
+    emit selectionChanged();
+    move_.emplace(game_, cell);
+    Tick();
+}
+
+void TGameController::Pause(int ms) {
+    timer_.start(ms);
+}
+
+void TGameController::StepNow() {
+    if (!timer_.isActive()) return;
+    timer_.stop();
+    Tick();
+}
+
+void TGameController::Tick() {
+    if (!move_) return;
+    const MoveFrame frame = move_->Next();
+    if (frame.refused) Ui().Beep();
+    if (!frame.last) {
+        emit boardChanged();
+        emit scoreChanged(frame.score);
+        Pause(frame.delay);
+        return;
+    }
+    move_.reset();
+    emit scoreChanged(frame.score);
+    if (frame.gameOver) {
+        // A failed end of game leaves the choice standing: the next press ends the game again.
+        // The last thing done here: the end of the game may even close the window.
+        emit gameOver();
+        return;
+    }
+    emit movableChanged(game_.MovableCount);
+    game_.FirstChosen = false;
+    emit boardChanged();
+}
+
+void TGameController::NewDeal() {
+    game_.DealBoard();
+    // A ball chosen before is let go: the next press starts a move.
+    game_.FirstChosen = false;
+    ShowAll();
+}
+
+void TGameController::ShowAll() {
+    emit boardChanged();
+    emit scoreChanged(game_.Score);
+    emit movableChanged(game_.MovableCount);
+    emit selectionChanged();
+}
+
+void TGameController::Stop() {
+    timer_.stop();
+    move_.reset();
+}
+
+}  // namespace kv::ui

@@ -1,0 +1,111 @@
+// Saving and loading a game.
+#include "game/ui/GameFiles.h"
+
+#include <QFile>
+#include <QWidget>
+
+#include "base/AtomicFile.h"
+#include "game/SaveGame.h"
+#include "game/UFunc.h"
+#include "game/ui/GameController.h"
+#include "game/ui/NewGame.h"
+#include "ui/Dialogs.h"
+#include "ui/ErrorReport.h"
+#include "ui/MainView.h"
+
+namespace kv::ui {
+
+namespace {
+
+QString Guillemets(const QString& path) {
+    return QStringLiteral("«") + path + QStringLiteral("»");
+}
+
+void Tell(QWidget* parent, const QString& text) {
+    Ui().Message(parent, kAppTitle, text, MsgIcon::Warning, MsgButtons::Ok);
+}
+
+}  // namespace
+
+TGameFiles::TGameFiles(TMainView& view, TGameController& game, QObject* parent)
+    : QObject(parent), view_(view), game_(game) {}
+
+void TGameFiles::MnuSaveClick() {
+    Guarded(
+        [this] {
+            FileChooser chooser;
+            chooser.title = QStringLiteral("Сохранить игру");
+            chooser.filters = ChooserFilters(kSaveDialogFilter);
+            chooser.confirmOverwrite = true;
+            std::string path;
+            QString shown;
+            bool existed = false;
+            for (;;) {
+                chooser.initialName = SaveDialogName;
+                QString chosen;
+                if (!Ui().SaveFile(view_.DialogParent(), chooser, chosen)) return;
+                path = SaveFileName(QFile::encodeName(chosen).toStdString());
+                shown = QFile::decodeName(QByteArray::fromStdString(path));
+                SaveDialogName = shown;
+                existed = FileExists(path);
+                // The chooser asked only about the name as typed; a file the name rule made the
+                // name of, which the player did not name, gets the same question. No goes back
+                // to the chooser, at that name, as No to the chooser's own question stays in it.
+                if (!existed || shown == chosen || ConfirmReplace(view_.DialogParent(), chooser.title, shown))
+                    break;
+            }
+            try {
+                WriteSavedGame(game_.State(), path);
+            } catch (const SaveGameWriteError&) {
+                Tell(view_.DialogParent(),
+                     QStringLiteral("Не удалось сохранить игру в файл ") + Guillemets(shown) +
+                         QStringLiteral(
+                             ".\nПроверьте, можно ли писать в эту папку и есть ли место на диске.") +
+                         (existed ? QStringLiteral("\nПрежний файл с этим именем не изменён.") : QString()));
+            }
+        },
+        view_.DialogParent());
+}
+
+void TGameFiles::MnuLoadClick() {
+    Guarded(
+        [this] {
+            FileChooser chooser;
+            chooser.title = QStringLiteral("Загрузить игру");
+            chooser.filters = ChooserFilters(kOpenDialogFilter);
+            chooser.initialName = kSaveDialogInitialName;
+            chooser.confirmOverwrite = false;
+            QString chosen;
+            if (Ui().OpenFile(view_.DialogParent(), chooser, chosen))
+                LoadGame(chosen);
+            else
+                game_.ShowAll();
+        },
+        view_.DialogParent());
+}
+
+void TGameFiles::LoadGame(const QString& path) {
+    Guarded(
+        [this, &path] {
+            QString failure;
+            kv::Game& g = game_.State();
+            const QString named = Guillemets(path);
+            try {
+                // Read and checked whole before the game takes any of it.
+                LoadSavedGame(g, QFile::encodeName(path).toStdString());
+                g.FirstChosen = false;
+            } catch (const SaveGameReadError&) {
+                failure = QStringLiteral("Не удалось прочитать файл ") + named + QStringLiteral(".");
+            } catch (const SaveGameFormatError& e) {
+                failure =
+                    QStringLiteral("Файл ") + named +
+                    QStringLiteral(" не является сохранённой игрой (ошибка в строке %1).").arg(e.Line());
+            }
+            game_.ShowAll();
+            if (!failure.isEmpty())
+                Tell(view_.DialogParent(), failure + QStringLiteral("\nИгра не изменилась."));
+        },
+        view_.DialogParent());
+}
+
+}  // namespace kv::ui

@@ -1,0 +1,33 @@
+#include "records/ui/DirEdit.h"
+
+#include <QFileInfo>
+
+#include "ui/Dialogs.h"
+
+namespace kv::ui {
+
+TDirEdit::TDirEdit(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("DirEdt"));
+    hide();
+}
+
+QString TDirEdit::StartFolder() const {
+    QString start = LastPicked.isEmpty() ? InitialDir : LastPicked;
+    if (start.isEmpty() || !QFileInfo(start).isDir()) start = QStringLiteral("/");
+    return start;
+}
+
+bool TDirEdit::Execute(QWidget* parent, QString& folder) {
+    const QString start = StartFolder();
+    QString picked = start;
+    if (Ui().BrowseFolder(parent, QStringLiteral("Каталог файла рекордов"), start, picked) &&
+        !picked.isEmpty()) {
+        folder = picked;
+        LastPicked = picked;
+        return true;
+    }
+    folder = start;
+    return false;
+}
+
+}  // namespace kv::ui

@@ -1,0 +1,195 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>kv::Text</name>
+    <message>
+        <source>Файл %1 не является сохранённой игрой: он слишком велик.</source>
+        <translation>The file %1 is not a saved game: it is too large.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не является сохранённой игрой: он кончается на строке %2.</source>
+        <translation>The file %1 is not a saved game: it ends at line %2.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не является сохранённой игрой: в строке %2 нет целого числа.</source>
+        <translation>The file %1 is not a saved game: line %2 holds no whole number.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1.</source>
+        <translation>Could not write the file %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл %1.</source>
+        <translation>Could not read the file %1.</translation>
+    </message>
+    <message>
+        <source>Считывание рекордов ...</source>
+        <translation>Reading the records ...</translation>
+    </message>
+    <message>
+        <source>Запись рекордов ...</source>
+        <translation>Writing the records ...</translation>
+    </message>
+    <message>
+        <source>Запись таблицы ...</source>
+        <translation>Writing the table ...</translation>
+    </message>
+    <message>
+        <source>Запись прошла успешно.</source>
+        <translation>Written successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::ErrorReport</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TAboutForm</name>
+    <message>
+        <source>Разработка программ:
+логические игры,
+обучающие программы,
+утилиты для Windows
+и программы на заказ.</source>
+        <translation>We make software:
+logic games,
+learning programs,
+utilities for Windows
+and programs to order.</translation>
+    </message>
+    <message>
+        <source>Квелли 99 Internet version</source>
+        <translation>Kvelli 99 Internet version</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TExchangeController</name>
+    <message>
+        <source>Идет подключение ...</source>
+        <translation>Connecting ...</translation>
+    </message>
+    <message>
+        <source>Соединение прошло успешно.</source>
+        <translation>Connected successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TForm2</name>
+    <message>
+        <source>Рекорды</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Рекорды.  Ваш результат: </source>
+        <translation>Records.  Your score: </translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::THelpForm</name>
+    <message>
+        <source>В эту игру играть достаточно просто.
+
+Дано поле, заполненное разноцветными шарами . 
+  
+Необходимо поменять местами квелли так, чтобы по вертикали 
+или по  горизонтали рядом было не менее трех шаров одного 
+цвета, при этом переставлять шар можно только один раз.
+  
+Игра заканчивается только тогда, когда ни один шар нельзя 
+больше переместить.
+
+Желаю удачи ! ! ! </source>
+        <translation>This game is quite simple to play.
+
+You are given a board full of balls of many colours.
+
+Swap two neighbouring kvelli so that at least three balls
+of one colour stand next to each other in a column
+or in a row; each swap moves a ball only once.
+
+The game is over only when no ball
+can be moved any more.
+
+Good luck ! ! !</translation>
+    </message>
+    <message>
+        <source>Играть можно и с клавиатуры: стрелки показывают
+на поле рамку и двигают её, а пробел или Enter
+действуют как щелчок по шару в рамке.
+Щелчок мышью прячет рамку.
+
+Пункт «Значки на шарах» в меню «?» рисует на шарах
+каждого цвета свой значок: так цвета различимы
+и без цветового зрения.</source>
+        <translation>You can also play from the keyboard: the arrow keys
+show a frame on the board and move it, and Space
+or Enter act as a click on the ball in the frame.
+A mouse click hides the frame.
+
+The item “Symbols on balls” in the “?” menu draws
+a symbol of its own on the balls of each colour,
+so the colours can be told apart without colour vision.</translation>
+    </message>
+    <message>
+        <source>Правила игры</source>
+        <translation>Rules of the game</translation>
+    </message>
+    <message>
+        <source>игра   К В Е Л Л И </source>
+        <translation>game   K V E L L I </translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TReclamaForm</name>
+    <message>
+        <source>Ваша реклама</source>
+        <translation>Your advertisement</translation>
+    </message>
+    <message>
+        <source>А это место
+для Вашей рекламы</source>
+        <translation>This space is
+for your advert</translation>
+    </message>
+    <message>
+        <source>Свои предложения по размещению рекламы посылать по адресу:</source>
+        <translation>Please send your offers to advertise here to:</translation>
+    </message>
+    <message>
+        <source>Нажмите любую клавишу</source>
+        <translation>Press any key</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TSetForm</name>
+    <message>
+        <source>Настройка</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+</TS>
