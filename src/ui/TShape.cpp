@@ -129,15 +129,17 @@ void TShape::SetHint(const QString& note) {
 }
 
 QString TShape::AccessibleName() const {
-    QString place = tr("ряд %1, столбец %2").arg(cell_.row).arg(cell_.col);
+    QString place =
+        QCoreApplication::translate("kv::ui::TShape", "ряд %1, столбец %2").arg(cell_.row).arg(cell_.col);
     // A cell in the face colour is empty; the panel shows through.
-    if (brush_ == pen_) return tr("пустая клетка, %1").arg(place);
+    if (brush_ == pen_) return QCoreApplication::translate("kv::ui::TShape", "пустая клетка, %1").arg(place);
     const char* word = nullptr;
     for (const ColourWord& w : kColourWords)
         if (brush_.rgb() == (w.rgb | 0xFF000000u)) word = w.word;
-    const QString colour = word ? QCoreApplication::translate("kv::ui::TShape", word) : tr("неизвестный");
-    QString name = tr("%1 шар, %2").arg(colour, place);
-    if (Chosen()) name += tr(", выбран");
+    const QString colour = word ? QCoreApplication::translate("kv::ui::TShape", word)
+                                : QCoreApplication::translate("kv::ui::TShape", "неизвестный");
+    QString name = QCoreApplication::translate("kv::ui::TShape", "%1 шар, %2").arg(colour, place);
+    if (Chosen()) name += QCoreApplication::translate("kv::ui::TShape", ", выбран");
     if (!hint_.isEmpty()) name += QStringLiteral(", ") + hint_;
     return name;
 }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -171,8 +172,8 @@ void TForm1::BuildLayout() {
     RxLabel3 = makeCounter("RxLabel3", PxRect(136, 0, 81, 40));
     RxLabel4 = makeCounter("RxLabel4", PxRect(280, 0, 75, 40));
     // The words of the header picture, for a player who does not see it.
-    RxLabel3->SetAccessibleCaption(tr("Счет"));
-    RxLabel4->SetAccessibleCaption(tr("Осталось"));
+    RxLabel3->SetAccessibleCaption(QCoreApplication::translate("kv::ui::TForm1", "Счет"));
+    RxLabel4->SetAccessibleCaption(QCoreApplication::translate("kv::ui::TForm1", "Осталось"));
 
     FTPState = new QLabel(Panel3);
     FTPState->setObjectName(QStringLiteral("FTPState"));
@@ -278,7 +279,8 @@ void TForm1::BuildMenu() {
     separator(Hlp, "N12");
     MnuMarks = item(Hlp, "MnuMarks", QStringLiteral("Значки на шарах"));
     MnuMarks->setCheckable(true);
-    MnuHint = item(Hlp, "MnuHint", tr("Подсказка"), QKeySequence(Qt::Key_H));
+    MnuHint = item(Hlp, "MnuHint", QCoreApplication::translate("kv::ui::TForm1", "Подсказка"),
+                   QKeySequence(Qt::Key_H));
 
     Connect(MnuNew, &TForm1::MnuNewClick, true);
     Connect(MnuSave, &TForm1::MnuSaveClick, true);

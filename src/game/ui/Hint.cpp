@@ -1,5 +1,7 @@
 #include "game/ui/Hint.h"
 
+#include <QCoreApplication>
+
 #include "game/ui/GameController.h"
 
 namespace kv::ui {
@@ -21,13 +23,14 @@ std::optional<kv::Hint> THint::Show() {
     if (!hint) return std::nullopt;
     const kv::Cell b = hint->ball, p = hint->partner;
     // The way to the partner, said with the ball: a player who hears the board need not search.
-    const QString way = p.row < b.row   ? tr("подсказка, ход вверх")
-                        : p.row > b.row ? tr("подсказка, ход вниз")
-                        : p.col < b.col ? tr("подсказка, ход влево")
-                                        : tr("подсказка, ход вправо");
+    const QString way = p.row < b.row ? QCoreApplication::translate("kv::ui::THint", "подсказка, ход вверх")
+                        : p.row > b.row ? QCoreApplication::translate("kv::ui::THint", "подсказка, ход вниз")
+                        : p.col < b.col
+                            ? QCoreApplication::translate("kv::ui::THint", "подсказка, ход влево")
+                            : QCoreApplication::translate("kv::ui::THint", "подсказка, ход вправо");
     shown_ = hint;
     emit marked(b, way);
-    emit marked(p, tr("подсказка"));
+    emit marked(p, QCoreApplication::translate("kv::ui::THint", "подсказка"));
     timer_.start();
     return hint;
 }
