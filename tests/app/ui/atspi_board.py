@@ -11,6 +11,7 @@ AT-SPI client:
   - the two counters are read with their words and the saved game's values;
   - arrow keys move the accessibility focus with the keyboard frame, to the framed ball only;
   - Space chooses the framed ball, and the ball says so;
+  - H puts the frame, and so the reader, on a ball that can move, which says the way to go;
   - a move made with the keys is heard: the frame, the choice, the board and the score changing.
 
 Usage: atspi_board.py GAME_EXECUTABLE
@@ -55,6 +56,31 @@ WORDS = ["синий", "красный", "зелёный", "чёрный", "жё
 BOARD = ["11345678", "45178123", "78123456", "23456781", "56781234", "81234567", "34567812", "67812345"]
 SCORE, MOVABLE = 35, 12
 BALL_NAME = re.compile(r"^(\S+) шар, ряд ([1-8]), столбец ([1-8])(, выбран)?$")
+
+
+def first_movable(board):
+    """The first ball in reading order that stands in a run after trading with a neighbour."""
+    def run_at(b, r, c):
+        v = b[r][c]
+        def line(dr, dc):
+            n, rr, cc = 1, r + dr, c + dc
+            while 0 <= rr < 8 and 0 <= cc < 8 and b[rr][cc] == v:
+                n, rr, cc = n + 1, rr + dr, cc + dc
+            rr, cc = r - dr, c - dc
+            while 0 <= rr < 8 and 0 <= cc < 8 and b[rr][cc] == v:
+                n, rr, cc = n + 1, rr - dr, cc - dc
+            return n
+        return line(0, 1) >= 3 or line(1, 0) >= 3
+    for r in range(8):
+        for c in range(8):
+            for dr, dc in ((0, -1), (0, 1), (-1, 0), (1, 0)):
+                nr, nc = r + dr, c + dc
+                if 0 <= nr < 8 and 0 <= nc < 8:
+                    b = [list(row) for row in board]
+                    b[r][c], b[nr][nc] = b[nr][nc], b[r][c]
+                    if run_at(b, nr, nc):
+                        return (r + 1, c + 1)
+    return None
 
 
 class Failed(Exception):
@@ -210,8 +236,11 @@ class Session:
         return lambda x, y: tuple(pixels[3 * (y * w + x):3 * (y * w + x) + 3])
 
     def key(self, window, *keys):
-        subprocess.run([TOOLS["xdotool"], "key", "--window", window, "--delay", "50"] + list(keys),
-                       env=self.env, check=True, timeout=10)
+        r = subprocess.run([TOOLS["xdotool"], "key", "--window", window, "--delay", "50"] + list(keys),
+                           env=self.env, timeout=10, capture_output=True)
+        if r.returncode != 0:
+            raise Failed("xdotool key %s: %s\nXvfb: %s\ngame: %s" % (
+                " ".join(keys), r.stderr.decode(errors="replace"), self.log_of("xvfb"), self.log_of("game")))
 
 
 class Client:
@@ -371,6 +400,20 @@ def check(exe):
         if ball.getState().contains(client.at.STATE_CHECKED):
             raise Failed("the ball let go still reads as checked")
         log("state changes heard:", client.changed)
+
+        # --- H: the frame, and with it the reader, goes to a ball that can move, which says the way
+        ball = first_movable(BOARD)
+        del client.focused[:]
+        session.key(window, "h")
+        wait_for("the hint's ball to take the focus", lambda: client.focused and "подсказка, ход" in client.focused[-1],
+                 10, pump=client.pump)
+        if not client.focused[-1].startswith(by_place[ball].name.split(", подсказка")[0] + ", подсказка, ход"):
+            raise Failed("the hint went to %r, not to row %d, column %d" % (client.focused[-1], ball[0], ball[1]))
+        log("after H:", client.focused[-1])
+        keys = (["Down"] * (2 - ball[0]) + ["Up"] * (ball[0] - 2) + ["Right"] * (3 - ball[1]) +
+                ["Left"] * (ball[1] - 3))
+        if keys:
+            session.key(window, *keys)  # back to row 2, column 3
 
         # --- a move from the keyboard, as a screen reader hears it
         del client.said[:]
