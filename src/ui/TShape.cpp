@@ -113,7 +113,7 @@ TShape::TShape(QWidget* parent) : QWidget(parent) {
 
 void TShape::SetShape(Kind kind) {
     if (kind_ == kind) return;
-    const QString oldName = AccessibleName();
+    const QString oldName = SpokenName();
     const bool wasChosen = Chosen();
     kind_ = kind;
     update();
@@ -122,7 +122,7 @@ void TShape::SetShape(Kind kind) {
 
 void TShape::SetHint(const QString& note) {
     if (hint_ == note) return;
-    const QString oldName = AccessibleName();
+    const QString oldName = SpokenName();
     hint_ = note;
     update();
     Announce(oldName, Chosen());
@@ -148,6 +148,11 @@ void TShape::Press() {
     emit Pressed(cell_);
 }
 
+QString TShape::SpokenName() const {
+    // Nobody listens while accessibility is off: the name is not made for every painting then.
+    return QAccessible::isActive() ? AccessibleName() : QString();
+}
+
 void TShape::Announce(const QString& oldName, bool wasChosen) {
     if (!QAccessible::isActive()) return;
     if (Chosen() != wasChosen) {
@@ -164,7 +169,7 @@ void TShape::Announce(const QString& oldName, bool wasChosen) {
 
 void TShape::SetBrushColor(const QColor& colour) {
     if (brush_ == colour) return;
-    const QString oldName = AccessibleName();
+    const QString oldName = SpokenName();
     brush_ = colour;
     update();
     Announce(oldName, Chosen());
@@ -172,7 +177,7 @@ void TShape::SetBrushColor(const QColor& colour) {
 
 void TShape::SetPenColor(const QColor& colour) {
     if (pen_ == colour) return;
-    const QString oldName = AccessibleName();
+    const QString oldName = SpokenName();
     pen_ = colour;
     update();
     Announce(oldName, Chosen());

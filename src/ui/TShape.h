@@ -62,6 +62,8 @@ class TShape : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    // The name, if assistive technology is listening, to compare with after a change.
+    QString SpokenName() const;
     // Tells assistive technology what changed, if its name or chosen state did.
     void Announce(const QString& oldName, bool wasChosen);
     Kind kind_ = Kind::Circle;

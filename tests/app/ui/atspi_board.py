@@ -299,12 +299,28 @@ class Client:
             node = stack.pop()
             if node is None:
                 continue
-            out.append(node)
-            stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
+            try:
+                stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
+                out.append(node)
+            except Exception:
+                pass  # an object the toolkit dropped meanwhile (a menu's popup); the game checks below
         return out
 
     def balls(self, app):
-        return [n for n in self.walk(app) if BALL_NAME.match(n.name or "")]
+        return [n for n in self.walk(app) if BALL_NAME.match(self.name_of(n))]
+
+    def is_label(self, node):
+        try:
+            return node.getRole() == self.at.ROLE_LABEL
+        except Exception:
+            return False
+
+    @staticmethod
+    def name_of(node):
+        try:
+            return node.name or ""
+        except Exception:
+            return ""
 
 
 def check(exe):
@@ -324,7 +340,7 @@ def check(exe):
 
         # --- the saved game is in: the counters say so
         def labels():
-            return [n.name for n in client.walk(app) if n.getRole() == client.at.ROLE_LABEL and n.name]
+            return [client.name_of(n) for n in client.walk(app) if client.is_label(n) and client.name_of(n)]
         wanted = ["Счет: %d" % SCORE, "Осталось: %d" % MOVABLE]
         wait_for("the counters of the saved game, %r" % wanted,
                  lambda: all(w in labels() for w in wanted), 20, step=0.25, pump=client.pump)
@@ -433,6 +449,10 @@ def check(exe):
             raise Failed("the score's change was not heard")
         log("passed")
         return 0
+    except Exception as e:
+        game = dict(session.procs).get("game")
+        ended = "" if game is None or game.poll() is None else " (the game ended with status %s)" % game.returncode
+        raise Failed("%s: %s%s\ngame's output:\n%s" % (type(e).__name__, e, ended, session.log_of("game"))) from e
     finally:
         session.stop()
         shutil.rmtree(tmp, ignore_errors=True)
