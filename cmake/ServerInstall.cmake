@@ -13,6 +13,9 @@ install(FILES ${KV_TOP}/server/results_server.py DESTINATION ${KV_SERVER_SHARE} 
 install(DIRECTORY ${KV_TOP}/server/www DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
 install(FILES ${KV_PACKAGING}/server/kvelli99-records.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT server)
 install(FILES ${KV_TOP}/docs/results-server.md DESTINATION ${KV_SERVER_DOC} COMPONENT server)
+install(FILES ${KV_PACKAGING}/server/nginx-site.conf DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
+install(FILES ${KV_PACKAGING}/server/kvelli99-server.sysusers DESTINATION lib/sysusers.d
+  RENAME kvelli99-server.conf COMPONENT server)
 # The unit names the installed files, so it is made at install time, for the prefix of that
 # install (CPack's own included).
 install(CODE "

@@ -4,6 +4,7 @@
 #   scripts/screenshot.sh [--dpi N] [--scale F] [--marks] [--show records|advert] [output.png]
 # --dpi sets the screen's logical resolution (Xft.dpi, as a desktop's settings do; default 96),
 # --scale Qt's scale factor (QT_SCALE_FACTOR, as on a screen that doubles pixels; default 1),
+# The game speaks the desktop's language (LANG and the like): Russian or English.
 # --marks turns on the symbols on the balls, --show takes the records window (F5, with a few
 # results in the table) or the advertisement window (F4) instead of the main window.
 set -euo pipefail
@@ -25,9 +26,9 @@ done
 [[ $dpi =~ ^[0-9]+$ ]] || { echo "screenshot.sh: --dpi needs a whole number" >&2; exit 2; }
 [[ $scale =~ ^[0-9]+(\.[0-9]+)?$ ]] || { echo "screenshot.sh: --scale needs a number" >&2; exit 2; }
 case $show in
-  main) key= title="Квелли 99 Internet version" ;;
-  records) key=F5 title="Рекорды" ;;
-  advert) key=F4 title="Ваша реклама" ;;
+  main) key= title="Квелли 99 Internet version" english="Kvelli 99 Internet version" ;;
+  records) key=F5 title="Рекорды" english="Records" ;;
+  advert) key=F4 title="Ваша реклама" english="Your advertisement" ;;
   *) echo "screenshot.sh: --show takes records or advert" >&2; exit 2 ;;
 esac
 . scripts/lib/xvfb-game.sh
@@ -56,7 +57,7 @@ game_pid=$!
 
 id=
 for _ in $(seq 200); do
-  id=$(xwininfo -root -tree 2>/dev/null | awk '/"Квелли 99 Internet version/ {print $1; exit}')
+  id=$(xwininfo -root -tree 2>/dev/null | awk '/"(Квелли|Kvelli) 99 Internet version/ {print $1; exit}')
   [ -n "$id" ] && break
   sleep 0.05
 done
@@ -68,7 +69,7 @@ if [ -n "$key" ]; then
   xdotool key "$key"
   main=$id id=
   for _ in $(seq 100); do
-    id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\"" 'index($0, t) {print $1; exit}')
+    id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$title\"" -v e="\"$english\"" 'index($0, t) || index($0, e) {print $1; exit}')
     [ -n "$id" ] && [ "$id" != "$main" ] && break
     id=
     sleep 0.05

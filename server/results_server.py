@@ -4,11 +4,17 @@ web server for the page of results.
 FTP (Debian's pyftpdlib): the account "kvelli99" / "quillon84", whose login directory holds
 "WWW" with the common table "records.rec" and the page "table.html". The server keeps the table:
 a stored "records.rec" is checked and merged into it by the records tool (kvelli99-records, the
-game's own implementation of the format) under a lock, and never replaces it; an upload that is
+game's own implementation of the format, running as a helper process that takes one request a
+line) under a lock, and never replaces it; an upload that is
 no records table is refused with a 5xx reply and changes nothing. After every merge the server
 writes "table.html" itself from the table; an uploaded page is received and discarded. Nothing
 may be deleted, renamed or made. Uploads are taken byte for byte, as the format's CR LF lines
 come in on the wire; downloads keep pyftpdlib's default ASCII mode, as the game sends no TYPE.
+
+The table is a file in WWW, or, with --database, a table in PostgreSQL that several front ends
+share: the helper merges in one transaction there, and a watcher (kvelli99-records watch) keeps
+this front end's WWW/records.rec and WWW/table.html a copy of it, which is what downloads and the
+page serve (also while the database is down). --workers N runs N FTP processes on one port.
 
 HTTP: serves the page and its pictures, nothing else; "/" leads to the page.
 
@@ -17,6 +23,7 @@ Run it through results-server.sh. It prints where it listens, then a line
 entries received, how many entered the table.
 """
 import argparse
+import ctypes
 import fcntl
 import glob
 import http.server
@@ -24,7 +31,9 @@ import ipaddress
 import logging
 import os
 import re
+import select
 import shutil
+import socket
 import signal
 import subprocess
 import sys
@@ -92,6 +101,79 @@ def run_tool(tool, *args):
     return p.returncode, p.stdout.decode("utf-8", "replace"), p.stderr.decode("utf-8", "replace")
 
 
+class Helper:
+    """The records tool as a long-lived helper ("kvelli99-records serve"): one request a line,
+    the reply's lines up to "end STATUS[ why]". Started when first needed and again after it
+    failed to answer, so that a merge costs no start of a process."""
+
+    def __init__(self, tool, database=None):
+        self.tool, self.database = tool, database
+        self.proc = None
+        self.buffer = b""
+        self.lock = threading.Lock()
+
+    def request(self, *fields):
+        """(status, lines, why); status None if the helper gave no answer."""
+        with self.lock:
+            if any("\t" in f or "\n" in f for f in fields):
+                return None, [], "a name with a tab or a line end"
+            try:
+                if self.proc is None:
+                    self._start()
+                self.proc.stdin.write(("\t".join(fields) + "\n").encode("utf-8", "surrogateescape"))
+                self.proc.stdin.flush()
+                return self._reply(time.monotonic() + TOOL_SECONDS)
+            except (OSError, TimeoutError, EOFError) as e:
+                self.close()
+                return None, [], str(e) or "the records tool ended"
+
+    def _start(self):
+        args = [self.tool, "serve"] + (["--database", self.database] if self.database else [])
+        self.buffer = b""
+        self.proc = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.PIPE, close_fds=True)
+        first = self._line(time.monotonic() + TOOL_SECONDS)
+        if first != "ready":
+            self.close()
+            raise OSError(first.split(" ", 2)[2] if first.startswith("end ") and first.count(" ") >= 2
+                          else "the records tool did not start")
+
+    def _line(self, deadline):
+        fd = self.proc.stdout.fileno()
+        while b"\n" not in self.buffer:
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([fd], [], [], left)[0]:
+                raise TimeoutError("no answer from the records tool within %d s" % TOOL_SECONDS)
+            chunk = os.read(fd, 65536)
+            if not chunk:
+                raise EOFError("the records tool ended")
+            self.buffer += chunk
+        line, self.buffer = self.buffer.split(b"\n", 1)
+        return line.decode("utf-8", "replace")
+
+    def _reply(self, deadline):
+        lines = []
+        while True:
+            line = self._line(deadline)
+            if line.startswith("end "):
+                parts = line.split(" ", 2)
+                return int(parts[1]), lines, parts[2] if len(parts) > 2 else ""
+            lines.append(line)
+
+    def close(self):
+        if self.proc is not None:
+            try:
+                self.proc.kill()
+                self.proc.wait(5)
+            except (OSError, subprocess.TimeoutExpired):
+                pass
+            for f in (self.proc.stdin, self.proc.stdout):
+                try:
+                    f.close()
+                except OSError:
+                    pass
+        self.proc = None
+
+
 class FileLock:
     """flock on a lock file in the data directory, against other servers or an administrator's
     tool on the same table; waits at most LOCK_SECONDS."""
@@ -124,9 +206,12 @@ class Merger:
 
     MAX_BATCH = 32
 
-    def __init__(self, tool, www, lock_path):
-        self.tool, self.www = tool, www
-        self.lock = FileLock(lock_path)
+    def __init__(self, tool, www, lock_path, database=None):
+        self.tool, self.www, self.database = tool, www, database
+        self.helper = Helper(tool, database)
+        # Several worker processes on one data directory take turns at the file; with a database
+        # its transaction does that, for every front end.
+        self.lock = FileLock(lock_path) if not database else None
         self.cv = threading.Condition()
         self.pending = []
         self.running = False
@@ -161,14 +246,15 @@ class Merger:
 
     def _run(self, temps):
         table, page = os.path.join(self.www, TABLE), os.path.join(self.www, PAGE)
-        with self.lock:
-            # The table may have been put back from a copy made by an older server.
-            adopt_text_mode_table(table, self.tool)
-            status, out, err = run_tool(self.tool, "merge", table, *temps, "--page", page)
-        lines = out.splitlines()
+        if self.lock:
+            with self.lock:
+                # The table may have been put back from a copy made by an older server.
+                adopt_text_mode_table(table, self.tool)
+                status, lines, why = self.helper.request("merge", table, page, *temps)
+        else:
+            status, lines, why = self.helper.request("merge", table, page, *temps)
         if status not in (0, TOOL_BAD_INPUT) or len(lines) != len(temps):
-            why = err.strip().splitlines()[-1] if err.strip() else "no answer"
-            return [("failed", why.replace("kvelli99-records: ", "", 1))] * len(temps)
+            return [("failed", why or "no answer")] * len(temps)
         results = []
         for temp, line in zip(temps, lines):
             m = re.fullmatch(r"received (\d+) entr(?:y|ies), (\d+) entered the table", line)
@@ -208,9 +294,14 @@ def adopt_text_mode_table(table, tool):
             os.remove(temp)
 
 
-def prepare(data_dir, tool):
+class DatabaseError(Exception):
+    pass
+
+
+def prepare(data_dir, tool, database=None):
     """Makes WWW with an empty records.rec (an existing one is kept, and must be a valid table),
-    the page's pictures and the server's page; removes what a killed server left half-received."""
+    the page's pictures and the server's page; removes what a killed server left half-received.
+    With a database, records.rec and the page are written from the database's table."""
     www = os.path.join(data_dir, "WWW")
     os.makedirs(www, exist_ok=True)
     table = os.path.join(www, TABLE)
@@ -228,6 +319,13 @@ def prepare(data_dir, tool):
             os.remove(stale)
         except OSError:
             pass
+    if database:
+        helper = Helper(tool, database)
+        status, _, why = helper.request("publish", table, os.path.join(www, PAGE))
+        helper.close()
+        if status != 0:
+            raise DatabaseError(why)
+        return os.path.realpath(www)
     adopt_text_mode_table(table, tool)
     # The page is always the server's own, also where an older server kept an uploaded one.
     status, _, err = run_tool(tool, "page", table, os.path.join(www, PAGE))
@@ -346,19 +444,53 @@ class ResultsHandler(FTPHandler):
                 pass
 
 
-def make_ftp(a, home, www, tool):
+def listen(address, port):
+    sock = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    sock.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    try:
+        sock.bind((address, port))
+        sock.listen(100)
+    except OSError:
+        sock.close()
+        raise
+    return sock
+
+
+def make_ftp(a, sock, home, www, tool):
     auth = DummyAuthorizer()
     auth.add_user(USER, PASSWORD, home, perm="el")
     auth.override_perm(USER, www, "elrw", recursive=True)
     ResultsHandler.authorizer = auth
     ResultsHandler.www = www
-    ResultsHandler.merger = Merger(tool, www, os.path.join(home, "merge.lock"))
+    ResultsHandler.merger = Merger(tool, www, os.path.join(home, "merge.lock"), a.database)
     ResultsHandler.passive_ports = a.passive_ports
     ResultsHandler.masquerade_address = a.announce_address
-    server = ThreadedFTPServer((a.address, a.ftp_port), ResultsHandler)
+    server = ThreadedFTPServer(sock, ResultsHandler)
     server.max_cons = a.max_connections
     server.max_cons_per_ip = a.max_per_address
     return server
+
+
+def start_workers(count, serve):
+    """count processes that run serve(); each ends when this one does, however it ends."""
+    pids = []
+    for _ in range(count):
+        pid = os.fork()
+        if pid == 0:
+            try:
+                ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+                serve()
+            finally:
+                os._exit(0)
+        pids.append(pid)
+    return pids
+
+
+def start_watch(tool, database, www):
+    """kvelli99-records watch: keeps WWW a copy of the database's table; ends when our end of its
+    stdin closes."""
+    return subprocess.Popen([tool, "watch", database, os.path.join(www, TABLE), os.path.join(www, PAGE)],
+                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, close_fds=True)
 
 
 def make_http(address, port, www):
@@ -434,6 +566,12 @@ def main():
                    help="FTP connections in all (default: %(default)s)")
     p.add_argument("--max-per-address", type=positive, default=8, metavar="N",
                    help="FTP connections from one address (default: %(default)s)")
+    p.add_argument("--database", metavar="CONNINFO", default=os.environ.get("KVELLI99_DATABASE") or None,
+                   help="keep the common table in PostgreSQL (a libpq connection string or URI), shared "
+                        "by every front end started with it (default: $KVELLI99_DATABASE, else the file "
+                        "WWW/records.rec)")
+    p.add_argument("--workers", type=positive, default=1, metavar="N",
+                   help="FTP processes on the one port; the connection limits hold for each (default: 1)")
     p.add_argument("--records-tool", metavar="PATH",
                    help="the records tool %s (default: $KVELLI99_RECORDS_TOOL, else found on PATH)" % TOOL_NAME)
     p.add_argument("--verbose", action="store_true", help="log every FTP command")
@@ -449,14 +587,18 @@ def main():
         sys.exit("results-server: the records tool %s is needed: give --records-tool PATH, or build it "
                  "(cmake --build build --target %s)" % (a.records_tool or TOOL_NAME, TOOL_NAME))
     home = os.path.realpath(a.dir)
+    if "\t" in home or "\n" in home:
+        sys.exit("results-server: the data directory's path may hold no tab or line end: %r" % home)
     try:
-        www = prepare(home, tool)
+        www = prepare(home, tool, a.database)
     except OSError as e:
         sys.exit("results-server: cannot prepare %s: %s" % (home, e))
     except RuntimeError as e:
         sys.exit("results-server: the table is damaged: %s" % e)
+    except DatabaseError as e:
+        sys.exit("results-server: cannot use the database: %s" % e)
     try:
-        ftp = make_ftp(a, home, www, tool)
+        sock = listen(a.address, a.ftp_port)
     except OSError as e:
         hint = " (ports below 1024 need root; try --ftp-port %d)" % USER_FTP_PORT if a.ftp_port < 1024 else ""
         sys.exit("results-server: cannot listen for FTP on %s:%d: %s%s" % (a.address, a.ftp_port, e, hint))
@@ -465,7 +607,7 @@ def main():
     except OSError as e:
         sys.exit("results-server: cannot listen for HTTP on %s:%d: %s" % (a.address, a.http_port, e))
 
-    ftp_port = ftp.socket.getsockname()[1]
+    ftp_port = sock.getsockname()[1]
     http_port = web.server_address[1]
     shown = a.address if a.address not in ("0.0.0.0", "") else "<this machine's address>"
     print("Kvelli 99 results server")
@@ -474,6 +616,10 @@ def main():
     if a.passive_ports or a.announce_address:
         ports = "%d-%d" % (a.passive_ports[0], a.passive_ports[-1]) if a.passive_ports else "any"
         print("  PASV:  ports %s, announced as %s" % (ports, a.announce_address or "the address dialled"))
+    if a.database:
+        print("  table: in the database (%d worker%s)" % (a.workers, "s" if a.workers > 1 else ""))
+    elif a.workers > 1:
+        print("  workers: %d" % a.workers)
     print("  page:  http://%s:%d/table.html" % (shown, http_port))
     if ftp_port == 21:
         print("Players send results with the game as it is (results server on port 21).")
@@ -483,15 +629,55 @@ def main():
         print("Results site:     KVELLI99_RESULTS_SITE=http://%s:%d/table.html" % (shown, http_port))
     print("READY ftp=%d http=%d" % (ftp_port, http_port), flush=True)
 
-    threading.Thread(target=web.serve_forever, daemon=True).start()
-
     def stop(signum, frame):
         raise SystemExit(0)
 
     signal.signal(signal.SIGTERM, stop)
+
+    watch = start_watch(tool, a.database, www) if a.database else None
+
+    def serve():
+        web.socket.close()
+        if watch:
+            watch.stdin.close()
+        make_ftp(a, sock, home, www, tool).serve_forever(handle_exit=True)
+
+    workers = []
     try:
-        ftp.serve_forever(handle_exit=True)
+        if a.workers == 1:
+            threading.Thread(target=web.serve_forever, daemon=True).start()
+            make_ftp(a, sock, home, www, tool).serve_forever(handle_exit=True)
+        else:
+            # The listening socket stays open here too, for the workers that replace others.
+            workers = start_workers(a.workers, serve)
+            threading.Thread(target=web.serve_forever, daemon=True).start()
+            # A worker that dies is replaced; the others serve meanwhile.
+            while True:
+                pid, status = os.wait()
+                if pid in workers:
+                    log.error("worker %d ended (status %d); starting another", pid, status)
+                    workers.remove(pid)
+                    time.sleep(1)
+                    workers += start_workers(1, serve)
+    except (KeyboardInterrupt, SystemExit):
+        pass
     finally:
+        for pid in workers:
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except OSError:
+                pass
+        for pid in workers:
+            try:
+                os.waitpid(pid, 0)
+            except OSError:
+                pass
+        if watch:
+            watch.stdin.close()
+            try:
+                watch.wait(5)
+            except subprocess.TimeoutExpired:
+                watch.kill()
         web.shutdown()
 
 

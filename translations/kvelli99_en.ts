@@ -84,6 +84,13 @@ and programs to order.</translation>
     </message>
 </context>
 <context>
+    <name>kv::ui::TDirEdit</name>
+    <message>
+        <source>Каталог файла рекордов</source>
+        <translation>Folder of the records file</translation>
+    </message>
+</context>
+<context>
     <name>kv::ui::TExchangeController</name>
     <message>
         <source>Идет подключение ...</source>
@@ -96,6 +103,70 @@ and programs to order.</translation>
 </context>
 <context>
     <name>kv::ui::TForm1</name>
+    <message>
+        <source>Игра</source>
+        <translation>Game</translation>
+    </message>
+    <message>
+        <source>Заново</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Рекорды</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Файл рекордов</source>
+        <translation>Records file</translation>
+    </message>
+    <message>
+        <source>На этой машине</source>
+        <translation>On this machine</translation>
+    </message>
+    <message>
+        <source>По сети</source>
+        <translation>Over the network</translation>
+    </message>
+    <message>
+        <source>Вы&amp;ход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Интернет</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Посмотреть общий результат в интернете</source>
+        <translation>View the common results on the Internet</translation>
+    </message>
+    <message>
+        <source>Отправить свой результат по интернету</source>
+        <translation>Send your result over the Internet</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Правила игры</source>
+        <translation>Rules of the game</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Значки на шарах</source>
+        <translation>Symbols on the balls</translation>
+    </message>
     <message>
         <source>Счет</source>
         <translation>Score</translation>
@@ -118,6 +189,51 @@ and programs to order.</translation>
     <message>
         <source>Рекорды.  Ваш результат: </source>
         <translation>Records.  Your score: </translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TGameFiles</name>
+    <message>
+        <source>Сохранить игру</source>
+        <translation>Save game</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить игру в файл %1.
+Проверьте, можно ли писать в эту папку и есть ли место на диске.</source>
+        <translation>Could not save the game to the file %1.
+Check that this folder may be written to and that the disk has room.</translation>
+    </message>
+    <message>
+        <source>
+Прежний файл с этим именем не изменён.</source>
+        <translation>
+The earlier file of this name is unchanged.</translation>
+    </message>
+    <message>
+        <source>Загрузить игру</source>
+        <translation>Load game</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл %1.</source>
+        <translation>Could not read the file %1.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не является сохранённой игрой (ошибка в строке %2).</source>
+        <translation>The file %1 is not a saved game (error in line %2).</translation>
+    </message>
+    <message>
+        <source>
+Игра не изменилась.</source>
+        <translation>
+The game has not changed.</translation>
+    </message>
+    <message>
+        <source>Сохраненные игры|*.sav|Все файлы |*.*</source>
+        <translation>Saved games|*.sav|All files|*.*</translation>
+    </message>
+    <message>
+        <source>Сохраненные игры|*.sav|Все файлы|*.*</source>
+        <translation>Saved games|*.sav|All files|*.*</translation>
     </message>
 </context>
 <context>
@@ -217,6 +333,13 @@ its colour, row and column.</translation>
     </message>
 </context>
 <context>
+    <name>kv::ui::TMainView</name>
+    <message>
+        <source>Квелли 99 Internet version</source>
+        <translation>Kvelli 99 Internet version</translation>
+    </message>
+</context>
+<context>
     <name>kv::ui::TReclamaForm</name>
     <message>
         <source>Ваша реклама</source>
@@ -235,6 +358,45 @@ for your advert</translation>
     <message>
         <source>Нажмите любую клавишу</source>
         <translation>Press any key</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TRecordsController</name>
+    <message>
+        <source>Проверте правильность указания каталога</source>
+        <translation>Check that the folder is given correctly</translation>
+    </message>
+    <message>
+        <source>Не могу найти файл рекордов в каталоге : %1!</source>
+        <translation>Cannot find the records file in the folder: %1!</translation>
+    </message>
+    <message>
+        <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
+        <translation> in the menu: &quot;Game|Records file&quot;</translation>
+    </message>
+    <message>
+        <source>Не могу найти файл рекордов в каталоге : %1 !</source>
+        <translation>Cannot find the records file in the folder: %1!</translation>
+    </message>
+    <message>
+        <source> в меню: &quot;Игра | Файл рекордов&quot;</source>
+        <translation> in the menu: &quot;Game | Records file&quot;</translation>
+    </message>
+    <message>
+        <source>Ваше имя ?</source>
+        <translation>Your name?</translation>
+    </message>
+    <message>
+        <source>Введите пожалуйста Ваше имя.</source>
+        <translation>Please enter your name.</translation>
+    </message>
+    <message>
+        <source>      Игрок : </source>
+        <translation>      Player: </translation>
+    </message>
+    <message>
+        <source>      Игрок : (без имени) </source>
+        <translation>      Player: (no name) </translation>
     </message>
 </context>
 <context>

@@ -28,11 +28,15 @@ DESTDIR=$root cmake --install "$build" --component server --prefix /usr >"$tmp/i
 unit=$root/usr/lib/systemd/system/kvelli99-server.service
 for f in usr/bin/kvelli99-records usr/share/kvelli99-server/results_server.py usr/share/kvelli99-server/results-server.sh \
     usr/share/kvelli99-server/www/tr.gif usr/share/kvelli99-server/www/styles.css \
-    usr/share/man/man1/kvelli99-records.1 usr/share/doc/kvelli99-server/results-server.md; do
+    usr/share/man/man1/kvelli99-records.1 usr/share/doc/kvelli99-server/results-server.md \
+    usr/share/kvelli99-server/nginx-site.conf usr/lib/sysusers.d/kvelli99-server.conf; do
     [ -f "$root/$f" ] || fail "the server component lacks /$f"
 done
 [ -f "$unit" ] || fail "the server component lacks the unit"
 [ -x "$root/usr/bin/kvelli99-records" ] || fail "kvelli99-records is not executable"
+grep -qE '^u kvelli99-server ' "$root/usr/lib/sysusers.d/kvelli99-server.conf" || fail "sysusers.d makes no user kvelli99-server"
+grep -qF 'root /var/lib/kvelli99-server/WWW;' "$root/usr/share/kvelli99-server/nginx-site.conf" ||
+    fail "the nginx site does not serve the state directory"
 
 if ! command -v systemd-analyze >/dev/null; then
     fail "systemd-analyze is missing (Debian's systemd package; scripts/install-deps.sh installs it)"
@@ -41,9 +45,10 @@ fi
 MANPATH=$root/usr/share/man systemd-analyze verify "$unit" >"$tmp/verify.log" 2>&1 ||
     { cat "$tmp/verify.log"; fail "systemd-analyze verify rejects the unit"; }
 [ ! -s "$tmp/verify.log" ] || { cat "$tmp/verify.log"; fail "systemd-analyze verify warns about the unit"; }
-# Unprivileged, its data in the state directory, port 21 by a capability, back after a failure.
-for line in DynamicUser=yes StateDirectory=kvelli99-server AmbientCapabilities=CAP_NET_BIND_SERVICE \
-    Restart=on-failure WantedBy=multi-user.target; do
+# Unprivileged, its data in the state directory (readable by nginx), port 21 by a capability,
+# back after a failure; the user is the one sysusers.d makes.
+for line in User=kvelli99-server StateDirectory=kvelli99-server StateDirectoryMode=0755 \
+    AmbientCapabilities=CAP_NET_BIND_SERVICE Restart=on-failure WantedBy=multi-user.target; do
     grep -qxF "$line" "$unit" || fail "the unit lacks $line"
 done
 
@@ -117,6 +122,10 @@ for s in postinst prerm postrm; do
     sh -n "$tmp/control/$s" || fail "$s is no valid shell script"
 done
 grep -q 'systemctl enable kvelli99-server.service' "$tmp/control/postinst" || fail "postinst does not enable the server"
+grep -q 'systemd-sysusers kvelli99-server.conf' "$tmp/control/postinst" || fail "postinst does not make the user"
+for p in ./usr/share/kvelli99-server/nginx-site.conf ./usr/lib/sysusers.d/kvelli99-server.conf; do
+    grep -qxF "$p" "$tmp/contents" || fail "the package lacks $p"
+done
 
 # The game's package does not take the server's files.
 cpack -G DEB -B "$tmp/game" --config "$build/CPackConfig.cmake" >"$tmp/cpack-game.log" 2>&1 ||

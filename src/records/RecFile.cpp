@@ -186,6 +186,10 @@ bool DropsBytes(std::string_view bytes) {
 std::string KeepDamaged(const std::string& path) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes) || !DropsBytes(bytes)) return {};
+    return KeepCopy(path, bytes);
+}
+
+std::string KeepCopy(const std::string& path, std::string_view bytes) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);

@@ -117,6 +117,8 @@ bool DropsBytes(std::string_view bytes);
 // beside it as path + ".damaged-YYYYMMDD-HHMMSS" (a new name each time), written atomically.
 // Returns the copy's path, or "" if none was needed. Throws if the copy cannot be written.
 std::string KeepDamaged(const std::string& path);
+// Keeps `bytes` beside path under such a name, whatever they hold; returns the copy's path.
+std::string KeepCopy(const std::string& path, std::string_view bytes);
 
 // Enters `score` under playerName (UTF-8) into matr (which ReadRecFile has just filled from the
 // same file) and rewrites the file at path. A score of 0 or less changes nothing. Never creates

@@ -2,3 +2,17 @@
 # implementation of the format (it checks, merges and pages every table a player sends).
 add_executable(kvelli99-records ${KV_SRC}/records/tool/RecordsTool.cpp)
 target_link_libraries(kvelli99-records PRIVATE kv_records)
+# A common table for several results-server front ends lives in PostgreSQL (Debian's libpq-dev).
+# Optional, so that the game builds with a compiler, CMake and Qt alone; without libpq the tool
+# refuses --database with a clear message.
+find_package(PkgConfig)
+if(PkgConfig_FOUND)
+  pkg_check_modules(KV_LIBPQ IMPORTED_TARGET libpq)
+endif()
+target_sources(kvelli99-records PRIVATE ${KV_SRC}/records/tool/PgStore.cpp ${KV_SRC}/records/tool/PgStore.h)
+if(KV_LIBPQ_FOUND)
+  target_compile_definitions(kvelli99-records PRIVATE KV_HAVE_LIBPQ=1)
+  target_link_libraries(kvelli99-records PRIVATE PkgConfig::KV_LIBPQ)
+else()
+  message(STATUS "libpq not found: kvelli99-records is built without the PostgreSQL store")
+endif()

@@ -6,12 +6,15 @@
 
 #include <QString>
 
+#include "ui/Translations.h"
+
 class QWidget;
 
 namespace kv::ui {
 
 // The first part of the main window's caption; the player's part follows it.
-inline const QString ProgramCaption = QStringLiteral("Квелли 99 Internet version");
+inline const TrText ProgramCaption{"kv::ui::TMainView",
+                                   QT_TRANSLATE_NOOP("kv::ui::TMainView", "Квелли 99 Internet version")};
 
 class TMainView {
   public:

@@ -203,6 +203,17 @@ TEST_F(RecordsToolTest, MergeKeepsTheBestDistinctScoresAndCountsWhatEntered) {
     EXPECT_EQ(Slurp(into), Table({"A_100", "D_70", "H_60", "B_50", "G_2", "E_1"}));
     WriteHtmlTable(into, dir.File("expected.html"));
     EXPECT_EQ(Slurp(page), Slurp(dir.File("expected.html")));
+
+    // Bringing back a backup: with --ties into today's entry keeps its place, the backup's other
+    // results come back, and the backup is not changed.
+    const std::string today = Put("today.rec", Table({"Петя_12345", "Ann_7"}));
+    const std::string backup = Put("backup.rec", Table({"Вася_12345", "Old_9"}));
+    r = Tool({"merge", today, backup, "--ties", "into", "--page", page});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "received 2 entries, 1 entered the table\n");
+    EXPECT_EQ(Slurp(today), Table({"Петя_12345", "Old_9", "Ann_7"}));
+    EXPECT_EQ(Slurp(backup), Table({"Вася_12345", "Old_9"}));
+    EXPECT_EQ(Tool({"merge", today, backup, "--ties", "both"}).status, 2);
 }
 
 TEST_F(RecordsToolTest, PageIsTheGamesPageOfAValidTable) {
@@ -233,6 +244,15 @@ TEST_F(RecordsToolTest, RepairKeepsWhatReadsAndRanksIt) {
     EXPECT_NE(r.out.find("dropped: neg -4, a score below 1"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("kept 3 entries, dropped 3"), std::string::npos) << r.out;
     EXPECT_EQ(Tool({"check", path}).status, 0);
+    // What it dropped is still in the copy it kept, named as the game names its copies.
+    const auto kept = r.out.find("the file as it was is kept as " + path + ".damaged-");
+    ASSERT_NE(kept, std::string::npos) << r.out;
+    const std::string copy = r.out.substr(kept + 30, r.out.find('\n', kept) - kept - 30);
+    EXPECT_EQ(Slurp(copy),
+              Table({"low_5"}) + "junk\r\n" + Table({"b_x", "high_90", "zero_0", "neg_-4", "mid_40"}));
+    // A table that needs nothing dropped gets no copy.
+    r = Tool({"repair", path});
+    EXPECT_EQ(r.out.find("kept as"), std::string::npos) << r.out;
 }
 
 TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
@@ -249,6 +269,11 @@ TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
         EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
         EXPECT_NE(r.err.find("Try 'kvelli99-records --help'."), std::string::npos);
     }
+    EXPECT_NE(Tool({"merge"}).err.find("merge takes a table to merge into and one or more tables to merge"),
+              std::string::npos);
+    // The man page that the help points at is where it says.
+    EXPECT_NE(Tool({"--help"}).out.find("man packaging/server/kvelli99-records.1"), std::string::npos);
+    EXPECT_TRUE(FileExists(std::string(KV_SOURCE_DIR) + "/packaging/server/kvelli99-records.1"));
 }
 
 }  // namespace

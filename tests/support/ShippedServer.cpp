@@ -15,11 +15,16 @@
 #include <stdexcept>
 #include <thread>
 
+#include "TempDir.h"
+#include "net/FtpClient.h"
+#include "records/Html.h"
+#include "records/RecFile.h"
+
 namespace kv::test {
 
 using Clock = std::chrono::steady_clock;
 
-std::pair<int, std::string> HttpGet(int port, const std::string& path) {
+std::pair<int, std::string> HttpGet(int port, const std::string& path, std::string* headers) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
     a.sin_family = AF_INET;
@@ -47,7 +52,22 @@ std::pair<int, std::string> HttpGet(int port, const std::string& path) {
     int code = 0;
     std::sscanf(reply.c_str(), "HTTP/%*s %d", &code);
     const auto body = reply.find("\r\n\r\n");
+    if (headers) *headers = reply.substr(0, body);
     return {code, body == std::string::npos ? std::string() : reply.substr(body + 4)};
+}
+
+int FreePort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    int port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) == 0)
+        port = ntohs(a.sin_port);
+    ::close(fd);
+    return port;
 }
 
 std::string RecordsToolPath() {
@@ -108,6 +128,73 @@ ShippedServer::ShippedServer(const std::string& dataDir, const std::vector<std::
 
 ShippedServer::~ShippedServer() {
     Stop();
+}
+
+void ShippedServer::Kill() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+}
+
+std::string TableBytes(const std::vector<std::pair<std::string, int>>& entries) {
+    std::string bytes;
+    for (const auto& [name, score] : entries)
+        bytes += NegateBytes(name + "_" + std::to_string(score)) + "\r\n";
+    return bytes;
+}
+
+std::vector<std::pair<std::string, int>> TableRows(const std::string& path) {
+    RecTable table{};
+    ReadRecFile(path, table);
+    std::vector<std::pair<std::string, int>> rows;
+    for (int k = 0; k < FilledRows(table); ++k)
+        rows.emplace_back(table[static_cast<size_t>(k)].name, table[static_cast<size_t>(k)].score);
+    return rows;
+}
+
+namespace {
+
+struct Session {
+    Session(int port, bool passive) {
+        ftp.Host = "127.0.0.1";
+        ftp.Port = port;
+        ftp.UserID = "kvelli99";
+        ftp.Password = "quillon84";
+        ftp.Passive = passive;
+        ftp.TimeOut = 20000;
+        ftp.Connect();
+        ftp.ChangeDirectory("WWW");
+    }
+    ~Session() {
+        try {
+            ftp.Disconnect();
+        } catch (const std::exception&) {
+        }
+    }
+    TFtpClient ftp;
+};
+
+}  // namespace
+
+void GameExchange(int port, const std::string& dir, bool passive) {
+    Session s(port, passive);
+    const std::string net = dir + "/" + kNetRecFileName, page = dir + "/" + kHtmlFileName;
+    s.ftp.Download("records.rec", net);
+    MergeTable work{};
+    MergeRecFiles(work, dir + "/" + kRecFileName, net);
+    WriteHtmlTable(net, page);
+    s.ftp.Upload(net, "records.rec");
+    s.ftp.Upload(page, "table.html");
+}
+
+std::string DownloadTable(int port) {
+    TempDir dir;
+    {
+        Session s(port, true);
+        s.ftp.Download("records.rec", dir.File("records.rec"));
+    }
+    return dir.Read("records.rec");
 }
 
 void ShippedServer::Stop() {

@@ -11,11 +11,25 @@
 
 namespace kv::test {
 
+// A free TCP port of 127.0.0.1 (most likely still free when it is used).
+int FreePort();
+
 // The records tool of this build, which the server runs for every table it takes.
 std::string RecordsToolPath();
 
-// One HTTP/1.0 GET on 127.0.0.1: the status code (0 if there was no reply) and the body.
-std::pair<int, std::string> HttpGet(int port, const std::string& path);
+// One HTTP/1.0 GET on 127.0.0.1: the status code (0 if there was no reply) and the body; the
+// reply's header lines go to headers when given.
+std::pair<int, std::string> HttpGet(int port, const std::string& path, std::string* headers = nullptr);
+
+// A table's stored bytes from entries; the filled rows of the table file at path.
+std::string TableBytes(const std::vector<std::pair<std::string, int>>& entries);
+std::vector<std::pair<std::string, int>> TableRows(const std::string& path);
+
+// The game's exchange for the records file dir/Kvelli99.rec against 127.0.0.1:port: fetch the
+// table, merge, write the page, store both. Throws what the game's FTP client throws.
+void GameExchange(int port, const std::string& dir, bool passive);
+// The server's records.rec as downloaded.
+std::string DownloadTable(int port);
 
 class ShippedServer {
   public:
@@ -29,6 +43,8 @@ class ShippedServer {
 
     // SIGTERM, then SIGKILL after ten seconds; does nothing the second time.
     void Stop();
+    // SIGKILL at once, as a crash or the loss of the machine would end it.
+    void Kill();
 
     int ftp = 0, http = 0;
     // Everything the script printed up to its "READY" line.

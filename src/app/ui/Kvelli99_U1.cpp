@@ -35,6 +35,7 @@
 #include "records/PlayerSettings.h"
 #include "records/RecFile.h"
 #include "records/ui/RecordsController.h"
+#include "records/ui/RecordsUi.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
 #include "ui/Scale.h"
@@ -59,8 +60,6 @@ namespace {
 constexpr int kCellEdges[kBoardSize + 1] = {0, 62, 123, 185, 246, 308, 369, 431, 492};
 
 constexpr int kClientWidth = 491, kClientHeight = 531, kHeaderHeight = 40;
-
-const QString kStartCaptionSuffix = QStringLiteral("      Игрок : (без имени) ");
 
 QColor FaceColour(const QWidget* w) {
     return w->palette().color(QPalette::Button);
@@ -128,7 +127,7 @@ TForm1::~TForm1() {
 void TForm1::BuildLayout() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(ProgramCaption + kStartCaptionSuffix);
+    setWindowTitle(ProgramCaption.Text() + kNoPlayerPart.Text());
     setWindowIcon(ProgramIcon());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Button));
@@ -247,37 +246,44 @@ void TForm1::BuildMenu() {
         parent->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    Game = bar->addMenu(QStringLiteral("Игра"));
+    Game = bar->addMenu(QCoreApplication::translate("kv::ui::TForm1", "Игра"));
     Game->setObjectName(QStringLiteral("Game"));
     Game->menuAction()->setObjectName(QStringLiteral("Game"));
-    MnuNew = item(Game, "MnuNew", QStringLiteral("Заново"), QKeySequence(Qt::Key_F4));
-    MnuSave = item(Game, "MnuSave", QStringLiteral("Сохранить"), QKeySequence(Qt::Key_F2));
-    MnuLoad = item(Game, "MnuLoad", QStringLiteral("Загрузить"), QKeySequence(Qt::Key_F3));
-    MnuRec = item(Game, "MnuRec", QStringLiteral("Рекорды"), QKeySequence(Qt::Key_F5));
+    MnuNew = item(Game, "MnuNew", QCoreApplication::translate("kv::ui::TForm1", "Заново"),
+                  QKeySequence(Qt::Key_F4));
+    MnuSave = item(Game, "MnuSave", QCoreApplication::translate("kv::ui::TForm1", "Сохранить"),
+                   QKeySequence(Qt::Key_F2));
+    MnuLoad = item(Game, "MnuLoad", QCoreApplication::translate("kv::ui::TForm1", "Загрузить"),
+                   QKeySequence(Qt::Key_F3));
+    MnuRec = item(Game, "MnuRec", QCoreApplication::translate("kv::ui::TForm1", "Рекорды"),
+                  QKeySequence(Qt::Key_F5));
     separator(Game, "N3");
-    MnuRecFile = menu(Game, "MnuRecFile", QStringLiteral("Файл рекордов"));
-    N4 = item(MnuRecFile, "N4", QStringLiteral("На этой машине"));
-    N5 = item(MnuRecFile, "N5", QStringLiteral("По сети"));
+    MnuRecFile = menu(Game, "MnuRecFile", QCoreApplication::translate("kv::ui::TForm1", "Файл рекордов"));
+    N4 = item(MnuRecFile, "N4", QCoreApplication::translate("kv::ui::TForm1", "На этой машине"));
+    N5 = item(MnuRecFile, "N5", QCoreApplication::translate("kv::ui::TForm1", "По сети"));
     separator(Game, "N1");
-    MnuExit = item(Game, "MnuExit", QStringLiteral("Вы&ход"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    MnuExit = item(Game, "MnuExit", QCoreApplication::translate("kv::ui::TForm1", "Вы&ход"),
+                   QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    N8 = bar->addMenu(QStringLiteral("Интернет"));
+    N8 = bar->addMenu(QCoreApplication::translate("kv::ui::TForm1", "Интернет"));
     N8->setObjectName(QStringLiteral("N8"));
     N8->menuAction()->setObjectName(QStringLiteral("N8"));
-    N9 = item(N8, "N9", QStringLiteral("Посмотреть общий результат в интернете"));
+    N9 = item(N8, "N9",
+              QCoreApplication::translate("kv::ui::TForm1", "Посмотреть общий результат в интернете"));
     separator(N8, "N11");
-    N7 = item(N8, "N7", QStringLiteral("Отправить свой результат по интернету"));
-    N10 = item(N8, "N10", QStringLiteral("Настройка"));
+    N7 = item(N8, "N7",
+              QCoreApplication::translate("kv::ui::TForm1", "Отправить свой результат по интернету"));
+    N10 = item(N8, "N10", QCoreApplication::translate("kv::ui::TForm1", "Настройка"));
     N10->setVisible(false);
 
     Hlp = bar->addMenu(QStringLiteral("?"));
     Hlp->setObjectName(QStringLiteral("Hlp"));
     Hlp->menuAction()->setObjectName(QStringLiteral("Hlp"));
-    MnuHelp = item(Hlp, "MnuHelp", QStringLiteral("Правила игры"));
+    MnuHelp = item(Hlp, "MnuHelp", QCoreApplication::translate("kv::ui::TForm1", "Правила игры"));
     separator(Hlp, "N2");
-    MnuAbout = item(Hlp, "MnuAbout", QStringLiteral("О программе"));
+    MnuAbout = item(Hlp, "MnuAbout", QCoreApplication::translate("kv::ui::TForm1", "О программе"));
     separator(Hlp, "N12");
-    MnuMarks = item(Hlp, "MnuMarks", QStringLiteral("Значки на шарах"));
+    MnuMarks = item(Hlp, "MnuMarks", QCoreApplication::translate("kv::ui::TForm1", "Значки на шарах"));
     MnuMarks->setCheckable(true);
     MnuHint = item(Hlp, "MnuHint", QCoreApplication::translate("kv::ui::TForm1", "Подсказка"),
                    QKeySequence(Qt::Key_H));

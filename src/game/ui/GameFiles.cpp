@@ -1,6 +1,7 @@
 // Saving and loading a game.
 #include "game/ui/GameFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QWidget>
 
@@ -34,7 +35,7 @@ void TGameFiles::MnuSaveClick() {
     Guarded(
         [this] {
             FileChooser chooser;
-            chooser.title = QStringLiteral("Сохранить игру");
+            chooser.title = QCoreApplication::translate("kv::ui::TGameFiles", "Сохранить игру");
             chooser.filters = ChooserFilters(kSaveDialogFilter);
             chooser.confirmOverwrite = true;
             std::string path;
@@ -57,11 +58,15 @@ void TGameFiles::MnuSaveClick() {
             try {
                 WriteSavedGame(game_.State(), path);
             } catch (const SaveGameWriteError&) {
+                // The path goes in whole, in one step: a "%" in it is no place for another.
                 Tell(view_.DialogParent(),
-                     QStringLiteral("Не удалось сохранить игру в файл ") + Guillemets(shown) +
-                         QStringLiteral(
-                             ".\nПроверьте, можно ли писать в эту папку и есть ли место на диске.") +
-                         (existed ? QStringLiteral("\nПрежний файл с этим именем не изменён.") : QString()));
+                     QCoreApplication::translate("kv::ui::TGameFiles",
+                                                 "Не удалось сохранить игру в файл %1.\nПроверьте, можно ли "
+                                                 "писать в эту папку и есть ли место на диске.")
+                             .arg(Guillemets(shown)) +
+                         (existed ? QCoreApplication::translate("kv::ui::TGameFiles",
+                                                                "\nПрежний файл с этим именем не изменён.")
+                                  : QString()));
             }
         },
         view_.DialogParent());
@@ -71,7 +76,7 @@ void TGameFiles::MnuLoadClick() {
     Guarded(
         [this] {
             FileChooser chooser;
-            chooser.title = QStringLiteral("Загрузить игру");
+            chooser.title = QCoreApplication::translate("kv::ui::TGameFiles", "Загрузить игру");
             chooser.filters = ChooserFilters(kOpenDialogFilter);
             chooser.initialName = kSaveDialogInitialName;
             chooser.confirmOverwrite = false;
@@ -95,15 +100,17 @@ void TGameFiles::LoadGame(const QString& path) {
                 LoadSavedGame(g, QFile::encodeName(path).toStdString());
                 g.FirstChosen = false;
             } catch (const SaveGameReadError&) {
-                failure = QStringLiteral("Не удалось прочитать файл ") + named + QStringLiteral(".");
-            } catch (const SaveGameFormatError& e) {
                 failure =
-                    QStringLiteral("Файл ") + named +
-                    QStringLiteral(" не является сохранённой игрой (ошибка в строке %1).").arg(e.Line());
+                    QCoreApplication::translate("kv::ui::TGameFiles", "Не удалось прочитать файл %1.").arg(named);
+            } catch (const SaveGameFormatError& e) {
+                failure = QCoreApplication::translate("kv::ui::TGameFiles",
+                                                      "Файл %1 не является сохранённой игрой (ошибка в строке %2).")
+                              .arg(named, QString::number(e.Line()));
             }
             game_.ShowAll();
             if (!failure.isEmpty())
-                Tell(view_.DialogParent(), failure + QStringLiteral("\nИгра не изменилась."));
+                Tell(view_.DialogParent(),
+                     failure + QCoreApplication::translate("kv::ui::TGameFiles", "\nИгра не изменилась."));
         },
         view_.DialogParent());
 }

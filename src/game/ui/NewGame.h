@@ -4,13 +4,17 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/Translations.h"
+
 class QWidget;
 
 namespace kv::ui {
 
 // The filter lists as pairs of "description|mask", the form the game's choosers were made with.
-inline const QString kSaveDialogFilter = QStringLiteral("Сохраненные игры|*.sav|Все файлы |*.*");
-inline const QString kOpenDialogFilter = QStringLiteral("Сохраненные игры|*.sav|Все файлы|*.*");
+inline const TrText kSaveDialogFilter{
+    "kv::ui::TGameFiles", QT_TRANSLATE_NOOP("kv::ui::TGameFiles", "Сохраненные игры|*.sav|Все файлы |*.*")};
+inline const TrText kOpenDialogFilter{
+    "kv::ui::TGameFiles", QT_TRANSLATE_NOOP("kv::ui::TGameFiles", "Сохраненные игры|*.sav|Все файлы|*.*")};
 inline const QString kSaveDialogInitialName = QStringLiteral("*.sav");
 
 // The same list in Qt's form, "description (mask)". The description is kept to the letter; "*.*"

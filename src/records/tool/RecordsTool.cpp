@@ -1,9 +1,13 @@
 // kvelli99-records: looks at, checks, merges, repairs and pages records tables ("Kvelli99.rec",
 // "records.rec"). The results server runs "merge --page" for every table a player sends.
+#include <poll.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +17,7 @@
 #include "records/RecCheck.h"
 #include "records/RecFile.h"
 #include "records/RecLock.h"
+#include "records/tool/PgStore.h"
 
 namespace {
 
@@ -28,24 +33,33 @@ constexpr const char* kHelp =
     "\n"
     "  list FILE              the entries, one a line: row, name (UTF-8), score, tab-separated\n"
     "  check FILE             whether FILE is a valid table; says how many entries it holds\n"
-    "  merge INTO FROM... [--page OUT]\n"
-    "                         INTO := the best 20 distinct scores of INTO and FROM, FROM's entries\n"
-    "                         first among equal scores, for each FROM in turn; no FROM is changed.\n"
-    "                         One line for each FROM: how many entries it held and how many\n"
-    "                         entered INTO, or why it was refused (a FROM that is no valid table\n"
+    "  merge INTO FROM... [--ties into|from] [--page OUT]\n"
+    "                         INTO := the best 20 distinct scores of INTO and FROM, for each FROM\n"
+    "                         in turn; among equal scores FROM's entry is kept (--ties into: INTO's,\n"
+    "                         e.g. to bring back a backup without losing today's entries). No FROM\n"
+    "                         is changed. One line for each FROM: how many entries it held and how\n"
+    "                         many entered INTO, or why it was refused (a FROM that is no valid table\n"
     "                         is skipped). With --page, also writes OUT, the web page of the\n"
     "                         merged table.\n"
     "  page FILE OUT          writes OUT, the web page (table.html) of the table FILE\n"
     "  repair FILE            keeps the entries of FILE that read, drops every other line,\n"
-    "                         ranks them; says what it dropped\n"
+    "                         ranks them; says what it dropped and keeps the file as it was\n"
+    "                         beside it (FILE.damaged-DATE-TIME)\n"
+    "  export DATABASE FILE   writes FILE from the results server's table in the database\n"
+    "  import DATABASE FILE [--ties into|from]\n"
+    "                         merges FILE into the database's table, as merge does\n"
+    "  serve [--database DATABASE], watch DATABASE TABLE PAGE\n"
+    "                         the results server's helpers (see the man page)\n"
     "\n"
+    "DATABASE is a PostgreSQL connection string or URI, e.g. postgresql://kvelli99@dbhost/kvelli99.\n"
     "Files are replaced whole (a temporary renamed over them); merge and repair hold the lock\n"
-    "FILE.lock that the game holds too.\n"
-    "Exit status: 0 done; 1 FILE or a FROM is not a valid table or cannot be read; 2 wrong usage;\n"
-    "3 INTO or OUT is damaged or cannot be written.\n";
+    "FILE.lock that the game holds too. The manual: man kvelli99-records (in the source tree:\n"
+    "man packaging/server/kvelli99-records.1).\n"
+    "Exit status: 0 done; 1 FILE, a FROM or the database to export is not a valid table or cannot be\n"
+    "read; 2 wrong usage; 3 INTO, OUT or the database to import into is damaged or cannot be written.\n";
 
-int Usage(const char* why) {
-    std::fprintf(stderr, "kvelli99-records: %s\nTry 'kvelli99-records --help'.\n", why);
+int Usage(const std::string& why) {
+    std::fprintf(stderr, "kvelli99-records: %s\nTry 'kvelli99-records --help'.\n", why.c_str());
     return kUsage;
 }
 
@@ -102,19 +116,13 @@ int Page(const std::string& path, const std::string& out) {
 }
 
 // Each FROM in turn, as the game merges its local file into the server's copy: FROM's rows first,
-// then the table's, ranked with each score once. One line per FROM on stdout; a FROM that is no
-// table is skipped and said. The table and the page are written once, at the end.
-int Merge(const std::string& into, const std::vector<std::string>& froms, const std::string& page) {
-    // Held from the read of INTO through the page, so that the page shows the table it follows.
-    kv::RecLock lock(into);
-    kv::RecTable table{};
-    try {
-        kv::CheckRecFile(into);
-        kv::ReadRecFile(into, table);
-    } catch (const kv::Exception& e) {
-        return Fail(kBadTarget, e.what());
-    }
-    int status = kOk, taken = 0;
+// then the table's (or the other way round when the table wins ties), ranked with each score
+// once. One line per FROM in `said`; a FROM that is no table is skipped and said. Returns kOk or
+// kBadInput, and how many FROMs were taken.
+int MergeFroms(kv::RecTable& table, const std::vector<std::string>& froms, bool intoWinsTies,
+               std::vector<std::string>& said, int& taken) {
+    int status = kOk;
+    taken = 0;
     for (const auto& from : froms) {
         kv::RecTable sent{};
         int received = 0;
@@ -122,14 +130,15 @@ int Merge(const std::string& into, const std::vector<std::string>& froms, const 
             received = kv::CheckRecFile(from);
             kv::ReadRecFile(from, sent);
         } catch (const kv::Exception& e) {
-            std::printf("refused: %s\n", e.what());
-            std::fprintf(stderr, "kvelli99-records: %s\n", e.what());
+            said.push_back(std::string("refused: ") + e.what());
             status = kBadInput;
             continue;
         }
         kv::MergeTable work{};
-        std::copy(sent.begin(), sent.end(), work.begin());
-        std::copy(table.begin(), table.end(), work.begin() + kv::kMatrRows);
+        const auto& first = intoWinsTies ? table : sent;
+        const auto& second = intoWinsTies ? sent : table;
+        std::copy(first.begin(), first.end(), work.begin());
+        std::copy(second.begin(), second.end(), work.begin() + kv::kMatrRows);
         kv::MatrSortInt(work);
         int entered = 0;
         for (int k = 0; k < kv::kMatrRows; ++k) {
@@ -140,16 +149,202 @@ int Merge(const std::string& into, const std::vector<std::string>& froms, const 
         }
         std::copy(work.begin(), work.begin() + kv::kMatrRows, table.begin());
         ++taken;
-        std::printf("received %s, %d entered the table\n", Entries(received).c_str(), entered);
+        said.push_back("received " + Entries(received) + ", " + std::to_string(entered) +
+                       " entered the table");
     }
-    if (taken == 0) return status;
+    return status;
+}
+
+// The merged table and its page, written under the lock that the game and the tool hold, so that
+// the page shows the table it follows.
+void Publish(const kv::RecTable& table, const std::string& into, const std::string& page) {
+    kv::RecLock lock(into);
+    kv::WriteRecFile(table, into);
+    if (!page.empty()) kv::WriteHtmlTable(into, page);
+}
+
+struct Outcome {
+    int status = kOk;
+    std::vector<std::string> said;  // one line per FROM
+    std::string failure;            // why INTO, OUT or the database failed (status kBadTarget)
+};
+
+Outcome MergeFiles(const std::string& into, const std::vector<std::string>& froms, const std::string& page,
+                   bool intoWinsTies) {
+    Outcome o;
+    // Held from the read of INTO through the page.
+    kv::RecLock lock(into);
+    kv::RecTable table{};
+    try {
+        kv::CheckRecFile(into);
+        kv::ReadRecFile(into, table);
+    } catch (const kv::Exception& e) {
+        return {kBadTarget, {}, e.what()};
+    }
+    int taken = 0;
+    o.status = MergeFroms(table, froms, intoWinsTies, o.said, taken);
+    if (taken == 0) return o;
     try {
         kv::WriteRecFile(table, into);
         if (!page.empty()) kv::WriteHtmlTable(into, page);
     } catch (const kv::Exception& e) {
+        o.status = kBadTarget;
+        o.failure = e.what();
+    }
+    return o;
+}
+
+// The same merge, in one transaction of the common table in the database. The front ends' copies
+// follow it through their watchers (one writer each, so that a copy never goes back to an older
+// table).
+Outcome MergeStore(kv::tool::PgStore& store, const std::vector<std::string>& froms, bool intoWinsTies) {
+    Outcome o;
+    try {
+        store.Update([&](kv::RecTable& table) {
+            const kv::RecTable before = table;
+            o.said.clear();
+            int taken = 0;
+            o.status = MergeFroms(table, froms, intoWinsTies, o.said, taken);
+            return table != before;
+        });
+    } catch (const kv::Exception& e) {
+        return {kBadTarget, {}, e.what()};
+    }
+    return o;
+}
+
+int Report(const Outcome& o) {
+    for (const auto& line : o.said) {
+        std::printf("%s\n", line.c_str());
+        if (line.rfind("refused: ", 0) == 0) std::fprintf(stderr, "kvelli99-records: %s\n", line.c_str() + 9);
+    }
+    if (!o.failure.empty()) return Fail(kBadTarget, o.failure);
+    return o.status;
+}
+
+std::vector<std::string> Split(const std::string& line) {
+    std::vector<std::string> fields;
+    size_t at = 0;
+    for (;;) {
+        const size_t tab = line.find('\t', at);
+        fields.push_back(line.substr(at, tab == std::string::npos ? std::string::npos : tab - at));
+        if (tab == std::string::npos) return fields;
+        at = tab + 1;
+    }
+}
+
+std::string OneLine(std::string text) {
+    for (auto& c : text)
+        if (c == '\n' || c == '\r') c = ' ';
+    return text;
+}
+
+// The results server's helper: one request a line on stdin, fields separated by tabs, so that a
+// merge costs no start of a process. Replies are the command's lines, then "end STATUS[ why]".
+//   merge INTO PAGE FROM...   merge each FROM into the table: the file INTO (and write PAGE), or
+//                             the database's table (the watcher writes INTO and PAGE then)
+//   publish INTO PAGE         write the database's table to INTO and PAGE (nothing for files)
+// With a database, the first line is "ready", or "end 3 why" when it cannot be used.
+int Serve(const std::string& conninfo) {
+    std::unique_ptr<kv::tool::PgStore> store;
+    if (!conninfo.empty()) {
+        store = std::make_unique<kv::tool::PgStore>(conninfo);
+        try {
+            store->Open();
+        } catch (const kv::Exception& e) {
+            std::printf("end %d %s\n", kBadTarget, OneLine(e.what()).c_str());
+            return kBadTarget;
+        }
+    }
+    std::printf("ready\n");
+    std::fflush(stdout);
+    char* buffer = nullptr;
+    size_t size = 0;
+    ssize_t n = 0;
+    while ((n = ::getline(&buffer, &size, stdin)) > 0) {
+        std::string line(buffer, static_cast<size_t>(n));
+        if (line.back() == '\n') line.pop_back();
+        const auto f = Split(line);
+        Outcome o;
+        if (f[0] == "merge" && f.size() >= 4) {
+            const std::vector<std::string> froms(f.begin() + 3, f.end());
+            o = store ? MergeStore(*store, froms, false) : MergeFiles(f[1], froms, f[2], false);
+        } else if (f[0] == "publish" && f.size() == 3) {
+            if (store) {
+                try {
+                    int64_t generation = 0;
+                    Publish(store->Read(generation), f[1], f[2]);
+                } catch (const kv::Exception& e) {
+                    o = {kBadTarget, {}, e.what()};
+                }
+            }
+        } else {
+            o = {kUsage, {}, "no such request: " + f[0]};
+        }
+        for (const auto& said : o.said)
+            std::printf("%s\n", OneLine(said).c_str());
+        std::printf("end %d%s%s\n", o.status, o.failure.empty() ? "" : " ", OneLine(o.failure).c_str());
+        std::fflush(stdout);
+    }
+    std::free(buffer);
+    return kOk;
+}
+
+// Keeps this front end's copy of the database's table (INTO) and its page up to date: written at
+// the start and after every change that any front end commits. Reconnects by itself; ends when
+// stdin closes (the server that started it has gone).
+int Watch(const std::string& conninfo, const std::string& into, const std::string& page) {
+    kv::tool::PgStore store(conninfo);
+    int64_t published = -1;
+    bool down = false;
+    for (;;) {
+        try {
+            store.Listen();
+            for (bool changed = true;;) {
+                if (changed) {
+                    int64_t generation = 0;
+                    const kv::RecTable table = store.Read(generation);
+                    if (generation != published) Publish(table, into, page);
+                    published = generation;
+                    if (down) std::fprintf(stderr, "kvelli99-records: the database is back\n");
+                    down = false;
+                }
+                bool input = false;
+                changed = store.Wait(-1, 0, input);
+                if (input) {
+                    char c;
+                    if (::read(0, &c, 1) <= 0) return kOk;
+                }
+            }
+        } catch (const kv::Exception& e) {
+            if (!down) std::fprintf(stderr, "kvelli99-records: %s; trying again every second\n", e.what());
+            down = true;
+        }
+        pollfd p{0, POLLIN, 0};
+        if (::poll(&p, 1, 1000) > 0) {
+            char c;
+            if (::read(0, &c, 1) <= 0) return kOk;
+        }
+    }
+}
+
+int Export(const std::string& conninfo, const std::string& file) {
+    kv::tool::PgStore store(conninfo);
+    kv::RecTable table{};
+    try {
+        int64_t generation = 0;
+        table = store.Read(generation);
+    } catch (const kv::Exception& e) {
+        return Fail(kBadInput, e.what());
+    }
+    try {
+        kv::RecLock lock(file);
+        kv::WriteRecFile(table, file);
+    } catch (const kv::Exception& e) {
         return Fail(kBadTarget, e.what());
     }
-    return status;
+    std::printf("%s: %s of the database's table\n", file.c_str(), Entries(kv::FilledRows(table)).c_str());
+    return kOk;
 }
 
 int Repair(const std::string& path) {
@@ -198,14 +393,28 @@ int Repair(const std::string& path) {
         dropped += static_cast<int>(kept.size()) - kv::kMatrRows;
         kept.resize(kv::kMatrRows);
     }
+    std::string copy;
     try {
+        // The file as it was stays beside it, as the game keeps the records files it drops lines of.
+        if (dropped > 0) copy = kv::KeepCopy(path, bytes);
         kv::WriteRecFile(kept, path);
     } catch (const kv::Exception& e) {
         return Fail(kBadTarget, e.what());
     }
     std::printf("%s: kept %s, dropped %d\n", path.c_str(), Entries(static_cast<int>(kept.size())).c_str(),
                 dropped);
+    if (!copy.empty()) std::printf("%s: the file as it was is kept as %s\n", path.c_str(), copy.c_str());
     return kOk;
+}
+
+// "--NAME VALUE" taken out of args; false if it is there without a value.
+bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value) {
+    auto flag = std::find(args.begin(), args.end(), name);
+    if (flag == args.end()) return true;
+    if (flag + 1 == args.end()) return false;
+    value = *(flag + 1);
+    args.erase(flag, flag + 2);
+    return true;
 }
 
 }  // namespace
@@ -219,24 +428,49 @@ int main(int argc, char** argv) {
         std::fputs(kHelp, stdout);
         return kOk;
     }
-    std::string page;
-    if (command == "merge") {
-        auto flag = std::find(args.begin(), args.end(), "--page");
-        if (flag != args.end()) {
-            if (flag + 1 == args.end()) return Usage("--page needs a file");
-            page = *(flag + 1);
-            args.erase(flag, flag + 2);
-        }
+    std::string page, ties = "from", database;
+    if (command == "merge" || command == "import") {
+        if (!TakeOption(args, "--page", page)) return Usage("--page needs a file");
+        if (!TakeOption(args, "--ties", ties)) return Usage("--ties needs 'into' or 'from'");
+        if (ties != "into" && ties != "from")
+            return Usage("--ties takes 'into' or 'from', not '" + ties + "'");
     }
-    const size_t wanted = command == "merge" || command == "page" ? 2 : 1;
-    if (command != "list" && command != "check" && command != "merge" && command != "page" &&
-        command != "repair")
-        return Usage(("no command '" + command + "'").c_str());
-    if (command == "merge" && args.size() >= 2) return Merge(args[0], {args.begin() + 1, args.end()}, page);
-    if (args.size() != wanted)
-        return Usage((command + " takes " + std::to_string(wanted) + " file(s)").c_str());
+    if (command == "serve" && !TakeOption(args, "--database", database))
+        return Usage("--database needs a connection string");
+    const bool intoWins = ties == "into";
+    if (command == "merge") {
+        if (args.size() < 2)
+            return Usage("merge takes a table to merge into and one or more tables to merge");
+        return Report(MergeFiles(args[0], {args.begin() + 1, args.end()}, page, intoWins));
+    }
+    if (command == "import") {
+        if (args.size() != 2) return Usage("import takes a database (connection string) and a file");
+        kv::tool::PgStore store(args[0]);
+        return Report(MergeStore(store, {args[1]}, intoWins));
+    }
+    if (command == "serve") {
+        if (!args.empty()) return Usage("serve takes no files");
+        return Serve(database);
+    }
+    struct Shape {
+        const char* name;
+        size_t count;
+        const char* takes;
+    };
+    static const Shape shapes[] = {{"list", 1, "a file"},
+                                   {"check", 1, "a file"},
+                                   {"repair", 1, "a file"},
+                                   {"page", 2, "a table and a page to write"},
+                                   {"export", 2, "a database (connection string) and a file"},
+                                   {"watch", 3, "a database, a table and a page to write"}};
+    const auto shape =
+        std::find_if(std::begin(shapes), std::end(shapes), [&](auto& s) { return command == s.name; });
+    if (shape == std::end(shapes)) return Usage("no command '" + command + "'");
+    if (args.size() != shape->count) return Usage(command + " takes " + shape->takes);
     if (command == "list") return List(args[0]);
     if (command == "check") return Check(args[0]);
     if (command == "page") return Page(args[0], args[1]);
+    if (command == "export") return Export(args[0], args[1]);
+    if (command == "watch") return Watch(args[0], args[1], args[2]);
     return Repair(args[0]);
 }

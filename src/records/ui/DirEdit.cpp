@@ -1,5 +1,6 @@
 #include "records/ui/DirEdit.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "ui/Dialogs.h"
@@ -20,7 +21,8 @@ QString TDirEdit::StartFolder() const {
 bool TDirEdit::Execute(QWidget* parent, QString& folder) {
     const QString start = StartFolder();
     QString picked = start;
-    if (Ui().BrowseFolder(parent, QStringLiteral("Каталог файла рекордов"), start, picked) &&
+    if (Ui().BrowseFolder(parent, QCoreApplication::translate("kv::ui::TDirEdit", "Каталог файла рекордов"),
+                          start, picked) &&
         !picked.isEmpty()) {
         folder = picked;
         LastPicked = picked;

@@ -1,4 +1,5 @@
 // The player, the records directory, the records window and the end of a game.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,8 +17,14 @@ namespace kv::ui {
 
 namespace {
 
-const QString kNoRecords = QStringLiteral("Не могу найти файл рекордов в каталоге : ");
-const QString kCheckDir = QStringLiteral("Проверте правильность указания каталога");
+QString Text(const char* source) {
+    return QCoreApplication::translate("kv::ui::TRecordsController", source);
+}
+
+// The directory goes in with arg(): a "%" in its name is no place for another.
+QString CheckDir() {
+    return Text(QT_TRANSLATE_NOOP("kv::ui::TRecordsController", "Проверте правильность указания каталога"));
+}
 
 QString FromPath(const std::string& path) {
     return QString::fromStdString(path);
@@ -40,13 +47,19 @@ void ReadRecordsOrSay(QWidget* parent, RecordsState& records, QString (*message)
 }  // namespace
 
 QString StartupMessage(const QString& recDir) {
-    return kNoRecords + recDir + u'!' + kLineBreak + kCheckDir + kLineBreak +
-           QStringLiteral(" в меню: \"Игра|Файл рекордов\"");
+    return Text(QT_TRANSLATE_NOOP("kv::ui::TRecordsController",
+                                  "Не могу найти файл рекордов в каталоге : %1!"))
+               .arg(recDir) +
+           kLineBreak + CheckDir() + kLineBreak +
+           Text(QT_TRANSLATE_NOOP("kv::ui::TRecordsController", " в меню: \"Игра|Файл рекордов\""));
 }
 
 QString DirectoryMessage(const QString& recDir) {
-    return kNoRecords + recDir + QStringLiteral(" !") + kLineBreak + kLineBreak + kCheckDir + kLineBreak +
-           QStringLiteral(" в меню: \"Игра | Файл рекордов\"");
+    return Text(QT_TRANSLATE_NOOP("kv::ui::TRecordsController",
+                                  "Не могу найти файл рекордов в каталоге : %1 !"))
+               .arg(recDir) +
+           kLineBreak + kLineBreak + CheckDir() + kLineBreak +
+           Text(QT_TRANSLATE_NOOP("kv::ui::TRecordsController", " в меню: \"Игра | Файл рекордов\""));
 }
 
 QString MessageForDisplay(const QString& text) {
@@ -65,7 +78,7 @@ std::string TRecordsController::RecFilePath() const {
 void TRecordsController::RecordsStartup(const SettingsData& settings) {
     ApplyPlayerSettings(settings, CurrentDirectory(), records_);
     ReadRecordsOrSay(view_.DialogParent(), records_, StartupMessage);
-    view_.SetCaption(ProgramCaption + kNoPlayerPart);
+    view_.SetCaption(ProgramCaption.Text() + kNoPlayerPart.Text());
 }
 
 void TRecordsController::CreateRecordsWindow() {
@@ -112,7 +125,8 @@ void TRecordsController::AskPlayerName() {
     QString name = QString::fromStdString(records_.PlayerName);
     if (Ui().InputQuery(view_.DialogParent(), kNameTitle, kNamePrompt, name, kNameMaxLength))
         records_.PlayerName = name.toStdString();
-    view_.SetCaption(ProgramCaption + kPlayerPart + QString::fromStdString(records_.PlayerName));
+    view_.SetCaption(ProgramCaption.Text() + kPlayerPart.Text() +
+                     QString::fromStdString(records_.PlayerName));
 }
 
 void TRecordsController::StoreResult(int score) {

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "ui/Translations.h"
+
 namespace kv::ui {
 
 // Lines of the messages are separated by LF CR, as the texts were written; the message box gets
@@ -12,10 +14,16 @@ QString StartupMessage(const QString& recDir);
 QString DirectoryMessage(const QString& recDir);
 QString MessageForDisplay(const QString& text);
 
-inline const QString kNameTitle = QStringLiteral("Ваше имя ?");
-inline const QString kNamePrompt = QStringLiteral("Введите пожалуйста Ваше имя.");
-inline const QString kPlayerPart = QStringLiteral("      Игрок : ");
-inline const QString kNoPlayerPart = QStringLiteral("      Игрок : (без имени) ");
+inline const TrText kNameTitle{"kv::ui::TRecordsController",
+                               QT_TRANSLATE_NOOP("kv::ui::TRecordsController", "Ваше имя ?")};
+inline const TrText kNamePrompt{
+    "kv::ui::TRecordsController",
+    QT_TRANSLATE_NOOP("kv::ui::TRecordsController", "Введите пожалуйста Ваше имя.")};
+inline const TrText kPlayerPart{"kv::ui::TRecordsController",
+                                QT_TRANSLATE_NOOP("kv::ui::TRecordsController", "      Игрок : ")};
+inline const TrText kNoPlayerPart{
+    "kv::ui::TRecordsController",
+    QT_TRANSLATE_NOOP("kv::ui::TRecordsController", "      Игрок : (без имени) ")};
 constexpr int kNameMaxLength = 255;
 
 }  // namespace kv::ui

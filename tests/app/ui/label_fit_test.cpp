@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
@@ -16,7 +17,9 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -27,10 +30,13 @@
 #include "app/ui/UHelp.h"
 #include "app/ui/UReclama.h"
 #include "base/Cp1251.h"
+#include "game/ui/NewGame.h"
 #include "net/ResultsExchange.h"
 #include "net/ui/USet.h"
 #include "records/RecFile.h"
+#include "records/ui/DirEdit.h"
 #include "records/ui/Kvel_Rec_U.h"
+#include "records/ui/RecordsUi.h"
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
 #include "ui/TextFit.h"
@@ -206,8 +212,8 @@ std::vector<std::string> WidestNames(const QFont& font) {
             std::string{tallest, deepest} + std::string(13, widest)};
 }
 
-// In a language other than Russian, no Russian letter in the window's title, labels, buttons and
-// text boxes; `except` names a label that shows the player's data.
+// In a language other than Russian, no Russian letter in the window's title, labels, buttons,
+// text boxes and menus; `except` names a label that shows the player's data.
 void ExpectNoRussian(const QWidget& window, const std::string& context, const char* except = "") {
     const QRegularExpression russian(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
     auto check = [&](const QString& text, const std::string& what) {
@@ -215,14 +221,18 @@ void ExpectNoRussian(const QWidget& window, const std::string& context, const ch
             << context << ": " << what << " \"" << text.toStdString() << "\"";
     };
     check(window.windowTitle(), "title");
+    // Windows of their own are checked by themselves.
     for (const QLabel* l : window.findChildren<QLabel*>())
-        if (l->objectName() != QLatin1String(except)) check(l->text(), l->objectName().toStdString());
+        if (l->window() == &window && l->objectName() != QLatin1String(except))
+            check(l->text(), l->objectName().toStdString());
     for (const QAbstractButton* b : window.findChildren<QAbstractButton*>())
-        check(b->text(), b->objectName().toStdString());
+        if (b->window() == &window) check(b->text(), b->objectName().toStdString());
     for (const QTextEdit* e : window.findChildren<QTextEdit*>())
         check(e->toPlainText(), e->objectName().toStdString());
     for (const TScrollText* t : window.findChildren<TScrollText*>())
         check(t->Lines().join(u'\n'), "scrolling text");
+    for (const QAction* a : window.findChildren<QAction*>())
+        check(a->text(), "menu item " + a->objectName().toStdString());
 }
 
 TEST(LabelFitCheck, SeesWhatIsCutAndWhatTouches) {
@@ -342,6 +352,8 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     ExpectAllFit(about, "About window, both long" + dpi);
 
     if (std::get<1>(GetParam()) != "ru") {
+        ASSERT_EQ(Action("MnuNew")->text(), "New");
+        ExpectNoRussian(f, "main window" + dpi);
         ExpectNoRussian(records, "records window" + dpi, "SB1");
         ExpectNoRussian(*Child<TReclamaForm>("ReclamaForm"), "advertisement window" + dpi);
         ExpectNoRussian(*f.ExchangeController().SetForm, "results-server settings" + dpi);
@@ -359,6 +371,91 @@ INSTANTIATE_TEST_SUITE_P(Dpi, LabelsFit,
                              return std::to_string(std::get<0>(info.param)) + "dpi_" +
                                     std::get<1>(info.param);
                          });
+
+// The caption, and the prompt, choosers and boxes the main window opens, in the language in force:
+// in Russian the texts as they always were, in any other no Russian letter.
+class DialogTexts : public test::MainWindowFixture, public ::testing::WithParamInterface<std::string> {
+  protected:
+    void BeforeForm() override {
+        const QString language = QString::fromStdString(GetParam());
+        ASSERT_EQ(InstallTranslations(language), language);
+    }
+    void TearDown() override {
+        test::MainWindowFixture::TearDown();
+        InstallTranslations(kSourceLanguage);
+    }
+};
+
+TEST_P(DialogTexts, CaptionPromptChoosersAndBoxes) {
+    const QString caption = Caption();
+    dialogs.inputAnswers.push_back({false, ""});
+    Form().RecordsController().AskPlayerName();
+    dialogs.saveAnswers.push_back(std::nullopt);
+    Action("MnuSave")->trigger();
+    const std::string notAGame = Dir().File("letter.sav");
+    std::ofstream(notAGame) << "Dear player,\n";
+    dialogs.openAnswers.push_back(QString::fromStdString(notAGame));
+    Action("MnuLoad")->trigger();
+    ASSERT_EQ(dialogs.inputTitles.size(), 1u);
+    ASSERT_EQ(dialogs.saveCalls.size(), 1u);
+    ASSERT_EQ(dialogs.openCalls.size(), 1u);
+    const std::vector<QString> boxes = dialogs.MessageTexts();
+    ASSERT_EQ(boxes.size(), 1u);
+    dialogs.folderAnswers.push_back(std::nullopt);
+    Action("N5")->trigger();
+    ASSERT_EQ(dialogs.folderTitles.size(), 1u);
+    // A "%" in the directory's name stays as it is.
+    const QString dir = QStringLiteral("/srv/100%1 records");
+    const std::vector<std::pair<std::string, QString>> texts = {
+        {"caption", caption},
+        {"name title", dialogs.inputTitles[0]},
+        {"name prompt", dialogs.inputPrompts[0]},
+        {"save title", dialogs.saveCalls[0].title},
+        {"save filters", dialogs.saveCalls[0].filters.join(u'\n')},
+        {"load title", dialogs.openCalls[0].title},
+        {"load filters", dialogs.openCalls[0].filters.join(u'\n')},
+        {"load box", boxes[0]},
+        {"records folder", dialogs.folderTitles[0]},
+        {"records at start", StartupMessage(dir)},
+        {"records in the chosen folder", DirectoryMessage(dir)},
+    };
+    if (GetParam() == "ru") {
+        const QString badLoad =
+            QStringLiteral("Файл «") + QString::fromStdString(notAGame) +
+            QStringLiteral("» не является сохранённой игрой (ошибка в строке 1).\nИгра не изменилась.");
+        const std::vector<QString> russian = {
+            QStringLiteral("Квелли 99 Internet version      Игрок : (без имени) "),
+            QStringLiteral("Ваше имя ?"),
+            QStringLiteral("Введите пожалуйста Ваше имя."),
+            QStringLiteral("Сохранить игру"),
+            ChooserFilters(QStringLiteral("Сохраненные игры|*.sav|Все файлы |*.*")).join(u'\n'),
+            QStringLiteral("Загрузить игру"),
+            ChooserFilters(QStringLiteral("Сохраненные игры|*.sav|Все файлы|*.*")).join(u'\n'),
+            badLoad,
+            QStringLiteral("Каталог файла рекордов"),
+            QStringLiteral(
+                "Не могу найти файл рекордов в каталоге : /srv/100%1 records!\n\rПроверте правильность "
+                "указания каталога\n\r в меню: \"Игра|Файл рекордов\""),
+            QStringLiteral("Не могу найти файл рекордов в каталоге : /srv/100%1 records !\n\r\n\rПроверте "
+                           "правильность указания каталога\n\r в меню: \"Игра | Файл рекордов\""),
+        };
+        ASSERT_EQ(texts.size(), russian.size());
+        for (size_t i = 0; i < texts.size(); ++i)
+            EXPECT_EQ(texts[i].second, russian[i]) << texts[i].first;
+        return;
+    }
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    for (const auto& [what, text] : texts) {
+        EXPECT_FALSE(text.trimmed().isEmpty()) << what;
+        EXPECT_FALSE(text.contains(cyrillic)) << what << ": " << text.toStdString();
+    }
+    EXPECT_TRUE(boxes[0].contains(QString::fromStdString(notAGame))) << boxes[0].toStdString();
+    EXPECT_TRUE(StartupMessage(dir).contains(dir));
+    EXPECT_TRUE(DirectoryMessage(dir).contains(dir));
+}
+
+INSTANTIATE_TEST_SUITE_P(Language, DialogTexts, ::testing::Values(std::string("ru"), std::string("en")),
+                         [](const auto& info) { return info.param; });
 
 }  // namespace
 }  // namespace kv::ui

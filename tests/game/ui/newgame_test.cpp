@@ -110,8 +110,8 @@ class NewGameTest : public MainWindowFixture {
 };
 
 TEST_F(NewGameTest, FilterListsAreKeptAsWrittenAndGivenToQt) {
-    EXPECT_EQ(ui::kSaveDialogFilter, QStringLiteral("Сохраненные игры|*.sav|Все файлы |*.*"));
-    EXPECT_EQ(ui::kOpenDialogFilter, QStringLiteral("Сохраненные игры|*.sav|Все файлы|*.*"));
+    EXPECT_EQ(ui::kSaveDialogFilter.Text(), QStringLiteral("Сохраненные игры|*.sav|Все файлы |*.*"));
+    EXPECT_EQ(ui::kOpenDialogFilter.Text(), QStringLiteral("Сохраненные игры|*.sav|Все файлы|*.*"));
     EXPECT_EQ(ui::ChooserFilters(ui::kSaveDialogFilter),
               QStringList({QStringLiteral("Сохраненные игры (*.sav)"), QStringLiteral("Все файлы  (*)")}));
     EXPECT_EQ(ui::ChooserFilters(ui::kOpenDialogFilter),

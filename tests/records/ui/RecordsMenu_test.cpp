@@ -90,7 +90,7 @@ class RecordsMenuTest : public test::MainWindowFixture {
 TEST_F(RecordsMenuTest, FirstStartDefaultsAndCaption) {
     EXPECT_EQ(records.PlayerName, "User");
     EXPECT_EQ(records.RecDir, Dir().path());
-    EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : (без имени) ");
+    EXPECT_EQ(Caption(), ProgramCaption.Text() + "      Игрок : (без имени) ");
     EXPECT_TRUE(Action("N4")->isChecked());
     EXPECT_FALSE(Action("N5")->isChecked());
     EXPECT_TRUE(dialogs.messages.empty());
@@ -114,7 +114,7 @@ TEST_F(StartupWithSettingsTest, ReadsSettingsAndSaysWhenNoRecordsFile) {
     EXPECT_EQ(records.PlayerName, "Петя");
     EXPECT_EQ(records.RecDir, Dir().File("elsewhere"));
     // The title shows no name until the end of the first game.
-    EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : (без имени) ");
+    EXPECT_EQ(Caption(), ProgramCaption.Text() + "      Игрок : (без имени) ");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const MessageCall& m = dialogs.messages[0];
     EXPECT_EQ(m.title, "Kvelli '99");
@@ -143,7 +143,7 @@ TEST_F(RecordsMenuTest, SettingsRoundTripAndAFailedWriteStillCloses) {
     RecreateForm();
     EXPECT_EQ(records.PlayerName, "  Вася_ж ");
     EXPECT_EQ(records.RecDir, Dir().File("share"));
-    EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : (без имени) ");
+    EXPECT_EQ(Caption(), ProgramCaption.Text() + "      Игрок : (без имени) ");
 
     // A settings file that can't be written: the error report names it, and the window closes.
     std::filesystem::remove_all(ConfigHome() + "/kvelli99");
@@ -163,14 +163,14 @@ TEST_F(RecordsMenuTest, NamePromptOkEmptyAndCancel) {
     EXPECT_EQ(dialogs.inputPrompts[0], "Введите пожалуйста Ваше имя.");
     EXPECT_EQ(dialogs.inputInitial[0], "User");
     EXPECT_EQ(records.PlayerName, "");
-    EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : ");
+    EXPECT_EQ(Caption(), ProgramCaption.Text() + "      Игрок : ");
 
     records.PlayerName = "Маша";
     dialogs.inputAnswers.push_back({false, "ignored"});
     Form().RecordsController().AskPlayerName();
     EXPECT_EQ(dialogs.inputInitial[1], "Маша");
     EXPECT_EQ(records.PlayerName, "Маша");
-    EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : Маша");
+    EXPECT_EQ(Caption(), ProgramCaption.Text() + "      Игрок : Маша");
 
     // At most 255 characters are taken.
     dialogs.inputAnswers.push_back({true, QString(300, u'я')});
@@ -321,7 +321,7 @@ TEST_F(RecordsMenuTest, GameEndingWithPoints) {
     CaptureRecordsWindow();
     EndGame(400);
     ASSERT_EQ(dialogs.inputPrompts.size(), 1u);
-    EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : Вася");
+    EXPECT_EQ(Caption(), ProgramCaption.Text() + "      Игрок : Вася");
     EXPECT_EQ(dialogs.modalShown, (std::vector<QString>{"Form2", "ReclamaForm"}));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, "Рекорды.  Ваш результат: 400");
@@ -353,7 +353,7 @@ TEST_F(RecordsMenuTest, GameEndingWithZeroLeavesTheFileUntouched) {
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].title, "Рекорды.  Ваш результат: 0");
     EXPECT_EQ(shown[0].names, (QStringList{"Ann", "Bob"}));
-    EXPECT_EQ(Caption(), ProgramCaption + "      Игрок : User");
+    EXPECT_EQ(Caption(), ProgramCaption.Text() + "      Игрок : User");
     EXPECT_EQ(dialogs.modalShown.size(), 2u);
     EXPECT_NE(Board(), DeadBoard());
 }

@@ -24,8 +24,9 @@ ui::MsgResult ScriptedDialogs::Message(QWidget*, const QString& title, const QSt
     return r;
 }
 
-bool ScriptedDialogs::InputQuery(QWidget*, const QString&, const QString& prompt, QString& value,
+bool ScriptedDialogs::InputQuery(QWidget*, const QString& title, const QString& prompt, QString& value,
                                  int maxLength) {
+    inputTitles.push_back(title);
     inputPrompts.push_back(prompt);
     inputInitial.push_back(value);
     if (inputAnswers.empty()) {
@@ -60,7 +61,8 @@ bool ScriptedDialogs::SaveFile(QWidget*, const ui::FileChooser& chooser, QString
     return Take(saveAnswers, path, "save chooser");
 }
 
-bool ScriptedDialogs::BrowseFolder(QWidget*, const QString&, const QString& start, QString& path) {
+bool ScriptedDialogs::BrowseFolder(QWidget*, const QString& title, const QString& start, QString& path) {
+    folderTitles.push_back(title);
     folderStarts.push_back(start);
     return Take(folderAnswers, path, "folder chooser");
 }

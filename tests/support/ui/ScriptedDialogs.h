@@ -38,10 +38,10 @@ class ScriptedDialogs : public ui::Dialogs {
     std::deque<std::function<void(QDialog*)>> modalActions;
 
     std::vector<MessageCall> messages;
-    std::vector<QString> inputPrompts;
+    std::vector<QString> inputTitles, inputPrompts;
     std::vector<QString> inputInitial;
     std::vector<ui::FileChooser> openCalls, saveCalls;
-    std::vector<QString> folderStarts;
+    std::vector<QString> folderTitles, folderStarts;
     std::vector<QString> modalShown;  // object names (or class names) of windows shown modally
     std::vector<QString> urls;
     int beeps = 0;

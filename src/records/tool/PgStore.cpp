@@ -1,0 +1,298 @@
+#include "records/tool/PgStore.h"
+
+#if KV_HAVE_LIBPQ
+
+#include <libpq-fe.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace kv::tool {
+namespace {
+
+// Serializes the check and creation of the schema when front ends start together.
+constexpr const char* kSchemaLock = "SELECT pg_advisory_xact_lock(7399099)";
+
+constexpr const char* kCreate =
+    "CREATE SCHEMA IF NOT EXISTS kvelli99;"
+    "COMMENT ON SCHEMA kvelli99 IS 'Kvelli 99 results server: the common table of records';"
+    "CREATE TABLE kvelli99.meta ("
+    "  one boolean PRIMARY KEY DEFAULT true CHECK (one),"
+    "  schema_version integer NOT NULL,"
+    "  generation bigint NOT NULL);"
+    "INSERT INTO kvelli99.meta (schema_version, generation) VALUES (1, 0);"
+    // Names are the Windows-1251 bytes of the records files; a score is in the table once.
+    "CREATE TABLE kvelli99.records ("
+    "  rank integer PRIMARY KEY CHECK (rank BETWEEN 1 AND 20),"
+    "  name bytea NOT NULL CHECK (length(name) <= 15),"
+    "  score integer NOT NULL UNIQUE CHECK (score <> 0));";
+
+struct ResultDeleter {
+    void operator()(PGresult* r) const { PQclear(r); }
+};
+using Result = std::unique_ptr<PGresult, ResultDeleter>;
+
+std::string Trimmed(const char* message) {
+    std::string s = message ? message : "";
+    while (!s.empty() && (s.back() == '\n' || s.back() == ' '))
+        s.pop_back();
+    for (auto& c : s)
+        if (c == '\n') c = ' ';
+    return s;
+}
+
+std::string Hex(const std::string& bytes) {
+    static const char* digits = "0123456789abcdef";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
+
+std::string Unhex(const std::string& hex) {
+    auto value = [](char c) { return c <= '9' ? c - '0' : c - 'a' + 10; };
+    std::string out;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        out += static_cast<char>(value(hex[i]) * 16 + value(hex[i + 1]));
+    return out;
+}
+
+}  // namespace
+
+PgStore::PgStore(std::string conninfo) : conninfo_(std::move(conninfo)) {}
+
+PgStore::~PgStore() {
+    Drop();
+}
+
+void PgStore::Drop() {
+    if (conn_) PQfinish(conn_);
+    conn_ = nullptr;
+}
+
+void PgStore::Exec(const std::string& sql) {
+    Result r(PQexec(conn_, sql.c_str()));
+    const auto status = r ? PQresultStatus(r.get()) : PGRES_FATAL_ERROR;
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
+        throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
+}
+
+void PgStore::Open() {
+    if (conn_ && PQstatus(conn_) == CONNECTION_OK) return;
+    Drop();
+    // The connection string may set its own timeout; these are the defaults under it.
+    const char* keys[] = {"connect_timeout", "application_name", "dbname", nullptr};
+    const char* values[] = {"5", "kvelli99-server", conninfo_.c_str(), nullptr};
+    conn_ = PQconnectdbParams(keys, values, 1);
+    if (!conn_ || PQstatus(conn_) != CONNECTION_OK) {
+        const std::string why = conn_ ? Trimmed(PQerrorMessage(conn_)) : "out of memory";
+        Drop();
+        throw EStoreDown("the database cannot be reached: " + why);
+    }
+    try {
+        // A merge never waits long for a lock or a stuck statement: the upload is refused
+        // with a reply the player can try again after.
+        Exec("SET statement_timeout = 8000; SET lock_timeout = 8000; SET client_min_messages = warning");
+        Exec("BEGIN");
+        Exec(kSchemaLock);
+        Result r(PQexec(conn_,
+                        "SELECT n.nspname || '.' || c.relname FROM pg_class c "
+                        "JOIN pg_namespace n ON n.oid = c.relnamespace "
+                        "WHERE c.relkind IN ('r', 'p', 'v', 'm', 'f', 'S') "
+                        "AND n.nspname NOT IN ('pg_catalog', 'information_schema') "
+                        "AND n.nspname !~ '^pg_(toast|temp)' ORDER BY 1"));
+        if (PQresultStatus(r.get()) != PGRES_TUPLES_OK)
+            throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
+        std::set<std::string> ours = {"kvelli99.meta", "kvelli99.records"}, found, others;
+        for (int i = 0; i < PQntuples(r.get()); ++i) {
+            const std::string name = PQgetvalue(r.get(), i, 0);
+            (ours.count(name) ? found : others).insert(name);
+        }
+        if (!others.empty()) {
+            std::string list;
+            for (const auto& o : others)
+                list += (list.empty() ? "" : ", ") + o;
+            if (others.size() > 5)
+                list = *others.begin() + " and " + std::to_string(others.size() - 1) + " more";
+            throw EStoreForeign("the database holds tables of another program (" + list +
+                                "); give the results server a database of its own");
+        }
+        if (found.empty()) {
+            Exec(kCreate);
+        } else if (found.size() != ours.size()) {
+            throw EStoreForeign("the database holds an incomplete kvelli99 schema (only " + *found.begin() +
+                                "); it is not written");
+        } else {
+            Result v(PQexec(conn_, "SELECT schema_version FROM kvelli99.meta"));
+            if (PQresultStatus(v.get()) != PGRES_TUPLES_OK || PQntuples(v.get()) != 1)
+                throw EStoreForeign(
+                    "the database's kvelli99.meta holds no schema version; it is not written");
+            const int version = std::atoi(PQgetvalue(v.get(), 0, 0));
+            if (version != kSchemaVersion)
+                throw EStoreForeign("the database's kvelli99 schema is version " + std::to_string(version) +
+                                    ", this server knows version " + std::to_string(kSchemaVersion) +
+                                    (version > kSchemaVersion ? " (a newer server made it)" : "") +
+                                    "; it is not written");
+        }
+        Exec("COMMIT");
+    } catch (...) {
+        Drop();
+        throw;
+    }
+}
+
+RecTable PgStore::ReadRows() {
+    Result r(PQexec(conn_, "SELECT encode(name, 'hex'), score FROM kvelli99.records ORDER BY rank"));
+    if (PQresultStatus(r.get()) != PGRES_TUPLES_OK)
+        throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
+    RecTable table{};
+    const int n = std::min(PQntuples(r.get()), kMatrRows);
+    for (int i = 0; i < n; ++i) {
+        // Rows put in by hand get the stand-ins for bytes a records file cannot carry.
+        table[static_cast<size_t>(i)] = {RowName(Unhex(PQgetvalue(r.get(), i, 0))),
+                                         static_cast<int32_t>(std::atol(PQgetvalue(r.get(), i, 1)))};
+    }
+    return table;
+}
+
+RecTable PgStore::Read(int64_t& generation) {
+    for (int attempt = 0;; ++attempt) {
+        try {
+            Open();
+            Exec("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
+            Result g(PQexec(conn_, "SELECT generation FROM kvelli99.meta"));
+            if (PQresultStatus(g.get()) != PGRES_TUPLES_OK || PQntuples(g.get()) != 1)
+                throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
+            generation = std::atoll(PQgetvalue(g.get(), 0, 0));
+            RecTable table = ReadRows();
+            Exec("COMMIT");
+            return table;
+        } catch (const EStoreDown&) {
+            const bool lost = !conn_ || PQstatus(conn_) != CONNECTION_OK;
+            if (conn_ && !lost) PQclear(PQexec(conn_, "ROLLBACK"));
+            if (!lost || attempt > 0) throw;
+            Drop();
+        }
+    }
+}
+
+int64_t PgStore::Update(const std::function<bool(RecTable&)>& change) {
+    for (int attempt = 0;; ++attempt) {
+        try {
+            Open();
+            return UpdateOnce(change);
+        } catch (const EStoreDown&) {
+            const bool lost = !conn_ || PQstatus(conn_) != CONNECTION_OK;
+            if (conn_ && !lost) PQclear(PQexec(conn_, "ROLLBACK"));
+            // A connection that a restart of the database broke while it was idle.
+            if (!lost || attempt > 0) throw;
+            Drop();
+        }
+    }
+}
+
+int64_t PgStore::UpdateOnce(const std::function<bool(RecTable&)>& change) {
+    Exec("BEGIN");
+    Result g(PQexec(conn_, "SELECT generation FROM kvelli99.meta FOR UPDATE"));
+    if (PQresultStatus(g.get()) != PGRES_TUPLES_OK || PQntuples(g.get()) != 1)
+        throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
+    int64_t generation = std::atoll(PQgetvalue(g.get(), 0, 0));
+    RecTable table = ReadRows();
+    if (!change(table)) {
+        Exec("COMMIT");
+        return generation;
+    }
+    Exec("DELETE FROM kvelli99.records");
+    const int n = FilledRows(table);
+    if (n > 0) {
+        std::string sql = "INSERT INTO kvelli99.records (rank, name, score) VALUES ";
+        std::vector<std::string> params;
+        for (int i = 0; i < n; ++i) {
+            const auto& row = table[static_cast<size_t>(i)];
+            const size_t p = params.size();
+            sql += (i ? ", " : "") + std::string("($") + std::to_string(p + 1) + "::integer, decode($" +
+                   std::to_string(p + 2) + ", 'hex'), $" + std::to_string(p + 3) + "::integer)";
+            params.push_back(std::to_string(i + 1));
+            params.push_back(Hex(row.name));
+            params.push_back(std::to_string(row.score));
+        }
+        std::vector<const char*> values;
+        for (const auto& p : params)
+            values.push_back(p.c_str());
+        Result r(PQexecParams(conn_, sql.c_str(), static_cast<int>(values.size()), nullptr, values.data(),
+                              nullptr, nullptr, 0));
+        if (PQresultStatus(r.get()) != PGRES_COMMAND_OK)
+            throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
+    }
+    Result u(PQexec(conn_, "UPDATE kvelli99.meta SET generation = generation + 1 RETURNING generation"));
+    if (PQresultStatus(u.get()) != PGRES_TUPLES_OK || PQntuples(u.get()) != 1)
+        throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
+    generation = std::atoll(PQgetvalue(u.get(), 0, 0));
+    Exec("NOTIFY " + std::string(kChannel) + ", '" + std::to_string(generation) + "'");
+    Exec("COMMIT");
+    return generation;
+}
+
+void PgStore::Listen() {
+    Open();
+    Exec("LISTEN " + std::string(kChannel));
+}
+
+bool PgStore::Wait(int timeoutMs, int alsoWatchFd, bool& alsoReady) {
+    alsoReady = false;
+    const int fd = conn_ ? PQsocket(conn_) : -1;
+    if (fd < 0) throw EStoreDown("the database connection is lost");
+    pollfd p[2] = {{fd, POLLIN, 0}, {alsoWatchFd, POLLIN, 0}};
+    const int n = ::poll(p, alsoWatchFd >= 0 ? 2 : 1, timeoutMs);
+    if (n < 0 && errno != EINTR) throw EStoreDown("poll failed");
+    if (alsoWatchFd >= 0 && (p[1].revents & (POLLIN | POLLHUP | POLLERR))) alsoReady = true;
+    bool notified = false;
+    if (n > 0 && p[0].revents) {
+        if (!PQconsumeInput(conn_) || PQstatus(conn_) != CONNECTION_OK)
+            throw EStoreDown("the database connection is lost: " + Trimmed(PQerrorMessage(conn_)));
+        while (PGnotify* note = PQnotifies(conn_)) {
+            notified = true;
+            PQfreemem(note);
+        }
+    }
+    return notified;
+}
+
+}  // namespace kv::tool
+
+#else  // built without libpq: the file store works, a database is refused with a clear error
+
+namespace kv::tool {
+namespace {
+[[noreturn]] void NoDatabase() {
+    throw EStoreForeign("this kvelli99-records was built without PostgreSQL (libpq): use the file store");
+}
+}  // namespace
+
+PgStore::PgStore(std::string conninfo) : conninfo_(std::move(conninfo)) {}
+PgStore::~PgStore() = default;
+void PgStore::Open() {
+    NoDatabase();
+}
+RecTable PgStore::Read(int64_t&) {
+    NoDatabase();
+}
+int64_t PgStore::Update(const std::function<bool(RecTable&)>&) {
+    NoDatabase();
+}
+void PgStore::Listen() {
+    NoDatabase();
+}
+bool PgStore::Wait(int, int, bool&) {
+    NoDatabase();
+}
+
+}  // namespace kv::tool
+
+#endif

@@ -1,0 +1,66 @@
+#pragma once
+// The common table of several results-server front ends, kept in PostgreSQL. The database only
+// holds the rows and makes each change one transaction; what a table is and how two tables merge
+// stays with the records core, which the caller runs inside Update.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "base/Exception.h"
+#include "records/RecFile.h"
+
+typedef struct pg_conn PGconn;
+
+namespace kv::tool {
+
+// The database cannot be reached or a statement failed: worth trying again later.
+class EStoreDown : public Exception {
+  public:
+    using Exception::Exception;
+};
+
+// The database holds something else than this schema (another program's tables, a newer
+// version): it is not written.
+class EStoreForeign : public Exception {
+  public:
+    using Exception::Exception;
+};
+
+class PgStore {
+  public:
+    static constexpr int kSchemaVersion = 1;
+    static constexpr const char* kChannel = "kvelli99_records";
+
+    explicit PgStore(std::string conninfo);
+    ~PgStore();
+    PgStore(const PgStore&) = delete;
+    PgStore& operator=(const PgStore&) = delete;
+
+    // Connects if not connected (again after a lost connection) and checks the schema, creating
+    // it in a database without tables. Throws EStoreDown or EStoreForeign.
+    void Open();
+
+    // The common table and its generation (a number that grows with every change).
+    RecTable Read(int64_t& generation);
+
+    // One transaction: change(table) under the table's row lock; the rows are rewritten and the
+    // other front ends notified only when it returns true. Returns the generation after it. A
+    // lost connection is tried once more, which is safe because a merge is idempotent.
+    int64_t Update(const std::function<bool(RecTable&)>& change);
+
+    // LISTEN for changes; then Wait tells whether one came within timeoutMs (false on timeout).
+    // Throws EStoreDown when the connection is lost.
+    void Listen();
+    bool Wait(int timeoutMs, int alsoWatchFd, bool& alsoReady);
+
+  private:
+    void Exec(const std::string& sql);
+    void Drop();
+    int64_t UpdateOnce(const std::function<bool(RecTable&)>& change);
+    RecTable ReadRows();
+
+    std::string conninfo_;
+    PGconn* conn_ = nullptr;
+};
+
+}  // namespace kv::tool

@@ -1,0 +1,292 @@
+// Front ends of the shipped results server on one real PostgreSQL (started by the test, no mock):
+// they share one table and its page, lose nothing when one is killed or the database restarts,
+// and do not write into a database that holds something else.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <latch>
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "ShippedServer.h"
+#include "TempDir.h"
+#include "TempPostgres.h"
+#include "base/AtomicFile.h"
+#include "records/Html.h"
+#include "records/RecFile.h"
+
+namespace kv {
+namespace {
+
+using test::ShippedServer;
+using test::TableBytes;
+using test::TableRows;
+using test::TempDir;
+using Rows = std::vector<std::pair<std::string, int>>;
+using Clock = std::chrono::steady_clock;
+
+std::string Slurp(const std::string& path) {
+    std::string bytes;
+    ReadWholeFile(path, bytes);
+    return bytes;
+}
+
+// Waits up to `seconds` for check() to hold; whether it did.
+template <class Check>
+bool Within(double seconds, Check check) {
+    const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+    for (;;) {
+        if (check()) return true;
+        if (Clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+class DatabaseTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (TempPostgres::Available()) pg = std::make_unique<test::TempPostgres>();
+    }
+    static void TearDownTestSuite() { pg.reset(); }
+    void SetUp() override {
+        if (!pg) GTEST_SKIP() << "Debian's postgresql is not installed (scripts/install-deps.sh installs it)";
+    }
+    using TempPostgres = test::TempPostgres;
+
+    // A front end on the database db, its data in dir/name.
+    std::unique_ptr<ShippedServer> FrontEnd(const std::string& db, const std::string& name,
+                                            std::vector<std::string> more = {}) {
+        std::vector<std::string> args = {"--database", pg->Conninfo(db),    "--max-connections",
+                                         "100",        "--max-per-address", "100"};
+        args.insert(args.end(), more.begin(), more.end());
+        return std::make_unique<ShippedServer>(dir.File(name), args, dir.File(name + ".log"));
+    }
+
+    // Player `name` with one result; the directory of its records file.
+    std::string Player(const std::string& name, int score) {
+        const std::string d = players.File(name);
+        std::filesystem::create_directories(d);
+        WriteFileAtomic(d + "/" + kRecFileName, TableBytes({{name, score}}));
+        return d;
+    }
+
+    static inline std::unique_ptr<test::TempPostgres> pg;
+    TempDir dir, players;
+};
+
+// The best 20 of results, highest first.
+Rows Best(Rows all) {
+    std::sort(all.begin(), all.end(), [](auto& a, auto& b) { return a.second > b.second; });
+    if (all.size() > kMatrRows) all.resize(kMatrRows);
+    return all;
+}
+
+TEST_F(DatabaseTest, TwoFrontEndsKeepEveryResultOfFortySendersAndShowOneTable) {
+    pg->CreateDatabase("shared");
+    auto a = FrontEnd("shared", "a"), b = FrontEnd("shared", "b", {"--workers", "2"});
+    constexpr int kPlayers = 40;
+    Rows sent;
+    std::vector<std::string> dirs;
+    for (int i = 0; i < kPlayers; ++i) {
+        sent.emplace_back("p" + std::to_string(i), 100 + 7 * i);
+        dirs.push_back(Player(sent.back().first, sent.back().second));
+    }
+    std::latch start(kPlayers);
+    std::vector<std::string> errors(kPlayers);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kPlayers; ++i) {
+        threads.emplace_back([&, i] {
+            start.arrive_and_wait();
+            try {
+                test::GameExchange(i % 2 ? b->ftp : a->ftp, dirs[i], i % 4 < 2);
+            } catch (const std::exception& e) {
+                errors[i] = e.what();
+            }
+        });
+    }
+    for (auto& t : threads)
+        t.join();
+    for (int i = 0; i < kPlayers; ++i)
+        EXPECT_EQ(errors[i], "") << "player " << i;
+
+    // Every front end's download and page show the common table within 2 s.
+    const Rows best = Best(sent);
+    const std::string table = TableBytes(best);
+    EXPECT_TRUE(Within(
+        2, [&] { return test::DownloadTable(a->ftp) == table && test::DownloadTable(b->ftp) == table; }))
+        << "a: " << TableRows(dir.File("a/WWW/records.rec")).size()
+        << " rows, b: " << TableRows(dir.File("b/WWW/records.rec")).size() << " rows\n"
+        << Slurp(dir.File("a.log")) << Slurp(dir.File("b.log"));
+    WriteFileAtomic(dir.File("expected.rec"), table);
+    WriteHtmlTable(dir.File("expected.rec"), dir.File("expected.html"));
+    const std::string page = Slurp(dir.File("expected.html"));
+    EXPECT_TRUE(Within(2,
+                       [&] {
+                           return test::HttpGet(a->http, "/table.html").second == page &&
+                                  test::HttpGet(b->http, "/table.html").second == page;
+                       }))
+        << Slurp(dir.File("a.log")) << Slurp(dir.File("b.log"));
+
+    // The administrator's export is the same table; an import from another store is merged in
+    // (an entry sent as a file is one more result, and it is on both pages at once).
+    auto r = std::system((test::RecordsToolPath() + " export '" + pg->Conninfo("shared") + "' " +
+                          dir.File("export.rec") + " >/dev/null")
+                             .c_str());
+    EXPECT_EQ(r, 0);
+    EXPECT_EQ(Slurp(dir.File("export.rec")), table);
+    WriteFileAtomic(dir.File("backup.rec"), TableBytes({{"Top", 5000}}));
+    r = std::system((test::RecordsToolPath() + " import '" + pg->Conninfo("shared") + "' " +
+                     dir.File("backup.rec") + " >/dev/null")
+                        .c_str());
+    EXPECT_EQ(r, 0);
+    Rows more = sent;
+    more.emplace_back("Top", 5000);
+    EXPECT_TRUE(Within(2, [&] {
+        return TableRows(dir.File("a/WWW/records.rec")) == Best(more) &&
+               TableRows(dir.File("b/WWW/records.rec")) == Best(more);
+    }));
+}
+
+TEST_F(DatabaseTest, AKilledFrontEndLosesNothingTheOthersMerged) {
+    pg->CreateDatabase("killed");
+    auto a = FrontEnd("killed", "a", {"--workers", "2"}), b = FrontEnd("killed", "b");
+    // Twelve players send to a, which is killed after the first results are in; b goes on.
+    constexpr int kToA = 12, kToB = 8;
+    std::atomic<int> acked{0};
+    std::vector<char> acknowledged(kToA + kToB, 0);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < kToA; ++i) {
+        threads.emplace_back([&, i] {
+            try {
+                test::GameExchange(a->ftp, Player("a" + std::to_string(i), 1000 + i), true);
+                acknowledged[i] = 1;
+                ++acked;
+            } catch (const std::exception&) {
+            }
+        });
+    }
+    EXPECT_TRUE(Within(30, [&] { return acked >= 3; }));
+    a->Kill();
+    for (auto& t : threads)
+        t.join();
+    for (int i = 0; i < kToB; ++i) {
+        try {
+            test::GameExchange(b->ftp, Player("b" + std::to_string(i), 2000 + i), i % 2);
+            acknowledged[kToA + i] = 1;
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << "b, player " << i << ": " << e.what();
+        }
+    }
+    // Every result that a front end acknowledged is in the common table, and nothing else.
+    std::set<int> scores;
+    for (const auto& [name, score] : TableRows(dir.File("b/WWW/records.rec")))
+        scores.insert(score);
+    EXPECT_TRUE(Within(2, [&] {
+        scores.clear();
+        for (const auto& [name, score] : TableRows(dir.File("b/WWW/records.rec")))
+            scores.insert(score);
+        return scores.count(2000 + kToB - 1) == 1;
+    }));
+    for (int i = 0; i < kToA + kToB; ++i)
+        if (acknowledged[i]) {
+            EXPECT_EQ(scores.count(i < kToA ? 1000 + i : 2000 + i - kToA), 1u) << i;
+        }
+    for (int s : scores)
+        EXPECT_TRUE((s >= 1000 && s < 1000 + kToA) || (s >= 2000 && s < 2000 + kToB)) << s;
+    // No process of the killed front end is left holding its port.
+    EXPECT_THROW(test::DownloadTable(a->ftp), Exception);
+}
+
+TEST_F(DatabaseTest, ADatabaseRestartUnderLoadLosesNothingAndNeedsNoRestartOfTheFrontEnd) {
+    pg->CreateDatabase("restart");
+    auto front = FrontEnd("restart", "f");
+    // Players send one after another, each a higher score, while the database stops and starts.
+    std::atomic<bool> stop{false};
+    std::atomic<int> sent{0}, refused{0}, acked{0};
+    std::vector<int> acknowledged;
+    std::string wrong;
+    std::thread load([&] {
+        for (int i = 0; !stop; ++i) {
+            try {
+                test::GameExchange(front->ftp, Player("r" + std::to_string(i), 1000 + i), true);
+                acknowledged.push_back(1000 + i);
+                ++acked;
+            } catch (const Exception& e) {
+                // The upload is refused with a 4xx reply (try again later), nothing else.
+                if (std::string(e.what()).rfind("451 ", 0) == 0)
+                    ++refused;
+                else
+                    wrong = e.what();
+            }
+            ++sent;
+        }
+    });
+    EXPECT_TRUE(Within(30, [&] { return acked >= 3; }));
+    // The front end's copy follows within moments.
+    EXPECT_TRUE(Within(2, [&] { return TableRows(dir.File("f/WWW/records.rec")).size() >= 3; }));
+    pg->Stop();
+    EXPECT_TRUE(Within(30, [&] { return refused >= 2; }));
+    // Downloads go on from the last table the front end saw.
+    WriteFileAtomic(dir.File("during.rec"), test::DownloadTable(front->ftp));
+    EXPECT_GE(TableRows(dir.File("during.rec")).size(), 3u);
+    EXPECT_EQ(TableRows(dir.File("during.rec")), TableRows(dir.File("f/WWW/records.rec")));
+    const int ackedWhileDown = acked;
+    pg->Start();
+    EXPECT_TRUE(Within(30, [&] { return acked >= ackedWhileDown + 3; }))
+        << "no upload was taken after the database came back";
+    stop = true;
+    load.join();
+    EXPECT_EQ(wrong, "");
+
+    // The best 20 of what was acknowledged are all in the table, on the front end's copy too.
+    std::sort(acknowledged.rbegin(), acknowledged.rend());
+    if (acknowledged.size() > kMatrRows) acknowledged.resize(kMatrRows);
+    EXPECT_TRUE(Within(2, [&] {
+        std::set<int> scores;
+        for (const auto& [name, score] : TableRows(dir.File("f/WWW/records.rec")))
+            scores.insert(score);
+        return std::all_of(acknowledged.begin(), acknowledged.end(),
+                           [&](int s) { return scores.count(s) == 1; });
+    }));
+    // The watcher, which keeps the front end's copy, is back too (it tries once a second).
+    EXPECT_TRUE(Within(10, [&] {
+        return Slurp(dir.File("f.log")).find("the database is back") != std::string::npos;
+    })) << Slurp(dir.File("f.log"));
+}
+
+TEST_F(DatabaseTest, ADatabaseOfSomethingElseIsRefusedAndNotWritten) {
+    // Another program's tables.
+    pg->CreateDatabase("others");
+    pg->Exec("others", "CREATE TABLE accounts (id integer)");
+    EXPECT_THROW(FrontEnd("others", "x"), std::runtime_error);
+    EXPECT_NE(Slurp(dir.File("x.log")).find("the database holds tables of another program (public.accounts)"),
+              std::string::npos)
+        << Slurp(dir.File("x.log"));
+    EXPECT_EQ(pg->Query("others", "SELECT count(*) FROM pg_namespace WHERE nspname = 'kvelli99'"), "0");
+
+    // The schema is made on the first start, versioned; a newer version is not written.
+    pg->CreateDatabase("newer");
+    FrontEnd("newer", "y").reset();
+    EXPECT_EQ(pg->Query("newer", "SELECT schema_version FROM kvelli99.meta"), "1");
+    pg->Exec("newer", "UPDATE kvelli99.meta SET schema_version = 2");
+    EXPECT_THROW(FrontEnd("newer", "z"), std::runtime_error);
+    EXPECT_NE(Slurp(dir.File("z.log")).find("schema is version 2, this server knows version 1"),
+              std::string::npos)
+        << Slurp(dir.File("z.log"));
+    WriteFileAtomic(dir.File("t.rec"), TableBytes({{"x", 5}}));
+    EXPECT_NE(std::system((test::RecordsToolPath() + " import '" + pg->Conninfo("newer") + "' " +
+                           dir.File("t.rec") + " 2>/dev/null >/dev/null")
+                              .c_str()),
+              0);
+    EXPECT_EQ(pg->Query("newer", "SELECT count(*) FROM kvelli99.records"), "0");
+    EXPECT_EQ(pg->Query("newer", "SELECT generation FROM kvelli99.meta"), "0");
+}
+
+}  // namespace
+}  // namespace kv
