@@ -14,6 +14,8 @@ install(TARGETS kvelli99 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The desktop entry, the store page and the icons carry the program's id (kv::ui::kAppId).
 install(FILES ${KV_PACKAGING}/${KV_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KV_PACKAGING}/${KV_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The saved game's own file type; the package's trigger (shared-mime-info) rebuilds the database.
+install(FILES ${KV_PACKAGING}/mime/${KV_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 foreach(size ${KV_ICON_SIZES})
   string(REPLACE "@SIZE@" ${size} icon "${KV_ICON_PATTERN}")
   install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps

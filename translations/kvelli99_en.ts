@@ -167,6 +167,18 @@ and programs to order.</translation>
         <source>Значки на шарах</source>
         <translation>Symbols on the balls</translation>
     </message>
+    <message>
+        <source>Счет</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Осталось</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Подсказка</source>
+        <translation>Hint</translation>
+    </message>
 </context>
 <context>
     <name>kv::ui::TForm2</name>
@@ -282,6 +294,43 @@ so the colours can be told apart without colour vision.</translation>
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
+шар, у которого есть ход, и соседа, с которым его
+поменять; рамка встаёт на этот шар.
+
+Программа экранного доступа читает шар в рамке:
+его цвет, ряд и столбец.</source>
+        <translation>The H key or “Hint” in the “?” menu marks a ball
+that can move and the neighbour to swap it with;
+the frame goes to that ball.
+
+A screen reader reads the ball in the frame:
+its colour, row and column.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::THint</name>
+    <message>
+        <source>подсказка, ход вверх</source>
+        <translation>hint, move up</translation>
+    </message>
+    <message>
+        <source>подсказка, ход вниз</source>
+        <translation>hint, move down</translation>
+    </message>
+    <message>
+        <source>подсказка, ход влево</source>
+        <translation>hint, move left</translation>
+    </message>
+    <message>
+        <source>подсказка, ход вправо</source>
+        <translation>hint, move right</translation>
+    </message>
+    <message>
+        <source>подсказка</source>
+        <translation>hint</translation>
+    </message>
 </context>
 <context>
     <name>kv::ui::TMainView</name>
@@ -355,6 +404,80 @@ for your advert</translation>
     <message>
         <source>Настройка</source>
         <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TShadowLabel</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TShape</name>
+    <message>
+        <source>синий</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>красный</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>зелёный</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>чёрный</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>жёлтый</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>голубой</source>
+        <translation>aqua</translation>
+    </message>
+    <message>
+        <source>серый</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>пурпурный</source>
+        <translation>fuchsia</translation>
+    </message>
+    <message>
+        <source>бордовый</source>
+        <translation>maroon</translation>
+    </message>
+    <message>
+        <source>салатовый</source>
+        <translation>lime</translation>
+    </message>
+    <message>
+        <source>тёмно-серый</source>
+        <translation>dark grey</translation>
+    </message>
+    <message>
+        <source>ряд %1, столбец %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
+    <message>
+        <source>пустая клетка, %1</source>
+        <translation>empty cell, %1</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1 шар, %2</source>
+        <translation>%1 ball, %2</translation>
+    </message>
+    <message>
+        <source>, выбран</source>
+        <translation>, chosen</translation>
     </message>
 </context>
 </TS>

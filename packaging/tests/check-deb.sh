@@ -65,6 +65,7 @@ done
 dpkg-deb -c "$deb" >"$tmp/contents"
 paths=$(awk '{print $6}' "$tmp/contents")
 expect=(./usr/bin/kvelli99 "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml"
+    "./usr/share/mime/packages/$id.xml"
     ./usr/share/fontconfig/conf.avail/65-kvelli99.conf ./etc/fonts/conf.d/65-kvelli99.conf)
 for size in "${sizes[@]}"; do expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 for p in "${expect[@]}"; do
@@ -83,6 +84,7 @@ x=$tmp/x
 dpkg-deb -x "$deb" "$x"
 check_desktop_file "$x/usr/share/applications/$id.desktop" "$id"
 check_metainfo "$x/usr/share/metainfo/$id.metainfo.xml" "$id"
+check_mime "$x/usr/share" "$id"
 for size in "${sizes[@]}"; do check_png "$x/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" "$size"; done
 same_version_block "$x/usr/bin/kvelli99" "$exe"
 missing=$(ldd "$x/usr/bin/kvelli99" | grep 'not found' || true)

@@ -61,6 +61,7 @@ check_tree() {
 
     check_desktop_file "$share/applications/$id.desktop" "$id"
     check_metainfo "$share/metainfo/$id.metainfo.xml" "$id"
+    check_mime "$share" "$id"
     # The tree as a whole: the metainfo file finds its desktop file and icon.
     local tree=$tmp/tree${prefix//\//_}
     rm -rf "$tree" && cp -a "$top" "$tree"

@@ -21,7 +21,8 @@ check_desktop_file() {
     [ -z "$out" ] || fail "desktop-file-validate: $out"
     [ "$(desktop_value "$f" Name)" = "Kvelli '99" ] || fail "Name is $(desktop_value "$f" Name)"
     [ "$(desktop_value "$f" 'Name[ru]')" = "Квелли 99" ] || fail "Name[ru] is $(desktop_value "$f" 'Name[ru]')"
-    [ "$(desktop_value "$f" Exec)" = "kvelli99" ] || fail "Exec is $(desktop_value "$f" Exec)"
+    [ "$(desktop_value "$f" Exec)" = "kvelli99 %f" ] || fail "Exec is $(desktop_value "$f" Exec)"
+    [ "$(desktop_value "$f" MimeType)" = "application/x-kvelli99-save;" ] || fail "MimeType is $(desktop_value "$f" MimeType)"
     [ "$(desktop_value "$f" Icon)" = "$id" ] || fail "Icon is $(desktop_value "$f" Icon)"
     [ "$(desktop_value "$f" StartupWMClass)" = "$id" ] || fail "StartupWMClass is $(desktop_value "$f" StartupWMClass)"
     local cat
@@ -52,6 +53,35 @@ check_metainfo() {
     grep -q '<content_rating type="oars-1.1"' "$f" || fail "metainfo has no content rating"
     grep -q '<image[^>]*>[^<]*/docs/screenshot-main\.png</image>' "$f" || fail "metainfo shows no screenshot-main.png"
     grep -q '<release version="3.35"' "$f" || fail "metainfo has no release 3.35"
+}
+
+# check_mime SHARE_DIR ID: the file type of a saved game, as the desktop (GIO, over the database
+# built from SHARE_DIR's mime/packages as the package's trigger builds it) sees a ".sav" file.
+check_mime() {
+    local share=$1 id=$2 db=$tmp/mime-db
+    local xml=$share/mime/packages/$id.xml
+    [ -f "$xml" ] || fail "no shared-mime-info file $xml"
+    rm -rf "$db" && mkdir -p "$db/mime/packages" "$db/home"
+    cp "$xml" "$db/mime/packages/"
+    XDG_DATA_HOME="$db/home" XDG_DATA_DIRS="$db:/usr/share" update-mime-database "$db/mime" >"$db/log" 2>&1 || fail "update-mime-database rejects $xml: $(cat "$db/log")"
+    [ ! -s "$db/log" ] || fail "update-mime-database complains about $xml: $(cat "$db/log")"
+    guess() {
+        # $1: data dirs; prints the type guessed for a saved game's name and content, then its comment.
+        env -i PATH=/usr/bin:/bin HOME="$db/home" XDG_DATA_HOME="$db/home" XDG_DATA_DIRS="$1" LANGUAGE="${2:-C}" \
+            LANG=C.UTF-8 "$PY" -c 'from gi.repository import Gio
+t, _ = Gio.content_type_guess("Game 1.sav", b"35\r\n12\r\n" + b"1\r\n" * 64)
+print(t)
+print(Gio.content_type_get_description(t))'
+    }
+    local seen
+    seen=$(guess "$db:/usr/share") || fail "GIO cannot look the type up"
+    [ "$(sed -n 1p <<<"$seen")" = application/x-kvelli99-save ] || fail "a .sav file is typed $(sed -n 1p <<<"$seen")"
+    [ "$(sed -n 2p <<<"$seen")" = "Kvelli '99 saved game" ] || fail "the type reads $(sed -n 2p <<<"$seen")"
+    seen=$(guess "$db:/usr/share" ru) || fail "GIO cannot look the type up"
+    [ "$(sed -n 2p <<<"$seen")" = "Сохранённая игра Квелли 99" ] || fail "in Russian the type reads $(sed -n 2p <<<"$seen")"
+    # The machine's database alone does not know the type: the file above is what does it.
+    seen=$(guess /usr/share) || fail "GIO cannot look the type up"
+    [ "$(sed -n 1p <<<"$seen")" != application/x-kvelli99-save ] || fail "the type is known without the package's file"
 }
 
 # check_png FILE SIZE: a PNG of SIZE x SIZE pixels.

@@ -1,8 +1,10 @@
-// Kvelli 99: builds the application and runs it. No command line is read.
+// Kvelli 99: builds the application and runs it. The command line may name one saved game to
+// load (the desktop opens a .sav file so); nothing else on it is read.
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QLocale>
+#include <QStringList>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -84,5 +86,9 @@ int main(int argc, char** argv) {
     FirstPaintProbe probe;
     if (std::getenv("KVELLI_REPORT_FIRST_PAINT")) form.installEventFilter(&probe);
     form.show();
+    // Once the window is up, so that a message about a bad file has the board behind it.
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1)
+        QTimer::singleShot(0, &form, [&form, path = args.at(1)] { form.OpenSavedGame(path); });
     return QApplication::exec();
 }

@@ -149,8 +149,8 @@ void Game::DealBoard() {
     Score = 0;
 }
 
-bool Game::CanMove(Cell cell) const {
-    if (!OnBoard(cell)) return false;
+std::optional<Cell> Game::MovePartner(Cell cell) const {
+    if (!OnBoard(cell)) return std::nullopt;
     const int row = cell.row, col = cell.col;
     const int32_t v = At(row, col);
     auto same = [&](int r, int c) { return OnBoard(r, c) && At(r, c) == v; };
@@ -159,20 +159,31 @@ bool Game::CanMove(Cell cell) const {
     // Left, to (r, c-1).
     if (c > 1 && (pair(r - 1, c - 1, r + 1, c - 1) || pair(r - 1, c - 1, r - 2, c - 1) ||
                   pair(r + 1, c - 1, r + 2, c - 1) || pair(r, c - 2, r, c - 3)))
-        return true;
+        return Cell{r, c - 1};
     // Right, to (r, c+1).
     if (c < kBoardSize && (pair(r - 1, c + 1, r + 1, c + 1) || pair(r - 1, c + 1, r - 2, c + 1) ||
                            pair(r + 1, c + 1, r + 2, c + 1) || pair(r, c + 2, r, c + 3)))
-        return true;
+        return Cell{r, c + 1};
     // Up, to (r-1, c).
     if (r > 1 && (pair(r - 1, c - 1, r - 1, c + 1) || pair(r - 1, c - 1, r - 1, c - 2) ||
                   pair(r - 1, c + 1, r - 1, c + 2) || pair(r - 2, c, r - 3, c)))
-        return true;
+        return Cell{r - 1, c};
     // Down, to (r+1, c).
     if (r < kBoardSize && (pair(r + 1, c - 1, r + 1, c + 1) || pair(r + 1, c - 1, r + 1, c - 2) ||
                            pair(r + 1, c + 1, r + 1, c + 2) || pair(r + 2, c, r + 3, c)))
-        return true;
-    return false;
+        return Cell{r + 1, c};
+    return std::nullopt;
+}
+
+bool Game::CanMove(Cell cell) const {
+    return MovePartner(cell).has_value();
+}
+
+std::optional<Hint> Game::FindHint() const {
+    for (int r = 1; r <= kBoardSize; ++r)
+        for (int c = 1; c <= kBoardSize; ++c)
+            if (const auto partner = MovePartner({r, c})) return Hint{{r, c}, *partner};
+    return std::nullopt;
 }
 
 void Game::CountMovable() {

@@ -3,6 +3,7 @@
 // that act on them. Plain C++: no painting and no waiting happens here, and nothing allocates.
 
 #include <cstdint>
+#include <optional>
 #include <random>
 
 #include "base/Cell.h"
@@ -39,6 +40,13 @@ constexpr bool OnBoard(int row, int col) {
 constexpr bool OnBoard(Cell cell) {
     return OnBoard(cell.row, cell.col);
 }
+
+// A ball that has a move, and the neighbour it trades places with in that move.
+struct Hint {
+    Cell ball;
+    Cell partner;
+    bool operator==(const Hint&) const = default;
+};
 
 class Game {
   public:
@@ -80,8 +88,13 @@ class Game {
     // Whether the ball in `cell` has a move; false for a cell off the board.
     bool CanMove(Cell cell) const;
     void CountMovable();
+    // The first ball, row by row from the top, for which CanMove holds, with the neighbour of
+    // the move that makes its run. None exactly when CountMovable would count 0.
+    std::optional<Hint> FindHint() const;
 
   private:
+    // The neighbour the ball at (row, col) trades with to stand in a run, or nullopt.
+    std::optional<Cell> MovePartner(Cell cell) const;
     int NextColour();  // 1..8
     std::mt19937 rng_{0};
     bool fixedSeed_ = false;

@@ -4,10 +4,14 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTreeView>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 
 namespace kv::ui {
@@ -85,29 +89,53 @@ bool Dialogs::InputQuery(QWidget* parent, const QString& title, const QString& p
     return true;
 }
 
-static QFileDialog* MakeChooser(QWidget* parent, const FileChooser& chooser) {
-    auto* dlg = new QFileDialog(parent, chooser.title, chooser.initialDir);
+namespace {
+
+// Qt's own chooser opens narrow, its name column cutting a saved game's name and its type column
+// cutting the type: the name column takes what is left of a wider window, the others their texts.
+void WidenColumns(QFileDialog& dlg) {
+    auto* view = dlg.findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (!view) return;  // the desktop's own chooser
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Room for a name of 40 average characters beside the size, a type of 28 and a date of 18.
+    const QFontMetrics fm(view->font());
+    const int name = fm.averageCharWidth() * 40 + view->iconSize().width();
+    int others = 0;
+    for (int c = 1; c < header->count(); ++c)
+        others += std::max(header->sectionSizeHint(c), fm.averageCharWidth() * (c == 1   ? 10
+                                                                                : c == 2 ? 28
+                                                                                         : 18));
+    const int wanted = dlg.width() + std::max(0, name + others - view->viewport()->width());
+    dlg.resize(std::max(dlg.width(), wanted), std::max(dlg.height(), fm.height() * 24));
+}
+
+}  // namespace
+
+std::unique_ptr<QFileDialog> MakeFileChooser(QWidget* parent, const FileChooser& chooser, bool save) {
+    auto dlg = std::make_unique<QFileDialog>(parent, chooser.title, chooser.initialDir);
     dlg->setNameFilters(chooser.filters);
     dlg->setOption(QFileDialog::DontUseNativeDialog, false);
     if (!chooser.initialName.isEmpty() && !chooser.initialName.contains('*'))
         dlg->selectFile(chooser.initialName);
+    dlg->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) dlg->setOption(QFileDialog::DontConfirmOverwrite, !chooser.confirmOverwrite);
+    WidenColumns(*dlg);
     return dlg;
 }
 
 bool Dialogs::OpenFile(QWidget* parent, const FileChooser& chooser, QString& path) {
-    std::unique_ptr<QFileDialog> dlg(MakeChooser(parent, chooser));
-    dlg->setAcceptMode(QFileDialog::AcceptOpen);
-    dlg->setFileMode(QFileDialog::ExistingFile);
+    std::unique_ptr<QFileDialog> dlg = MakeFileChooser(parent, chooser, false);
     if (dlg->exec() != QDialog::Accepted || dlg->selectedFiles().isEmpty()) return false;
     path = dlg->selectedFiles().first();
     return true;
 }
 
 bool Dialogs::SaveFile(QWidget* parent, const FileChooser& chooser, QString& path) {
-    std::unique_ptr<QFileDialog> dlg(MakeChooser(parent, chooser));
-    dlg->setAcceptMode(QFileDialog::AcceptSave);
-    dlg->setFileMode(QFileDialog::AnyFile);
-    dlg->setOption(QFileDialog::DontConfirmOverwrite, !chooser.confirmOverwrite);
+    std::unique_ptr<QFileDialog> dlg = MakeFileChooser(parent, chooser, true);
     if (dlg->exec() != QDialog::Accepted || dlg->selectedFiles().isEmpty()) return false;
     path = dlg->selectedFiles().first();
     return true;

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class QDialog;
+class QFileDialog;
 class QWidget;
 
 namespace kv::ui {
@@ -39,6 +42,10 @@ class Dialogs {
     virtual void Beep();
     virtual void OpenUrl(const QString& url);
 };
+
+// The chooser the real dialogs show for opening (save false) or saving a file: Qt's own unless
+// the desktop brings its own, with columns wide enough to read names, types and dates.
+std::unique_ptr<QFileDialog> MakeFileChooser(QWidget* parent, const FileChooser& chooser, bool save);
 
 // The seam in force. Tests install their own; nullptr restores the real dialogs.
 Dialogs& Ui();

@@ -1,13 +1,23 @@
 #include "ui/TShadowLabel.h"
 
+#include <QAccessible>
 #include <QPainter>
 
+#include "ui/Accessibility.h"
 #include "ui/TextFit.h"
 
 namespace kv::ui {
 
 TShadowLabel::TShadowLabel(QWidget* parent) : QLabel(parent) {
+    InstallAccessibility();
     setAutoFillBackground(false);
+}
+
+void TShadowLabel::SetAccessibleCaption(const QString& word) {
+    if (caption_ == word) return;
+    caption_ = word;
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TShadowLabel::SetTextColor(const QColor& colour) {

@@ -20,6 +20,9 @@ class TShadowLabel : public QLabel {
     void SetShadowSize(int pixels);
     // The font the text is drawn in: the label's own, made smaller for a text too wide for it.
     QFont PaintedFont() const;
+    // The word a screen reader says before the text ("Счет" makes "Счет: 35"); none by default.
+    QString AccessibleCaption() const { return caption_; }
+    void SetAccessibleCaption(const QString& word);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,6 +31,7 @@ class TShadowLabel : public QLabel {
     QColor text_ = Qt::black;
     QColor shadow_ = Qt::black;
     int shadowSize_ = 0;
+    QString caption_;
 };
 
 }  // namespace kv::ui

@@ -1,11 +1,15 @@
 #include "ui/TShape.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+
+#include "ui/Accessibility.h"
 
 namespace kv::ui {
 
@@ -79,29 +83,104 @@ QPainterPath SymbolPath(TShape::Mark mark, qreal h) {
     return path;
 }
 
+// The words for the colours the board paints, as a player names them.
+struct ColourWord {
+    QRgb rgb;
+    const char* word;
+};
+constexpr ColourWord kColourWords[] = {
+    {0x0000FF, QT_TRANSLATE_NOOP("kv::ui::TShape", "синий")},
+    {0xFF0000, QT_TRANSLATE_NOOP("kv::ui::TShape", "красный")},
+    {0x008000, QT_TRANSLATE_NOOP("kv::ui::TShape", "зелёный")},
+    {0x000000, QT_TRANSLATE_NOOP("kv::ui::TShape", "чёрный")},
+    {0xFFFF00, QT_TRANSLATE_NOOP("kv::ui::TShape", "жёлтый")},
+    {0x00FFFF, QT_TRANSLATE_NOOP("kv::ui::TShape", "голубой")},
+    {0x808080, QT_TRANSLATE_NOOP("kv::ui::TShape", "серый")},
+    {0xFF00FF, QT_TRANSLATE_NOOP("kv::ui::TShape", "пурпурный")},
+    // Only a loaded game shows these.
+    {0x800000, QT_TRANSLATE_NOOP("kv::ui::TShape", "бордовый")},
+    {0x00FF00, QT_TRANSLATE_NOOP("kv::ui::TShape", "салатовый")},
+    {0x404040, QT_TRANSLATE_NOOP("kv::ui::TShape", "тёмно-серый")},
+};
+
 }  // namespace
 
 TShape::TShape(QWidget* parent) : QWidget(parent) {
+    InstallAccessibility();
     // The panel's face colour shows around the circle.
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void TShape::SetShape(Kind kind) {
     if (kind_ == kind) return;
+    const QString oldName = SpokenName();
+    const bool wasChosen = Chosen();
     kind_ = kind;
     update();
+    Announce(oldName, wasChosen);
+}
+
+void TShape::SetHint(const QString& note) {
+    if (hint_ == note) return;
+    const QString oldName = SpokenName();
+    hint_ = note;
+    update();
+    Announce(oldName, Chosen());
+}
+
+QString TShape::AccessibleName() const {
+    QString place =
+        QCoreApplication::translate("kv::ui::TShape", "ряд %1, столбец %2").arg(cell_.row).arg(cell_.col);
+    // A cell in the face colour is empty; the panel shows through.
+    if (brush_ == pen_) return QCoreApplication::translate("kv::ui::TShape", "пустая клетка, %1").arg(place);
+    const char* word = nullptr;
+    for (const ColourWord& w : kColourWords)
+        if (brush_.rgb() == (w.rgb | 0xFF000000u)) word = w.word;
+    const QString colour = word ? QCoreApplication::translate("kv::ui::TShape", word)
+                                : QCoreApplication::translate("kv::ui::TShape", "неизвестный");
+    QString name = QCoreApplication::translate("kv::ui::TShape", "%1 шар, %2").arg(colour, place);
+    if (Chosen()) name += QCoreApplication::translate("kv::ui::TShape", ", выбран");
+    if (!hint_.isEmpty()) name += QStringLiteral(", ") + hint_;
+    return name;
+}
+
+void TShape::Press() {
+    emit Pressed(cell_);
+}
+
+QString TShape::SpokenName() const {
+    // Nobody listens while accessibility is off: the name is not made for every painting then.
+    return QAccessible::isActive() ? AccessibleName() : QString();
+}
+
+void TShape::Announce(const QString& oldName, bool wasChosen) {
+    if (!QAccessible::isActive()) return;
+    if (Chosen() != wasChosen) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (AccessibleName() != oldName) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TShape::SetBrushColor(const QColor& colour) {
     if (brush_ == colour) return;
+    const QString oldName = SpokenName();
     brush_ = colour;
     update();
+    Announce(oldName, Chosen());
 }
 
 void TShape::SetPenColor(const QColor& colour) {
     if (pen_ == colour) return;
+    const QString oldName = SpokenName();
     pen_ = colour;
     update();
+    Announce(oldName, Chosen());
 }
 
 void TShape::SetSymbol(Mark mark) {
@@ -114,6 +193,17 @@ void TShape::SetCursorFrame(bool shown) {
     if (cursor_ == shown) return;
     cursor_ = shown;
     update();
+    if (!QAccessible::isActive()) return;
+    // The frame is where the player is: assistive technology follows it as it follows a focus.
+    if (shown) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    } else {
+        QAccessible::State changed;
+        changed.focused = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TShape::paintEvent(QPaintEvent*) {
@@ -137,29 +227,52 @@ void TShape::paintEvent(QPaintEvent*) {
         p.fillPath(SymbolPath(mark_, 0.23 * d), SymbolColour(brush_));
         p.resetTransform();
     }
-    if (cursor_) {
-        // Two rings along the edges, dark outside and light inside, so the frame shows on any
-        // ball and on the panel, and the ball's colour stays visible within.
+    if (!hint_.isEmpty()) {
+        // Corner marks, black with white inside them, in the corners the round ball leaves
+        // free: apart from the frame's ring, and seen on a chosen square of any colour too.
         p.setRenderHint(QPainter::Antialiasing, false);
         p.setBrush(Qt::NoBrush);
-        const qreal outer = std::max<qreal>(2.0, std::round(d / 20.0));
-        const qreal inner = std::max<qreal>(1.0, std::round(outer / 2.0));
-        QPen dark(Qt::black, outer);
-        dark.setJoinStyle(Qt::MiterJoin);
-        p.setPen(dark);
-        p.drawRect(QRectF(rect()).adjusted(outer / 2, outer / 2, -outer / 2, -outer / 2));
-        QPen light(Qt::white, inner);
-        light.setJoinStyle(Qt::MiterJoin);
-        p.setPen(light);
-        const qreal in = outer + inner / 2;
-        p.drawRect(QRectF(rect()).adjusted(in, in, -in, -in));
+        const qreal w = std::max<qreal>(2.0, std::round(d / 20.0));
+        const qreal len = d / 4.0;
+        auto marks = [&](qreal inset, qreal arm) {
+            QPainterPath path;
+            const QRectF r = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+            for (const QPointF& corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+                const qreal sx = corner.x() < width() / 2.0 ? 1 : -1,
+                            sy = corner.y() < height() / 2.0 ? 1 : -1;
+                path.moveTo(corner + QPointF(sx * arm, 0));
+                path.lineTo(corner);
+                path.lineTo(corner + QPointF(0, sy * arm));
+            }
+            return path;
+        };
+        p.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawPath(marks(w / 2, len));
+        p.setPen(QPen(Qt::white, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawPath(marks(1.5 * w, len - w));
+    }
+    if (cursor_) {
+        // A ring on the ball's rim, dark outside and light inside, so it shows on any ball. Round
+        // where the chosen ball is square, and inside the ball, where the corners of the chosen
+        // square are not: framed and chosen are told apart at a glance, also both at once.
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setBrush(Qt::NoBrush);
+        const qreal w = std::max<qreal>(2.0, std::round(d / 16.0));
+        // A rim of the ball's own colour stays outside the ring.
+        const qreal in = std::max<qreal>(1.5, d / 32.0);
+        const QRectF ball =
+            QRectF((width() - d) / 2.0, (height() - d) / 2.0, d, d).adjusted(in, in, -in, -in);
+        p.setPen(QPen(Qt::black, w));
+        p.drawEllipse(ball.adjusted(w / 2, w / 2, -w / 2, -w / 2));
+        p.setPen(QPen(Qt::white, w));
+        p.drawEllipse(ball.adjusted(1.5 * w, 1.5 * w, -1.5 * w, -1.5 * w));
     }
 }
 
 void TShape::mousePressEvent(QMouseEvent* event) {
     event->accept();
     // The handler may end the game, or even close the window: touch nothing after it.
-    emit Pressed(cell_);
+    Press();
 }
 
 void TShape::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -22,3 +22,8 @@ if(TARGET test_app_ui)
   set_tests_properties(app_ui_scale2 PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" LABELS "app" TIMEOUT 300)
 endif()
+
+# The board through the real accessibility bus: Xvfb, a private session bus, the AT-SPI bus and
+# registry, the game, and an AT-SPI client, all started and stopped by the script.
+add_test(NAME app_ui_atspi COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/ui/atspi_board.py $<TARGET_FILE:kvelli99>)
+set_tests_properties(app_ui_atspi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180 LABELS "app;ui")

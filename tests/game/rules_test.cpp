@@ -4,6 +4,7 @@
 #include <array>
 #include <chrono>
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -398,6 +399,7 @@ TEST(SwapCells, SameCellTwiceAndOffBoardCells) {
 TEST(CanMove, AlternatingTopRowsGiveTwelveMovableBalls) {
     Game g;
     FillDistinct(g);
+    EXPECT_FALSE(g.FindHint().has_value());
     for (int c = 1; c <= 8; ++c) {
         g.At(1, c) = c % 2 ? 1 : 2;
         g.At(2, c) = c % 2 ? 2 : 1;
@@ -409,7 +411,8 @@ TEST(CanMove, AlternatingTopRowsGiveTwelveMovableBalls) {
     EXPECT_FALSE(g.CanMove({2, 1}));
     EXPECT_FALSE(g.CanMove({2, 8}));
     g.CountMovable();
-    EXPECT_EQ(g.MovableCount, 12);  // columns 2..7 of both rows
+    EXPECT_EQ(g.MovableCount, 12);                    // columns 2..7 of both rows
+    EXPECT_EQ(g.FindHint(), (Hint{{1, 2}, {2, 2}}));  // down: (2, 1) and (2, 3) are 2
 }
 
 // The sixteen patterns: the move, then the two partner cells, relative to the ball.
@@ -479,6 +482,7 @@ TEST(CanMove, BallsOnTheEdgesLookOnlyAtCellsOnTheBoard) {
 
 TEST(CanMove, EachDirectionAndEachPatternOnItsOwn) {
     // For a ball in the middle, place one pattern's two partners and nothing else.
+    int ballFirst = 0;
     for (size_t i = 0; i < std::size(kPatterns); ++i) {
         const Pattern& k = kPatterns[i];
         Game g;
@@ -488,10 +492,20 @@ TEST(CanMove, EachDirectionAndEachPatternOnItsOwn) {
         g.At(4 + k.p2r, 4 + k.p2c) = 9;
         EXPECT_TRUE(g.CanMove({4, 4})) << "pattern " << i;
         EXPECT_TRUE(BruteMovable(Snapshot(g), 3, 3)) << "pattern " << i;
+        // The hint names the ball and the neighbour of this pattern's move. Partners above the
+        // ball are passed first, so the ball may not be the first that can move: look at it alone.
+        const auto hint = g.FindHint();
+        ASSERT_TRUE(hint.has_value()) << "pattern " << i;
+        if (hint->ball == Cell{4, 4}) {
+            EXPECT_EQ(hint->partner, (Cell{4 + k.dr, 4 + k.dc})) << "pattern " << i;
+            ++ballFirst;
+        }
         // One partner alone is not enough.
         g.At(4 + k.p2r, 4 + k.p2c) = 1;
         EXPECT_FALSE(g.CanMove({4, 4})) << "pattern " << i;
+        EXPECT_FALSE(g.FindHint().has_value()) << "pattern " << i;
     }
+    EXPECT_GE(ballFirst, 8);  // every direction among them
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -524,6 +538,23 @@ TEST(DealBoard, SettledBoardsWhoseMovableCountMatchesTryingEveryExchange) {
                     << "seed " << seed << " cell " << r + 1 << "," << c + 1;
             }
         ASSERT_EQ(g.MovableCount, brute) << "seed " << seed;
+        // The hint: there exactly when a ball can move; the first such ball in reading order, and
+        // trading with its partner, a neighbour, puts it in a run.
+        const auto hint = g.FindHint();
+        ASSERT_EQ(hint.has_value(), brute > 0) << "seed " << seed;
+        if (hint) {
+            const int hr = hint->ball.row - 1, hc = hint->ball.col - 1;
+            const int pr = hint->partner.row - 1, pc = hint->partner.col - 1;
+            ASSERT_TRUE(BruteMovable(b, hr, hc)) << "seed " << seed;
+            for (int k = 0; k < hr * 8 + hc; ++k)
+                ASSERT_FALSE(BruteMovable(b, k / 8, k % 8)) << "seed " << seed << " cell " << k;
+            ASSERT_TRUE(OnBoard(pr + 1, pc + 1)) << "seed " << seed;
+            ASSERT_EQ(std::abs(hr - pr) + std::abs(hc - pc), 1) << "seed " << seed;
+            Grid t = b;
+            std::swap(t[hr][hc], t[pr][pc]);
+            ASSERT_TRUE(InRun(t, pr, pc)) << "seed " << seed;
+            ASSERT_EQ(Snapshot(g), b) << "the hint changed the board, seed " << seed;
+        }
         zeroMoves += brute == 0;
         totalMovable += brute;
     }

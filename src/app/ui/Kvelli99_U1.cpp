@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -26,6 +27,7 @@
 #include "game/ui/BoardKeys.h"
 #include "game/ui/GameController.h"
 #include "game/ui/GameFiles.h"
+#include "game/ui/Hint.h"
 #include "net/ResultsConfig.h"
 #include "net/ui/Exchange.h"
 #include "net/ui/ExchangeController.h"
@@ -97,6 +99,7 @@ TForm1::TForm1(kv::Game& game, kv::RecordsState& records, kv::Settings settings,
     gameCtl_ = new TGameController(game_, this);
     boardKeys_ = new TBoardKeys(*gameCtl_, this);
     gameFiles_ = new TGameFiles(*this, *gameCtl_, this);
+    hint_ = new THint(*gameCtl_, this);
     recordsCtl_ = new TRecordsController(*this, records_, this);
     TExchangeController::Records exchangeRecords{
         [this] { return records_.RecDir; },
@@ -167,6 +170,9 @@ void TForm1::BuildLayout() {
     };
     RxLabel3 = makeCounter("RxLabel3", PxRect(136, 0, 81, 40));
     RxLabel4 = makeCounter("RxLabel4", PxRect(280, 0, 75, 40));
+    // The words of the header picture, for a player who does not see it.
+    RxLabel3->SetAccessibleCaption(QCoreApplication::translate("kv::ui::TForm1", "Счет"));
+    RxLabel4->SetAccessibleCaption(QCoreApplication::translate("kv::ui::TForm1", "Осталось"));
 
     FTPState = new QLabel(Panel3);
     FTPState->setObjectName(QStringLiteral("FTPState"));
@@ -202,6 +208,8 @@ void TForm1::ConnectGame() {
     connect(gameCtl_, &TGameController::scoreChanged, this, &TForm1::SetScoreLabel);
     connect(gameCtl_, &TGameController::movableChanged, this, &TForm1::SetMovableLabel);
     connect(gameCtl_, &TGameController::gameOver, this, &TForm1::EndOfGame);
+    connect(hint_, &THint::marked, this,
+            [this](kv::Cell cell, const QString& note) { ShapeAt(cell)->SetHint(note); });
     connect(boardKeys_, &TBoardKeys::cursorChanged, this,
             [this](kv::Cell cell, bool shown) { ShapeAt(cell)->SetCursorFrame(shown); });
 }
@@ -277,6 +285,8 @@ void TForm1::BuildMenu() {
     separator(Hlp, "N12");
     MnuMarks = item(Hlp, "MnuMarks", QCoreApplication::translate("kv::ui::TForm1", "Значки на шарах"));
     MnuMarks->setCheckable(true);
+    MnuHint = item(Hlp, "MnuHint", QCoreApplication::translate("kv::ui::TForm1", "Подсказка"),
+                   QKeySequence(Qt::Key_H));
 
     Connect(MnuNew, &TForm1::MnuNewClick, true);
     Connect(MnuSave, &TForm1::MnuSaveClick, true);
@@ -289,6 +299,7 @@ void TForm1::BuildMenu() {
     Connect(MnuHelp, &TForm1::MnuHelpClick, false);
     Connect(MnuAbout, &TForm1::MnuAboutClick, false);
     Connect(MnuMarks, &TForm1::MnuMarksClick, false);
+    Connect(MnuHint, &TForm1::MnuHintClick, true);
 
     // N4 and N5 are one exclusive group whose mark says where the records file is. The menu
     // moves the mark as it is clicked; it is put back at once, and only the handlers move it.
@@ -405,6 +416,11 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
     if (!handled) QMainWindow::keyPressEvent(event);
 }
 
+void TForm1::MnuHintClick() {
+    // Nothing during a move or with no move; the score and the board stay as they are.
+    if (const std::optional<kv::Hint> hint = hint_->Show()) boardKeys_->PutCursor(hint->ball);
+}
+
 void TForm1::MnuMarksClick() {
     // The mark already moved with the click; the board follows it whether or not it is stored.
     // Only the symbols change: a ball chosen for a move keeps its mark.
@@ -503,6 +519,9 @@ void TForm1::MnuSaveClick() {
 }
 void TForm1::MnuLoadClick() {
     gameFiles_->MnuLoadClick();
+}
+void TForm1::OpenSavedGame(const QString& path) {
+    gameFiles_->LoadGame(path);
 }
 void TForm1::MnuRecClick() {
     recordsCtl_->MnuRecClick();

@@ -45,6 +45,7 @@ class TFormStorage;
 class TGameController;
 class TBoardKeys;
 class TGameFiles;
+class THint;
 class TRecordsController;
 class TExchangeController;
 class TAboutController;
@@ -59,6 +60,7 @@ class TForm1 : public QMainWindow, public TMainView {
     TGameController& GameController() const { return *gameCtl_; }
     TBoardKeys& BoardKeys() const { return *boardKeys_; }
     TGameFiles& GameFiles() const { return *gameFiles_; }
+    THint& Hint() const { return *hint_; }
     TRecordsController& RecordsController() const { return *recordsCtl_; }
     TExchangeController& ExchangeController() const { return *exchangeCtl_; }
     kv::Game& GameState() const { return game_; }
@@ -73,6 +75,9 @@ class TForm1 : public QMainWindow, public TMainView {
     void MnuNewClick();
     void MnuSaveClick();
     void MnuLoadClick();
+    // The saved game the program was started with (opened from the desktop): loaded as the load
+    // command loads a chosen file.
+    void OpenSavedGame(const QString& path);
     void MnuRecClick();
     void N4Click();
     void N5Click();
@@ -82,6 +87,8 @@ class TForm1 : public QMainWindow, public TMainView {
     void MnuHelpClick();
     void MnuAboutClick();
     void MnuMarksClick();
+    // The hint (H): a ball that can move and its partner marked, the keyboard's frame on the ball.
+    void MnuHintClick();
     bool ExchangeInProgress() const;
 
     // TMainView
@@ -151,6 +158,8 @@ class TForm1 : public QMainWindow, public TMainView {
     QAction* MnuAbout = nullptr;
     // Checkable, at the end of "?": a symbol in every ball, remembered in the settings file.
     QAction* MnuMarks = nullptr;
+    // Last in "?": the hint, key H.
+    QAction* MnuHint = nullptr;
 
     TFormStorage* FormStorage1 = nullptr;
     // Created hidden at start-up, lives until the end.
@@ -164,6 +173,7 @@ class TForm1 : public QMainWindow, public TMainView {
     TGameController* gameCtl_ = nullptr;
     TBoardKeys* boardKeys_ = nullptr;
     TGameFiles* gameFiles_ = nullptr;
+    THint* hint_ = nullptr;
     TRecordsController* recordsCtl_ = nullptr;
     TExchangeController* exchangeCtl_ = nullptr;
     TAboutController* aboutCtl_ = nullptr;

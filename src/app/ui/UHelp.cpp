@@ -54,6 +54,14 @@ const char* const kKeyboard = QT_TRANSLATE_NOOP("kv::ui::THelpForm",
                                                 "каждого цвета свой значок: так цвета различимы\n"
                                                 "и без цветового зрения.");
 
+const char* const kHint = QT_TRANSLATE_NOOP("kv::ui::THelpForm",
+                                            "Клавиша H или пункт «Подсказка» в меню «?» отмечают\n"
+                                            "шар, у которого есть ход, и соседа, с которым его\n"
+                                            "поменять; рамка встаёт на этот шар.\n"
+                                            "\n"
+                                            "Программа экранного доступа читает шар в рамке:\n"
+                                            "его цвет, ряд и столбец.");
+
 QStringList Lines(const char* text) {
     return QCoreApplication::translate("kv::ui::THelpForm", text).split(u'\n');
 }
@@ -65,7 +73,7 @@ QStringList RulesLines() {
 }
 
 QStringList KeyboardLines() {
-    return QStringList{QString()} + Lines(kKeyboard);
+    return QStringList{QString()} + Lines(kKeyboard) + QStringList{QString()} + Lines(kHint);
 }
 
 THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {

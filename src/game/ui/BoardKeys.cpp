@@ -15,6 +15,13 @@ void TBoardKeys::ShowCursor(bool shown) {
     emit cursorChanged(cursor_, shown);
 }
 
+void TBoardKeys::PutCursor(kv::Cell cell) {
+    if (!OnBoard(cell)) return;
+    if (cursorShown_) ShowCursor(false);
+    cursor_ = cell;
+    ShowCursor(true);
+}
+
 void TBoardKeys::MousePress(kv::Cell cell) {
     // A mouse player's board shows no cursor.
     if (cursorShown_) ShowCursor(false);

@@ -22,6 +22,8 @@ class TBoardKeys : public QObject {
     bool BoardKey(int key, bool autoRepeat);
     // A press of the mouse on a ball: the cursor hides, then the game takes the press.
     void MousePress(kv::Cell cell);
+    // Shows the cursor on `cell` (the hint puts it on its ball, where a screen reader reads it).
+    void PutCursor(kv::Cell cell);
     bool CursorShown() const { return cursorShown_; }
     kv::Cell Cursor() const { return cursor_; }
 

@@ -37,19 +37,24 @@ void TGameFiles::MnuSaveClick() {
             FileChooser chooser;
             chooser.title = QCoreApplication::translate("kv::ui::TGameFiles", "Сохранить игру");
             chooser.filters = ChooserFilters(kSaveDialogFilter);
-            chooser.initialName = SaveDialogName;
             chooser.confirmOverwrite = true;
-            QString chosen;
-            if (!Ui().SaveFile(view_.DialogParent(), chooser, chosen)) return;
-
-            const std::string path = SaveFileName(QFile::encodeName(chosen).toStdString());
-            const QString shown = QFile::decodeName(QByteArray::fromStdString(path));
-            SaveDialogName = shown;
-            const bool existed = FileExists(path);
-            // The chooser asked only about the name as typed; a file the name rule made the
-            // name of, which the player did not name, gets the same question.
-            if (existed && shown != chosen && !ConfirmReplace(view_.DialogParent(), chooser.title, shown))
-                return;
+            std::string path;
+            QString shown;
+            bool existed = false;
+            for (;;) {
+                chooser.initialName = SaveDialogName;
+                QString chosen;
+                if (!Ui().SaveFile(view_.DialogParent(), chooser, chosen)) return;
+                path = SaveFileName(QFile::encodeName(chosen).toStdString());
+                shown = QFile::decodeName(QByteArray::fromStdString(path));
+                SaveDialogName = shown;
+                existed = FileExists(path);
+                // The chooser asked only about the name as typed; a file the name rule made the
+                // name of, which the player did not name, gets the same question. No goes back
+                // to the chooser, at that name, as No to the chooser's own question stays in it.
+                if (!existed || shown == chosen || ConfirmReplace(view_.DialogParent(), chooser.title, shown))
+                    break;
+            }
             try {
                 WriteSavedGame(game_.State(), path);
             } catch (const SaveGameWriteError&) {
@@ -76,24 +81,31 @@ void TGameFiles::MnuLoadClick() {
             chooser.initialName = kSaveDialogInitialName;
             chooser.confirmOverwrite = false;
             QString chosen;
+            if (Ui().OpenFile(view_.DialogParent(), chooser, chosen))
+                LoadGame(chosen);
+            else
+                game_.ShowAll();
+        },
+        view_.DialogParent());
+}
+
+void TGameFiles::LoadGame(const QString& path) {
+    Guarded(
+        [this, &path] {
             QString failure;
             kv::Game& g = game_.State();
-            if (Ui().OpenFile(view_.DialogParent(), chooser, chosen)) {
-                const QString named = Guillemets(chosen);
-                try {
-                    // Read and checked whole before the game takes any of it.
-                    LoadSavedGame(g, QFile::encodeName(chosen).toStdString());
-                    g.FirstChosen = false;
-                } catch (const SaveGameReadError&) {
-                    failure =
-                        QCoreApplication::translate("kv::ui::TGameFiles", "Не удалось прочитать файл %1.")
-                            .arg(named);
-                } catch (const SaveGameFormatError& e) {
-                    failure = QCoreApplication::translate(
-                                  "kv::ui::TGameFiles",
-                                  "Файл %1 не является сохранённой игрой (ошибка в строке %2).")
-                                  .arg(named, QString::number(e.Line()));
-                }
+            const QString named = Guillemets(path);
+            try {
+                // Read and checked whole before the game takes any of it.
+                LoadSavedGame(g, QFile::encodeName(path).toStdString());
+                g.FirstChosen = false;
+            } catch (const SaveGameReadError&) {
+                failure =
+                    QCoreApplication::translate("kv::ui::TGameFiles", "Не удалось прочитать файл %1.").arg(named);
+            } catch (const SaveGameFormatError& e) {
+                failure = QCoreApplication::translate("kv::ui::TGameFiles",
+                                                      "Файл %1 не является сохранённой игрой (ошибка в строке %2).")
+                              .arg(named, QString::number(e.Line()));
             }
             game_.ShowAll();
             if (!failure.isEmpty())

@@ -17,6 +17,9 @@ class TGameFiles : public QObject {
 
     void MnuSaveClick();
     void MnuLoadClick();
+    // Loads the saved game at `path`, as the load command does once a file is chosen (also the
+    // file the program is started with, opened from the desktop).
+    void LoadGame(const QString& path);
     QString SaveDialogName = QStringLiteral("*.sav");  // the save chooser's next name
 
   private:

@@ -251,12 +251,13 @@ TEST_F(MainWindow, TheMenuIsCompleteWithItsShortcutsAndRadioGroup) {
                                      {"N11", nullptr, {}},
                                      {"N7", "Отправить свой результат по интернету", {}},
                                      {"N10", "Настройка", {}}});
-    // The design's items, then the option of marked balls, off on a first run.
+    // The design's items, then the option of marked balls, off on a first run, then the hint.
     ExpectItems(Child<QMenu>("Hlp"), {{"MnuHelp", "Правила игры", {}},
                                       {"N2", nullptr, {}},
                                       {"MnuAbout", "О программе", {}},
                                       {"N12", nullptr, {}},
-                                      {"MnuMarks", "Значки на шарах", {}}});
+                                      {"MnuMarks", "Значки на шарах", {}},
+                                      {"MnuHint", "Подсказка", QKeySequence(Qt::Key_H)}});
     EXPECT_TRUE(Action("MnuMarks")->isCheckable());
     EXPECT_FALSE(Action("MnuMarks")->isChecked());
 

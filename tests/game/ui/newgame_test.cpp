@@ -190,19 +190,39 @@ TEST_F(NewGameTest, TheNameRuleAndAnExistingFileOfTheFinalName) {
     EXPECT_TRUE(NewMessages().empty());
 
     // "g2.txt" would replace g2.sav, which the player did not name: asked first, with the
-    // chooser's own question, and No keeps the old file; Yes replaces it.
+    // chooser's own question. No keeps the old file and opens the chooser again at g2.sav, where
+    // the player picks another name (or cancels, and nothing is written); Yes replaces it.
+    const size_t choosers = dialogs.saveCalls.size();
     dialogs.messageAnswers.push_back(ui::MsgResult::No);
-    Save(Dir().File("g2.txt"));
+    dialogs.saveAnswers.push_back(Path("g2.txt"));
+    dialogs.saveAnswers.push_back(Path("g4"));
+    Form().MnuSaveClick();
     ASSERT_EQ(NewMessages().size(), 1u);
     EXPECT_EQ(dialogs.messages.back().text,
               QStringLiteral("g2.sav already exists.\nDo you want to replace it?"));
     EXPECT_EQ(dialogs.messages.back().buttons, ui::MsgButtons::YesNo);
     EXPECT_EQ(dialogs.messages.back().title, QStringLiteral("Сохранить игру"));
+    ASSERT_EQ(dialogs.saveCalls.size(), choosers + 2);
+    EXPECT_EQ(dialogs.saveCalls.back().initialName, Path("g2.sav"));
     EXPECT_EQ(Dir().Read("g2.sav"), old);
+    EXPECT_EQ(Dir().Read("g4.sav"), FileOf(kRows, "35", "12"));
     EXPECT_FALSE(Dir().Exists("g2.txt"));
+    EXPECT_EQ(Form().GameFiles().SaveDialogName, Path("g4.sav"));
+
+    dialogs.messageAnswers.push_back(ui::MsgResult::No);
+    dialogs.messageAnswers.push_back(ui::MsgResult::No);
+    dialogs.saveAnswers.push_back(Path("g2.txt"));
+    dialogs.saveAnswers.push_back(Path("g2.doc"));
+    dialogs.saveAnswers.push_back(std::nullopt);
+    Form().MnuSaveClick();
+    EXPECT_EQ(NewMessages().size(), 3u);
+    EXPECT_EQ(dialogs.saveCalls.size(), choosers + 5);
+    EXPECT_EQ(Dir().Read("g2.sav"), old);
+
     dialogs.messageAnswers.push_back(ui::MsgResult::Yes);
     Save(Dir().File("g2.txt"));
-    EXPECT_EQ(NewMessages().size(), 2u);
+    EXPECT_EQ(NewMessages().size(), 4u);
+    EXPECT_EQ(dialogs.saveCalls.size(), choosers + 6);
     EXPECT_EQ(Dir().Read("g2.sav"), FileOf(kRows, "35", "12"));
 }
 
@@ -252,22 +272,38 @@ TEST_F(NewGameTest, ABadOrMissingFileLeavesTheGameAndTellsThePlayer) {
         {"missing.sav", QStringLiteral("Не удалось прочитать файл")},
         {"", QStringLiteral("Не удалось прочитать файл")},  // the directory itself
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const size_t shown = dialogs.messages.size();
-        emit Form().GameController().scoreChanged(1);
-        Load(c.file.empty() ? Dir().path() : Dir().File(c.file));
-        EXPECT_EQ(Now(), before);
-        EXPECT_EQ(ScoreText(), QStringLiteral("40"));
-        EXPECT_EQ(MovableText(), QString::number(before.movable));
-        ASSERT_EQ(dialogs.messages.size(), shown + 1);
-        const MessageCall& m = dialogs.messages.back();
-        EXPECT_EQ(m.title, ui::kAppTitle);
-        EXPECT_TRUE(m.text.contains(c.says)) << m.text.toStdString();
-        EXPECT_TRUE(
-            m.text.contains(QString::fromStdString(c.file.empty() ? Dir().path() : Dir().File(c.file))));
-        EXPECT_TRUE(m.text.contains(QStringLiteral("Игра не изменилась")));
-    }
+    // Chosen in the load command's chooser, or opened from the desktop (the program's argument).
+    for (const bool fromDesktop : {false, true})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.file + (fromDesktop ? " from the desktop" : ""));
+            const size_t shown = dialogs.messages.size();
+            emit Form().GameController().scoreChanged(1);
+            const std::string path = c.file.empty() ? Dir().path() : Dir().File(c.file);
+            if (fromDesktop)
+                Form().OpenSavedGame(QString::fromStdString(path));
+            else
+                Load(path);
+            EXPECT_EQ(Now(), before);
+            EXPECT_EQ(ScoreText(), QStringLiteral("40"));
+            EXPECT_EQ(MovableText(), QString::number(before.movable));
+            ASSERT_EQ(dialogs.messages.size(), shown + 1);
+            const MessageCall& m = dialogs.messages.back();
+            EXPECT_EQ(m.title, ui::kAppTitle);
+            EXPECT_TRUE(m.text.contains(c.says)) << m.text.toStdString();
+            EXPECT_TRUE(
+                m.text.contains(QString::fromStdString(c.file.empty() ? Dir().path() : Dir().File(c.file))));
+            EXPECT_TRUE(m.text.contains(QStringLiteral("Игра не изменилась")));
+        }
+
+    // A good file opened from the desktop is the game from then on.
+    Dir().Write("good.sav", FileOf(kRows, "35", "12"));
+    const size_t shown = dialogs.messages.size();
+    Form().OpenSavedGame(Path("good.sav"));
+    EXPECT_EQ(Board(), kRows);
+    EXPECT_EQ(ScoreText(), QStringLiteral("35"));
+    EXPECT_EQ(MovableText(), QStringLiteral("12"));
+    EXPECT_FALSE(game.FirstChosen);
+    EXPECT_EQ(dialogs.messages.size(), shown);
 }
 
 TEST_F(NewGameTest, LoadedValuesStandAsTheyAre) {
