@@ -102,21 +102,8 @@ TEST_F(DatabaseTest, TwoFrontEndsKeepEveryResultOfFortySendersAndShowOneTable) {
         sent.emplace_back("p" + std::to_string(i), 100 + 7 * i);
         dirs.push_back(Player(sent.back().first, sent.back().second));
     }
-    std::latch start(kPlayers);
-    std::vector<std::string> errors(kPlayers);
-    std::vector<std::thread> threads;
-    for (int i = 0; i < kPlayers; ++i) {
-        threads.emplace_back([&, i] {
-            start.arrive_and_wait();
-            try {
-                test::GameExchange(i % 2 ? b->ftp : a->ftp, dirs[i], i % 4 < 2);
-            } catch (const std::exception& e) {
-                errors[i] = e.what();
-            }
-        });
-    }
-    for (auto& t : threads)
-        t.join();
+    const auto errors = test::SimultaneousExchanges(
+        dirs, [&](int i) { return i % 2 ? b->ftp : a->ftp; }, [](int i) { return i % 4 < 2; });
     for (int i = 0; i < kPlayers; ++i)
         EXPECT_EQ(errors[i], "") << "player " << i;
 

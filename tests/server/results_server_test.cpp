@@ -58,25 +58,7 @@ std::vector<RecEntry> Rows(const std::string& path) {
     return {table.begin(), table.begin() + FilledRows(table)};
 }
 
-struct Login {
-    explicit Login(int port, bool passive = false) {
-        ftp.Host = "127.0.0.1";
-        ftp.Port = port;
-        ftp.UserID = "kvelli99";
-        ftp.Password = "quillon84";
-        ftp.Passive = passive;
-        ftp.TimeOut = 20000;
-        ftp.Connect();
-        ftp.ChangeDirectory("WWW");
-    }
-    ~Login() {
-        try {
-            ftp.Disconnect();
-        } catch (const std::exception&) {
-        }
-    }
-    TFtpClient ftp;
-};
+using Login = test::ServerLogin;
 
 // A bare FTP session that reads every reply, the one after a transfer included (the game's
 // client does not look at that one).
@@ -191,26 +173,10 @@ TEST_F(ResultsServerTest, SimultaneousExchangesKeepEveryBestResult) {
         std::filesystem::create_directories(dirs.back());
         WriteFileAtomic(dirs.back() + "/" + kRecFileName, Table({{"p" + std::to_string(i), 100 + 7 * i}}));
     }
-    std::latch start(kPlayers);
-    std::atomic<int> failed{0};
-    std::vector<std::string> errors(kPlayers);
-    std::vector<std::thread> threads;
-    for (int i = 0; i < kPlayers; ++i) {
-        threads.emplace_back([&, i] {
-            start.arrive_and_wait();
-            try {
-                test::GameExchange(server.ftp, dirs[i], i % 2 == 0);
-            } catch (const std::exception& e) {
-                errors[i] = e.what();
-                ++failed;
-            }
-        });
-    }
-    for (auto& t : threads)
-        t.join();
-    EXPECT_EQ(failed, 0)
-        << errors[std::find_if(errors.begin(), errors.end(), [](auto& e) { return !e.empty(); }) -
-                  errors.begin()];
+    const auto errors = test::SimultaneousExchanges(
+        dirs, [&](int) { return server.ftp; }, [](int i) { return i % 2 == 0; });
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), ""), kPlayers)
+        << *std::find_if(errors.begin(), errors.end(), [](auto& e) { return !e.empty(); });
 
     std::vector<RecEntry> best;
     for (int i = kPlayers - 1; i >= kPlayers - kMatrRows; --i)

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <latch>
 #include <stdexcept>
 #include <thread>
 
@@ -153,32 +154,48 @@ std::vector<std::pair<std::string, int>> TableRows(const std::string& path) {
     return rows;
 }
 
-namespace {
+ServerLogin::ServerLogin(int port, bool passive) {
+    ftp.Host = "127.0.0.1";
+    ftp.Port = port;
+    ftp.UserID = "kvelli99";
+    ftp.Password = "quillon84";
+    ftp.Passive = passive;
+    ftp.TimeOut = 20000;
+    ftp.Connect();
+    ftp.ChangeDirectory("WWW");
+}
 
-struct Session {
-    Session(int port, bool passive) {
-        ftp.Host = "127.0.0.1";
-        ftp.Port = port;
-        ftp.UserID = "kvelli99";
-        ftp.Password = "quillon84";
-        ftp.Passive = passive;
-        ftp.TimeOut = 20000;
-        ftp.Connect();
-        ftp.ChangeDirectory("WWW");
+ServerLogin::~ServerLogin() {
+    try {
+        ftp.Disconnect();
+    } catch (const std::exception&) {
     }
-    ~Session() {
-        try {
-            ftp.Disconnect();
-        } catch (const std::exception&) {
-        }
-    }
-    TFtpClient ftp;
-};
+}
 
-}  // namespace
+std::vector<std::string> SimultaneousExchanges(const std::vector<std::string>& dirs,
+                                               const std::function<int(int)>& port,
+                                               const std::function<bool(int)>& passive) {
+    const int n = static_cast<int>(dirs.size());
+    std::latch start(n);
+    std::vector<std::string> errors(dirs.size());
+    std::vector<std::thread> threads;
+    for (int i = 0; i < n; ++i) {
+        threads.emplace_back([&, i] {
+            start.arrive_and_wait();
+            try {
+                GameExchange(port(i), dirs[static_cast<size_t>(i)], passive(i));
+            } catch (const std::exception& e) {
+                errors[static_cast<size_t>(i)] = e.what();
+            }
+        });
+    }
+    for (auto& t : threads)
+        t.join();
+    return errors;
+}
 
 void GameExchange(int port, const std::string& dir, bool passive) {
-    Session s(port, passive);
+    ServerLogin s(port, passive);
     const std::string net = dir + "/" + kNetRecFileName, page = dir + "/" + kHtmlFileName;
     s.ftp.Download("records.rec", net);
     MergeTable work{};
@@ -191,7 +208,7 @@ void GameExchange(int port, const std::string& dir, bool passive) {
 std::string DownloadTable(int port) {
     TempDir dir;
     {
-        Session s(port, true);
+        ServerLogin s(port, true);
         s.ftp.Download("records.rec", dir.File("records.rec"));
     }
     return dir.Read("records.rec");

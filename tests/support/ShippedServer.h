@@ -5,9 +5,12 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "net/FtpClient.h"
 
 namespace kv::test {
 
@@ -28,6 +31,21 @@ std::vector<std::pair<std::string, int>> TableRows(const std::string& path);
 // The game's exchange for the records file dir/Kvelli99.rec against 127.0.0.1:port: fetch the
 // table, merge, write the page, store both. Throws what the game's FTP client throws.
 void GameExchange(int port, const std::string& dir, bool passive);
+
+// Player i's exchange for dirs[i] with the server at port(i), passive or not, all started at
+// once on threads of their own; each player's error text, empty where it went through.
+std::vector<std::string> SimultaneousExchanges(const std::vector<std::string>& dirs,
+                                               const std::function<int(int)>& port,
+                                               const std::function<bool(int)>& passive);
+
+// The game's login on a shipped server at `port`, in "WWW"; logged out when it goes.
+struct ServerLogin {
+    explicit ServerLogin(int port, bool passive = false);
+    ~ServerLogin();
+    ServerLogin(const ServerLogin&) = delete;
+    ServerLogin& operator=(const ServerLogin&) = delete;
+    TFtpClient ftp;
+};
 // The server's records.rec as downloaded.
 std::string DownloadTable(int port);
 
