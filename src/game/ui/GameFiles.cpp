@@ -100,12 +100,13 @@ void TGameFiles::LoadGame(const QString& path) {
                 LoadSavedGame(g, QFile::encodeName(path).toStdString());
                 g.FirstChosen = false;
             } catch (const SaveGameReadError&) {
-                failure =
-                    QCoreApplication::translate("kv::ui::TGameFiles", "Не удалось прочитать файл %1.").arg(named);
+                failure = QCoreApplication::translate("kv::ui::TGameFiles", "Не удалось прочитать файл %1.")
+                              .arg(named);
             } catch (const SaveGameFormatError& e) {
-                failure = QCoreApplication::translate("kv::ui::TGameFiles",
-                                                      "Файл %1 не является сохранённой игрой (ошибка в строке %2).")
-                              .arg(named, QString::number(e.Line()));
+                failure =
+                    QCoreApplication::translate("kv::ui::TGameFiles",
+                                                "Файл %1 не является сохранённой игрой (ошибка в строке %2).")
+                        .arg(named, QString::number(e.Line()));
             }
             game_.ShowAll();
             if (!failure.isEmpty())
