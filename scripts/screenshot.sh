@@ -37,8 +37,8 @@ case $out in /*) ;; *) out=$root/$out ;; esac
 need_tools Xvfb xwininfo xrdb import
 [ -z "$key" ] || need_tools xdotool
 ensure_game_built
-# Room for the window at any of these settings; -noreset keeps the resources set below.
-KV_XVFB_SCREEN=1600x1200x24 start_xvfb -dpi "$dpi" -noreset
+# Room for the window at any of these settings (start_xvfb's -noreset keeps the resources set below).
+KV_XVFB_SCREEN=1600x1200x24 start_xvfb -dpi "$dpi"
 echo "Xft.dpi: $dpi" | xrdb -nocpp -merge
 
 # A fresh player: settings, window state and records in a temporary place.

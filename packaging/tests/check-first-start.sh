@@ -24,14 +24,22 @@ stop() {
 }
 trap stop EXIT
 # Xvfb picks a free display itself and tells its number once it listens there: a display
-# chosen by looking at lock files can be taken by another server meanwhile.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >/dev/null 2>&1 &
+# chosen by looking at lock files can be taken by another server meanwhile. -noreset: without
+# it the server resets each time its last client leaves, and a game started during that reset
+# cannot connect.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 200); do [ -s "$tmp/display" ] && break; kill -0 "$xvfb_pid" 2>/dev/null || break; sleep 0.05; done
 [ -s "$tmp/display" ] || fail "Xvfb did not start"
 display=:$(tr -dc 0-9 <"$tmp/display")
 export DISPLAY=$display
 xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not answer on $display"
+
+# Whether the X server still runs, and what it said: a game that cannot connect needs both.
+xvfb_state() {
+    kill -0 "$xvfb_pid" 2>/dev/null && echo "Xvfb on $DISPLAY still runs" || echo "Xvfb on $DISPLAY has ended"
+    sed 's/^/Xvfb: /' "$tmp/xvfb.log"
+}
 
 # The names of the windows on the screen (mapped, viewable).
 shown_windows() {
@@ -59,7 +67,7 @@ start() {
     for _ in $(seq 60); do
         grep -q '^first-paint ' "$home/err" 2>/dev/null && break
         shown_windows | grep -qx "Kvelli '99" && break
-        kill -0 "$game_pid" 2>/dev/null || { cat "$home/err" >&2; fail "the game ended at its start"; }
+        kill -0 "$game_pid" 2>/dev/null || { cat "$home/err" >&2; xvfb_state >&2; fail "the game ended at its start"; }
         sleep 0.25
     done
     sleep 1  # a box would be up by now

@@ -30,14 +30,15 @@ ensure_game_built() {
 }
 
 # start_xvfb [XVFB-ARGS...]: starts Xvfb on a free display (screen KV_XVFB_SCREEN, default
-# 1024x768x24), exports DISPLAY, waits until it answers.
+# 1024x768x24), exports DISPLAY, waits until it answers. -noreset: a client that connects while
+# the server resets after its last client left is refused.
 start_xvfb() {
   local display= n
   for n in $(seq 90 140); do
     if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=:$n; break; fi
   done
   [ -n "$display" ] || { echo "no free X display" >&2; exit 1; }
-  Xvfb "$display" -screen 0 "${KV_XVFB_SCREEN:-1024x768x24}" -nolisten tcp "$@" >/dev/null 2>&1 &
+  Xvfb "$display" -screen 0 "${KV_XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset "$@" >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=$display
   for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.05; done

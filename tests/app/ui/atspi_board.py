@@ -147,7 +147,7 @@ class Session:
     def start_display(self):
         rd, wr = os.pipe()
         self.spawn("xvfb", [TOOLS["Xvfb"], "-displayfd", str(wr), "-screen", "0", "1024x768x24",
-                            "-nolisten", "tcp", "-nolisten", "local"], pass_fds=(wr,))
+                            "-nolisten", "tcp", "-nolisten", "local", "-noreset"], pass_fds=(wr,))
         os.close(wr)
         got = b""
         deadline = time.monotonic() + 15
