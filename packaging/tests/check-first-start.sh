@@ -33,7 +33,9 @@ for _ in $(seq 200); do [ -s "$tmp/display" ] && break; kill -0 "$xvfb_pid" 2>/d
 [ -s "$tmp/display" ] || fail "Xvfb did not start"
 display=:$(tr -dc 0-9 <"$tmp/display")
 export DISPLAY=$display
-xwininfo -root >/dev/null 2>&1 || fail "Xvfb did not answer on $display"
+# Every question to the server is bounded: a server that stops answering fails the check, not hangs it.
+xwi() { timeout 10 xwininfo "$@"; }
+xwi -root >/dev/null 2>&1 || fail "Xvfb did not answer on $display"
 
 # Whether the X server still runs, and what it said: a game that cannot connect needs both.
 xvfb_state() {
@@ -44,18 +46,19 @@ xvfb_state() {
 # The names of the windows on the screen (mapped, viewable).
 shown_windows() {
     local id
-    xwininfo -root -tree | grep -o '^ *0x[0-9a-f]* "[^"]*"' | while read -r id _; do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' &&
-            xwininfo -id "$id" | sed -n 's/^xwininfo: Window id: 0x[0-9a-f]* "\(.*\)"$/\1/p'
+    xwi -root -tree | grep -o '^ *0x[0-9a-f]* "[^"]*"' | while read -r id _; do
+        xwi -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' &&
+            xwi -id "$id" | sed -n 's/^xwininfo: Window id: 0x[0-9a-f]* "\(.*\)"$/\1/p'
     done
     return 0
 }
 
 # start HOME: runs the entry's command there; sets game_pid; waits for the first painting.
 start() {
-    local home=$1
+    local home=$1 attempt=${2:-1}
     mkdir -p "$home/run"
     chmod 700 "$home/run"
+    for _ in $(seq 100); do xwi -root >/dev/null 2>&1 && break; sleep 0.05; done
     (
         cd "$home"
         exec env -i PATH="${bindir:+$bindir:}/usr/bin:/bin" HOME="$home" DISPLAY="$DISPLAY" \
@@ -67,7 +70,18 @@ start() {
     for _ in $(seq 60); do
         grep -q '^first-paint ' "$home/err" 2>/dev/null && break
         shown_windows | grep -qx "Kvelli '99" && break
-        kill -0 "$game_pid" 2>/dev/null || { cat "$home/err" >&2; xvfb_state >&2; fail "the game ended at its start"; }
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            # Not reaching the X server is the machine's trouble, not the game's: one more try.
+            if [ "$attempt" -eq 1 ] && grep -q 'could not connect to display' "$home/err"; then
+                echo "note: the game could not reach $DISPLAY; starting it once more" >&2
+                xvfb_state >&2
+                start "$home" 2
+                return
+            fi
+            cat "$home/err" >&2
+            xvfb_state >&2
+            fail "the game ended at its start"
+        fi
         sleep 0.25
     done
     sleep 1  # a box would be up by now
