@@ -214,6 +214,8 @@ def settings_seeds():
     put("settings", "sections.ini",
         b"; comment\n[other]\nname=x\n[ data ]\n  NAME = spaced \n[Data]\nDirectory=second\n")
     put("settings", "empty.ini", b"\0")
+    # A file sent twice in text mode: every line ends in CR CR LF.
+    put("settings", "crcrlf.ini", b"[Data]\r\r\nName=Vasya\r\r\nDirectory=/srv/records\r\r\n")
 
 
 def run(*cmd, cwd):
