@@ -268,12 +268,7 @@ TEST(SaveGameFile, AFailedWriteLeavesTheOldFileIntact) {
 
     test::Tmpfs fs(256);
     if (!fs.Available()) GTEST_SKIP() << "cannot mount a tmpfs here";
-    {
-        FILE* f = std::fopen(fs.File("g.sav").c_str(), "wb");
-        ASSERT_TRUE(f);
-        std::fwrite(old.data(), 1, old.size(), f);
-        std::fclose(f);
-    }
+    ASSERT_TRUE(fs.Write("g.sav", old));
     ASSERT_TRUE(fs.MakeReadOnly());
     try {
         WriteSavedGame(g, fs.File("g.sav"));

@@ -3,6 +3,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -22,6 +23,13 @@ Tmpfs::Tmpfs(unsigned sizeKiB) {
 
 bool Tmpfs::MakeReadOnly() {
     return mounted_ && ::mount("tmpfs", path_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
+bool Tmpfs::Write(const std::string& name, std::string_view bytes) const {
+    std::FILE* f = std::fopen(File(name).c_str(), "wb");
+    if (!f) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && written;
 }
 
 Tmpfs::~Tmpfs() {

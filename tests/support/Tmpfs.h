@@ -3,12 +3,13 @@
 // written even by root. Needs root (CI runs as root); Available() says whether it could mount.
 
 #include <string>
+#include <string_view>
 
 namespace kv::test {
 
 class Tmpfs {
   public:
-    // sizeKiB: the size of the file system; readOnly: mount it read-only after `prepare`.
+    // sizeKiB: the size of the file system.
     explicit Tmpfs(unsigned sizeKiB);
     ~Tmpfs();
     Tmpfs(const Tmpfs&) = delete;
@@ -17,6 +18,8 @@ class Tmpfs {
     bool Available() const { return mounted_; }
     const std::string& path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
+    // Writes a whole file before the file system is made read-only (true on success).
+    bool Write(const std::string& name, std::string_view bytes) const;
     // Remounts read-only (true on success).
     bool MakeReadOnly();
 

@@ -356,12 +356,7 @@ TEST_F(NewGameTest, AFailedSaveTellsThePlayerAndKeepsTheOldFile) {
 
     Tmpfs fs(256);
     if (!fs.Available()) GTEST_SKIP() << "cannot mount a tmpfs here";
-    {
-        FILE* f = std::fopen(fs.File("g.sav").c_str(), "wb");
-        ASSERT_TRUE(f);
-        std::fwrite(old.data(), 1, old.size(), f);
-        std::fclose(f);
-    }
+    ASSERT_TRUE(fs.Write("g.sav", old));
     ASSERT_TRUE(fs.MakeReadOnly());
     Save(fs.File("g.sav"));
     std::string still;
