@@ -59,23 +59,29 @@ void BM_ClearRuns_Settled(benchmark::State& state) {
 }
 BENCHMARK(BM_ClearRuns_Settled);
 
-// A board with a row run and a column run; the board is restored (256 bytes) each time.
+// Runs `step` on the board of `g` as it is now, restored (256 bytes) before each run.
+template <class Step>
+void OnRestoredBoard(benchmark::State& state, Game& g, Step step) {
+    int32_t saved[kv::kBoardSize][kv::kBoardSize];
+    std::memcpy(saved, g.Board, sizeof saved);
+    const long a = g_allocs.load();
+    for (auto _ : state) {
+        std::memcpy(g.Board, saved, sizeof saved);
+        step(g);
+        benchmark::DoNotOptimize(g.Board);
+        benchmark::ClobberMemory();
+    }
+    Report(state, a);
+}
+
+// A board with a row run and a column run; the board is restored each time.
 void BM_ClearRuns_WithRuns(benchmark::State& state) {
     Game g = Dealt(2);
     for (int c = 2; c <= 6; ++c)
         g.At(3, c) = 4;
     for (int r = 5; r <= 8; ++r)
         g.At(r, 7) = 6;
-    int32_t saved[kv::kBoardSize][kv::kBoardSize];
-    std::memcpy(saved, g.Board, sizeof saved);
-    const long a = g_allocs.load();
-    for (auto _ : state) {
-        std::memcpy(g.Board, saved, sizeof saved);
-        g.ClearRuns();
-        benchmark::DoNotOptimize(g.Board);
-        benchmark::ClobberMemory();
-    }
-    Report(state, a);
+    OnRestoredBoard(state, g, [](Game& game) { game.ClearRuns(); });
 }
 BENCHMARK(BM_ClearRuns_WithRuns);
 
@@ -87,16 +93,7 @@ void BM_DropBalls(benchmark::State& state) {
         g.At(3 + (c % 6) / 2, c) = 0;
         g.At(8, c) = c % 2 ? 0 : g.At(8, c);
     }
-    int32_t saved[kv::kBoardSize][kv::kBoardSize];
-    std::memcpy(saved, g.Board, sizeof saved);
-    const long a = g_allocs.load();
-    for (auto _ : state) {
-        std::memcpy(g.Board, saved, sizeof saved);
-        g.DropBalls();
-        benchmark::DoNotOptimize(g.Board);
-        benchmark::ClobberMemory();
-    }
-    Report(state, a);
+    OnRestoredBoard(state, g, [](Game& game) { game.DropBalls(); });
 }
 BENCHMARK(BM_DropBalls);
 
