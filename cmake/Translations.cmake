@@ -27,6 +27,14 @@ if(KV_QM_FILES)
   qt_add_resources(kv_ui kv_translations PREFIX /i18n BASE ${KV_QM_DIR} FILES ${KV_QM_FILES})
 endif()
 
+# The header picture drawn with a translation's words (scripts/make-assets.py), beside the
+# Russian one in :/kvelli.
+file(GLOB KV_HEADER_PICTURES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/header-*.gif)
+if(KV_HEADER_PICTURES)
+  qt_add_resources(kv_app kv_header_pictures PREFIX /kvelli BASE ${CMAKE_SOURCE_DIR}/assets
+    FILES ${KV_HEADER_PICTURES})
+endif()
+
 # Refreshes the .ts files from the sources (new texts come in unfinished, gone ones leave).
 add_custom_target(update_translations
   COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/scripts/translations.py update --lupdate ${KV_LUPDATE}

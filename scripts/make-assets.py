@@ -2,6 +2,8 @@
 """Draws the game's pictures into assets/: the header picture of the main window (a GIF of
 500 x 40, and 1000 x 80 for screens that double pixels) and the program's icon (4 x 4 balls on a
 transparent ground: 16 and 32 pixels in 16 colours, 64, 128 and 256 pixels in full colour).
+The header bears two words, "Счет" and "Осталось"; for every translation in translations/ that
+has both, it is drawn again with the translated words as header-<lang>.gif (and @2x).
 
 Everything is drawn here from fixed numbers and a fixed random seed, so running it again gives
 the same files. Needs python3-pil and fonts-liberation.
@@ -9,9 +11,11 @@ the same files. Needs python3-pil and fonts-liberation.
     scripts/make-assets.py [output-directory]
 """
 
+import glob
 import os
 import random
 import sys
+import xml.etree.ElementTree as ElementTree
 
 from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 
@@ -77,7 +81,18 @@ def text_mask(size, text, font, centre_x, baseline_shift=0):
     return mask
 
 
-def draw_header(scale):
+def fitting_font(path, size, text, width):
+    """The font at `size`, or smaller until `text` is at most `width` wide: a longer word of a
+    translation keeps to its part of the picture."""
+    while True:
+        font = ImageFont.truetype(path, size)
+        left, _, right, _ = font.getbbox(text)
+        if right - left <= width or size <= 8:
+            return font
+        size -= 1
+
+
+def draw_header(scale, words=("Счет", "Осталось")):
     w, h = WIDTH * scale, HEIGHT * scale
     rnd = random.Random(1999)
 
@@ -128,8 +143,8 @@ def draw_header(scale):
     img = Image.composite(right, img, seam)
 
     # "Счет" in metallic letters: a bright-dark-bright gradient, a dark rim, a light edge above.
-    font = ImageFont.truetype(SERIF_BOLD, 34 * scale)
-    mask = text_mask((w, h), "Счет", font, (LEFT_END / 2 - 2) * scale, 1 * scale)
+    font = fitting_font(SERIF_BOLD, 34 * scale, words[0], (LEFT_END - 12) * scale)
+    mask = text_mask((w, h), words[0], font, (LEFT_END / 2 - 2) * scale, 1 * scale)
     metal = vertical_gradient((w, h), [(0.0, (0xFF, 0xFF, 0xFF)), (0.32, (0xD0, 0xD6, 0xE0)),
                                         (0.52, (0x6A, 0x72, 0x80)), (0.62, (0x9A, 0xA2, 0xB0)),
                                         (1.0, (0xF0, 0xF4, 0xFA))])
@@ -141,9 +156,9 @@ def draw_header(scale):
                           edge.point(lambda v: v * 0.7))
 
     # "Осталось" in bluish letters, with a soft darker shadow.
-    font = ImageFont.truetype(SANS_BOLD, 23 * scale)
+    font = fitting_font(SANS_BOLD, 23 * scale, words[1], (WIDTH - RIGHT_START - 8) * scale)
     centre = (RIGHT_START + WIDTH) / 2 + 2
-    mask = text_mask((w, h), "Осталось", font, centre * scale, 0)
+    mask = text_mask((w, h), words[1], font, centre * scale, 0)
     shadow = ImageChops.offset(mask, scale, scale).filter(ImageFilter.GaussianBlur(0.8 * scale))
     img = Image.composite(Image.new("RGB", (w, h), (0x70, 0x8C, 0xB8)), img, shadow.point(lambda v: v * 0.6))
     blue = vertical_gradient((w, h), [(0.0, (0x40, 0x70, 0xE0)), (0.55, (0x10, 0x38, 0xA8)),
@@ -214,6 +229,24 @@ def draw_icon_16_colours(size):
     return img, transparent
 
 
+def translated_words(root):
+    """{language: (score word, count word)} of every translation that has finished both."""
+    found = {}
+    for ts in sorted(glob.glob(os.path.join(root, "translations", "kvelli99_*.ts"))):
+        tree = ElementTree.parse(ts)
+        words = {}
+        for context in tree.getroot().iter("context"):
+            if context.findtext("name") != "kv::ui::TForm1":
+                continue
+            for message in context.iter("message"):
+                translation = message.find("translation")
+                if translation is not None and not translation.get("type") and translation.text:
+                    words[message.findtext("source")] = translation.text
+        if "Счет" in words and "Осталось" in words:
+            found[tree.getroot().get("language")] = (words["Счет"], words["Осталось"])
+    return found
+
+
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "assets")
@@ -221,6 +254,9 @@ def main():
 
     save_gif(draw_header(1), os.path.join(out, "header.gif"))
     save_gif(draw_header(2), os.path.join(out, "header@2x.gif"))
+    for language, words in translated_words(root).items():
+        save_gif(draw_header(1, words), os.path.join(out, "header-%s.gif" % language))
+        save_gif(draw_header(2, words), os.path.join(out, "header-%s@2x.gif" % language))
 
     for size in (16, 32):
         img, transparent = draw_icon_16_colours(size)

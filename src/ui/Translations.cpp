@@ -104,6 +104,12 @@ QString InstallTranslations(const QString& language, const QString& dir) {
     return inForce;
 }
 
+QString LanguageInForce() {
+    auto* app = QCoreApplication::instance();
+    auto* own = app ? app->findChild<QTranslator*>(kOwnTranslator, Qt::FindDirectChildrenOnly) : nullptr;
+    return own && !own->language().isEmpty() ? Tag(own->language()) : kSourceLanguage;
+}
+
 bool QtCatalogueLoaded() {
     auto* app = QCoreApplication::instance();
     return app && app->findChild<QTranslator*>(kQtTranslator, Qt::FindDirectChildrenOnly);

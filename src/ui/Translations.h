@@ -50,6 +50,9 @@ QString LanguageSetting(const kv::SettingsData& data);
 // after the QApplication exists and before the first window. Returns the language in force.
 QString InstallTranslations(const QString& language, const QString& dir = kTranslationsDir);
 
+// The language of the program's texts now: that of the installed translation, else the source.
+QString LanguageInForce();
+
 // Whether Qt's own catalogue for the language in force was found (false for English, which Qt
 // needs none for, and when none is installed).
 bool QtCatalogueLoaded();

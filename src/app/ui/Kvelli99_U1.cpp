@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -41,6 +42,7 @@
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
 #include "ui/TShape.h"
+#include "ui/Translations.h"
 
 // The pictures live in a static library; this keeps the linker from dropping them.
 static void InitKvelliResources() {
@@ -71,6 +73,15 @@ TShape::Mark MarkOf(int value) {
     static constexpr M kMarks[] = {M::None,  M::Disc, M::TriangleUp,   M::Square, M::Plus, M::Diamond,
                                    M::Cross, M::Star, M::TriangleDown, M::Ring,   M::Bar};
     return value >= 0 && value <= 10 ? kMarks[value] : M::None;
+}
+
+// The header picture bears the words "Счет" and "Осталось"; a translation with a drawing of its
+// own (header-<language>.gif, drawn by scripts/make-assets.py) shows that one.
+QString HeaderPicture(const QString& language, bool twice) {
+    const QString ending = twice ? QStringLiteral("@2x.gif") : QStringLiteral(".gif");
+    const QString own = QStringLiteral(":/kvelli/header-") + language + ending;
+    if (language != kSourceLanguage && QFile::exists(own)) return own;
+    return QStringLiteral(":/kvelli/header") + ending;
 }
 
 }  // namespace
@@ -150,10 +161,11 @@ void TForm1::BuildLayout() {
     Image1->setScaledContents(true);
     // The picture at twice the size keeps the letters sharp on a screen with more pixels.
     QPixmap header;
-    if (devicePixelRatioF() > 1.0 && header.load(QStringLiteral(":/kvelli/header@2x.gif")))
+    const QString language = LanguageInForce();
+    if (devicePixelRatioF() > 1.0 && header.load(HeaderPicture(language, true)))
         header.setDevicePixelRatio(2.0);
     else
-        header.load(QStringLiteral(":/kvelli/header.gif"));
+        header.load(HeaderPicture(language, false));
     Image1->setPixmap(header);
 
     auto makeCounter = [this](const char* name, QRect place) {

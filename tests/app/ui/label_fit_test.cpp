@@ -351,6 +351,19 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     about.PlaceSystemLine();
     ExpectAllFit(about, "About window, both long" + dpi);
 
+    // The words of the header picture are in the language in force too.
+    const QPixmap header = Child<QLabel>("Image1")->pixmap();
+    const QString language = QString::fromStdString(std::get<1>(GetParam()));
+    const QString drawing = QStringLiteral(":/kvelli/header") +
+                            (language == kSourceLanguage ? QString() : u'-' + language) +
+                            (header.devicePixelRatio() > 1 ? "@2x.gif" : ".gif");
+    const QImage expected(drawing);
+    ASSERT_FALSE(expected.isNull()) << drawing.toStdString()
+                                    << " is missing: scripts/make-assets.py draws it";
+    EXPECT_EQ(header.toImage().convertToFormat(QImage::Format_RGB32),
+              expected.convertToFormat(QImage::Format_RGB32))
+        << "the header picture is not " << drawing.toStdString() << dpi;
+
     if (std::get<1>(GetParam()) != "ru") {
         ASSERT_EQ(Action("MnuNew")->text(), "New");
         ExpectNoRussian(f, "main window" + dpi);
