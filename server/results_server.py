@@ -35,6 +35,7 @@ import select
 import shutil
 import socket
 import signal
+import stat
 import subprocess
 import sys
 import tempfile
@@ -273,10 +274,15 @@ def adopt_text_mode_table(table, tool):
     """A table that the older server stored in text mode has LF line ends, which the format's
     reader does not split: they become CR LF again, if the table then checks."""
     try:
-        with open(table, "rb") as f:
-            data = f.read(MAX_UPLOAD + 1)
+        # Without blocking: a FIFO in the table's place would wait for a writer; the tool then
+        # says what is wrong with it.
+        fd = os.open(table, os.O_RDONLY | os.O_NONBLOCK | os.O_CLOEXEC)
     except OSError:
         return
+    with os.fdopen(fd, "rb") as f:
+        if not stat.S_ISREG(os.fstat(fd).st_mode):
+            return
+        data = f.read(MAX_UPLOAD + 1)
     if not LONE_LF.search(data):
         return
     fd, temp = tempfile.mkstemp(prefix="." + TABLE + ".", suffix=".part", dir=os.path.dirname(table))

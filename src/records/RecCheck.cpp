@@ -1,11 +1,10 @@
 #include "records/RecCheck.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "base/AtomicFile.h"
 
 namespace kv {
 
@@ -42,27 +41,16 @@ int CheckRecBytes(std::string_view bytes) {
 }
 
 int CheckRecFile(const std::string& path) {
-    auto unreadable = [&](int err) {
-        return ERecordsError(path + ": cannot be read: " + std::strerror(err));
-    };
-    // One byte past the bound is enough to refuse it; a device or a huge file is not read whole.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw unreadable(errno);
-    std::string bytes(kMaxRecFileBytes + 1, '\0');
-    size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            throw unreadable(err);
-        }
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
+    // Only a regular file, opened without blocking: a FIFO in the table's place would otherwise
+    // hang the reader (and an import, the database's row lock) until a writer came. One byte past
+    // the bound is enough to refuse it; a huge file is not read whole.
+    std::string bytes;
+    bool cut = false;
+    if (!ReadFilePrefix(path, bytes, kMaxRecFileBytes + 1, cut)) {
+        const int err = errno;
+        throw ERecordsError(path + ": cannot be read: " +
+                            (err == EINVAL ? std::string("not a regular file") : std::strerror(err)));
     }
-    ::close(fd);
-    bytes.resize(got);
     try {
         return CheckRecBytes(bytes);
     } catch (const ERecordsError& e) {

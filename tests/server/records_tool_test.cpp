@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "HostileFiles.h"
 #include "ShippedServer.h"
 #include "TempDir.h"
 #include "base/AtomicFile.h"
@@ -143,10 +145,40 @@ TEST_F(RecordsToolTest, CheckTellsTablesFromFilesThatAreNone) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("missing.rec: cannot be read: No such file or directory"), std::string::npos)
         << r.err;
-    // A device is refused at the bound, not read to its end.
+    // A device is refused, not read to its end.
     r = Tool({"check", "/dev/zero"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("larger than any records table"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("/dev/zero: cannot be read: not a regular file"), std::string::npos) << r.err;
+}
+
+// A FIFO, a huge file or a directory where a table should be: refused at once, as the table to
+// look at, to merge from or into, to page or repair, and left as it is.
+TEST_F(RecordsToolTest, HostileFilesAreRefusedAtOnce) {
+    const std::string good = Put("good.rec", Table({"a_5"}));
+    for (test::Hostile kind : test::kHostileFiles) {
+        const std::string path = dir.File("hostile-" + std::to_string(static_cast<int>(kind)) + ".rec");
+        test::MakeHostile(kind, path);
+        test::ExpectPromptAndSmall(kind, path, [&] {
+            const std::vector<std::vector<std::string>> reads = {{"check", path},
+                                                                 {"list", path},
+                                                                 {"page", path, dir.File("t.html")},
+                                                                 {"merge", good, path},
+                                                                 {"repair", path}};
+            for (const auto& args : reads) {
+                const auto r = Tool(args);
+                EXPECT_EQ(r.status, 1) << args[0] << ": " << r.err;
+                EXPECT_NE(r.err.find(path + ": "), std::string::npos) << args[0] << ": " << r.err;
+            }
+            const auto into = Tool({"merge", path, good, "--page", dir.File("t.html")});
+            EXPECT_EQ(into.status, 3) << into.err;
+        });
+        EXPECT_EQ(Slurp(good), Table({"a_5"}));
+        EXPECT_FALSE(dir.Exists("t.html"));
+        struct stat st {};
+        ASSERT_EQ(::lstat(path.c_str(), &st), 0);
+        EXPECT_EQ(S_ISFIFO(st.st_mode), kind == test::Hostile::Fifo);
+        EXPECT_EQ(S_ISDIR(st.st_mode), kind == test::Hostile::Directory);
+    }
 }
 
 TEST_F(RecordsToolTest, ListShowsTheRowsInUtf8) {

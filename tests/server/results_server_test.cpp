@@ -331,6 +331,15 @@ TEST_F(ResultsServerTest, PassivePortsAnnouncedAddressAndConnectionLimits) {
     }
     EXPECT_NE(Slurp(data.File("damaged.log")).find("repair it with: kvelli99-records repair"),
               std::string::npos);
+    // A FIFO in the table's place stops the start too, at once, instead of waiting for a writer.
+    std::filesystem::remove(Www("records.rec"));
+    ASSERT_EQ(::mkfifo(Www("records.rec").c_str(), 0600), 0);
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_THROW(ShippedServer(data.path(), {}, data.File("fifo.log")), std::runtime_error);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(20));
+    EXPECT_NE(Slurp(data.File("fifo.log")).find("records.rec: cannot be read: not a regular file"),
+              std::string::npos)
+        << Slurp(data.File("fifo.log"));
 }
 
 // nginx with the site configuration the package ships, on a free port of 127.0.0.1 and the data
