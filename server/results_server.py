@@ -66,6 +66,9 @@ TOOL_NAME = "kvelli99-records"
 # A merge takes milliseconds; these only keep a stuck tool or lock holder from stalling uploads.
 TOOL_SECONDS = 10
 LOCK_SECONDS = 10
+# A page client is let go when it sends nothing (or takes nothing) for this long, so that silent
+# connections cannot pile up and take every descriptor, the FTP side's too.
+HTTP_SECONDS = 10
 # The tool's exit status for a FROM table that is not valid.
 TOOL_BAD_INPUT = 1
 
@@ -501,6 +504,8 @@ def start_watch(tool, database, www):
 
 def make_http(address, port, www):
     class PageHandler(http.server.SimpleHTTPRequestHandler):
+        timeout = HTTP_SECONDS
+
         def __init__(self, *args, **kwargs):
             super().__init__(*args, directory=www, **kwargs)
 

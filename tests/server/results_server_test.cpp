@@ -58,6 +58,20 @@ std::vector<RecEntry> Rows(const std::string& path) {
     return {table.begin(), table.begin() + FilledRows(table)};
 }
 
+// A TCP connection to 127.0.0.1:port; -1 if none.
+int Dial(int port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(static_cast<uint16_t>(port));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 using Login = test::ServerLogin;
 
 // A bare FTP session that reads every reply, the one after a transfer included (the game's
@@ -116,19 +130,6 @@ class RawFtp {
     std::string greeting;
 
   private:
-    static int Dial(int port) {
-        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_port = htons(static_cast<uint16_t>(port));
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
-            ::close(fd);
-            return -1;
-        }
-        return fd;
-    }
-
     // The last line of a reply ("ddd text"), within 20 s; empty if none came.
     std::string Reply() {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
@@ -256,6 +257,14 @@ TEST_F(ResultsServerTest, ThePageServedIsTheServersOwn) {
         WriteFileAtomic(Www("table.html"), "<script>old()</script>");
     }
     ShippedServer server(data.path());
+    // A page client that sends nothing, or half a request, is let go after a while: each one
+    // held for good takes a thread and a descriptor, and enough of them starve the FTP side.
+    const auto held = std::chrono::steady_clock::now();
+    const int idle = Dial(server.http), half = Dial(server.http);
+    ASSERT_GE(idle, 0);
+    ASSERT_GE(half, 0);
+    const std::string start = "GET /table.html HTTP/1.0\r\n";
+    ASSERT_EQ(::send(half, start.data(), start.size(), MSG_NOSIGNAL), static_cast<ssize_t>(start.size()));
     EXPECT_EQ(HttpGet(server.http, "/table.html").second.find("<script>"), std::string::npos);
     EXPECT_EQ(Slurp(Www("records.rec")), Table({{"Ann", 900}}));
 
@@ -279,6 +288,17 @@ TEST_F(ResultsServerTest, ThePageServedIsTheServersOwn) {
     EXPECT_EQ(HttpGet(server.http, "/tr.gif"), std::make_pair(200, Slurp(Www("tr.gif"))));
     for (const char* path : {"/records.rec", "/records.rec.lock", "/../merge.lock", "/WWW/table.html"})
         EXPECT_EQ(HttpGet(server.http, path).first, 404) << path;
+
+    for (const int fd : {idle, half}) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            held + std::chrono::seconds(25) - std::chrono::steady_clock::now());
+        pollfd p{fd, POLLIN, 0};
+        EXPECT_EQ(::poll(&p, 1, static_cast<int>(std::max<int64_t>(left.count(), 0))), 1)
+            << "a silent page client is still held";
+        char c = 0;
+        EXPECT_EQ(::recv(fd, &c, 1, MSG_DONTWAIT), 0);
+        ::close(fd);
+    }
 }
 
 TEST_F(ResultsServerTest, PassivePortsAnnouncedAddressAndConnectionLimits) {
