@@ -105,6 +105,16 @@ def run_tool(tool, *args):
     return p.returncode, p.stdout.decode("utf-8", "replace"), p.stderr.decode("utf-8", "replace")
 
 
+def tool_env(database):
+    """The tool's environment: the connection string goes there ("-" on the command line), since
+    every user of the machine can read a process's command line, and a password with it."""
+    env = dict(os.environ)
+    env.pop("KVELLI99_DATABASE", None)
+    if database:
+        env["KVELLI99_DATABASE"] = database
+    return env
+
+
 class Helper:
     """The records tool as a long-lived helper ("kvelli99-records serve"): one request a line,
     the reply's lines up to "end STATUS[ why]". Started when first needed and again after it
@@ -132,9 +142,10 @@ class Helper:
                 return None, [], str(e) or "the records tool ended"
 
     def _start(self):
-        args = [self.tool, "serve"] + (["--database", self.database] if self.database else [])
+        args = [self.tool, "serve"] + (["--database", "-"] if self.database else [])
         self.buffer = b""
-        self.proc = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.PIPE, close_fds=True)
+        self.proc = subprocess.Popen(args, stdin=subprocess.PIPE, stdout=subprocess.PIPE, close_fds=True,
+                                     env=tool_env(self.database))
         first = self._line(time.monotonic() + TOOL_SECONDS)
         if first != "ready":
             self.close()
@@ -498,8 +509,9 @@ def start_workers(count, serve):
 def start_watch(tool, database, www):
     """kvelli99-records watch: keeps WWW a copy of the database's table; ends when our end of its
     stdin closes."""
-    return subprocess.Popen([tool, "watch", database, os.path.join(www, TABLE), os.path.join(www, PAGE)],
-                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, close_fds=True)
+    return subprocess.Popen([tool, "watch", "-", os.path.join(www, TABLE), os.path.join(www, PAGE)],
+                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, close_fds=True,
+                            env=tool_env(database))
 
 
 def make_http(address, port, www):

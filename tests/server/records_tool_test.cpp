@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "EnvGuard.h"
 #include "HostileFiles.h"
 #include "ShippedServer.h"
 #include "TempDir.h"
@@ -288,6 +289,9 @@ TEST_F(RecordsToolTest, RepairKeepsWhatReadsAndRanksIt) {
 }
 
 TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
+    // "-" for a database with none in the environment to take.
+    test::EnvGuard env("KVELLI99_DATABASE");
+    ::unsetenv("KVELLI99_DATABASE");
     auto r = Tool({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Usage: kvelli99-records COMMAND ARGS\n", 0), 0u);
@@ -296,7 +300,10 @@ TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
                                                                   {"check"},
                                                                   {"merge", "a"},
                                                                   {"merge", "a", "b", "--page"},
-                                                                  {"list", "a", "b"}}) {
+                                                                  {"list", "a", "b"},
+                                                                  {"export", "-", "f"},
+                                                                  {"serve", "--database", "-"},
+                                                                  {"watch", "-", "t", "p"}}) {
         r = Tool(args);
         EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
         EXPECT_NE(r.err.find("Try 'kvelli99-records --help'."), std::string::npos);

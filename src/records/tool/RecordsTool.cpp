@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -51,7 +52,9 @@ constexpr const char* kHelp =
     "  serve [--database DATABASE], watch DATABASE TABLE PAGE\n"
     "                         the results server's helpers (see the man page)\n"
     "\n"
-    "DATABASE is a PostgreSQL connection string or URI, e.g. postgresql://kvelli99@dbhost/kvelli99.\n"
+    "DATABASE is a PostgreSQL connection string or URI, e.g. postgresql://kvelli99@dbhost/kvelli99,\n"
+    "or - for the one in $KVELLI99_DATABASE (a password there is not on the command line, which\n"
+    "every user of the machine can read).\n"
     "Files are replaced whole (a temporary renamed over them); merge and repair hold the lock\n"
     "FILE.lock that the game holds too. The manual: man kvelli99-records (in the source tree:\n"
     "man packaging/server/kvelli99-records.1).\n"
@@ -407,6 +410,19 @@ int Repair(const std::string& path) {
     return kOk;
 }
 
+// DATABASE "-": the connection string is taken from $KVELLI99_DATABASE, so that a password in it
+// is not on the command line of a helper that runs for days; false if that is not set.
+bool TakeDatabase(std::string& database) {
+    if (database != "-") return true;
+    const char* given = std::getenv("KVELLI99_DATABASE");
+    if (!given || !*given) return false;
+    database = given;
+    return true;
+}
+
+constexpr const char* kNoDatabase =
+    "DATABASE '-' takes the connection string from $KVELLI99_DATABASE, which is empty";
+
 // "--NAME VALUE" taken out of args; false if it is there without a value.
 bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value) {
     auto flag = std::find(args.begin(), args.end(), name);
@@ -437,6 +453,7 @@ int main(int argc, char** argv) {
     }
     if (command == "serve" && !TakeOption(args, "--database", database))
         return Usage("--database needs a connection string");
+    if (command == "serve" && !TakeDatabase(database)) return Usage(kNoDatabase);
     const bool intoWins = ties == "into";
     if (command == "merge") {
         if (args.size() < 2)
@@ -445,6 +462,7 @@ int main(int argc, char** argv) {
     }
     if (command == "import") {
         if (args.size() != 2) return Usage("import takes a database (connection string) and a file");
+        if (!TakeDatabase(args[0])) return Usage(kNoDatabase);
         kv::tool::PgStore store(args[0]);
         return Report(MergeStore(store, {args[1]}, intoWins));
     }
@@ -467,6 +485,7 @@ int main(int argc, char** argv) {
         std::find_if(std::begin(shapes), std::end(shapes), [&](auto& s) { return command == s.name; });
     if (shape == std::end(shapes)) return Usage("no command '" + command + "'");
     if (args.size() != shape->count) return Usage(command + " takes " + shape->takes);
+    if ((command == "export" || command == "watch") && !TakeDatabase(args[0])) return Usage(kNoDatabase);
     if (command == "list") return List(args[0]);
     if (command == "check") return Check(args[0]);
     if (command == "page") return Page(args[0], args[1]);
