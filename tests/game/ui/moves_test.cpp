@@ -237,6 +237,31 @@ TEST_F(Moves, ClosingTheWindowInAPauseEndsTheMove) {
     EXPECT_FALSE(Form().isVisible());
     EXPECT_FALSE(Form().GameController().MoveInProgress());
     EXPECT_TRUE(std::filesystem::exists(ConfigHome() + "/software/quorvane/kvelli/storage.ini"));
+
+    // The close reports a settings file it cannot write: while the player reads that, the move
+    // does not go on (nor could it end the game and ask for a name in the middle of the close).
+    RecreateForm();
+    const std::string settings = ConfigHome() + "/kvelli99/kvelli99.INI";
+    std::filesystem::remove(settings);
+    std::filesystem::create_directories(settings);
+    SetBoard(kNoMoves);
+    G().FirstChosen = false;  // the dropped move's choice
+    pauses.clear();
+    int framesDuringMessage = 0;
+    dialogs.whileMessageShown = [&] {
+        for (; Form().GameController().PendingPause() >= 0; ++framesDuringMessage)
+            Form().GameController().StepNow();
+    };
+    Click(1, 1);
+    Click(2, 1);  // refused after its wait; with no move left it would end the game
+    dialogs.whileMessageShown = nullptr;
+    EXPECT_EQ(pauses, std::vector<int>{300});
+    EXPECT_EQ(framesDuringMessage, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Unable to write to "));
+    EXPECT_TRUE(dialogs.inputPrompts.empty());
+    EXPECT_TRUE(dialogs.modalShown.empty());
+    EXPECT_FALSE(Form().isVisible());
 }
 
 TEST_F(Moves, DestroyingTheWindowInAPauseIsSafe) {
