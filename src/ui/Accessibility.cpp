@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMetaObject>
 
@@ -38,7 +39,15 @@ class BallAccessible : public QAccessibleWidget {
         // Later, from the event loop: a move plays out for a second or more, and the caller
         // (another process, waiting for its answer) must not wait for it.
         QMetaObject::invokeMethod(
-            Ball(), [ball = Ball()] { ball->Press(); }, Qt::QueuedConnection);
+            Ball(),
+            [ball = Ball()] {
+                // A modal window keeps the mouse away from the board, and this press too: under a
+                // game's end asking for the name, a press would end the game a second time.
+                const QWidget* modal = QApplication::activeModalWidget();
+                if (modal && modal != ball->window()) return;
+                ball->Press();
+            },
+            Qt::QueuedConnection);
     }
 
   private:

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QImage>
 #include <QPalette>
 #include <QWidget>
@@ -187,6 +188,19 @@ TEST(BallAccessibility, NameRoleStatesAndPress) {
     EXPECT_EQ(presses, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(presses, 1);
+
+    // Not behind a modal window, which keeps the mouse away too: a game's end asking for the
+    // name must not have a move (and a second end of the game) played under it.
+    QDialog modal;
+    modal.setModal(true);
+    modal.show();
+    act->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(presses, 1);
+    act->doAction(QAccessibleActionInterface::pressAction());  // the window closes before its turn
+    modal.hide();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(presses, 2);
 }
 
 TEST(CounterAccessibility, TheWordThenTheNumber) {

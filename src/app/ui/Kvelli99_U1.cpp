@@ -404,14 +404,16 @@ void TForm1::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // Nothing runs on after the close: neither a move being played out nor an exchange. Stopped
+    // first: the close query may report a failure, and its message box would let them go on
+    // (a move could even end the game in the middle of the close). The query always agrees.
+    gameCtl_->Stop();
+    exchangeCtl_->Stop();
     if (!FormCloseQuery()) {
         event->ignore();
         return;
     }
     closing_ = true;
-    // Nothing runs on after the close: neither a move being played out nor an exchange.
-    gameCtl_->Stop();
-    exchangeCtl_->Stop();
     Guarded([this] { FormStorage1->SaveFormPlacement(); }, this);
     event->accept();
 }

@@ -52,6 +52,9 @@ void TGameController::Tick() {
         return;
     }
     move_.reset();
+    // Shown before a game's end too: an undone exchange must not stay on the screen behind its
+    // windows, nor after an end that failed.
+    emit boardChanged();
     emit scoreChanged(frame.score);
     if (frame.gameOver) {
         // A failed end of game leaves the choice standing: the next press ends the game again.
@@ -61,7 +64,6 @@ void TGameController::Tick() {
     }
     emit movableChanged(game_.MovableCount);
     game_.FirstChosen = false;
-    emit boardChanged();
 }
 
 void TGameController::NewDeal() {

@@ -237,6 +237,31 @@ TEST_F(Moves, ClosingTheWindowInAPauseEndsTheMove) {
     EXPECT_FALSE(Form().isVisible());
     EXPECT_FALSE(Form().GameController().MoveInProgress());
     EXPECT_TRUE(std::filesystem::exists(ConfigHome() + "/software/quorvane/kvelli/storage.ini"));
+
+    // The close reports a settings file it cannot write: while the player reads that, the move
+    // does not go on (nor could it end the game and ask for a name in the middle of the close).
+    RecreateForm();
+    const std::string settings = ConfigHome() + "/kvelli99/kvelli99.INI";
+    std::filesystem::remove(settings);
+    std::filesystem::create_directories(settings);
+    SetBoard(kNoMoves);
+    G().FirstChosen = false;  // the dropped move's choice
+    pauses.clear();
+    int framesDuringMessage = 0;
+    dialogs.whileMessageShown = [&] {
+        for (; Form().GameController().PendingPause() >= 0; ++framesDuringMessage)
+            Form().GameController().StepNow();
+    };
+    Click(1, 1);
+    Click(2, 1);  // refused after its wait; with no move left it would end the game
+    dialogs.whileMessageShown = nullptr;
+    EXPECT_EQ(pauses, std::vector<int>{300});
+    EXPECT_EQ(framesDuringMessage, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Unable to write to "));
+    EXPECT_TRUE(dialogs.inputPrompts.empty());
+    EXPECT_TRUE(dialogs.modalShown.empty());
+    EXPECT_FALSE(Form().isVisible());
 }
 
 TEST_F(Moves, DestroyingTheWindowInAPauseIsSafe) {
@@ -270,13 +295,20 @@ TEST_F(Moves, AFailedEndOfGameLeavesTheChoiceStanding) {
     std::filesystem::remove(Dir().File("Kvelli99.rec"));
     std::filesystem::create_directories(Dir().File("Kvelli99.rec"));
     SetBoard(kNoMoves);
-    dialogs.inputAnswers.push_back({true, QStringLiteral("Tester")});
     Click(1, 1);
-    Click(3, 1);
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages.back().icon, ui::MsgIcon::Error);
-    EXPECT_TRUE(G().FirstChosen);  // so the next press ends the game again
-    EXPECT_EQ(Board(), kNoMoves);
+    // A press on a ball that is no neighbour, then (the choice still standing) on a neighbour
+    // whose exchange is refused: the board shows the game as it is, not the undone exchange.
+    for (const int col : {3, 2}) {
+        SCOPED_TRACE(col);
+        dialogs.inputAnswers.push_back({true, QStringLiteral("Tester")});
+        const size_t shown = dialogs.messages.size();
+        Click(col, 1);
+        ASSERT_EQ(dialogs.messages.size(), shown + 1);
+        EXPECT_EQ(dialogs.messages.back().icon, ui::MsgIcon::Error);
+        EXPECT_TRUE(G().FirstChosen);  // so the next press ends the game again
+        EXPECT_EQ(Board(), kNoMoves);
+        EXPECT_EQ(PaintedBoard(), kNoMoves);
+    }
 }
 
 // The real timer: the frames reach the screen at their times, and the waits use no CPU.

@@ -111,6 +111,26 @@ std::vector<std::string> MainWindowFixture::Board() const {
     return rows;
 }
 
+std::vector<std::string> MainWindowFixture::PaintedBoard() const {
+    const QColor face = form_->palette().color(QPalette::Button);
+    std::vector<std::string> rows;
+    for (int r = 1; r <= 8; ++r) {
+        std::string row;
+        for (int c = 1; c <= 8; ++c) {
+            const QColor shown = Shape(c, r)->BrushColor();
+            char ch = '?';
+            for (int v = 0; v <= 10; ++v) {
+                const ColourEntry e = ColourOf(v);
+                if (shown == (e.isFace ? face : QColor(e.rgb.r, e.rgb.g, e.rgb.b)))
+                    ch = v == 10 ? 'A' : static_cast<char>('0' + v);
+            }
+            row += ch;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 void MainWindowFixture::SetCell(int col, int row, int value) {
     game.At(row, col) = value;
     form_->GameController().ShowBoard();

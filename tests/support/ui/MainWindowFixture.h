@@ -67,6 +67,8 @@ class MainWindowFixture : public ::testing::Test {
     // SetBoard also paints it (ShowBoard) and leaves Score and the selection as they are.
     void SetBoard(const std::vector<std::string>& rows);
     std::vector<std::string> Board() const;
+    // The board as the balls show it, in the same letters; '?' for a colour no value has.
+    std::vector<std::string> PaintedBoard() const;
     void SetCell(int col, int row, int value);
 
     // The window's parts, found as tests and the stored window state find them: by name.

@@ -17,6 +17,7 @@ ScriptedDialogs::~ScriptedDialogs() {
 ui::MsgResult ScriptedDialogs::Message(QWidget*, const QString& title, const QString& text, ui::MsgIcon icon,
                                        ui::MsgButtons buttons) {
     messages.push_back({title, text, icon, buttons});
+    if (whileMessageShown) whileMessageShown();
     if (messageAnswers.empty())
         return buttons == ui::MsgButtons::YesNo ? ui::MsgResult::Yes : ui::MsgResult::Ok;
     auto r = messageAnswers.front();

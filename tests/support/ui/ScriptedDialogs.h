@@ -36,6 +36,8 @@ class ScriptedDialogs : public ui::Dialogs {
     std::deque<std::optional<QString>> folderAnswers;
     // Run on the modal window once it is shown (e.g. send it a key); by default it is closed.
     std::deque<std::function<void(QDialog*)>> modalActions;
+    // Runs while a message box is up, as the events a real box's own loop handles would.
+    std::function<void()> whileMessageShown;
 
     std::vector<MessageCall> messages;
     std::vector<QString> inputTitles, inputPrompts;
