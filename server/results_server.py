@@ -69,6 +69,10 @@ LOCK_SECONDS = 10
 # A page client is let go when it sends nothing (or takes nothing) for this long, so that silent
 # connections cannot pile up and take every descriptor, the FTP side's too.
 HTTP_SECONDS = 10
+# A watcher that ends within this many seconds of its start counts towards WATCH_STARTS: starts in
+# a row after which one that cannot run is given up rather than started again for ever.
+WATCH_SETTLED_SECONDS = 60
+WATCH_STARTS = 5
 # The tool's exit status for a FROM table that is not valid.
 TOOL_BAD_INPUT = 1
 
@@ -506,12 +510,81 @@ def start_workers(count, serve):
     return pids
 
 
-def start_watch(tool, database, www):
+def ending(code):
+    return "killed by signal %d" % -code if code < 0 else "status %d" % code
+
+
+class Watcher:
     """kvelli99-records watch: keeps WWW a copy of the database's table; ends when our end of its
-    stdin closes."""
-    return subprocess.Popen([tool, "watch", "-", os.path.join(www, TABLE), os.path.join(www, PAGE)],
-                            stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, close_fds=True,
-                            env=tool_env(database))
+    stdin closes. Downloads serve that copy, so a watcher that ends otherwise (a crash, the OOM
+    killer) would leave it old for ever: a thread blocked in its wait starts it again. One that
+    keeps ending soon after its start is given up after a few starts, with a log line."""
+
+    def __init__(self, tool, database, www):
+        self.args = [tool, "watch", "-", os.path.join(www, TABLE), os.path.join(www, PAGE)]
+        self.env = tool_env(database)
+        self.lock = threading.Lock()
+        self.stopping = threading.Event()
+        # Exit codes of watchers that the workers' loop reaped before the thread's wait did.
+        self.reaped = {}
+        self.proc = None
+        self._start()
+        threading.Thread(target=self._keep, daemon=True).start()
+
+    def _start(self):
+        self.started = time.monotonic()
+        try:
+            self.proc = subprocess.Popen(self.args, stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                         close_fds=True, env=self.env)
+        except OSError as e:
+            log.error("the watcher cannot be started: %s", e)
+            self.proc = None
+
+    def _keep(self):
+        in_a_row = 0
+        while True:
+            proc, started = self.proc, self.started
+            code = proc.wait() if proc else None
+            in_a_row = in_a_row + 1 if time.monotonic() - started < WATCH_SETTLED_SECONDS else 1
+            # A pause between starts; by its end the workers' loop has told what it reaped.
+            if self.stopping.wait(1):
+                return
+            how = ending(self.reaped.pop(proc.pid, code)) if proc else "not started"
+            if in_a_row > WATCH_STARTS:
+                log.error("the watcher ended (%s), %d times in a row soon after its start; it is not "
+                          "started again: downloads and the page keep the table they have until the "
+                          "server is restarted", how, in_a_row)
+                return
+            log.error("the watcher ended (%s); starting it again", how)
+            with self.lock:
+                if self.stopping.is_set():
+                    return
+                self._start()
+
+    def ended(self, pid, status):
+        """The workers' loop reaped pid: whether it was the watcher (its thread goes on)."""
+        proc = self.proc
+        if not proc or proc.pid != pid:
+            return False
+        self.reaped[pid] = os.waitstatus_to_exitcode(status)
+        return True
+
+    def close_in_worker(self):
+        """A forked worker keeps no end of the watcher's stdin, so that the watcher ends with us."""
+        proc = self.proc
+        if proc and proc.stdin:
+            proc.stdin.close()
+
+    def stop(self):
+        self.stopping.set()
+        with self.lock:
+            proc = self.proc
+        if proc:
+            proc.stdin.close()
+            try:
+                proc.wait(5)
+            except subprocess.TimeoutExpired:
+                proc.kill()
 
 
 def make_http(address, port, www):
@@ -657,12 +730,12 @@ def main():
 
     signal.signal(signal.SIGTERM, stop)
 
-    watch = start_watch(tool, a.database, www) if a.database else None
+    watch = Watcher(tool, a.database, www) if a.database else None
 
     def serve():
         web.socket.close()
         if watch:
-            watch.stdin.close()
+            watch.close_in_worker()
         make_ftp(a, sock, home, www, tool).serve_forever(handle_exit=True)
 
     workers = []
@@ -682,6 +755,8 @@ def main():
                     workers.remove(pid)
                     time.sleep(1)
                     workers += start_workers(1, serve)
+                elif watch:
+                    watch.ended(pid, status)
     except (KeyboardInterrupt, SystemExit):
         pass
     finally:
@@ -696,11 +771,7 @@ def main():
             except OSError:
                 pass
         if watch:
-            watch.stdin.close()
-            try:
-                watch.wait(5)
-            except subprocess.TimeoutExpired:
-                watch.kill()
+            watch.stop()
         web.shutdown()
 
 

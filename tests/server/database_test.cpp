@@ -3,6 +3,8 @@
 // and do not write into a database that holds something else.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -99,6 +101,19 @@ std::vector<std::string> ToolCommandLines() {
         lines.push_back(line);
     }
     return lines;
+}
+
+// The process id of the watcher that keeps `table` (a front end's WWW/records.rec), or -1.
+pid_t WatcherOf(const std::string& table) {
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator("/proc", ec)) {
+        std::string line;
+        if (!ReadWholeFile(e.path().string() + "/cmdline", line)) continue;
+        std::replace(line.begin(), line.end(), '\0', ' ');
+        if (line.find("kvelli99-records watch - " + table + " ") != std::string::npos)
+            return static_cast<pid_t>(std::atoi(e.path().filename().c_str()));
+    }
+    return -1;
 }
 
 // The best 20 of results, highest first.
@@ -273,6 +288,55 @@ TEST_F(DatabaseTest, ADatabaseRestartUnderLoadLosesNothingAndNeedsNoRestartOfThe
     EXPECT_TRUE(Within(10, [&] {
         return Slurp(dir.File("f.log")).find("the database is back") != std::string::npos;
     })) << Slurp(dir.File("f.log"));
+}
+
+// A front end's copy keeps following the common table when its watcher loses its connection at
+// the moment a change is announced, and when the watcher itself is killed.
+TEST_F(DatabaseTest, AFrontEndsCopyFollowsAfterItsWatcherLostItsConnectionOrWasKilled) {
+    pg->CreateDatabase("follow");
+    // a with workers: its loop that restarts them reaps the killed watcher too.
+    auto a = FrontEnd("follow", "a", {"--workers", "2"}), b = FrontEnd("follow", "b");
+    const std::string copy = dir.File("a/WWW/records.rec");
+    auto arrives = [&](int score) {
+        return Within(kPropagation, [&] {
+            for (const auto& [name, s] : TableRows(copy))
+                if (s == score) return true;
+            return false;
+        });
+    };
+    pid_t watcher = -1;
+    ASSERT_TRUE(Within(10, [&] { return (watcher = WatcherOf(copy)) > 0; }));
+
+    // The announcement of a change and the end of the watcher's connection wait together for it
+    // (it is stopped meanwhile): it reads the change on a connection of its own again.
+    ::kill(watcher, SIGSTOP);
+    test::GameExchange(b->ftp, Player("n1", 101), true);
+    // The server sends the announcement to a listener when it is idle: give it a moment.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    pg->Exec("follow",
+             "SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+             "WHERE application_name = 'kvelli99-server' AND pid <> pg_backend_pid()");
+    ::kill(watcher, SIGCONT);
+    EXPECT_TRUE(arrives(101)) << Slurp(dir.File("a.log"));
+    // Changes after it still reach the copy.
+    test::GameExchange(b->ftp, Player("n2", 102), true);
+    EXPECT_TRUE(arrives(102)) << Slurp(dir.File("a.log"));
+
+    // A killed watcher is started again, and it brings what changed meanwhile.
+    ::kill(watcher, SIGKILL);
+    test::GameExchange(b->ftp, Player("n3", 103), true);
+    EXPECT_TRUE(arrives(103)) << Slurp(dir.File("a.log"));
+    test::GameExchange(b->ftp, Player("n4", 104), true);
+    EXPECT_TRUE(arrives(104)) << Slurp(dir.File("a.log"));
+    EXPECT_NE(Slurp(dir.File("a.log")).find("the watcher ended (killed by signal 9); starting it again"),
+              std::string::npos)
+        << Slurp(dir.File("a.log"));
+    // The new watcher ends with the front end.
+    const pid_t second = WatcherOf(copy);
+    EXPECT_GT(second, 0);
+    EXPECT_NE(second, watcher);
+    a->Stop();
+    EXPECT_TRUE(Within(10, [&] { return WatcherOf(copy) < 0; }));
 }
 
 TEST_F(DatabaseTest, ADatabaseOfSomethingElseIsRefusedAndNotWritten) {

@@ -141,6 +141,9 @@ void PgStore::Open() {
                                     "; it is not written");
         }
         Exec("COMMIT");
+        // A new connection listens from its start, before the read that follows it, so that no
+        // change falls between the two.
+        if (listening_) Exec("LISTEN " + std::string(kChannel));
     } catch (...) {
         Drop();
         throw;
@@ -240,8 +243,12 @@ int64_t PgStore::UpdateOnce(const std::function<bool(RecTable&)>& change) {
 }
 
 void PgStore::Listen() {
-    Open();
-    Exec("LISTEN " + std::string(kChannel));
+    const bool connected = conn_ && PQstatus(conn_) == CONNECTION_OK;
+    listening_ = true;
+    if (connected)
+        Exec("LISTEN " + std::string(kChannel));
+    else
+        Open();
 }
 
 bool PgStore::Wait(int timeoutMs, int alsoWatchFd, bool& alsoReady) {

@@ -49,7 +49,8 @@ class PgStore {
     int64_t Update(const std::function<bool(RecTable&)>& change);
 
     // LISTEN for changes; then Wait tells whether one came within timeoutMs (false on timeout).
-    // Throws EStoreDown when the connection is lost.
+    // Throws EStoreDown when the connection is lost. Every connection made after Listen (Read
+    // and Update reconnect by themselves) listens again before it reads anything.
     void Listen();
     bool Wait(int timeoutMs, int alsoWatchFd, bool& alsoReady);
 
@@ -61,6 +62,7 @@ class PgStore {
 
     std::string conninfo_;
     PGconn* conn_ = nullptr;
+    bool listening_ = false;
 };
 
 }  // namespace kv::tool
