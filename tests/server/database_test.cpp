@@ -87,10 +87,10 @@ class DatabaseTest : public ::testing::Test {
     TempDir dir, players;
 };
 
-// The command lines of the records tools running now (the front ends' helpers and watchers):
-// every user of the machine can read them.
-std::vector<std::string> ToolCommandLines() {
-    std::vector<std::string> lines;
+// The records tools running now (the front ends' helpers and watchers): process id and command
+// line, which every user of the machine can read.
+std::vector<std::pair<pid_t, std::string>> Tools() {
+    std::vector<std::pair<pid_t, std::string>> tools;
     std::error_code ec;
     for (const auto& e : std::filesystem::directory_iterator("/proc", ec)) {
         std::string line;
@@ -98,21 +98,15 @@ std::vector<std::string> ToolCommandLines() {
         const std::string program = line.substr(0, line.find('\0'));
         if (program.size() < 16 || program.substr(program.size() - 16) != "kvelli99-records") continue;
         std::replace(line.begin(), line.end(), '\0', ' ');
-        lines.push_back(line);
+        tools.emplace_back(static_cast<pid_t>(std::atoi(e.path().filename().c_str())), line);
     }
-    return lines;
+    return tools;
 }
 
-// The process id of the watcher that keeps `table` (a front end's WWW/records.rec), or -1.
+// The watcher that keeps `table` (a front end's WWW/records.rec), or -1.
 pid_t WatcherOf(const std::string& table) {
-    std::error_code ec;
-    for (const auto& e : std::filesystem::directory_iterator("/proc", ec)) {
-        std::string line;
-        if (!ReadWholeFile(e.path().string() + "/cmdline", line)) continue;
-        std::replace(line.begin(), line.end(), '\0', ' ');
-        if (line.find("kvelli99-records watch - " + table + " ") != std::string::npos)
-            return static_cast<pid_t>(std::atoi(e.path().filename().c_str()));
-    }
+    for (const auto& [pid, line] : Tools())
+        if (line.find(" watch - " + table + " ") != std::string::npos) return pid;
     return -1;
 }
 
@@ -139,9 +133,9 @@ TEST_F(DatabaseTest, TwoFrontEndsKeepEveryResultOfFortySendersAndShowOneTable) {
         EXPECT_EQ(errors[i], "") << "player " << i;
     // The connection string, a password with it, is on no command line of their helpers and
     // watchers (a watcher and at least one helper on each front end).
-    const auto tools = ToolCommandLines();
+    const auto tools = Tools();
     EXPECT_GE(tools.size(), 4u);
-    for (const auto& line : tools)
+    for (const auto& [pid, line] : tools)
         EXPECT_EQ(line.find(pg->Conninfo("shared")), std::string::npos) << line;
 
     // Every front end's download and page show the common table within 2 s.
@@ -308,7 +302,7 @@ TEST_F(DatabaseTest, AFrontEndsCopyFollowsAfterItsWatcherLostItsConnectionOrWasK
     ASSERT_TRUE(Within(10, [&] { return (watcher = WatcherOf(copy)) > 0; }));
 
     // The announcement of a change and the end of the watcher's connection wait together for it
-    // (it is stopped meanwhile): it reads the change on a connection of its own again.
+    // (it is stopped meanwhile): it reads the change on a new connection, which must listen too.
     ::kill(watcher, SIGSTOP);
     test::GameExchange(b->ftp, Player("n1", 101), true);
     // The server sends the announcement to a listener when it is idle: give it a moment.
@@ -337,6 +331,26 @@ TEST_F(DatabaseTest, AFrontEndsCopyFollowsAfterItsWatcherLostItsConnectionOrWasK
     EXPECT_NE(second, watcher);
     a->Stop();
     EXPECT_TRUE(Within(10, [&] { return WatcherOf(copy) < 0; }));
+}
+
+// A watcher that cannot run is not started again for ever: a few starts, then a line in the log.
+TEST_F(DatabaseTest, AWatcherThatEndsAtOnceIsGivenUpAfterAFewStarts) {
+    pg->CreateDatabase("broken");
+    const std::string tool = dir.File("tool.sh");
+    WriteFileAtomic(
+        tool, "#!/bin/sh\n[ \"$1\" = watch ] && exit 3\nexec '" + test::RecordsToolPath() + "' \"$@\"\n");
+    std::filesystem::permissions(tool, std::filesystem::perms::owner_all, std::filesystem::perm_options::add);
+    auto f = FrontEnd("broken", "f", {"--records-tool", tool});
+    const std::string log = dir.File("f.log");
+    EXPECT_TRUE(Within(30, [&] { return Slurp(log).find("it is not started again") != std::string::npos; }))
+        << Slurp(log);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    const std::string said = Slurp(log);
+    int starts = 0;
+    for (size_t at = 0;
+         (at = said.find("the watcher ended (status 3); starting it again", at)) != std::string::npos; ++at)
+        ++starts;
+    EXPECT_EQ(starts, 5) << said;
 }
 
 TEST_F(DatabaseTest, ADatabaseOfSomethingElseIsRefusedAndNotWritten) {
