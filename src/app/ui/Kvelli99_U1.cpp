@@ -228,9 +228,9 @@ void TForm1::ConnectGame() {
 
 void TForm1::Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard) {
     connect(item, &QAction::triggered, this, [this, handler, changesBoard] {
-        // The one place the menu asks: a move being played out takes no command that changes
-        // or writes the board.
-        if (changesBoard && gameCtl_->MoveInProgress()) return;
+        // The one place the menu asks: a move being played out, or its end waiting for a modal
+        // window, takes no command that changes or writes the board.
+        if (changesBoard && (gameCtl_->MoveInProgress() || gameCtl_->EndWaiting())) return;
         Guarded([this, handler] { (this->*handler)(); }, this);
     });
 }

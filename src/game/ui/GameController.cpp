@@ -1,5 +1,8 @@
 #include "game/ui/GameController.h"
 
+#include <QApplication>
+#include <QEvent>
+
 #include "game/UFunc.h"
 #include "ui/Dialogs.h"
 
@@ -17,7 +20,8 @@ std::optional<kv::Cell> TGameController::MarkedCell() const {
 }
 
 void TGameController::ShapeMouseDown(kv::Cell cell) {
-    if (MoveInProgress() || !OnBoard(cell)) return;
+    // A waiting end holds the dead board with its choice: a press would end the game twice.
+    if (MoveInProgress() || endWaiting_ || !OnBoard(cell)) return;
     if (!game_.FirstChosen) {
         game_.FirstCell = cell;
         game_.FirstChosen = true;
@@ -59,11 +63,50 @@ void TGameController::Tick() {
     if (frame.gameOver) {
         // A failed end of game leaves the choice standing: the next press ends the game again.
         // The last thing done here: the end of the game may even close the window.
-        emit gameOver();
+        EndGame();
         return;
     }
     emit movableChanged(game_.MovableCount);
     game_.FirstChosen = false;
+}
+
+void TGameController::EndGame() {
+    // The frames ran on inside a window the player opened during the move (records, About,
+    // settings...): the end's own windows must not come up on top of it, nor run it again.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        endWaiting_ = true;
+        Unwatch();
+        blocker_ = modal;
+        modal->installEventFilter(this);
+        connect(modal, &QObject::destroyed, this, &TGameController::BlockerGone);
+        return;
+    }
+    endWaiting_ = false;
+    emit gameOver();
+}
+
+bool TGameController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched == blocker_) BlockerGone();
+    return QObject::eventFilter(watched, event);
+}
+
+void TGameController::BlockerGone() {
+    Unwatch();
+    // Asked again from the event loop, once the code that showed the window has gone on from it:
+    // the end then runs, or waits for the next modal window (one it opened, or the one below).
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (endWaiting_ && !blocker_) EndGame();
+        },
+        Qt::QueuedConnection);
+}
+
+void TGameController::Unwatch() {
+    if (!blocker_) return;
+    blocker_->removeEventFilter(this);
+    disconnect(blocker_, nullptr, this, nullptr);
+    blocker_ = nullptr;
 }
 
 void TGameController::NewDeal() {
@@ -83,6 +126,8 @@ void TGameController::ShowAll() {
 void TGameController::Stop() {
     timer_.stop();
     move_.reset();
+    endWaiting_ = false;
+    Unwatch();
 }
 
 }  // namespace kv::ui

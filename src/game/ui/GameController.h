@@ -5,7 +5,9 @@
 // this controller.
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <optional>
 
 #include "base/Cell.h"
@@ -29,7 +31,12 @@ class TGameController : public QObject {
     // while a move is being played out: the board may hold empty cells then.
     void ShapeMouseDown(kv::Cell cell);
     // The one state that keeps presses and the commands that change or write the board away.
+    // The move is over once its last frame is shown, even when its end of the game still waits.
     bool MoveInProgress() const { return move_.has_value(); }
+    // The move ended the game while a modal window was open (one the player opened during the
+    // move): the board stays as the last frame left it, with the choice standing, and gameOver
+    // comes once no modal window is left. Presses and board commands are kept away meanwhile.
+    bool EndWaiting() const { return endWaiting_; }
     // The ball chosen by a first press, while it waits for the second.
     std::optional<kv::Cell> MarkedCell() const;
 
@@ -39,7 +46,8 @@ class TGameController : public QObject {
     void ShowAll();
     // The board was changed from outside: it is shown again.
     void ShowBoard() { emit boardChanged(); }
-    // The window closes: a move being played out stops where it is, and nothing more is shown.
+    // The window closes: a move being played out stops where it is, and nothing more is shown;
+    // an end of the game that waits is dropped.
     void Stop();
 
     // For tests: the wait before the next frame of the move (-1 without one), and that frame at
@@ -55,14 +63,23 @@ class TGameController : public QObject {
     // No ball has a move: the end of the game (records, windows, a new deal) is the window's.
     void gameOver();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     // The next frame after `ms` milliseconds.
     void Pause(int ms);
     void Tick();
+    // gameOver now, or once the modal window open now (and any opened after it) has closed.
+    void EndGame();
+    void BlockerGone();
+    void Unwatch();
     kv::Game& game_;
     QTimer timer_;
     std::optional<kv::MoveSequence> move_;
     bool markShown_ = false;
+    bool endWaiting_ = false;
+    QPointer<QWidget> blocker_;  // the modal window a waiting end watches
 };
 
 }  // namespace kv::ui

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -248,10 +249,7 @@ TEST_F(Moves, ClosingTheWindowInAPauseEndsTheMove) {
     G().FirstChosen = false;  // the dropped move's choice
     pauses.clear();
     int framesDuringMessage = 0;
-    dialogs.whileMessageShown = [&] {
-        for (; Form().GameController().PendingPause() >= 0; ++framesDuringMessage)
-            Form().GameController().StepNow();
-    };
+    dialogs.whileMessageShown = [&] { framesDuringMessage += StepFrames(); };
     Click(1, 1);
     Click(2, 1);  // refused after its wait; with no move left it would end the game
     dialogs.whileMessageShown = nullptr;
@@ -288,6 +286,73 @@ TEST_F(Moves, ABoardWithoutMovesEndsTheGameAtTheSecondClick) {
     EXPECT_EQ(G().Score, 0);
     EXPECT_EQ(MovableText(), QString::number(G().MovableCount));
     EXPECT_NE(Board(), kNoMoves);  // a new deal
+}
+
+TEST_F(Moves, AGameThatEndsUnderAModalWindowEndsOnceItIsClosed) {
+    // F5 in the wait of an exchange that is refused on a board without moves: the last frame
+    // comes under the records window, even under a window that one opened in turn, and the end
+    // waits for both to close.
+    int frames = 0;
+    bool endUnderWindow = true, moving = true;
+    std::vector<std::string> painted;
+    auto playUnderRecords = [&](const std::function<void()>& beforeClose) {
+        SetBoard(kNoMoves);
+        G().FirstChosen = false;
+        G().Score = 35;
+        onPause = [&](int) {
+            onPause = nullptr;
+            Action("MnuRec")->trigger();
+        };
+        dialogs.modalActions.push_back([&, beforeClose](QDialog* window) {
+            QDialog inner(window);
+            QTimer::singleShot(0, &inner, [&] {
+                frames = StepFrames();
+                inner.reject();
+            });
+            inner.exec();
+            QCoreApplication::processEvents();
+            endUnderWindow = !dialogs.inputPrompts.empty() || dialogs.modalShown.size() > 1;
+            painted = PaintedBoard();
+            moving = Form().GameController().MoveInProgress();
+            if (beforeClose) beforeClose();
+            window->reject();
+        });
+        Click(1, 1);
+        Click(2, 1);
+        QCoreApplication::processEvents();
+    };
+
+    QString resultTitle;
+    dialogs.inputAnswers.push_back({true, QStringLiteral("Tester")});
+    playUnderRecords([&] {
+        dialogs.modalActions.push_back([&](QDialog* window) {
+            resultTitle = window->windowTitle();
+            window->reject();
+        });
+    });
+    EXPECT_EQ(frames, 1);
+    EXPECT_EQ(painted, kNoMoves);  // the last frame reached the screen under the windows
+    EXPECT_FALSE(moving);
+    EXPECT_FALSE(endUnderWindow);
+    // Then the end, once and as always: the name, the records window with the result, the
+    // advertisement, a new deal.
+    EXPECT_EQ(dialogs.inputPrompts.size(), 1u);
+    EXPECT_EQ(dialogs.modalShown, (std::vector<QString>{"Form2", "Form2", "ReclamaForm"}));
+    EXPECT_TRUE(resultTitle.endsWith(QStringLiteral(": 35"))) << resultTitle.toStdString();
+    EXPECT_FALSE(G().FirstChosen);
+    EXPECT_EQ(G().Score, 0);
+    EXPECT_NE(Board(), kNoMoves);
+
+    // The main window closed while the end waits: nothing of the end runs.
+    dialogs.modalShown.clear();
+    dialogs.inputPrompts.clear();
+    frames = 0;
+    playUnderRecords([&] { CloseForm(); });
+    EXPECT_EQ(frames, 1);
+    EXPECT_FALSE(Form().isVisible());
+    EXPECT_TRUE(dialogs.inputPrompts.empty());
+    EXPECT_EQ(dialogs.modalShown, std::vector<QString>{"Form2"});
+    EXPECT_EQ(Board(), kNoMoves);
 }
 
 TEST_F(Moves, AFailedEndOfGameLeavesTheChoiceStanding) {

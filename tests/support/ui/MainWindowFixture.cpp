@@ -158,6 +158,13 @@ void MainWindowFixture::PlayOut() {
     playing_ = false;
 }
 
+int MainWindowFixture::StepFrames() {
+    int frames = 0;
+    for (; form_ && form_->GameController().PendingPause() >= 0; ++frames)
+        form_->GameController().StepNow();
+    return frames;
+}
+
 void MainWindowFixture::Click(int col, int row, Qt::MouseButton button) {
     QPointer<ui::TShape> shape = Shape(col, row);
     const QPointF local(shape->width() / 2.0, shape->height() / 2.0);

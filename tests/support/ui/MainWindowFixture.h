@@ -85,6 +85,9 @@ class MainWindowFixture : public ::testing::Test {
     // Plays the running move's frames without waiting: each wait is recorded in `pauses` and
     // onPause runs in it, then the next frame comes.
     void PlayOut();
+    // The running move's remaining frames at once, from inside a window's own loop (a message
+    // box, a modal window) as its timer would show them there. Returns how many were shown.
+    int StepFrames();
 
     // A key pressed and released on the window, where keys go when no control has the focus.
     // A press that closes or destroys the window sends no release.
