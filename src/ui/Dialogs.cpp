@@ -1,13 +1,16 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTreeView>
 #include <QUrl>
@@ -91,8 +94,52 @@ bool Dialogs::InputQuery(QWidget* parent, const QString& title, const QString& p
 
 namespace {
 
+// The widest modification time the chooser's model can show (it writes them in the system's short
+// format): a two-digit day and hour, in the month with the longest name.
+int DateRoom(const QFontMetrics& fm) {
+    int widest = 0;
+    for (int month = 1; month <= 12; ++month)
+        widest = std::max(widest,
+                          fm.horizontalAdvance(QLocale::system().toString(
+                              QDateTime(QDate(2000, month, 28), QTime(23, 59, 59)), QLocale::ShortFormat)));
+    return widest + 2 * fm.averageCharWidth();
+}
+
 // Qt's own chooser opens narrow, its name column cutting a saved game's name and its type column
 // cutting the type: the name column takes what is left of a wider window, the others their texts.
+// Measured when the chooser is first shown: only then is the view laid out at its real width,
+// while the folder is still being read, so the other columns get room for their widest texts.
+class ColumnWidener : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            Widen(*static_cast<QFileDialog*>(watched));
+        }
+        return false;
+    }
+
+  private:
+    static void Widen(QFileDialog& dlg) {
+        auto* view = dlg.findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (!view) return;
+        QHeaderView* header = view->header();
+        // Room for a name of 40 average characters beside the size, a type of 28 and the date.
+        const QFontMetrics fm(view->font());
+        const int name = fm.averageCharWidth() * 40 + view->iconSize().width();
+        int others = 0;
+        for (int c = 1; c < header->count(); ++c)
+            others += std::max(header->sectionSizeHint(c), c == 1   ? fm.averageCharWidth() * 10
+                                                           : c == 2 ? fm.averageCharWidth() * 28
+                                                                    : DateRoom(fm));
+        const int wanted = dlg.width() + std::max(0, name + others - view->viewport()->width());
+        dlg.resize(std::max(dlg.width(), wanted), std::max(dlg.height(), fm.height() * 24));
+    }
+};
+
 void WidenColumns(QFileDialog& dlg) {
     auto* view = dlg.findChild<QTreeView*>(QStringLiteral("treeView"));
     if (!view) return;  // the desktop's own chooser
@@ -100,16 +147,7 @@ void WidenColumns(QFileDialog& dlg) {
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
-    // Room for a name of 40 average characters beside the size, a type of 28 and a date of 18.
-    const QFontMetrics fm(view->font());
-    const int name = fm.averageCharWidth() * 40 + view->iconSize().width();
-    int others = 0;
-    for (int c = 1; c < header->count(); ++c)
-        others += std::max(header->sectionSizeHint(c), fm.averageCharWidth() * (c == 1   ? 10
-                                                                                : c == 2 ? 28
-                                                                                         : 18));
-    const int wanted = dlg.width() + std::max(0, name + others - view->viewport()->width());
-    dlg.resize(std::max(dlg.width(), wanted), std::max(dlg.height(), fm.height() * 24));
+    dlg.installEventFilter(new ColumnWidener(&dlg));
 }
 
 }  // namespace

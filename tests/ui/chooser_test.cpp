@@ -1,6 +1,9 @@
 // The real file chooser, shown on a folder of saved games: every column's text fits its column.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -8,6 +11,8 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTreeView>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 
 #include "TempDir.h"
@@ -22,6 +27,13 @@ TEST(FileChooser, NamesTypesSizesAndDatesAreReadInFullForOpeningAndSaving) {
     for (const std::string& n : names)
         std::ofstream(dir.File(n), std::ios::binary) << std::string(70000, '1');
     std::filesystem::create_directories(dir.File("Старые игры"));
+    // Saved late on the 28th, whatever today is: the widest day and hour the date column shows.
+    std::tm late{};
+    late.tm_year = 2025 - 1900, late.tm_mon = 11, late.tm_mday = 28, late.tm_hour = 23, late.tm_min = 59;
+    late.tm_isdst = -1;
+    const timespec times[2] = {{std::mktime(&late), 0}, {std::mktime(&late), 0}};
+    for (const std::string& n : {names[0], names[1], names[2], std::string("Старые игры")})
+        ASSERT_EQ(::utimensat(AT_FDCWD, dir.File(n).c_str(), times, 0), 0) << n;
 
     for (bool save : {false, true}) {
         SCOPED_TRACE(save ? "save" : "open");
