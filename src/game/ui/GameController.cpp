@@ -19,6 +19,13 @@ std::optional<kv::Cell> TGameController::MarkedCell() const {
     return std::nullopt;
 }
 
+void TGameController::LetGo() {
+    if (MoveInProgress() || endWaiting_ || !game_.FirstChosen) return;
+    game_.FirstChosen = false;
+    markShown_ = false;
+    emit selectionChanged();
+}
+
 void TGameController::ShapeMouseDown(kv::Cell cell) {
     // A waiting end holds the dead board with its choice: a press would end the game twice.
     if (MoveInProgress() || endWaiting_ || !OnBoard(cell)) return;

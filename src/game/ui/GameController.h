@@ -39,6 +39,8 @@ class TGameController : public QObject {
     bool EndWaiting() const { return endWaiting_; }
     // The ball chosen by a first press, while it waits for the second.
     std::optional<kv::Cell> MarkedCell() const;
+    // A ball chosen by a first press is let go: the next press chooses again.
+    void LetGo();
 
     // A new settled board with score 0 and no choice, shown.
     void NewDeal();

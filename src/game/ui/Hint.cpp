@@ -19,6 +19,8 @@ std::optional<kv::Hint> THint::Show() {
     // A board being played out may hold empty cells: no hint on it.
     if (game_.MoveInProgress()) return std::nullopt;
     Hide();
+    // A ball chosen before is let go: the next presses, on the hinted balls, make the hinted move.
+    game_.LetGo();
     const std::optional<kv::Hint> hint = game_.State().FindHint();
     if (!hint) return std::nullopt;
     const kv::Cell b = hint->ball, p = hint->partner;

@@ -93,12 +93,15 @@ TEST_F(Hint, MarksABallThatCanMoveAndItsPartnerFramesTheBallAndChangesNothing) {
     EXPECT_EQ(dialogs.beeps, 0);
     EXPECT_TRUE(dialogs.messages.empty());
 
-    // The next press takes it away; the menu item brings it back; then the time takes it away.
+    // The next press takes it away; the menu item brings it back and lets the chosen ball go;
+    // then the time takes it away.
     Click(8, 8);
     EXPECT_TRUE(Hinted().empty());
-    Click(8, 8);  // let go
+    ASSERT_TRUE(game.FirstChosen);
     Action(QStringLiteral("MnuHint"))->trigger();
     EXPECT_EQ(Hinted(), hinted);
+    EXPECT_FALSE(game.FirstChosen);
+    EXPECT_EQ(Shape(8, 8)->Shape(), ui::TShape::Kind::Circle);
     QElapsedTimer t;
     t.start();
     while (!Hinted().empty() && t.elapsed() < 10000)
