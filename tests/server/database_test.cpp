@@ -22,6 +22,7 @@
 #include "base/AtomicFile.h"
 #include "records/Html.h"
 #include "records/RecFile.h"
+#include "records/tool/PgStore.h"
 
 namespace kv {
 namespace {
@@ -331,6 +332,32 @@ TEST_F(DatabaseTest, AFrontEndsCopyFollowsAfterItsWatcherLostItsConnectionOrWasK
     EXPECT_NE(second, watcher);
     a->Stop();
     EXPECT_TRUE(Within(10, [&] { return WatcherOf(copy) < 0; }));
+}
+
+// A change announced while the watcher was reading is not left for the next one: its notice came
+// in with the reply to a statement, off the socket that the wait watches. (The notice of one's own
+// commit comes that way every time.)
+TEST_F(DatabaseTest, AWatchHearsOfAChangeWhoseNoticeCameWithAReply) {
+    pg->CreateDatabase("notice");
+    tool::PgStore watcher(pg->Conninfo("notice")), writer(pg->Conninfo("notice"));
+    watcher.Listen();
+    auto put = [](int score) {
+        return [score](RecTable& t) {
+            t[0] = {"w", score};
+            return true;
+        };
+    };
+    const int64_t first = watcher.Update(put(10));
+    bool input = true;
+    EXPECT_TRUE(watcher.Wait(0, -1, input));
+    EXPECT_FALSE(input);
+    EXPECT_FALSE(watcher.Wait(0, -1, input)) << "a notice is told once";
+    // Another connection's change reaches an idle watcher through the socket, and Read sees it.
+    EXPECT_EQ(writer.Update(put(20)), first + 1);
+    EXPECT_TRUE(watcher.Wait(10000, -1, input));
+    int64_t generation = 0;
+    EXPECT_EQ(watcher.Read(generation)[0], (RecEntry{"w", 20}));
+    EXPECT_EQ(generation, first + 1);
 }
 
 // A watcher that cannot run is not started again for ever: a few starts, then a line in the log.

@@ -263,18 +263,25 @@ bool PgStore::Wait(int timeoutMs, int alsoWatchFd, bool& alsoReady) {
     alsoReady = false;
     const int fd = conn_ ? PQsocket(conn_) : -1;
     if (fd < 0) throw EStoreDown("the database connection is lost");
-    pollfd p[2] = {{fd, POLLIN, 0}, {alsoWatchFd, POLLIN, 0}};
-    const int n = ::poll(p, alsoWatchFd >= 0 ? 2 : 1, timeoutMs);
-    if (n < 0 && errno != EINTR) throw EStoreDown("poll failed");
-    if (alsoWatchFd >= 0 && (p[1].revents & (POLLIN | POLLHUP | POLLERR))) alsoReady = true;
     bool notified = false;
-    if (n > 0 && p[0].revents) {
-        if (!PQconsumeInput(conn_) || PQstatus(conn_) != CONNECTION_OK)
-            throw EStoreDown("the database connection is lost: " + Trimmed(PQerrorMessage(conn_)));
+    auto drain = [&] {
         while (PGnotify* note = PQnotifies(conn_)) {
             notified = true;
             PQfreemem(note);
         }
+    };
+    // A notice that came in with the reply to an earlier statement (a change committed while
+    // Read ran) is already off the socket: poll would not see it, and the change would wait
+    // for the next one.
+    drain();
+    pollfd p[2] = {{fd, POLLIN, 0}, {alsoWatchFd, POLLIN, 0}};
+    const int n = ::poll(p, alsoWatchFd >= 0 ? 2 : 1, notified ? 0 : timeoutMs);
+    if (n < 0 && errno != EINTR) throw EStoreDown("poll failed");
+    if (alsoWatchFd >= 0 && (p[1].revents & (POLLIN | POLLHUP | POLLERR))) alsoReady = true;
+    if (n > 0 && p[0].revents) {
+        if (!PQconsumeInput(conn_) || PQstatus(conn_) != CONNECTION_OK)
+            throw EStoreDown("the database connection is lost: " + Trimmed(PQerrorMessage(conn_)));
+        drain();
     }
     return notified;
 }

@@ -297,6 +297,7 @@ int Serve(const std::string& conninfo) {
 // the start and after every change that any front end commits. Reconnects by itself; ends when
 // stdin closes (the server that started it has gone).
 int Watch(const std::string& conninfo, const std::string& into, const std::string& page) {
+    constexpr int kRecheckMs = 60 * 1000;
     kv::tool::PgStore store(conninfo);
     int64_t published = -1;
     bool down = false;
@@ -313,10 +314,14 @@ int Watch(const std::string& conninfo, const std::string& into, const std::strin
                     down = false;
                 }
                 bool input = false;
-                changed = store.Wait(-1, 0, input);
+                changed = store.Wait(kRecheckMs, 0, input);
                 if (input) {
                     char c;
                     if (::read(0, &c, 1) <= 0) return kOk;
+                } else {
+                    // A quiet spell reads the generation again: a notice lost on the way (a
+                    // proxy between, a bug) then costs a minute, not every change until the next.
+                    changed = true;
                 }
             }
         } catch (const kv::Exception& e) {
