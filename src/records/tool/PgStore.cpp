@@ -172,32 +172,12 @@ RecTable PgStore::ReadRows() {
     return table;
 }
 
-RecTable PgStore::Read(int64_t& generation) {
+template <class Body>
+auto PgStore::WithReconnect(Body body) {
     for (int attempt = 0;; ++attempt) {
         try {
             Open();
-            Exec("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
-            Result g(PQexec(conn_, "SELECT generation FROM kvelli99.meta"));
-            if (PQresultStatus(g.get()) != PGRES_TUPLES_OK || PQntuples(g.get()) != 1)
-                throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
-            generation = std::atoll(PQgetvalue(g.get(), 0, 0));
-            RecTable table = ReadRows();
-            Exec("COMMIT");
-            return table;
-        } catch (const EStoreDown&) {
-            const bool lost = !conn_ || PQstatus(conn_) != CONNECTION_OK;
-            if (conn_ && !lost) PQclear(PQexec(conn_, "ROLLBACK"));
-            if (!lost || attempt > 0) throw;
-            Drop();
-        }
-    }
-}
-
-int64_t PgStore::Update(const std::function<bool(RecTable&)>& change) {
-    for (int attempt = 0;; ++attempt) {
-        try {
-            Open();
-            return UpdateOnce(change);
+            return body();
         } catch (const EStoreDown&) {
             const bool lost = !conn_ || PQstatus(conn_) != CONNECTION_OK;
             if (conn_ && !lost) PQclear(PQexec(conn_, "ROLLBACK"));
@@ -206,6 +186,23 @@ int64_t PgStore::Update(const std::function<bool(RecTable&)>& change) {
             Drop();
         }
     }
+}
+
+RecTable PgStore::Read(int64_t& generation) {
+    return WithReconnect([&] {
+        Exec("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
+        Result g(PQexec(conn_, "SELECT generation FROM kvelli99.meta"));
+        if (PQresultStatus(g.get()) != PGRES_TUPLES_OK || PQntuples(g.get()) != 1)
+            throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
+        generation = std::atoll(PQgetvalue(g.get(), 0, 0));
+        RecTable table = ReadRows();
+        Exec("COMMIT");
+        return table;
+    });
+}
+
+int64_t PgStore::Update(const std::function<bool(RecTable&)>& change) {
+    return WithReconnect([&] { return UpdateOnce(change); });
 }
 
 int64_t PgStore::UpdateOnce(const std::function<bool(RecTable&)>& change) {

@@ -58,6 +58,9 @@ class PgStore {
     void Exec(const std::string& sql);
     void Drop();
     int64_t UpdateOnce(const std::function<bool(RecTable&)>& change);
+    // Runs body() on an open connection; a connection found lost is made anew once.
+    template <class Body>
+    auto WithReconnect(Body body);
     RecTable ReadRows();
 
     std::string conninfo_;
