@@ -146,8 +146,11 @@ class Session:
 
     def start_display(self):
         rd, wr = os.pipe()
+        # Listening on the abstract socket too is what keeps the display ours: another server
+        # choosing its display by -displayfd takes one whose abstract socket is free, replacing
+        # its socket file, and the game and the tools would then draw and look on that one.
         self.spawn("xvfb", [TOOLS["Xvfb"], "-displayfd", str(wr), "-screen", "0", "1024x768x24",
-                            "-nolisten", "tcp", "-nolisten", "local", "-noreset"], pass_fds=(wr,))
+                            "-nolisten", "tcp", "-noreset"], pass_fds=(wr,))
         os.close(wr)
         got = b""
         deadline = time.monotonic() + 15
@@ -377,11 +380,19 @@ def check(exe):
         log("64 balls, each named once with its colour and place, e.g.", by_place[(1, 1)].name)
 
         # --- the keyboard frame moves the accessibility focus
-        window = subprocess.run([TOOLS["xdotool"], "search", "--sync", "--onlyvisible", "--pid", str(game.pid)],
-                                env=session.env, capture_output=True, timeout=15).stdout.split()
-        if not window:
-            raise Failed("the game's window is not found")
-        window = window[0].decode()
+        # Tried for a bounded time rather than with --sync, which waits for ever; a search that
+        # never finds the window says what xdotool said.
+        said = [None, ""]
+
+        def game_window():
+            r = subprocess.run([TOOLS["xdotool"], "search", "--onlyvisible", "--pid", str(game.pid)],
+                               env=session.env, capture_output=True, timeout=10)
+            said[:] = [r.returncode, r.stderr.decode("utf-8", "replace").strip()]
+            return r.stdout.split()
+        try:
+            window = wait_for("the game's window", game_window, 20, step=0.25)[0].decode()
+        except Failed as e:
+            raise Failed("%s; xdotool's last search: exit %s, %r" % (e, said[0], said[1]))
         subprocess.run([TOOLS["xdotool"], "windowfocus", "--sync", window], env=session.env, timeout=10)
         client.pump()
         del client.focused[:]
