@@ -2,9 +2,9 @@
 """Writes the seed corpus of the fuzz targets into fuzz/corpus/<target>/.
 
 The text seeds are written directly. The program files for the version reader are made with
-clang and objcopy, or by the writers below, from the program's version block, which the main
-build leaves in <build>/version/version.bin; the one Windows program a linker made comes from the
-committed samples in tests/app/data (make-samples.sh there):
+clang and objcopy, by the ELF writer below, or by the PE writer of the reader's test samples
+(tests/app/data/make_samples.py), from the program's version block, which the main build leaves
+in <build>/version/version.bin:
 
     fuzz/make_corpus.py [path/to/version.bin]
 
@@ -20,6 +20,9 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# The PE writer the version reader's test samples are made with.
+sys.path.insert(0, os.path.join(HERE, "..", "tests", "app", "data"))
+from make_samples import pe, version_resource  # noqa: E402
 CORPUS = os.path.join(HERE, "corpus")
 
 
@@ -163,49 +166,6 @@ def elf(block, bits, big, extended=False):
     return out
 
 
-def pe(block, plus, name_id=1, extra_type=None):
-    """A bare PE file: headers and one .rsrc section holding RT_VERSION (16) / name_id / 0x419.
-    `extra_type` puts a resource type of that ID before it, as real programs have icons."""
-    va, raw = 0x1000, 0x200
-
-    def directory(entries):
-        return struct.pack("<IIHHHH", 0, 0, 0, 0, 0, len(entries)) + b"".join(
-            struct.pack("<II", i, t) for i, t in entries)
-
-    types = [(extra_type, 0)] if extra_type is not None else []
-    types.append((16, 0))
-    dir_bit = 0x80000000
-    root_len = 16 + 8 * len(types)
-    names_off = root_len
-    langs_off = names_off + 24
-    data_off = langs_off + 24
-    block_off = data_off + 16
-    root = directory([(t, dir_bit | names_off) for t, _ in types])
-    tree = root + directory([(name_id, dir_bit | langs_off)]) + directory([(0x419, data_off)])
-    tree += struct.pack("<IIII", va + block_off, len(block), 1251, 0) + block
-    tree += bytes(-len(tree) % 0x200)
-
-    opt_size = (112 if plus else 96) + 16 * 8
-    coff = struct.pack("<HHIIIHH", 0x8664 if plus else 0x14C, 1, 0, 0, 0, opt_size, 0x0102)
-    if plus:
-        opt = struct.pack("<HBBIIIIIQIIHHHHHHIIIIHHQQQQII", 0x20B, 2, 40, 0, len(tree), 0, 0, 0,
-                          0x140000000, 0x1000, 0x200, 4, 0, 0, 0, 5, 2, 0, va + len(tree), raw, 0, 2,
-                          0, 0x100000, 0x1000, 0x100000, 0x1000, 0, 16)
-    else:
-        opt = struct.pack("<HBBIIIIIIIIIHHHHHHIIIIHHIIIIII", 0x10B, 2, 40, 0, len(tree), 0, 0, 0, 0,
-                          0x400000, 0x1000, 0x200, 4, 0, 0, 0, 4, 0, 0, va + len(tree), raw, 0, 2,
-                          0, 0x100000, 0x1000, 0x100000, 0x1000, 0, 16)
-    dirs = bytearray(16 * 8)
-    struct.pack_into("<II", dirs, 2 * 8, va, len(tree))
-    section = b".rsrc\0\0\0" + struct.pack("<IIIIIIHHI", len(tree), va, len(tree), raw, 0, 0, 0, 0,
-                                               0x40000040)
-    dos = bytearray(64)
-    dos[0:2] = b"MZ"
-    struct.pack_into("<I", dos, 0x3C, 64)
-    head = bytes(dos) + b"PE\0\0" + coff + opt + bytes(dirs) + section
-    return head + bytes(raw - len(head)) + tree
-
-
 def settings_seeds():
     put("settings", "windows.ini",
         "[Data]\r\nName=Вася\r\nDirectory=C:\\Games\\Kvelli\r\n".encode("cp1251"))
@@ -231,11 +191,11 @@ def verinfo_seeds(block_path):
     put("verinfo", "bare32-be.elf", elf(block, 32, True))
     put("verinfo", "bare64-be.elf", elf(block, 64, True))
     put("verinfo", "bare64-extended.elf", elf(block, 64, False, extended=True))
-    put("verinfo", "bare32.exe", pe(block, False))
-    put("verinfo", "bare64-icon.exe", pe(block, True, extra_type=3))
-    put("verinfo", "bare32-name7.exe", pe(block, False, name_id=7))
-    with open(os.path.join(HERE, "..", "tests", "app", "data", "tiny64.exe"), "rb") as f:
-        put("verinfo", "tiny64.exe", f.read())
+    put("verinfo", "bare32.exe", pe([version_resource(block, lang=0x419)], False, code=False))
+    put("verinfo", "bare64-icon.exe", pe([(3, 1, 0x419, bytes(40)), version_resource(block, lang=0x419)], True,
+                                         code=False))
+    put("verinfo", "bare32-name7.exe", pe([version_resource(block, 7, 0x419)], False, code=False))
+    put("verinfo", "tiny64.exe", pe([version_resource(block, lang=0x419)], True))
     with tempfile.TemporaryDirectory() as tmp:
         with open(os.path.join(tmp, "start.c"), "w") as f:
             f.write("void _start(void) { for (;;) {} }\nint WinMainCRTStartup(void) { return 0; }\n")

@@ -1,10 +1,13 @@
-# The version reader's samples are committed in tests/app/data (make-samples.sh there made them
-# with the mingw tools): small Windows programs, and version.bin, the program's block as the
-# Windows resource compiler wrote it, which the build's own block must equal byte for byte.
+# The version reader's samples are committed in tests/app/data: small Windows programs that
+# make_samples.py there writes with a PE writer of our own, and version.bin, the program's block as
+# the Windows resource compiler wrote it, which the build's own block must equal byte for byte.
 set(KV_VERINFO_DATA ${CMAKE_CURRENT_LIST_DIR}/data)
 add_test(NAME version_block_reference
   COMMAND ${CMAKE_COMMAND} -E compare_files ${KV_VERSION_BLOCK} ${KV_VERINFO_DATA}/version.bin)
-set_tests_properties(version_block_reference PROPERTIES LABELS "app")
+# The committed programs are what the script writes, and its block writer (independent of the
+# build's) writes the reference block too.
+add_test(NAME verinfo_samples_as_written COMMAND /usr/bin/python3 ${KV_VERINFO_DATA}/make_samples.py --check)
+set_tests_properties(version_block_reference verinfo_samples_as_written PROPERTIES LABELS "app")
 
 if(TARGET test_app)
   add_dependencies(test_app kvelli99)
