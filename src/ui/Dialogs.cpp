@@ -111,7 +111,7 @@ int DateRoom(const QFontMetrics& fm) {
 // while the folder is still being read, so the other columns get room for their widest texts.
 class ColumnWidener : public QObject {
   public:
-    using QObject::QObject;
+    ColumnWidener(QFileDialog& dlg, QTreeView& view) : QObject(&dlg), view_(view) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -123,21 +123,21 @@ class ColumnWidener : public QObject {
     }
 
   private:
-    static void Widen(QFileDialog& dlg) {
-        auto* view = dlg.findChild<QTreeView*>(QStringLiteral("treeView"));
-        if (!view) return;
-        QHeaderView* header = view->header();
+    void Widen(QFileDialog& dlg) {
+        QHeaderView* header = view_.header();
         // Room for a name of 40 average characters beside the size, a type of 28 and the date.
-        const QFontMetrics fm(view->font());
-        const int name = fm.averageCharWidth() * 40 + view->iconSize().width();
+        const QFontMetrics fm(view_.font());
+        const int name = fm.averageCharWidth() * 40 + view_.iconSize().width();
         int others = 0;
         for (int c = 1; c < header->count(); ++c)
             others += std::max(header->sectionSizeHint(c), c == 1   ? fm.averageCharWidth() * 10
                                                            : c == 2 ? fm.averageCharWidth() * 28
                                                                     : DateRoom(fm));
-        const int wanted = dlg.width() + std::max(0, name + others - view->viewport()->width());
+        const int wanted = dlg.width() + std::max(0, name + others - view_.viewport()->width());
         dlg.resize(std::max(dlg.width(), wanted), std::max(dlg.height(), fm.height() * 24));
     }
+
+    QTreeView& view_;  // a child of the chooser, which owns this too
 };
 
 void WidenColumns(QFileDialog& dlg) {
@@ -147,7 +147,7 @@ void WidenColumns(QFileDialog& dlg) {
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
-    dlg.installEventFilter(new ColumnWidener(&dlg));
+    dlg.installEventFilter(new ColumnWidener(dlg, *view));
 }
 
 }  // namespace

@@ -313,16 +313,15 @@ int Watch(const std::string& conninfo, const std::string& into, const std::strin
                     if (down) std::fprintf(stderr, "kvelli99-records: the database is back\n");
                     down = false;
                 }
+                // Read again on a notice, and after a quiet minute too: a notice lost on the way
+                // (a pooler between, a bug) then costs a minute, not every change until the next.
                 bool input = false;
-                changed = store.Wait(kRecheckMs, 0, input);
+                const bool notified = store.Wait(kRecheckMs, 0, input);
                 if (input) {
                     char c;
                     if (::read(0, &c, 1) <= 0) return kOk;
-                } else {
-                    // A quiet spell reads the generation again: a notice lost on the way (a
-                    // proxy between, a bug) then costs a minute, not every change until the next.
-                    changed = true;
                 }
+                changed = notified || !input;
             }
         } catch (const kv::Exception& e) {
             if (!down) std::fprintf(stderr, "kvelli99-records: %s; trying again every second\n", e.what());
