@@ -78,6 +78,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # the platform plugins and the faces that stand in for "Times New Roman" and "MS Sans Serif".
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fontconfig")
+# The native platform plugin of GNOME's and KDE's default sessions; without it Qt uses XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 find_program(KV_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KV_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -9,6 +9,7 @@ packages=(
   fonts-liberation fonts-dejavu-core fontconfig
   python3 python3-pyftpdlib python3-pil vsftpd systemd postgresql libpq-dev nginx-light
   xvfb xauth x11-utils x11-xserver-utils imagemagick xdotool
+  weston qt6-wayland
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 shared-mime-info
   clang libclang-rt-14-dev
   curl file desktop-file-utils appstream dpkg-dev

@@ -223,13 +223,16 @@ StoredState InterpretMainForm(const IniSection& s, const WindowPlacement& curren
     return out;
 }
 
-void StoreMainForm(IniSection& s, const WindowPlacement& p, const std::vector<MenuCheck>& menu) {
+void StoreMainForm(IniSection& s, const WindowPlacement& p, const std::vector<MenuCheck>& menu,
+                   bool withPosition) {
     s.Set("FormVersion", "0");
     s.Set("Flags", std::to_string(p.flags));
     s.Set("ShowCmd", std::to_string(ShowCmdOf(p.show)));
-    s.Set("PixelsPerInch", std::to_string(p.pixelsPerInch));
-    s.Set("MinMaxPos", FormatIntList(p.minMax, 4));
-    s.Set("NormPos", FormatIntList(p.norm, 4));
+    if (withPosition) {
+        s.Set("PixelsPerInch", std::to_string(p.pixelsPerInch));
+        s.Set("MinMaxPos", FormatIntList(p.minMax, 4));
+        s.Set("NormPos", FormatIntList(p.norm, 4));
+    }
     s.Set("Visible", "0");
     for (const auto& m : menu)
         s.Set(m.item + "_Checked", FormatBool(m.checked));

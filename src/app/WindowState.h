@@ -81,7 +81,11 @@ StoredState InterpretMainForm(const IniSection& s, const WindowPlacement& curren
 
 // Writes the values into `s` in the order FormVersion, Flags, ShowCmd, PixelsPerInch, MinMaxPos,
 // NormPos, Visible, then "<item>_Checked" for each menu item. Other values of `s` stay.
-void StoreMainForm(IniSection& s, const WindowPlacement& p, const std::vector<MenuCheck>& menu);
+// Without `withPosition` (a platform where a program cannot learn or choose where its window
+// stands) PixelsPerInch, MinMaxPos and NormPos are left as `s` holds them, absent ones included:
+// the place stored where it was known outlives a run that could only guess it.
+void StoreMainForm(IniSection& s, const WindowPlacement& p, const std::vector<MenuCheck>& menu,
+                   bool withPosition = true);
 
 // The file as a whole: reading a missing file gives an empty section; a file that exists but
 // cannot be read, or cannot be written, throws kv::Exception naming it. Writing replaces the

@@ -184,6 +184,27 @@ TEST(StoreMainForm, WritesEveryValueInItsOrderAndKeepsOthers) {
     EXPECT_EQ(existing.Values()[1].first, "showcmd");  // replaced where it stood
 }
 
+TEST(StoreMainForm, WithoutAPositionKeepsTheStoredPlaceByteForByte) {
+    // What a run on Wayland (window at 0,0 as it is told, another resolution) writes.
+    WindowPlacement p;
+    p.show = ShowState::Maximized;
+    p.pixelsPerInch = 144;
+    const std::string stored =
+        "[MainForm]\nFormVersion=0\nFlags=0\nShowCmd=1\nPixelsPerInch=96\nMinMaxPos=-1,-1,-1,-1\n"
+        "NormPos=123,45,516,496\nVisible=0\nN4_Checked=True\n";
+    IniSection s = ReadIniSection(stored, "MainForm");
+    StoreMainForm(s, p, {{"N4", true}}, false);
+    std::string expected = stored;
+    expected.replace(expected.find("ShowCmd=1"), 9, "ShowCmd=3");
+    EXPECT_EQ(ReplaceIniSection("", "MainForm", s), expected);
+
+    IniSection fresh;
+    StoreMainForm(fresh, p, {}, false);
+    EXPECT_EQ(fresh.Find("NormPos"), nullptr);
+    EXPECT_EQ(fresh.Find("PixelsPerInch"), nullptr);
+    EXPECT_FALSE(InterpretMainForm(fresh, p, {}).move);
+}
+
 TEST(WindowStatePath, LiesInTheXdgConfigDirectory) {
     test::EnvGuard xdg("XDG_CONFIG_HOME");
     ::setenv("XDG_CONFIG_HOME", "/x/conf/", 1);

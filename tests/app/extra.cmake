@@ -30,3 +30,7 @@ endif()
 # registry, the game, and an AT-SPI client, all started and stopped by the script.
 add_test(NAME app_ui_atspi COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/ui/atspi_board.py $<TARGET_FILE:kvelli99>)
 set_tests_properties(app_ui_atspi PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180 LABELS "app;ui")
+
+# The game on Weston's headless backend: its window state keeps the place stored on X11.
+add_test(NAME app_ui_wayland COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/ui/wayland_state.py $<TARGET_FILE:kvelli99>)
+set_tests_properties(app_ui_wayland PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT 180 LABELS "app;ui")

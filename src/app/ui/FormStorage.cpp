@@ -69,7 +69,7 @@ void TFormStorage::SaveFormPlacement() {
     std::vector<MenuCheck> menu;
     for (QAction* item : items_)
         menu.push_back({item->objectName().toStdString(), item->isChecked()});
-    StoreMainForm(section, CurrentPlacement(), menu);
+    StoreMainForm(section, CurrentPlacement(), menu, CanPlaceWindows());
     SaveSection(path, kMainFormSection, section);
 }
 

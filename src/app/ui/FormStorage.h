@@ -31,7 +31,8 @@ class TFormStorage : public QObject {
     // The window as the storage sees it now: its frame rectangle, state and resolution.
     WindowPlacement CurrentPlacement() const;
 
-    // Wayland lets no program place its own window.
+    // Wayland lets no program place its own window, nor learn where it stands: there the size
+    // and the maximised state are restored and stored, the stored place is left alone.
     static bool CanPlaceWindows();
 
   private:

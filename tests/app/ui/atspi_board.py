@@ -251,7 +251,8 @@ class Client:
 
     def __init__(self, env):
         for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
-            os.environ[k] = env[k]
+            if k in env:  # no DISPLAY on Wayland
+                os.environ[k] = env[k]
         import pyatspi
         from gi.repository import GLib
         self.at = pyatspi
