@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     const ReplayResult again = ReplayProof(proof);
-    FUZZ_CHECK(again.score == first.score && again.movable == first.movable && again.finished == first.finished);
+    FUZZ_CHECK(again.score == first.score && again.movable == first.movable &&
+               again.finished == first.finished);
     FUZZ_CHECK(std::memcmp(again.board, first.board, sizeof first.board) == 0);
     FUZZ_CHECK(first.finished == (first.movable == 0));
     FUZZ_CHECK(first.movable >= 0 && first.movable <= kBoardSize * kBoardSize);

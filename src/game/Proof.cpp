@@ -237,7 +237,8 @@ void ProofRecorder::Deal(Game& game) {
 
 void ProofRecorder::Move(const Game& game, Cell second) {
     const ProofMove m{game.FirstCell, second};
-    if (!proof_ || !OnBoard(m.first) || !OnBoard(m.second) || !Neighbours(m) || game.MovableCount <= 0) return;
+    if (!proof_ || !OnBoard(m.first) || !OnBoard(m.second) || !Neighbours(m) || game.MovableCount <= 0)
+        return;
     proof_->segments.back().moves.push_back(m);
     Grown();
 }

@@ -12,7 +12,8 @@ std::string ProofPathOf(const std::string& savPath) {
     return savPath + ".proof";
 }
 
-void WriteSavedGameWithProof(const Game& game, const std::optional<GameProof>& proof, const std::string& path) {
+void WriteSavedGameWithProof(const Game& game, const std::optional<GameProof>& proof,
+                             const std::string& path) {
     const std::string proofPath = ProofPathOf(path);
     if (!proof) {
         WriteSavedGame(game, path);

@@ -18,7 +18,8 @@ std::string ProofPathOf(const std::string& savPath);
 // a failure of either leaves the save as it was (an earlier proof is put back when the game
 // cannot be written) and throws SaveGameWriteError. Without a proof (an unproven game) an earlier
 // proof at that name is removed.
-void WriteSavedGameWithProof(const Game& game, const std::optional<GameProof>& proof, const std::string& path);
+void WriteSavedGameWithProof(const Game& game, const std::optional<GameProof>& proof,
+                             const std::string& path);
 
 // The proof beside the saved game at `savPath`, when it replays to exactly `saved`; nullopt when
 // it is missing, unreadable, not a proof, or the proof of another game. Never throws.

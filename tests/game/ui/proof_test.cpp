@@ -1,5 +1,5 @@
-// The window's game keeps its proof: from the first deal, through the moves the player clicks,
-// through a save and a load; a saved game that no proof replays to plays on, unproven.
+// The window's game keeps its proof from the first deal, through clicked moves, a save and a
+// load; a saved game that no proof replays to plays on, unproven.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -45,12 +45,9 @@ class ProofWindow : public MainWindowFixture {
     std::mt19937 rng_{7};
 };
 
-TEST_F(ProofWindow, TheGameReplaysFromItsFirstDealThroughASaveAndALoad) {
+TEST_F(ProofWindow, TheGameReplaysFromItsFirstDealThroughSaveAndLoadUnlessTheSaveWasEdited) {
     // The board dealt when the window was made is the proof's deal.
-    ASSERT_TRUE(Proof());
-    EXPECT_EQ(Proof()->segments.size(), 1u);
     EXPECT_TRUE(ReplaysTo(Proof(), game));
-
     DealBusyBoard();
     PlayClicks(12);
     ASSERT_GT(Proof()->segments[0].moves.size(), 3u);
@@ -59,11 +56,14 @@ TEST_F(ProofWindow, TheGameReplaysFromItsFirstDealThroughASaveAndALoad) {
     const std::vector<std::string> board = Board();
     Save("g.sav");
     EXPECT_EQ(Dir().Read("g.sav"), FormatSavedGame(game));
-    EXPECT_EQ(Dir().Read("g.sav.proof"), FormatProof(saved));
 
+    // A load that fails leaves the proof as it leaves the game.
     Form().GameController().NewDeal();
-    EXPECT_EQ(Proof()->segments.size(), 1u);
-    EXPECT_NE(Proof()->segments[0].seed, saved.segments[0].seed);
+    const GameProof dealt = *Proof();
+    const size_t messages = dialogs.messages.size();
+    Load("missing.sav");
+    EXPECT_EQ(Proof(), dealt);
+
     Load("g.sav");
     EXPECT_EQ(Board(), board);
     ASSERT_TRUE(Proof());
@@ -71,35 +71,18 @@ TEST_F(ProofWindow, TheGameReplaysFromItsFirstDealThroughASaveAndALoad) {
     EXPECT_EQ(Proof()->segments[0], saved.segments[0]);
     PlayClicks(12);
     EXPECT_TRUE(ReplaysTo(Proof(), game));
-}
 
-TEST_F(ProofWindow, AnEditedSaveLoadsAsBeforeButUnproven) {
-    DealBusyBoard();
-    PlayClicks(4);
-    Save("g.sav");
-    const size_t messages = dialogs.messages.size();
-
-    // A load that fails leaves the proof as it was, as it leaves the game.
-    const GameProof before = *Proof();
-    Load("missing.sav");
-    EXPECT_EQ(dialogs.messages.size(), messages + 1);
-    EXPECT_EQ(Proof(), before);
-
+    // Edited, it loads and plays as before, unproven, without a word; saved unproven, the old
+    // proof beside it goes.
     std::string bytes = Dir().Read("g.sav");
-    bytes.insert(0, "1");  // a score one digit longer
+    bytes.insert(0, "1");
     Dir().Write("g.sav", bytes);
     Load("g.sav");
-    EXPECT_EQ(dialogs.messages.size(), messages + 1);  // no word about the proof
+    EXPECT_EQ(dialogs.messages.size(), messages + 1);  // only the missing file's
     EXPECT_EQ(game.Score, ParseSavedGame(bytes).Score);
     EXPECT_FALSE(Proof());
-    PlayClicks(2);
-    EXPECT_FALSE(Proof());
-
-    // Saved unproven, the old proof beside it goes; the next deal is proven again.
     Save("g.sav");
     EXPECT_FALSE(Dir().Exists("g.sav.proof"));
-    Form().GameController().NewDeal();
-    EXPECT_TRUE(ReplaysTo(Proof(), game));
 }
 
 }  // namespace
