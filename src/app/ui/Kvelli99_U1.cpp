@@ -34,6 +34,7 @@
 #include "net/ui/ExchangeController.h"
 #include "records/Html.h"
 #include "records/PlayerSettings.h"
+#include "records/Proofs.h"
 #include "records/RecFile.h"
 #include "records/ui/RecordsController.h"
 #include "records/ui/RecordsUi.h"
@@ -118,6 +119,7 @@ TForm1::TForm1(kv::Game& game, kv::RecordsState& records, kv::Settings settings,
             MergeRecFiles(records_.MatrInt, localPath, netPath);
         },
         [](const std::string& netPath, const std::string& pagePath) { WriteHtmlTable(netPath, pagePath); },
+        [](const std::string& netPath) { return ProofsPathFor(netPath); },
     };
     exchangeCtl_ =
         new TExchangeController(*this, std::move(exchangeRecords), ResultsConfigOf(settings_.servers), this);
