@@ -38,6 +38,7 @@ void TGameController::ShapeMouseDown(kv::Cell cell) {
     }
     markShown_ = false;
     emit selectionChanged();
+    recorder_.Move(game_, cell);
     move_.emplace(game_, cell);
     Tick();
 }
@@ -117,7 +118,7 @@ void TGameController::Unwatch() {
 }
 
 void TGameController::NewDeal() {
-    game_.DealBoard();
+    recorder_.Deal(game_);
     // A ball chosen before is let go: the next press starts a move.
     game_.FirstChosen = false;
     ShowAll();
@@ -128,6 +129,10 @@ void TGameController::ShowAll() {
     emit scoreChanged(game_.Score);
     emit movableChanged(game_.MovableCount);
     emit selectionChanged();
+}
+
+void TGameController::Loaded(std::optional<kv::GameProof> proof) {
+    recorder_.Loaded(game_, std::move(proof));
 }
 
 void TGameController::Stop() {

@@ -1,0 +1,32 @@
+#pragma once
+// A random player of the game core, and the check that a proof replays to a game. Shared by the
+// proof tests of the core and of the window.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "base/Cell.h"
+#include "game/Proof.h"
+#include "game/UFunc.h"
+
+namespace kv::test {
+
+struct Press {
+    Cell first;
+    Cell second;
+};
+
+// Mostly a move that makes a run (so that games reach their end), now and then an exchange the
+// rules may refuse, or a second press on a cell that is no neighbour.
+Press RandomPress(const Game& game, std::mt19937& rng);
+
+// The two presses as the window plays them: the recorder is told, then the move is played out.
+// Returns whether the game is over.
+bool PlayPress(Game& game, ProofRecorder& recorder, Press press);
+
+// Whether replaying `proof` reaches exactly `game`'s board, score and movable count, and ends
+// exactly when the game has.
+::testing::AssertionResult ReplaysTo(const std::optional<GameProof>& proof, const Game& game);
+
+}  // namespace kv::test
