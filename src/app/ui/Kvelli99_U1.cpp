@@ -24,6 +24,7 @@
 #include "app/ui/AboutController.h"
 #include "app/ui/FormStorage.h"
 #include "app/ui/UReclama.h"
+#include "game/Proof.h"
 #include "game/UFunc.h"
 #include "game/ui/BoardKeys.h"
 #include "game/ui/GameController.h"
@@ -83,6 +84,17 @@ QString HeaderPicture(const QString& language, bool twice) {
     const QString own = QStringLiteral(":/kvelli/header-") + language + ending;
     if (language != kSourceLanguage && QFile::exists(own)) return own;
     return QStringLiteral(":/kvelli/header") + ending;
+}
+
+// A finished game's proof as the records keep it; none when the game is unproven, or its proof
+// can't be written (beyond its bounds), which leaves the result unproven rather than lost.
+std::optional<std::string> ProofText(const std::optional<kv::GameProof>& proof) {
+    if (!proof || !WithinProofBounds(*proof)) return std::nullopt;
+    try {
+        return FormatProof(*proof);
+    } catch (const ProofError&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -510,9 +522,10 @@ void TForm1::EndOfGame() {
     Guarded(
         [this] {
             const int score = game_.Score;
+            const std::optional<std::string> proof = ProofText(gameCtl_->Proof());
             recordsCtl_->AskPlayerName();
             SetMovableLabel(0);
-            recordsCtl_->StoreResult(score);
+            recordsCtl_->StoreResult(score, proof);
             ShowBoard();
             recordsCtl_->ShowResult(score);
             if (ReclamaForm) Ui().ShowModal(ReclamaForm);
