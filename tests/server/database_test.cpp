@@ -342,7 +342,7 @@ TEST_F(DatabaseTest, AWatchHearsOfAChangeWhoseNoticeCameWithAReply) {
     tool::PgStore watcher(pg->Conninfo("notice")), writer(pg->Conninfo("notice"));
     watcher.Listen();
     auto put = [](int score) {
-        return [score](RecTable& t) {
+        return [score](RecTable& t, tool::StoredProofs&) {
             t[0] = {"w", score};
             return true;
         };
