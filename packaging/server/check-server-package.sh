@@ -123,7 +123,9 @@ for s in postinst prerm postrm; do
 done
 grep -q 'systemctl enable kvelli99-server.service' "$tmp/control/postinst" || fail "postinst does not enable the server"
 grep -q 'systemd-sysusers kvelli99-server.conf' "$tmp/control/postinst" || fail "postinst does not make the user"
-for p in ./usr/share/kvelli99-server/nginx-site.conf ./usr/lib/sysusers.d/kvelli99-server.conf; do
+grep -qxF /etc/default/kvelli99-server "$tmp/control/conffiles" || fail "the options file is no conffile"
+for p in ./usr/share/kvelli99-server/nginx-site.conf ./usr/lib/sysusers.d/kvelli99-server.conf \
+    ./etc/default/kvelli99-server; do
     grep -qxF "$p" "$tmp/contents" || fail "the package lacks $p"
 done
 

@@ -1,7 +1,10 @@
 # kvelli99-records: the administrator's tool for records tables, and the results server's one
-# implementation of the format (it checks, merges and pages every table a player sends).
-add_executable(kvelli99-records ${KV_SRC}/records/tool/RecordsTool.cpp)
-target_link_libraries(kvelli99-records PRIVATE kv_records)
+# implementation of the format (it checks, merges and pages every table a player sends). It links
+# the game core too: the server believes a new entry only when the game's own rules replay its
+# proof to that score.
+add_executable(kvelli99-records ${KV_SRC}/records/tool/RecordsTool.cpp ${KV_SRC}/records/tool/Merge.cpp
+  ${KV_SRC}/records/tool/ProofCheck.cpp)
+target_link_libraries(kvelli99-records PRIVATE kv_records kv_game)
 # A common table for several results-server front ends lives in PostgreSQL (Debian's libpq-dev).
 # Optional, so that the game builds with a compiler, CMake and Qt alone; without libpq the tool
 # refuses --database with a clear message.

@@ -4,10 +4,10 @@
 // stays with the records core, which the caller runs inside Update.
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 
 #include "base/Exception.h"
+#include "records/Proofs.h"
 #include "records/RecFile.h"
 
 typedef struct pg_conn PGconn;
@@ -28,7 +28,7 @@ class EStoreForeign : public Exception {
 };
 
 // The proof texts of a table's entries, by score (each score is in a table once).
-using StoredProofs = std::map<int32_t, std::string>;
+using StoredProofs = ProofTexts;
 
 class PgStore {
   public:
