@@ -19,3 +19,10 @@ if(KV_LIBPQ_FOUND)
 else()
   message(STATUS "libpq not found: kvelli99-records is built without the PostgreSQL store")
 endif()
+
+# The capacity script's players: games played to their end through the core, with their proofs.
+# Built only when asked for (scripts/measure-server.sh does).
+add_executable(play_games EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/play_games.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/PlayGame.cpp)
+target_include_directories(play_games PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+target_link_libraries(play_games PRIVATE kv_game kv_records)
