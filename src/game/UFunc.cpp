@@ -1,6 +1,5 @@
 #include "game/UFunc.h"
 
-#include <chrono>
 #include <limits>
 
 namespace kv {
@@ -21,19 +20,25 @@ constexpr ColourEntry kColourTable[kMaxColourIndex + 1] = {
     {false, {0x00, 0xFF, 0x00}},  // lime
 };
 
+// The SplitMix64 step: advances `state` and gives its mixed value.
+uint64_t SplitMix(uint64_t& state) {
+    uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 // A seed sequence on the stack: std::seed_seq keeps its values in a vector, and dealing a board
 // (which re-seeds) must not allocate. Spreads all 64 bits of the seed over the generator's state.
+// mt19937 and this sequence are fixed bit for bit, so a seed deals the same board on every
+// machine: a replayed game depends on it.
 struct SplitMixSeq {
     using result_type = uint32_t;
     uint64_t state;
     template <class It>
     void generate(It first, It last) {
-        for (; first != last; ++first) {
-            uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-            *first = static_cast<result_type>(z ^ (z >> 31));
-        }
+        for (; first != last; ++first)
+            *first = static_cast<result_type>(SplitMix(state));
     }
 };
 
@@ -49,20 +54,30 @@ ColourEntry ColourOf(int32_t value) {
     return kColourTable[value];
 }
 
-void Game::SeedFromClock() {
-    if (fixedSeed_) return;
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    SeedWith(rng_, static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count()));
+uint64_t Game::NewSeed() {
+    if (fixedSeed_) {
+        const uint64_t seed = nextFixedSeed_;
+        uint64_t state = seed;
+        nextFixedSeed_ = SplitMix(state);
+        return seed;
+    }
+    std::random_device device;
+    return (static_cast<uint64_t>(device()) << 32) ^ device();
+}
+
+void Game::Reseed(uint64_t seed) {
+    lastSeed_ = seed;
+    SeedWith(rng_, seed);
 }
 
 void Game::Seed(uint64_t seed) {
     fixedSeed_ = true;
-    SeedWith(rng_, seed);
+    nextFixedSeed_ = seed;
+    Reseed(seed);
 }
 
 void Game::UnfixSeed() {
     fixedSeed_ = false;
-    SeedFromClock();
 }
 
 int Game::NextColour() {
@@ -71,7 +86,11 @@ int Game::NextColour() {
 }
 
 void Game::FillBoard() {
-    SeedFromClock();
+    Reseed(NewSeed());
+    FillCells();
+}
+
+void Game::FillCells() {
     for (int r = 1; r <= kBoardSize; ++r)
         for (int c = 1; c <= kBoardSize; ++c)
             At(r, c) = NextColour();
@@ -139,7 +158,12 @@ void Game::RefillBoard() {
 }
 
 void Game::DealBoard() {
-    FillBoard();
+    DealBoard(NewSeed());
+}
+
+void Game::DealBoard(uint64_t seed) {
+    Reseed(seed);
+    FillCells();
     do {
         ClearRuns();
         DropBalls();

@@ -64,16 +64,21 @@ class Game {
     int32_t& At(int row, int col) { return Board[row - 1][col - 1]; }
     int32_t At(int row, int col) const { return Board[row - 1][col - 1]; }
 
-    // Seeds the generator from the time of day in milliseconds. Does nothing while a test
-    // has fixed the seed, so that windows made in tests deal reproducibly.
-    void SeedFromClock();
-    // For tests: a fixed seed. FillBoard then no longer re-seeds from the clock.
+    // A fresh seed for a deal or for what follows a loaded game: from std::random_device (two
+    // players dealing in the same millisecond get different games), or, while a test has fixed
+    // the seed, the next of a sequence that starts with the fixed seed itself.
+    uint64_t NewSeed();
+    // Re-seeds the generator: every colour drawn from here on follows from `seed` alone.
+    void Reseed(uint64_t seed);
+    // The seed the generator was last seeded with (by Reseed, a deal or Seed).
+    uint64_t LastSeed() const { return lastSeed_; }
+    // For tests: a fixed seed. The generator is seeded with it, and NewSeed is reproducible.
     void Seed(uint64_t seed);
-    // Back to seeding from the clock (and seeds from it now).
+    // Back to seeds from std::random_device.
     void UnfixSeed();
     bool SeedFixed() const { return fixedSeed_; }
 
-    // Re-seeds from the clock, then a uniform random colour 1..8 in every cell.
+    // Re-seeds with NewSeed(), then a uniform random colour 1..8 in every cell.
     void FillBoard();
     // Exchanges FirstCell and SecondCell; does nothing if either lies off the board.
     void SwapCells();
@@ -83,8 +88,10 @@ class Game {
     void DropBalls();
     // A random ball in every empty cell, 5 points each (Score saturates at its maximum).
     void RefillBoard();
-    // A new settled board, MovableCount counted, Score 0.
+    // A new settled board, MovableCount counted, Score 0: dealt from NewSeed(), or from `seed`
+    // (the same seed deals the same board; LastSeed() then says which).
     void DealBoard();
+    void DealBoard(uint64_t seed);
     // Whether the ball in `cell` has a move; false for a cell off the board.
     bool CanMove(Cell cell) const;
     void CountMovable();
@@ -96,8 +103,11 @@ class Game {
     // The neighbour the ball at (row, col) trades with to stand in a run, or nullopt.
     std::optional<Cell> MovePartner(Cell cell) const;
     int NextColour();  // 1..8
+    void FillCells();
     std::mt19937 rng_{0};
+    uint64_t lastSeed_ = 0;
     bool fixedSeed_ = false;
+    uint64_t nextFixedSeed_ = 0;  // NewSeed's next value while the seed is fixed
 };
 
 }  // namespace kv

@@ -336,15 +336,12 @@ void TForm1::SetRecFileMark(QAction* mark) {
 }
 
 void TForm1::FormCreate() {
-    kv::Game& g = game_;
-    g.SeedFromClock();
     // The player and the records are reported on their own; the first deal must still happen,
     // or the game would start on a board of empty cells.
     Guarded([this] { recordsCtl_->RecordsStartup(settings_.data); });
     MnuMarks->setChecked(FlagOn(settings_.data.Marks));
-    g.DealBoard();
-    SetMovableLabel(g.MovableCount);
-    ShowBoard();
+    // Dealt as every later game is, so that its proof starts with it.
+    gameCtl_->NewDeal();
 }
 
 void TForm1::showEvent(QShowEvent* event) {

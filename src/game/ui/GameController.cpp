@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <cstdlib>
 
 #include "game/UFunc.h"
 #include "ui/Dialogs.h"
@@ -38,6 +39,11 @@ void TGameController::ShapeMouseDown(kv::Cell cell) {
     }
     markShown_ = false;
     emit selectionChanged();
+    // Only exchanges are recorded, and none once no ball has a move: the exchange is then refused
+    // and the game over, so the record loses nothing.
+    const kv::Cell first = game_.FirstCell;
+    if (std::abs(first.row - cell.row) + std::abs(first.col - cell.col) == 1 && game_.MovableCount > 0)
+        Record([&](kv::GameProof& p) { p.segments.back().moves.push_back({first, cell}); });
     move_.emplace(game_, cell);
     Tick();
 }
@@ -116,8 +122,16 @@ void TGameController::Unwatch() {
     blocker_ = nullptr;
 }
 
+void TGameController::Record(const std::function<void(kv::GameProof&)>& add) {
+    if (!proof_) return;
+    add(*proof_);
+    if (!kv::WithinProofBounds(*proof_)) proof_.reset();
+}
+
 void TGameController::NewDeal() {
-    game_.DealBoard();
+    const uint64_t seed = game_.NewSeed();
+    game_.DealBoard(seed);
+    proof_ = kv::GameProof{{kv::ProofSegment{seed, {}}}};
     // A ball chosen before is let go: the next press starts a move.
     game_.FirstChosen = false;
     ShowAll();
@@ -128,6 +142,13 @@ void TGameController::ShowAll() {
     emit scoreChanged(game_.Score);
     emit movableChanged(game_.MovableCount);
     emit selectionChanged();
+}
+
+void TGameController::Loaded(std::optional<kv::GameProof> proof) {
+    proof_ = std::move(proof);
+    const uint64_t seed = game_.NewSeed();
+    game_.Reseed(seed);
+    Record([seed](kv::GameProof& p) { p.segments.push_back({seed, {}}); });
 }
 
 void TGameController::Stop() {

@@ -8,10 +8,12 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "base/Cell.h"
 #include "game/MoveSequence.h"
+#include "game/Proof.h"
 
 namespace kv {
 class Game;
@@ -42,10 +44,16 @@ class TGameController : public QObject {
     // A ball chosen by a first press is let go: the next press chooses again.
     void LetGo();
 
-    // A new settled board with score 0 and no choice, shown.
+    // A new settled board with score 0 and no choice, shown. Its proof starts here.
     void NewDeal();
     // The game was replaced as a whole (a loaded game): everything is shown again.
     void ShowAll();
+    // A saved game was put into the game. With the proof that replays to it, play goes on from a
+    // fresh seed, the start of the proof's next segment; without one the result is unproven.
+    void Loaded(std::optional<kv::GameProof> proof);
+    // The proof of the game in progress: its deal, and every exchange since. nullopt: the result
+    // is unproven (a game loaded without its proof, or one that outgrew the proof's bounds).
+    const std::optional<kv::GameProof>& Proof() const { return proof_; }
     // The board was changed from outside: it is shown again.
     void ShowBoard() { emit boardChanged(); }
     // The window closes: a move being played out stops where it is, and nothing more is shown;
@@ -76,9 +84,12 @@ class TGameController : public QObject {
     void EndGame();
     void BlockerGone();
     void Unwatch();
+    // Adds a segment or a move; a proof that would leave its bounds is dropped (unproven).
+    void Record(const std::function<void(kv::GameProof&)>& add);
     kv::Game& game_;
     QTimer timer_;
     std::optional<kv::MoveSequence> move_;
+    std::optional<kv::GameProof> proof_;
     bool markShown_ = false;
     bool endWaiting_ = false;
     QPointer<QWidget> blocker_;  // the modal window a waiting end watches
