@@ -21,3 +21,5 @@ std::string SendTable(int port, const std::string& dir, const ProofTexts& proofs
         reply.pop_back();
     return run.status == 0 ? reply : "send_table.py failed: " + run.err;
 }
+
+}  // namespace kv::test
