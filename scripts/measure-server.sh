@@ -211,6 +211,25 @@ printf '%-44s %8s exchanges/s %6s ms CPU/exchange %-22s best 20 kept: %s of 20\n
   "(+$(median <<<"${pg_two# }") in PostgreSQL)" "$(kept "$work/fe1/WWW/records.rec")" \
   "vsftpd (stores as sent)" "$(median <<<"${all_vs# }")" "$(median <<<"${cpu_vs# }")" "" \
   "$(kept "$work/vs/WWW/records.rec")"
+if [ "${PROFILE:-0}" = 1 ]; then
+  # One more file store, --workers 1, every thread under cProfile, for one round of new players.
+  /usr/bin/python3 scripts/lib/profile_server.py "$work/prof.out" server/results_server.py --dir "$work/prof" \
+    --ftp-port 0 --http-port 0 --records-tool "$tool" --max-connections 100 --max-per-address 100 \
+    >"$work/prof.txt" 2>"$work/prof.log" &
+  prof_pid=$!
+  pids+=($prof_pid)
+  for _ in $(seq 150); do grep -q '^READY ' "$work/prof.txt" && break; sleep 0.1; done
+  prof_port=$(sed -n 's/^READY ftp=\([0-9]*\) .*/\1/p' "$work/prof.txt")
+  measured rp cp unused "profiled" 1 kvelli99 quillon84 "$prof_pid" "$prof_port"
+  # The records tool's share of that CPU time: the helper is the server's child.
+  helper=$(pgrep -P "$prof_pid" -x kvelli99-record || true)
+  echo "== profile: file store, --workers 1, under cProfile: $rp exchanges/s, $cp ms CPU/exchange," \
+    "of which the records tool $(awk -v s="$(cpu $helper)" -v n="$n" 'BEGIN { printf "%.2f", s * 1000 / n }') ms"
+  kill "$prof_pid"
+  wait "$prof_pid" 2>/dev/null || true
+  /usr/bin/python3 -c "import pstats; s = pstats.Stats('$work/prof.out'); s.sort_stats('tottime').print_stats(25)" |
+    sed -n '/ncalls/,$p'
+fi
 same=no
 cmp -s "$work/fe1/WWW/table.html" "$work/fe2/WWW/table.html" && same=yes
 echo "the two front ends' pages are the same: $same; load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -7,7 +7,11 @@ a stored "records.rec" is checked and merged into it by the records tool (kvelli
 game's own implementation of the format, running as a helper process that takes one request a
 line) under a lock, and never replaces it; an upload that is
 no records table is refused with a 5xx reply and changes nothing. After every merge the server
-writes "table.html" itself from the table; an uploaded page is received and discarded. Nothing
+writes "table.html" itself from the table; an uploaded page is received and discarded. A new entry
+enters only when the proof of its game, from the "records.prf" the game stores before its
+"records.rec" in the same session, replays in the records tool (the game core's own rules) to
+exactly its score; the 226 reply says how many did not ("kvelli99-verdict ..."), and
+--accept-unverified merges every entry as before. Nothing
 may be deleted, renamed or made. Uploads are taken byte for byte, as the format's CR LF lines
 come in on the wire; downloads keep pyftpdlib's default ASCII mode, as the game sends no TYPE.
 

@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
             const uint64_t seed = first + static_cast<uint64_t>(i);
             const auto game = kv::test::PlayGame(seed);
             if (!game.finished || game.score <= 0) continue;
-            kv::WriteProofs(std::string(argv[3]) + "/" + std::to_string(seed) + ".prf", {{game.score, game.proof}});
+            kv::WriteProofs(std::string(argv[3]) + "/" + std::to_string(seed) + ".prf",
+                            {{game.score, game.proof}});
             std::printf("%llu %d\n", static_cast<unsigned long long>(seed), game.score);
         }
     } catch (const kv::Exception& e) {

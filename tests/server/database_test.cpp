@@ -70,9 +70,9 @@ class DatabaseTest : public ::testing::Test {
     using TempPostgres = test::TempPostgres;
 
     // A front end on the database db, its data in dir/name.
-    std::unique_ptr<ShippedServer> FrontEnd(const std::string& db, const std::string& name,
-                                            std::vector<std::string> more = {},
-                                            ShippedServer::Proofs proofs = ShippedServer::Proofs::kAcceptUnverified) {
+    std::unique_ptr<ShippedServer> FrontEnd(
+        const std::string& db, const std::string& name, std::vector<std::string> more = {},
+        ShippedServer::Proofs proofs = ShippedServer::Proofs::kAcceptUnverified) {
         std::vector<std::string> args = {"--database", pg->Conninfo(db),    "--max-connections",
                                          "100",        "--max-per-address", "100"};
         args.insert(args.end(), more.begin(), more.end());
@@ -396,10 +396,10 @@ TEST_F(DatabaseTest, ADatabaseOfSomethingElseIsRefusedAndNotWritten) {
     // The schema is made on the first start, versioned; a newer version is not written.
     pg->CreateDatabase("newer");
     FrontEnd("newer", "y").reset();
-    EXPECT_EQ(pg->Query("newer", "SELECT schema_version FROM kvelli99.meta"), "1");
-    pg->Exec("newer", "UPDATE kvelli99.meta SET schema_version = 2");
+    EXPECT_EQ(pg->Query("newer", "SELECT schema_version FROM kvelli99.meta"), "2");
+    pg->Exec("newer", "UPDATE kvelli99.meta SET schema_version = 3");
     EXPECT_THROW(FrontEnd("newer", "z"), std::runtime_error);
-    EXPECT_NE(Slurp(dir.File("z.log")).find("schema is version 2, this server knows version 1"),
+    EXPECT_NE(Slurp(dir.File("z.log")).find("schema is version 3, this server knows version 2"),
               std::string::npos)
         << Slurp(dir.File("z.log"));
     WriteFileAtomic(dir.File("t.rec"), TableBytes({{"x", 5}}));
@@ -417,14 +417,15 @@ TEST_F(DatabaseTest, ADatabaseOfSomethingElseIsRefusedAndNotWritten) {
 TEST_F(DatabaseTest, AnUpgradedTableTakesProvenEntriesAndARemovalReachesEveryFrontEnd) {
     pg->CreateDatabase("proven");
     // Version 1, as servers before this one made it.
-    pg->Exec("proven",
-             "CREATE SCHEMA kvelli99;"
-             "CREATE TABLE kvelli99.meta (one boolean PRIMARY KEY DEFAULT true CHECK (one),"
-             "  schema_version integer NOT NULL, generation bigint NOT NULL);"
-             "INSERT INTO kvelli99.meta (schema_version, generation) VALUES (1, 7);"
-             "CREATE TABLE kvelli99.records (rank integer PRIMARY KEY CHECK (rank BETWEEN 1 AND 20),"
-             "  name bytea NOT NULL CHECK (length(name) <= 15), score integer NOT NULL UNIQUE CHECK (score <> 0));"
-             "INSERT INTO kvelli99.records VALUES (1, 'Old', 50);");
+    pg->Exec(
+        "proven",
+        "CREATE SCHEMA kvelli99;"
+        "CREATE TABLE kvelli99.meta (one boolean PRIMARY KEY DEFAULT true CHECK (one),"
+        "  schema_version integer NOT NULL, generation bigint NOT NULL);"
+        "INSERT INTO kvelli99.meta (schema_version, generation) VALUES (1, 7);"
+        "CREATE TABLE kvelli99.records (rank integer PRIMARY KEY CHECK (rank BETWEEN 1 AND 20),"
+        "  name bytea NOT NULL CHECK (length(name) <= 15), score integer NOT NULL UNIQUE CHECK (score <> 0));"
+        "INSERT INTO kvelli99.records VALUES (1, 'Old', 50);");
     const auto ann = test::PlayGame(1);
     ASSERT_TRUE(ann.finished && ann.score > 50);
     auto fe1 = FrontEnd("proven", "fe1", {}, ShippedServer::Proofs::kVerify);
@@ -435,8 +436,9 @@ TEST_F(DatabaseTest, AnUpgradedTableTakesProvenEntriesAndARemovalReachesEveryFro
               "226 Table merged; kvelli99-verdict unproven=1 forged=0 duplicate=0");
     const Rows both = {{"Ann", ann.score}, {"Old", 50}};
     for (const char* fe : {"fe1", "fe2"})
-        EXPECT_TRUE(Within(kPropagation, [&] { return TableRows(dir.File(std::string(fe) + "/WWW/records.rec")) == both; }))
-            << fe;
+        EXPECT_TRUE(Within(kPropagation, [&] {
+            return TableRows(dir.File(std::string(fe) + "/WWW/records.rec")) == both;
+        })) << fe;
     tool::PgStore store(pg->Conninfo("proven"));
     int64_t generation = 0;
     ProofTexts proofs;

@@ -32,7 +32,8 @@ bool Has(const std::vector<std::string>& names, const std::string& name) {
 }
 
 bool OnPage(int http, const std::string& name) {
-    return test::HttpGet(http, "/table.html").second.find("\"BLUE\">" + name + "</FONT>") != std::string::npos;
+    return test::HttpGet(http, "/table.html").second.find("\"BLUE\">" + name + "</FONT>") !=
+           std::string::npos;
 }
 
 std::string Entry(const std::string& name, int32_t score) {
@@ -53,18 +54,33 @@ TEST(VerifyingServerTest, OnlyEntriesWhoseProofReplaysToTheirScoreEnterAndARemov
         const char* what;
         ProofTexts proofs;
         std::vector<std::string> sent;
-        bool alone;         // sent without the table fetched first
+        bool alone;  // sent without the table fetched first
         const char* verdict;
         std::vector<std::string> in, out;  // names in the table (and page) after it, and not
         bool removeAnnFirst = false;
     };
     const Case cases[] = {
-        {"a score typed into the table", {}, {"Cheater_99999995"}, false, "unproven=1 forged=0 duplicate=0", {},
+        {"a score typed into the table",
+         {},
+         {"Cheater_99999995"},
+         false,
+         "unproven=1 forged=0 duplicate=0",
+         {},
          {"Cheater"}},
-        {"a game played to its end", {{ann.score, ann.proof}}, {Entry("Ann", ann.score)}, false,
-         "unproven=0 forged=0 duplicate=0", {"Ann"}, {}},
-        {"another game's proof for a higher score", {{bob.score + 5, bob.proof}}, {Entry("Liar", bob.score + 5)},
-         false, "unproven=0 forged=1 duplicate=0", {"Ann"}, {"Liar"}},
+        {"a game played to its end",
+         {{ann.score, ann.proof}},
+         {Entry("Ann", ann.score)},
+         false,
+         "unproven=0 forged=0 duplicate=0",
+         {"Ann"},
+         {}},
+        {"another game's proof for a higher score",
+         {{bob.score + 5, bob.proof}},
+         {Entry("Liar", bob.score + 5)},
+         false,
+         "unproven=0 forged=1 duplicate=0",
+         {"Ann"},
+         {"Liar"}},
         {"proofs that are none, break the rules or end before the game",
          {{777, "KV99PROOF 1\nseed zz\nend\n"},
           {778, "KV99PROOF 1\nseed 0000000000000001\n11 33\nend\n"},
@@ -74,12 +90,28 @@ TEST(VerifyingServerTest, OnlyEntriesWhoseProofReplaysToTheirScoreEnterAndARemov
          "unproven=0 forged=3 duplicate=0",
          {"Ann"},
          {"Junk", "Jump", "Half"}},
-        {"Ann's game under another name", {{ann.score, ann.proof}}, {Entry("Copycat", ann.score)}, true,
-         "unproven=0 forged=0 duplicate=1", {"Ann"}, {"Copycat"}},
-        {"Ann's entry, taken out and sent again without its proof", {}, {Entry("Ann", ann.score)}, false,
-         "unproven=1 forged=0 duplicate=0", {}, {"Ann"}, true},
-        {"and with it", {{ann.score, ann.proof}}, {Entry("Ann", ann.score)}, false,
-         "unproven=0 forged=0 duplicate=0", {"Ann"}, {}},
+        {"Ann's game under another name",
+         {{ann.score, ann.proof}},
+         {Entry("Copycat", ann.score)},
+         true,
+         "unproven=0 forged=0 duplicate=1",
+         {"Ann"},
+         {"Copycat"}},
+        {"Ann's entry, taken out and sent again without its proof",
+         {},
+         {Entry("Ann", ann.score)},
+         false,
+         "unproven=1 forged=0 duplicate=0",
+         {},
+         {"Ann"},
+         true},
+        {"and with it",
+         {{ann.score, ann.proof}},
+         {Entry("Ann", ann.score)},
+         false,
+         "unproven=0 forged=0 duplicate=0",
+         {"Ann"},
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -87,7 +119,8 @@ TEST(VerifyingServerTest, OnlyEntriesWhoseProofReplaysToTheirScoreEnterAndARemov
             const auto list = test::RunProgram({test::RecordsToolPath(), "list", table});
             const auto at = list.out.find("\tAnn\t");
             ASSERT_NE(at, std::string::npos) << list.out;
-            const std::string row = list.out.substr(list.out.rfind('\n', at) + 1, at - list.out.rfind('\n', at) - 1);
+            const std::string row =
+                list.out.substr(list.out.rfind('\n', at) + 1, at - list.out.rfind('\n', at) - 1);
             const auto removed = test::RunProgram({test::RecordsToolPath(), "remove", table, row});
             EXPECT_EQ(removed.status, 0) << removed.err;
             EXPECT_NE(removed.out.find("removed row " + row + ": Ann"), std::string::npos) << removed.out;

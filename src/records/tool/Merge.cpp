@@ -66,9 +66,8 @@ RecTable Verified(const RecTable& table, const StoredProofs& proofs, const RecTa
             if (i == sent.size() || checked[i]) continue;
             checked[i] = true;
             const auto proof = sentProofs.find(row.score);
-            const bool ok = proof == sentProofs.end()
-                                ? verdict.Unproven(row, proofsWhy)
-                                : verdict.Check(row, proof->second, games);
+            const bool ok = proof == sentProofs.end() ? verdict.Unproven(row, proofsWhy)
+                                                      : verdict.Check(row, proof->second, games);
             if (!ok) {
                 dropped[i] = true;
                 again = true;
@@ -126,8 +125,8 @@ int MergeFroms(RecTable& table, StoredProofs& proofs, const std::vector<Sent>& f
         proofs = ProofsOf(after, table, proofs, sentProofs, options.verify);
         table = after;
         ++taken;
-        said.push_back("received " + Entries(received) + ", " + std::to_string(entered) + " entered the table" +
-                       (options.verify ? verdict.Line() : ""));
+        said.push_back("received " + Entries(received) + ", " + std::to_string(entered) +
+                       " entered the table" + (options.verify ? verdict.Line() : ""));
     }
     return status;
 }

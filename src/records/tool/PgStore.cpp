@@ -178,7 +178,8 @@ RecTable PgStore::ReadRows(StoredProofs* proofs) {
     for (int i = 0; i < n; ++i) {
         // Rows put in by hand get the stand-ins for bytes a records file cannot carry.
         auto& row = table[static_cast<size_t>(i)];
-        row = {RowName(Unhex(PQgetvalue(r.get(), i, 0))), static_cast<int32_t>(std::atol(PQgetvalue(r.get(), i, 1)))};
+        row = {RowName(Unhex(PQgetvalue(r.get(), i, 0))),
+               static_cast<int32_t>(std::atol(PQgetvalue(r.get(), i, 1)))};
         if (proofs && !PQgetisnull(r.get(), i, 2)) (*proofs)[row.score] = Unhex(PQgetvalue(r.get(), i, 2));
     }
     return table;

@@ -24,7 +24,8 @@ bool Verdict::Unproven(const RecEntry& entry, const std::string& reason) {
     return false;
 }
 
-bool Verdict::Check(const RecEntry& entry, const std::string& proof, std::map<std::string, std::string>& games) {
+bool Verdict::Check(const RecEntry& entry, const std::string& proof,
+                    std::map<std::string, std::string>& games) {
     std::string game;
     try {
         const GameProof parsed = ParseProof(proof);

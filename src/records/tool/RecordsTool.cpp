@@ -417,8 +417,8 @@ int main(int argc, char** argv) {
         std::find_if(std::begin(shapes), std::end(shapes), [&](auto& s) { return command == s.name; });
     if (shape == std::end(shapes)) return Usage("no command '" + command + "'");
     if (args.size() != shape->count) return Usage(command + " takes " + shape->takes);
-    if ((command == "export" || command == "watch" || ((command == "list" || command == "remove") &&
-                                                         IsDatabase(args[0]))) &&
+    if ((command == "export" || command == "watch" ||
+         ((command == "list" || command == "remove") && IsDatabase(args[0]))) &&
         !TakeDatabase(args[0]))
         return Usage(kNoDatabase);
     if (command == "remove") {
@@ -426,7 +426,8 @@ int main(int argc, char** argv) {
         const long row = std::strtol(args[1].c_str(), &end, 10);
         if (args[1].empty() || *end || row < 1 || row > kv::kMatrRows)
             return Usage("the row is a number from 1 to 20, as list shows it, not '" + args[1] + "'");
-        if (!IsDatabase(args[0])) return Report(kv::tool::RemoveFromFile(args[0], static_cast<int>(row), page));
+        if (!IsDatabase(args[0]))
+            return Report(kv::tool::RemoveFromFile(args[0], static_cast<int>(row), page));
         if (!page.empty()) return Usage("--page is for a table in a file; the front ends write their pages");
         kv::tool::PgStore store(args[0]);
         return Report(kv::tool::RemoveFromStore(store, static_cast<int>(row)));
