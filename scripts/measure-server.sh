@@ -180,12 +180,12 @@ measured() {
   local -n rate=$1 ms=$2 pgms=$3
   local name=$4 rnd=$5 user=$6 password=$7 pids=${8//,/ }
   shift 8
-  local c0 p0 c1 p1
-  c0=$(cpu $pids) p0=$(cpu "$PG_PID")
+  local _cpu0 _pg0 _cpu1 _pg1
+  _cpu0=$(cpu $pids) _pg0=$(cpu "$PG_PID")
   rate=$(run "$name" "$rnd" "$user" "$password" "$@")
-  c1=$(cpu $pids) p1=$(cpu "$PG_PID")
-  ms=$(awk -v a="$c0" -v b="$c1" -v n="$n" 'BEGIN { printf "%.2f", (b - a) * 1000 / n }')
-  pgms=$(awk -v a="$p0" -v b="$p1" -v n="$n" 'BEGIN { printf "%.2f", (b - a) * 1000 / n }')
+  _cpu1=$(cpu $pids) _pg1=$(cpu "$PG_PID")
+  ms=$(awk -v a="$_cpu0" -v b="$_cpu1" -v n="$n" 'BEGIN { printf "%.2f", (b - a) * 1000 / n }')
+  pgms=$(awk -v a="$_pg0" -v b="$_pg1" -v n="$n" 'BEGIN { printf "%.2f", (b - a) * 1000 / n }')
 }
 median() { tr ' ' '\n' | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 all_file= all_db= all_two= all_vs= cpu_file= cpu_db= cpu_two= cpu_vs= pg_db= pg_two=
@@ -236,4 +236,5 @@ echo "the two front ends' pages are the same: $same; load after: $(cut -d' ' -f1
 for s in file db fe1 fe2; do
   echo "log lines of $s: $(grep -c ' entries received' "$work/$s.log"), not merged: $(grep -c 'not merged' "$work/$s.log" || true)," \
     "entries not accepted: $(grep -c 'not accepted' "$work/$s.log" || true)"
+  grep -m2 'not accepted' "$work/$s.log" | sed 's/.*not accepted: /   e.g. /' || true
 done

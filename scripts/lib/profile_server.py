@@ -9,6 +9,7 @@ import pstats
 import runpy
 import sys
 import threading
+import time
 
 out, script = sys.argv[1], sys.argv[2]
 sys.argv = sys.argv[2:]
@@ -18,7 +19,7 @@ thread_run = threading.Thread.run
 
 
 def profiled_run(self):
-    p = cProfile.Profile()
+    p = cProfile.Profile(time.thread_time)
     with lock:
         profiles.append(p)
     p.enable()
@@ -29,7 +30,7 @@ def profiled_run(self):
 
 
 threading.Thread.run = profiled_run
-main = cProfile.Profile()
+main = cProfile.Profile(time.thread_time)
 main.enable()
 try:
     runpy.run_path(script, run_name="__main__")
