@@ -255,13 +255,22 @@ TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
                                                                   {"list", "a", "b"},
                                                                   {"export", "-", "f"},
                                                                   {"serve", "--database", "-"},
-                                                                  {"watch", "-", "t", "p"}}) {
+                                                                  {"watch", "-", "t", "p"},
+                                                                  {"remove", "t.rec", "0"},
+                                                                  {"remove", "t.rec", "2x"},
+                                                                  {"remove", "-", "1"}}) {
         r = Tool(args);
         EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
         EXPECT_NE(r.err.find("Try 'kvelli99-records --help'."), std::string::npos);
     }
     EXPECT_NE(Tool({"merge"}).err.find("merge takes a table to merge into and one or more tables to merge"),
               std::string::npos);
+    // A row past the table's entries takes nothing out.
+    const std::string one = Put("one.rec", Table({"a_5"}));
+    r = Tool({"remove", one, "2"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("there is no row 2: the table has 1 entry"), std::string::npos) << r.err;
+    EXPECT_EQ(Slurp(one), Table({"a_5"}));
     // The man page that the help points at is where it says.
     EXPECT_NE(Tool({"--help"}).out.find("man packaging/server/kvelli99-records.1"), std::string::npos);
     EXPECT_TRUE(FileExists(std::string(KV_SOURCE_DIR) + "/packaging/server/kvelli99-records.1"));
