@@ -66,8 +66,14 @@ RecTable Verified(const RecTable& table, const StoredProofs& proofs, const RecTa
             if (i == sent.size() || checked[i]) continue;
             checked[i] = true;
             const auto proof = sentProofs.find(row.score);
-            const bool ok = proof == sentProofs.end() ? verdict.Unproven(row, proofsWhy)
-                                                      : verdict.Check(row, proof->second, games);
+            // Without a proof, an entry of a score the table holds is most likely a stale copy
+            // of one that another player's equal score took the place of while this player's
+            // exchange ran: it stays out, but is not the sender's to be told about.
+            const bool stale =
+                proof == sentProofs.end() &&
+                std::any_of(table.begin(), table.end(), [&](auto& b) { return b.score == row.score; });
+            const bool ok = !stale && (proof == sentProofs.end() ? verdict.Unproven(row, proofsWhy)
+                                                                 : verdict.Check(row, proof->second, games));
             if (!ok) {
                 dropped[i] = true;
                 again = true;
