@@ -4,7 +4,8 @@
 # It runs the records tool kvelli99-records (build/, PATH, or --records-tool PATH).
 #   server/results-server.sh [--dir DATA] [--address 0.0.0.0] [--ftp-port N] [--http-port N]
 #     [--passive-ports FIRST-LAST] [--announce-address ADDR] [--max-connections N]
-#     [--max-per-address N] [--workers N] [--database CONNINFO] [--records-tool PATH] [--verbose]
+#     [--max-per-address N] [--workers N] [--database CONNINFO] [--records-tool PATH]
+#     [--accept-unverified] [--verbose]
 # Ends with Ctrl+C. See docs/results-server.md.
 set -e
 here=$(cd "$(dirname "$0")" && pwd)

@@ -7,7 +7,11 @@ a stored "records.rec" is checked and merged into it by the records tool (kvelli
 game's own implementation of the format, running as a helper process that takes one request a
 line) under a lock, and never replaces it; an upload that is
 no records table is refused with a 5xx reply and changes nothing. After every merge the server
-writes "table.html" itself from the table; an uploaded page is received and discarded. Nothing
+writes "table.html" itself from the table; an uploaded page is received and discarded. A new entry
+enters only when the proof of its game, from the "records.prf" the game stores before its
+"records.rec" in the same session, replays in the records tool (the game core's own rules) to
+exactly its score; the 226 reply says how many did not ("kvelli99-verdict ..."), and
+--accept-unverified merges every entry as before. Nothing
 may be deleted, renamed or made. Uploads are taken byte for byte, as the format's CR LF lines
 come in on the wire; downloads keep pyftpdlib's default ASCII mode, as the game sends no TYPE.
 
@@ -52,9 +56,13 @@ USER = "kvelli99"
 PASSWORD = "quillon84"
 TABLE = "records.rec"
 PAGE = "table.html"
-STORABLE = (TABLE, PAGE)
+# The proofs of the entries a game sends, stored before its records.rec in the same session.
+PROOFS = "records.prf"
+STORABLE = (TABLE, PAGE, PROOFS)
 # The page the game sends is a few kilobytes; the table is refused by the tool past its bound.
 MAX_UPLOAD = 256 * 1024
+# A proofs file holds at most 20 proofs of at most 48 KiB (a whole game is a few KiB).
+MAX_PROOFS = 20 * 48 * 1024 + 4096
 ASSETS = ("back.gif", "styles.css", "tr.gif", "tn.gif", "ts.gif")
 SERVED = (PAGE,) + ASSETS
 UMASK = os.umask(0o022)
@@ -225,8 +233,8 @@ class Merger:
 
     MAX_BATCH = 32
 
-    def __init__(self, tool, www, lock_path, database=None):
-        self.tool, self.www, self.database = tool, www, database
+    def __init__(self, tool, www, lock_path, database=None, verify=True):
+        self.tool, self.www, self.database, self.verify = tool, www, database, verify
         self.helper = Helper(tool, database)
         # Several worker processes on one data directory take turns at the file; with a database
         # its transaction does that, for every front end.
@@ -235,9 +243,11 @@ class Merger:
         self.pending = []
         self.running = False
 
-    def merge(self, temp):
-        """("ok", received, entered), ("refused", why) or ("failed", why)."""
-        job = {"temp": temp, "result": None}
+    def merge(self, temp, proofs=None):
+        """("ok", received, entered, verdict), ("refused", why) or ("failed", why). With verify,
+        proofs is the proofs file that came with the table (None: none came), and verdict the
+        counts and reasons of the entries not accepted (None without verify)."""
+        job = {"temp": temp, "proofs": proofs, "result": None}
         deadline = time.monotonic() + LOCK_SECONDS + TOOL_SECONDS
         with self.cv:
             self.pending.append(job)
@@ -247,7 +257,7 @@ class Merger:
                     self.running = True
                     self.cv.release()
                     try:
-                        results = self._run([j["temp"] for j in batch])
+                        results = self._run(batch)
                     except Exception as e:
                         results = [("failed", str(e))] * len(batch)
                     finally:
@@ -263,27 +273,40 @@ class Merger:
                     self.cv.wait(0.5)
         return job["result"]
 
-    def _run(self, temps):
+    def _run(self, batch):
         table, page = os.path.join(self.www, TABLE), os.path.join(self.www, PAGE)
+        temps = [j["temp"] for j in batch]
+        if self.verify:
+            # Each table with its proofs file; the tool replays the proofs of new entries.
+            request = ["verify", table, page] + [f for j in batch for f in (j["temp"], j["proofs"] or "-")]
+        else:
+            request = ["merge", table, page] + temps
         if self.lock:
             with self.lock:
                 # The table may have been put back from a copy made by an older server.
                 adopt_text_mode_table(table, self.tool)
-                status, lines, why = self.helper.request("merge", table, page, *temps)
+                status, lines, why = self.helper.request(*request)
         else:
-            status, lines, why = self.helper.request("merge", table, page, *temps)
+            status, lines, why = self.helper.request(*request)
         if status not in (0, TOOL_BAD_INPUT) or len(lines) != len(temps):
             return [("failed", why or "no answer")] * len(temps)
         results = []
-        for temp, line in zip(temps, lines):
-            m = re.fullmatch(r"received (\d+) entr(?:y|ies), (\d+) entered the table", line)
+        for j, line in zip(batch, lines):
+            temp = j["temp"]
+            m = VERDICT_LINE.fullmatch(line)
             if m:
-                results.append(("ok", m.group(1), m.group(2)))
+                verdict = m.group(3)
+                if verdict and j["proofs"]:
+                    verdict = verdict.replace(j["proofs"], PROOFS)
+                results.append(("ok", m.group(1), m.group(2), verdict))
             else:
                 # The tool names the file it read; the player knows it as records.rec.
                 results.append(("refused", line.replace("refused: ", "", 1).replace(temp, TABLE)))
         return results
 
+
+# The tool's line for one table; with verification it ends in the verdict and the reasons.
+VERDICT_LINE = re.compile(r"received (\d+) entr(?:y|ies), (\d+) entered the table(?:; (kvelli99-verdict .*))?")
 
 LONE_LF = re.compile(rb"(?<!\r)\n")
 
@@ -368,7 +391,7 @@ class ResultsDTPHandler(DTPHandler):
 
     def handle_read(self):
         super().handle_read()
-        if self.receive and not self._closed and self.tot_bytes_received > MAX_UPLOAD:
+        if self.receive and not self._closed and self.tot_bytes_received > self.cmd_channel.upload_limit(self):
             self._resp = ("552 Upload too large.", log.info)
             self.close()
 
@@ -397,10 +420,11 @@ class ResultsDTPHandler(DTPHandler):
                 and self._resp and self._resp[0].startswith("226")):
             # Flushed, not closed: pyftpdlib still asks the open file for its descriptor.
             self.file_obj.flush()
-            refusal = self.cmd_channel.take_upload(self.file_obj.name)
-            if refusal:
-                self._resp = (refusal, log.debug)
-                self.transfer_finished = False
+            reply = self.cmd_channel.take_upload(self.file_obj.name)
+            if reply:
+                self._resp = (reply, log.debug)
+                # A 226 that tells the verdict; any other reply refuses the upload.
+                self.transfer_finished = reply.startswith("226")
         # Gone before the reply: whatever comes of it, the temporary file has done its work.
         if not self._closed and self.receive and self.file_obj is not None:
             self.cmd_channel.drop(self.file_obj.name)
@@ -416,12 +440,32 @@ class ResultsHandler(FTPHandler):
 
     def __init__(self, *args, **kwargs):
         self._incoming = {}  # temporary file -> the name it was stored as
+        self._proofs = None  # the session's records.prf, kept until its records.rec comes
         super().__init__(*args, **kwargs)
+
+    def upload_limit(self, dtp):
+        name = self._incoming.get(dtp.file_obj.name) if dtp.file_obj is not None else None
+        return MAX_PROOFS if name == PROOFS else MAX_UPLOAD
+
+    def keep_proofs(self, temp):
+        """The session's records.prf, received whole: kept for its records.rec (a later one
+        replaces it)."""
+        self._incoming.pop(temp, None)
+        self.drop_proofs()
+        self._proofs = temp
+
+    def drop_proofs(self):
+        if self._proofs is not None:
+            try:
+                os.remove(self._proofs)
+            except OSError:
+                pass
+        self._proofs = None
 
     def ftp_STOR(self, file, mode="w"):
         name = os.path.basename(file)
         if os.path.realpath(os.path.dirname(file)) != self.www or name not in STORABLE or "a" in mode:
-            self.respond("553 Only records.rec and table.html may be stored, in WWW.")
+            self.respond("553 Only records.prf, records.rec and table.html may be stored, in WWW.")
             return None
         fd, temp = tempfile.mkstemp(prefix="." + name + ".", suffix=".part", dir=self.www)
         os.close(fd)
@@ -432,17 +476,36 @@ class ResultsHandler(FTPHandler):
         return stored
 
     def ftp_STOU(self, line):
-        self.respond("553 Only records.rec and table.html may be stored, in WWW.")
+        self.respond("553 Only records.prf, records.rec and table.html may be stored, in WWW.")
 
     def take_upload(self, temp):
-        """None if the upload is taken, else the 5xx or 4xx reply line."""
-        if self._incoming.get(temp) != TABLE:
+        """None if the upload is taken as it is, a 226 line that tells the verdict, or the 5xx or
+        4xx reply line."""
+        name = self._incoming.get(temp)
+        if name == PROOFS:
+            if self.merger.verify:
+                self.keep_proofs(temp)
+            return None
+        if name != TABLE:
             return None  # the page: received, and replaced by the server's own
         peer = "%s:%s" % (self.remote_ip, self.remote_port)
-        result = self.merger.merge(temp)
+        try:
+            result = self.merger.merge(temp, self._proofs)
+        finally:
+            # One records.rec uses up the proofs stored before it.
+            self.drop_proofs()
         if result[0] == "ok":
-            log.info("exchange %s: %s entries received, %s entered the table", peer, result[1], result[2])
-            return None
+            verdict = result[3]
+            if verdict is None:
+                log.info("exchange %s: %s entries received, %s entered the table", peer, result[1], result[2])
+                return None
+            counts, _, reasons = verdict.partition("; ")
+            if reasons:
+                log.info("exchange %s: %s entries received, %s entered the table; not accepted: %s",
+                         peer, result[1], result[2], reasons)
+            else:
+                log.info("exchange %s: %s entries received, %s entered the table", peer, result[1], result[2])
+            return "226 Table merged; %s" % counts
         why = result[1].replace("\r", " ").replace("\n", " ")
         if result[0] == "refused":
             log.info("exchange %s: records.rec refused: %s", peer, why)
@@ -459,6 +522,7 @@ class ResultsHandler(FTPHandler):
     def on_disconnect(self):
         for temp in list(self._incoming):
             self.drop(temp)
+        self.drop_proofs()
 
     def drop(self, temp):
         if self._incoming.pop(temp, None) is not None:
@@ -486,7 +550,8 @@ def make_ftp(a, sock, home, www, tool):
     auth.override_perm(USER, www, "elrw", recursive=True)
     ResultsHandler.authorizer = auth
     ResultsHandler.www = www
-    ResultsHandler.merger = Merger(tool, www, os.path.join(home, "merge.lock"), a.database)
+    ResultsHandler.merger = Merger(tool, www, os.path.join(home, "merge.lock"), a.database,
+                                   verify=not a.accept_unverified)
     ResultsHandler.passive_ports = a.passive_ports
     ResultsHandler.masquerade_address = a.announce_address
     server = ThreadedFTPServer(sock, ResultsHandler)
@@ -670,6 +735,9 @@ def main():
                    help="FTP processes on the one port; the connection limits hold for each (default: 1)")
     p.add_argument("--records-tool", metavar="PATH",
                    help="the records tool %s (default: $KVELLI99_RECORDS_TOOL, else found on PATH)" % TOOL_NAME)
+    p.add_argument("--accept-unverified", action="store_true",
+                   help="merge every entry of a table sent, as older servers did, instead of only the new "
+                        "entries whose proof the records tool replays to their score")
     p.add_argument("--verbose", action="store_true", help="log every FTP command")
     a = p.parse_args()
 

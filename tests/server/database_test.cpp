@@ -16,6 +16,8 @@
 #include <thread>
 #include <vector>
 
+#include "ProvenGames.h"
+#include "RunProgram.h"
 #include "ShippedServer.h"
 #include "TempDir.h"
 #include "TempPostgres.h"
@@ -68,12 +70,13 @@ class DatabaseTest : public ::testing::Test {
     using TempPostgres = test::TempPostgres;
 
     // A front end on the database db, its data in dir/name.
-    std::unique_ptr<ShippedServer> FrontEnd(const std::string& db, const std::string& name,
-                                            std::vector<std::string> more = {}) {
+    std::unique_ptr<ShippedServer> FrontEnd(
+        const std::string& db, const std::string& name, std::vector<std::string> more = {},
+        ShippedServer::Proofs proofs = ShippedServer::Proofs::kAcceptUnverified) {
         std::vector<std::string> args = {"--database", pg->Conninfo(db),    "--max-connections",
                                          "100",        "--max-per-address", "100"};
         args.insert(args.end(), more.begin(), more.end());
-        return std::make_unique<ShippedServer>(dir.File(name), args, dir.File(name + ".log"));
+        return std::make_unique<ShippedServer>(dir.File(name), args, dir.File(name + ".log"), proofs);
     }
 
     // Player `name` with one result; the directory of its records file.
@@ -342,7 +345,7 @@ TEST_F(DatabaseTest, AWatchHearsOfAChangeWhoseNoticeCameWithAReply) {
     tool::PgStore watcher(pg->Conninfo("notice")), writer(pg->Conninfo("notice"));
     watcher.Listen();
     auto put = [](int score) {
-        return [score](RecTable& t) {
+        return [score](RecTable& t, tool::StoredProofs&) {
             t[0] = {"w", score};
             return true;
         };
@@ -393,10 +396,10 @@ TEST_F(DatabaseTest, ADatabaseOfSomethingElseIsRefusedAndNotWritten) {
     // The schema is made on the first start, versioned; a newer version is not written.
     pg->CreateDatabase("newer");
     FrontEnd("newer", "y").reset();
-    EXPECT_EQ(pg->Query("newer", "SELECT schema_version FROM kvelli99.meta"), "1");
-    pg->Exec("newer", "UPDATE kvelli99.meta SET schema_version = 2");
+    EXPECT_EQ(pg->Query("newer", "SELECT schema_version FROM kvelli99.meta"), "2");
+    pg->Exec("newer", "UPDATE kvelli99.meta SET schema_version = 3");
     EXPECT_THROW(FrontEnd("newer", "z"), std::runtime_error);
-    EXPECT_NE(Slurp(dir.File("z.log")).find("schema is version 2, this server knows version 1"),
+    EXPECT_NE(Slurp(dir.File("z.log")).find("schema is version 3, this server knows version 2"),
               std::string::npos)
         << Slurp(dir.File("z.log"));
     WriteFileAtomic(dir.File("t.rec"), TableBytes({{"x", 5}}));
@@ -406,6 +409,54 @@ TEST_F(DatabaseTest, ADatabaseOfSomethingElseIsRefusedAndNotWritten) {
               0);
     EXPECT_EQ(pg->Query("newer", "SELECT count(*) FROM kvelli99.records"), "0");
     EXPECT_EQ(pg->Query("newer", "SELECT generation FROM kvelli99.meta"), "0");
+}
+
+// A database of the schema before proofs is upgraded with its rows; two verifying front ends on
+// it take a proven entry (keeping its proof) and not a forged one, and both follow when the
+// administrator takes the entry out.
+TEST_F(DatabaseTest, AnUpgradedTableTakesProvenEntriesAndARemovalReachesEveryFrontEnd) {
+    pg->CreateDatabase("proven");
+    // Version 1, as servers before this one made it.
+    pg->Exec(
+        "proven",
+        "CREATE SCHEMA kvelli99;"
+        "CREATE TABLE kvelli99.meta (one boolean PRIMARY KEY DEFAULT true CHECK (one),"
+        "  schema_version integer NOT NULL, generation bigint NOT NULL);"
+        "INSERT INTO kvelli99.meta (schema_version, generation) VALUES (1, 7);"
+        "CREATE TABLE kvelli99.records (rank integer PRIMARY KEY CHECK (rank BETWEEN 1 AND 20),"
+        "  name bytea NOT NULL CHECK (length(name) <= 15), score integer NOT NULL UNIQUE CHECK (score <> 0));"
+        "INSERT INTO kvelli99.records VALUES (1, 'Old', 50);");
+    const auto ann = test::PlayGame(1);
+    ASSERT_TRUE(ann.finished && ann.score > 50);
+    auto fe1 = FrontEnd("proven", "fe1", {}, ShippedServer::Proofs::kVerify);
+    auto fe2 = FrontEnd("proven", "fe2", {}, ShippedServer::Proofs::kVerify);
+    EXPECT_EQ(pg->Query("proven", "SELECT schema_version FROM kvelli99.meta"), "2");
+    EXPECT_EQ(test::SendTable(fe1->ftp, players.path(), {{ann.score, ann.proof}},
+                              {"Ann_" + std::to_string(ann.score), "Cheater_99999995"}),
+              "226 Table merged; kvelli99-verdict unproven=1 forged=0 duplicate=0");
+    const Rows both = {{"Ann", ann.score}, {"Old", 50}};
+    for (const char* fe : {"fe1", "fe2"})
+        EXPECT_TRUE(Within(kPropagation, [&] {
+            return TableRows(dir.File(std::string(fe) + "/WWW/records.rec")) == both;
+        })) << fe;
+    tool::PgStore store(pg->Conninfo("proven"));
+    int64_t generation = 0;
+    ProofTexts proofs;
+    store.Read(generation, &proofs);
+    EXPECT_EQ(proofs, (ProofTexts{{ann.score, ann.proof}}));
+
+    const auto removed = test::RunProgram({test::RecordsToolPath(), "remove", pg->Conninfo("proven"), "1"});
+    EXPECT_EQ(removed.status, 0) << removed.err;
+    EXPECT_NE(removed.out.find("removed row 1: Ann"), std::string::npos) << removed.out;
+    for (const char* fe : {"fe1", "fe2"}) {
+        const std::string www = dir.File(std::string(fe) + "/WWW/");
+        EXPECT_TRUE(Within(kPropagation, [&] {
+            return TableRows(www + "records.rec") == Rows{{"Old", 50}} &&
+                   Slurp(www + "table.html").find(">Ann<") == std::string::npos;
+        })) << fe;
+    }
+    store.Read(generation, &proofs);
+    EXPECT_TRUE(proofs.empty());
 }
 
 }  // namespace

@@ -76,13 +76,14 @@ std::string RecordsToolPath() {
 }
 
 ShippedServer::ShippedServer(const std::string& dataDir, const std::vector<std::string>& extraArgs,
-                             const std::string& logPath) {
+                             const std::string& logPath, Proofs proofs) {
     int out[2];
     if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
     const std::string script = std::string(KV_SOURCE_DIR) + "/server/results-server.sh";
     std::vector<std::string> args = {script,        "--dir", dataDir,          "--ftp-port",     "0",
                                      "--http-port", "0",     "--records-tool", RecordsToolPath()};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    if (proofs == Proofs::kAcceptUnverified) args.push_back("--accept-unverified");
     std::vector<char*> argv;
     for (auto& a : args)
         argv.push_back(a.data());

@@ -51,10 +51,14 @@ std::string DownloadTable(int port);
 
 class ShippedServer {
   public:
+    // Tests of the exchange itself send tables without proofs, as older games do, to a server
+    // that takes them (--accept-unverified); the tests of verification ask for kVerify.
+    enum class Proofs { kAcceptUnverified, kVerify };
+
     // Throws std::runtime_error, with what the script said, when it does not report ready.
     // Its log (stderr) goes to logPath when one is given.
     explicit ShippedServer(const std::string& dataDir, const std::vector<std::string>& extraArgs = {},
-                           const std::string& logPath = {});
+                           const std::string& logPath = {}, Proofs proofs = Proofs::kAcceptUnverified);
     ~ShippedServer();
     ShippedServer(const ShippedServer&) = delete;
     ShippedServer& operator=(const ShippedServer&) = delete;

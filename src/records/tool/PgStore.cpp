@@ -31,6 +31,11 @@ constexpr const char* kCreate =
     "  name bytea NOT NULL CHECK (length(name) <= 15),"
     "  score integer NOT NULL UNIQUE CHECK (score <> 0));";
 
+// Version 1 to 2: the proof of each row's game; the rows stay, without a proof.
+constexpr const char* kUpgradeTo2 =
+    "ALTER TABLE kvelli99.records ADD COLUMN proof bytea;"
+    "UPDATE kvelli99.meta SET schema_version = 2;";
+
 struct ResultDeleter {
     void operator()(PGresult* r) const { PQclear(r); }
 };
@@ -132,7 +137,9 @@ void PgStore::Open() {
                                 "); give the results server a database of its own");
         }
         if (found.empty()) {
+            // Made as version 1 and upgraded, so that a new database and an upgraded one are the same.
             Exec(kCreate);
+            Exec(kUpgradeTo2);
         } else if (found.size() != ours.size()) {
             throw EStoreForeign("the database holds an incomplete kvelli99 schema (only " + *found.begin() +
                                 "); it is not written");
@@ -142,7 +149,8 @@ void PgStore::Open() {
                 throw EStoreForeign(
                     "the database's kvelli99.meta holds no schema version; it is not written");
             const int version = std::atoi(PQgetvalue(v.get(), 0, 0));
-            if (version != kSchemaVersion)
+            if (version == 1) Exec(kUpgradeTo2);
+            if (version != 1 && version != kSchemaVersion)
                 throw EStoreForeign("the database's kvelli99 schema is version " + std::to_string(version) +
                                     ", this server knows version " + std::to_string(kSchemaVersion) +
                                     (version > kSchemaVersion ? " (a newer server made it)" : "") +
@@ -158,16 +166,21 @@ void PgStore::Open() {
     }
 }
 
-RecTable PgStore::ReadRows() {
-    Result r(PQexec(conn_, "SELECT encode(name, 'hex'), score FROM kvelli99.records ORDER BY rank"));
+RecTable PgStore::ReadRows(StoredProofs* proofs) {
+    Result r(PQexec(conn_, proofs ? "SELECT encode(name, 'hex'), score, encode(proof, 'hex') FROM "
+                                    "kvelli99.records ORDER BY rank"
+                                  : "SELECT encode(name, 'hex'), score FROM kvelli99.records ORDER BY rank"));
     if (PQresultStatus(r.get()) != PGRES_TUPLES_OK)
         throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
     RecTable table{};
+    if (proofs) proofs->clear();
     const int n = std::min(PQntuples(r.get()), kMatrRows);
     for (int i = 0; i < n; ++i) {
         // Rows put in by hand get the stand-ins for bytes a records file cannot carry.
-        table[static_cast<size_t>(i)] = {RowName(Unhex(PQgetvalue(r.get(), i, 0))),
-                                         static_cast<int32_t>(std::atol(PQgetvalue(r.get(), i, 1)))};
+        auto& row = table[static_cast<size_t>(i)];
+        row = {RowName(Unhex(PQgetvalue(r.get(), i, 0))),
+               static_cast<int32_t>(std::atol(PQgetvalue(r.get(), i, 1)))};
+        if (proofs && !PQgetisnull(r.get(), i, 2)) (*proofs)[row.score] = Unhex(PQgetvalue(r.get(), i, 2));
     }
     return table;
 }
@@ -188,51 +201,57 @@ auto PgStore::WithReconnect(Body body) {
     }
 }
 
-RecTable PgStore::Read(int64_t& generation) {
+RecTable PgStore::Read(int64_t& generation, StoredProofs* proofs) {
     return WithReconnect([&] {
         Exec("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY");
         Result g(PQexec(conn_, "SELECT generation FROM kvelli99.meta"));
         if (PQresultStatus(g.get()) != PGRES_TUPLES_OK || PQntuples(g.get()) != 1)
             throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
         generation = std::atoll(PQgetvalue(g.get(), 0, 0));
-        RecTable table = ReadRows();
+        RecTable table = ReadRows(proofs);
         Exec("COMMIT");
         return table;
     });
 }
 
-int64_t PgStore::Update(const std::function<bool(RecTable&)>& change) {
+int64_t PgStore::Update(const std::function<bool(RecTable&, StoredProofs&)>& change) {
     return WithReconnect([&] { return UpdateOnce(change); });
 }
 
-int64_t PgStore::UpdateOnce(const std::function<bool(RecTable&)>& change) {
+int64_t PgStore::UpdateOnce(const std::function<bool(RecTable&, StoredProofs&)>& change) {
     Exec("BEGIN");
     Result g(PQexec(conn_, "SELECT generation FROM kvelli99.meta FOR UPDATE"));
     if (PQresultStatus(g.get()) != PGRES_TUPLES_OK || PQntuples(g.get()) != 1)
         throw EStoreDown("the database: " + Trimmed(PQerrorMessage(conn_)));
     int64_t generation = std::atoll(PQgetvalue(g.get(), 0, 0));
-    RecTable table = ReadRows();
-    if (!change(table)) {
+    StoredProofs proofs;
+    RecTable table = ReadRows(&proofs);
+    if (!change(table, proofs)) {
         Exec("COMMIT");
         return generation;
     }
     Exec("DELETE FROM kvelli99.records");
     const int n = FilledRows(table);
     if (n > 0) {
-        std::string sql = "INSERT INTO kvelli99.records (rank, name, score) VALUES ";
+        std::string sql = "INSERT INTO kvelli99.records (rank, name, score, proof) VALUES ";
         std::vector<std::string> params;
+        std::vector<bool> null;
         for (int i = 0; i < n; ++i) {
             const auto& row = table[static_cast<size_t>(i)];
             const size_t p = params.size();
+            const auto proof = proofs.find(row.score);
             sql += (i ? ", " : "") + std::string("($") + std::to_string(p + 1) + "::integer, decode($" +
-                   std::to_string(p + 2) + ", 'hex'), $" + std::to_string(p + 3) + "::integer)";
+                   std::to_string(p + 2) + ", 'hex'), $" + std::to_string(p + 3) + "::integer, decode($" +
+                   std::to_string(p + 4) + ", 'hex'))";
             params.push_back(std::to_string(i + 1));
             params.push_back(Hex(row.name));
             params.push_back(std::to_string(row.score));
+            params.push_back(proof == proofs.end() ? "" : Hex(proof->second));
+            null.insert(null.end(), {false, false, false, proof == proofs.end()});
         }
         std::vector<const char*> values;
-        for (const auto& p : params)
-            values.push_back(p.c_str());
+        for (size_t i = 0; i < params.size(); ++i)
+            values.push_back(null[i] ? nullptr : params[i].c_str());
         Result r(PQexecParams(conn_, sql.c_str(), static_cast<int>(values.size()), nullptr, values.data(),
                               nullptr, nullptr, 0));
         if (PQresultStatus(r.get()) != PGRES_COMMAND_OK)
@@ -299,10 +318,10 @@ PgStore::~PgStore() = default;
 void PgStore::Open() {
     NoDatabase();
 }
-RecTable PgStore::Read(int64_t&) {
+RecTable PgStore::Read(int64_t&, StoredProofs*) {
     NoDatabase();
 }
-int64_t PgStore::Update(const std::function<bool(RecTable&)>&) {
+int64_t PgStore::Update(const std::function<bool(RecTable&, StoredProofs&)>&) {
     NoDatabase();
 }
 void PgStore::Listen() {

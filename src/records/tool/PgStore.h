@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/Exception.h"
+#include "records/Proofs.h"
 #include "records/RecFile.h"
 
 typedef struct pg_conn PGconn;
@@ -26,9 +27,14 @@ class EStoreForeign : public Exception {
     using Exception::Exception;
 };
 
+// The proof texts of a table's entries, by score (each score is in a table once).
+using StoredProofs = ProofTexts;
+
 class PgStore {
   public:
-    static constexpr int kSchemaVersion = 1;
+    // 2: each row keeps the proof of its game (NULL for rows from before, or taken unverified).
+    // A database of version 1 is upgraded in place, its rows kept.
+    static constexpr int kSchemaVersion = 2;
     static constexpr const char* kChannel = "kvelli99_records";
 
     explicit PgStore(std::string conninfo);
@@ -40,13 +46,15 @@ class PgStore {
     // it in a database without tables. Throws EStoreDown or EStoreForeign.
     void Open();
 
-    // The common table and its generation (a number that grows with every change).
-    RecTable Read(int64_t& generation);
+    // The common table and its generation (a number that grows with every change); the proofs of
+    // its rows too when asked.
+    RecTable Read(int64_t& generation, StoredProofs* proofs = nullptr);
 
-    // One transaction: change(table) under the table's row lock; the rows are rewritten and the
-    // other front ends notified only when it returns true. Returns the generation after it. A
-    // lost connection is tried once more, which is safe because a merge is idempotent.
-    int64_t Update(const std::function<bool(RecTable&)>& change);
+    // One transaction: change(table, proofs) under the table's row lock; the rows are rewritten
+    // (each with the proof of its score, if any) and the other front ends notified only when it
+    // returns true. Returns the generation after it. A lost connection is tried once more, which
+    // is safe because a merge is idempotent.
+    int64_t Update(const std::function<bool(RecTable&, StoredProofs&)>& change);
 
     // LISTEN for changes; then Wait tells whether one came within timeoutMs (false on timeout).
     // Throws EStoreDown when the connection is lost. Every connection made after Listen (Read
@@ -57,11 +65,11 @@ class PgStore {
   private:
     void Exec(const std::string& sql);
     void Drop();
-    int64_t UpdateOnce(const std::function<bool(RecTable&)>& change);
+    int64_t UpdateOnce(const std::function<bool(RecTable&, StoredProofs&)>& change);
     // Runs body() on an open connection; a connection found lost is made anew once.
     template <class Body>
     auto WithReconnect(Body body);
-    RecTable ReadRows();
+    RecTable ReadRows(StoredProofs* proofs);
 
     std::string conninfo_;
     PGconn* conn_ = nullptr;

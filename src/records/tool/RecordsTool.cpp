@@ -18,21 +18,24 @@
 #include "records/RecCheck.h"
 #include "records/RecFile.h"
 #include "records/RecLock.h"
+#include "records/tool/Merge.h"
 #include "records/tool/PgStore.h"
 
 namespace {
 
-// Exit codes: what a caller (the server, a script) can tell apart.
-constexpr int kOk = 0;
-constexpr int kBadInput = 1;  // FILE or FROM is not a valid table, or cannot be read
-constexpr int kUsage = 2;
-constexpr int kBadTarget = 3;  // INTO or OUT is damaged or cannot be written
+using kv::tool::kBadInput;
+using kv::tool::kBadTarget;
+using kv::tool::kOk;
+using kv::tool::kUsage;
+using kv::tool::MergeOptions;
+using kv::tool::Outcome;
+using kv::tool::Sent;
 
 constexpr const char* kHelp =
     "Usage: kvelli99-records COMMAND ARGS\n"
     "Looks at, checks, merges and repairs Kvelli 99 records tables (Kvelli99.rec, records.rec).\n"
     "\n"
-    "  list FILE              the entries, one a line: row, name (UTF-8), score, tab-separated\n"
+    "  list FILE|DATABASE     the entries, one a line: row, name (UTF-8), score, tab-separated\n"
     "  check FILE             whether FILE is a valid table; says how many entries it holds\n"
     "  merge INTO FROM... [--ties into|from] [--page OUT]\n"
     "                         INTO := the best 20 distinct scores of INTO and FROM, for each FROM\n"
@@ -43,6 +46,10 @@ constexpr const char* kHelp =
     "                         is skipped). With --page, also writes OUT, the web page of the\n"
     "                         merged table.\n"
     "  page FILE OUT          writes OUT, the web page (table.html) of the table FILE\n"
+    "  remove FILE ROW [--page OUT], remove DATABASE ROW\n"
+    "                         takes row ROW (as list numbers it) out of the table, and its proof;\n"
+    "                         writes the page again (OUT, else table.html beside FILE if there is\n"
+    "                         one); in a database, every front end's copy and page follow\n"
     "  repair FILE            keeps the entries of FILE that read, drops every other line,\n"
     "                         ranks them; says what it dropped and keeps the file as it was\n"
     "                         beside it (FILE.damaged-DATE-TIME)\n"
@@ -75,15 +82,22 @@ std::string Entries(int n) {
     return std::to_string(n) + (n == 1 ? " entry" : " entries");
 }
 
-bool Same(const kv::RecEntry& a, const kv::RecEntry& b) {
-    return a.score == b.score && a.name == b.name;
+// A database given where a table is: "-", a URI, or a connection string's key=value.
+bool IsDatabase(const std::string& where) {
+    return where == "-" || where.rfind("postgresql://", 0) == 0 || where.rfind("postgres://", 0) == 0 ||
+           where.find('=') != std::string::npos;
 }
 
-int List(const std::string& path) {
+int List(const std::string& where) {
     kv::RecTable table{};
     try {
-        kv::CheckRecFile(path);
-        kv::ReadRecFile(path, table);
+        if (IsDatabase(where)) {
+            int64_t generation = 0;
+            table = kv::tool::PgStore(where).Read(generation);
+        } else {
+            kv::CheckRecFile(where);
+            kv::ReadRecFile(where, table);
+        }
     } catch (const kv::Exception& e) {
         return Fail(kBadInput, e.what());
     }
@@ -118,110 +132,12 @@ int Page(const std::string& path, const std::string& out) {
     return kOk;
 }
 
-// Each FROM in turn, as the game merges its local file into the server's copy: FROM's rows first,
-// then the table's (or the other way round when the table wins ties), ranked with each score
-// once. One line per FROM in `said`; a FROM that is no table is skipped and said. Returns kOk or
-// kBadInput, and how many FROMs were taken.
-int MergeFroms(kv::RecTable& table, const std::vector<std::string>& froms, bool intoWinsTies,
-               std::vector<std::string>& said, int& taken) {
-    int status = kOk;
-    taken = 0;
-    for (const auto& from : froms) {
-        kv::RecTable sent{};
-        int received = 0;
-        try {
-            received = kv::CheckRecFile(from);
-            kv::ReadRecFile(from, sent);
-        } catch (const kv::Exception& e) {
-            said.push_back(std::string("refused: ") + e.what());
-            status = kBadInput;
-            continue;
-        }
-        kv::MergeTable work{};
-        const auto& first = intoWinsTies ? table : sent;
-        const auto& second = intoWinsTies ? sent : table;
-        std::copy(first.begin(), first.end(), work.begin());
-        std::copy(second.begin(), second.end(), work.begin() + kv::kMatrRows);
-        kv::MatrSortInt(work);
-        int entered = 0;
-        for (int k = 0; k < kv::kMatrRows; ++k) {
-            const auto& row = work[static_cast<size_t>(k)];
-            if (row.Empty()) continue;
-            if (std::none_of(table.begin(), table.end(), [&](const auto& b) { return Same(b, row); }))
-                ++entered;
-        }
-        std::copy(work.begin(), work.begin() + kv::kMatrRows, table.begin());
-        ++taken;
-        said.push_back("received " + Entries(received) + ", " + std::to_string(entered) +
-                       " entered the table");
-    }
-    return status;
-}
-
-// The merged table and its page, written under the lock that the game and the tool hold, so that
-// the page shows the table it follows.
-void Publish(const kv::RecTable& table, const std::string& into, const std::string& page) {
-    kv::RecLock lock(into);
-    kv::WriteRecFile(table, into);
-    if (!page.empty()) kv::WriteHtmlTable(into, page);
-}
-
-struct Outcome {
-    int status = kOk;
-    std::vector<std::string> said;  // one line per FROM
-    std::string failure;            // why INTO, OUT or the database failed (status kBadTarget)
-};
-
-Outcome MergeFiles(const std::string& into, const std::vector<std::string>& froms, const std::string& page,
-                   bool intoWinsTies) {
-    Outcome o;
-    // Held from the read of INTO through the page.
-    kv::RecLock lock(into);
-    kv::RecTable table{};
-    try {
-        kv::CheckRecFile(into);
-        kv::ReadRecFile(into, table);
-    } catch (const kv::Exception& e) {
-        return {kBadTarget, {}, e.what()};
-    }
-    int taken = 0;
-    o.status = MergeFroms(table, froms, intoWinsTies, o.said, taken);
-    if (taken == 0) return o;
-    try {
-        kv::WriteRecFile(table, into);
-        if (!page.empty()) kv::WriteHtmlTable(into, page);
-    } catch (const kv::Exception& e) {
-        o.status = kBadTarget;
-        o.failure = e.what();
-    }
-    return o;
-}
-
-// The same merge, in one transaction of the common table in the database. The front ends' copies
-// follow it through their watchers (one writer each, so that a copy never goes back to an older
-// table).
-Outcome MergeStore(kv::tool::PgStore& store, const std::vector<std::string>& froms, bool intoWinsTies) {
-    Outcome o;
-    try {
-        store.Update([&](kv::RecTable& table) {
-            const kv::RecTable before = table;
-            o.said.clear();
-            int taken = 0;
-            o.status = MergeFroms(table, froms, intoWinsTies, o.said, taken);
-            return table != before;
-        });
-    } catch (const kv::Exception& e) {
-        return {kBadTarget, {}, e.what()};
-    }
-    return o;
-}
-
 int Report(const Outcome& o) {
     for (const auto& line : o.said) {
         std::printf("%s\n", line.c_str());
         if (line.rfind("refused: ", 0) == 0) std::fprintf(stderr, "kvelli99-records: %s\n", line.c_str() + 9);
     }
-    if (!o.failure.empty()) return Fail(kBadTarget, o.failure);
+    if (!o.failure.empty()) return Fail(o.status != kOk ? o.status : kBadTarget, o.failure);
     return o.status;
 }
 
@@ -246,6 +162,9 @@ std::string OneLine(std::string text) {
 // merge costs no start of a process. Replies are the command's lines, then "end STATUS[ why]".
 //   merge INTO PAGE FROM...   merge each FROM into the table: the file INTO (and write PAGE), or
 //                             the database's table (the watcher writes INTO and PAGE then)
+//   verify INTO PAGE FROM PROOFS...
+//                             the same, each FROM with the proofs file that came with it ("-"
+//                             for none): new entries enter only with a proof that holds
 //   publish INTO PAGE         write the database's table to INTO and PAGE (nothing for files)
 // With a database, the first line is "ready", or "end 3 why" when it cannot be used.
 int Serve(const std::string& conninfo) {
@@ -269,14 +188,18 @@ int Serve(const std::string& conninfo) {
         if (line.back() == '\n') line.pop_back();
         const auto f = Split(line);
         Outcome o;
-        if (f[0] == "merge" && f.size() >= 4) {
-            const std::vector<std::string> froms(f.begin() + 3, f.end());
-            o = store ? MergeStore(*store, froms, false) : MergeFiles(f[1], froms, f[2], false);
+        const bool verify = f[0] == "verify";
+        if ((f[0] == "merge" || (verify && f.size() % 2 == 1)) && f.size() >= 4) {
+            std::vector<Sent> froms;
+            for (size_t i = 3; i < f.size(); i += verify ? 2 : 1)
+                froms.push_back({f[i], verify && f[i + 1] != "-" ? f[i + 1] : std::string()});
+            const MergeOptions options{false, verify};
+            o = store ? MergeStore(*store, froms, options) : MergeFiles(f[1], froms, f[2], options);
         } else if (f[0] == "publish" && f.size() == 3) {
             if (store) {
                 try {
                     int64_t generation = 0;
-                    Publish(store->Read(generation), f[1], f[2]);
+                    kv::tool::Publish(store->Read(generation), f[1], f[2]);
                 } catch (const kv::Exception& e) {
                     o = {kBadTarget, {}, e.what()};
                 }
@@ -308,7 +231,7 @@ int Watch(const std::string& conninfo, const std::string& into, const std::strin
                 if (changed) {
                     int64_t generation = 0;
                     const kv::RecTable table = store.Read(generation);
-                    if (generation != published) Publish(table, into, page);
+                    if (generation != published) kv::tool::Publish(table, into, page);
                     published = generation;
                     if (down) std::fprintf(stderr, "kvelli99-records: the database is back\n");
                     down = false;
@@ -455,6 +378,7 @@ int main(int argc, char** argv) {
         if (ties != "into" && ties != "from")
             return Usage("--ties takes 'into' or 'from', not '" + ties + "'");
     }
+    if (command == "remove" && !TakeOption(args, "--page", page)) return Usage("--page needs a file");
     if (command == "serve" && !TakeOption(args, "--database", database))
         return Usage("--database needs a connection string");
     if (command == "serve" && !TakeDatabase(database)) return Usage(kNoDatabase);
@@ -462,13 +386,16 @@ int main(int argc, char** argv) {
     if (command == "merge") {
         if (args.size() < 2)
             return Usage("merge takes a table to merge into and one or more tables to merge");
-        return Report(MergeFiles(args[0], {args.begin() + 1, args.end()}, page, intoWins));
+        std::vector<Sent> froms;
+        for (auto it = args.begin() + 1; it != args.end(); ++it)
+            froms.push_back({*it, {}});
+        return Report(MergeFiles(args[0], froms, page, {intoWins, false}));
     }
     if (command == "import") {
         if (args.size() != 2) return Usage("import takes a database (connection string) and a file");
         if (!TakeDatabase(args[0])) return Usage(kNoDatabase);
         kv::tool::PgStore store(args[0]);
-        return Report(MergeStore(store, {args[1]}, intoWins));
+        return Report(MergeStore(store, {{args[1], {}}}, {intoWins, false}));
     }
     if (command == "serve") {
         if (!args.empty()) return Usage("serve takes no files");
@@ -483,13 +410,28 @@ int main(int argc, char** argv) {
                                    {"check", 1, "a file"},
                                    {"repair", 1, "a file"},
                                    {"page", 2, "a table and a page to write"},
+                                   {"remove", 2, "a table (a file or a database) and a row number"},
                                    {"export", 2, "a database (connection string) and a file"},
                                    {"watch", 3, "a database, a table and a page to write"}};
     const auto shape =
         std::find_if(std::begin(shapes), std::end(shapes), [&](auto& s) { return command == s.name; });
     if (shape == std::end(shapes)) return Usage("no command '" + command + "'");
     if (args.size() != shape->count) return Usage(command + " takes " + shape->takes);
-    if ((command == "export" || command == "watch") && !TakeDatabase(args[0])) return Usage(kNoDatabase);
+    if ((command == "export" || command == "watch" ||
+         ((command == "list" || command == "remove") && IsDatabase(args[0]))) &&
+        !TakeDatabase(args[0]))
+        return Usage(kNoDatabase);
+    if (command == "remove") {
+        char* end = nullptr;
+        const long row = std::strtol(args[1].c_str(), &end, 10);
+        if (args[1].empty() || *end || row < 1 || row > kv::kMatrRows)
+            return Usage("the row is a number from 1 to 20, as list shows it, not '" + args[1] + "'");
+        if (!IsDatabase(args[0]))
+            return Report(kv::tool::RemoveFromFile(args[0], static_cast<int>(row), page));
+        if (!page.empty()) return Usage("--page is for a table in a file; the front ends write their pages");
+        kv::tool::PgStore store(args[0]);
+        return Report(kv::tool::RemoveFromStore(store, static_cast<int>(row)));
+    }
     if (command == "list") return List(args[0]);
     if (command == "check") return Check(args[0]);
     if (command == "page") return Page(args[0], args[1]);
