@@ -19,7 +19,7 @@ void TSockTransport::Impl::SendAll(const char* bytes, std::size_t length) {
     Bound idle(IdleLimitMs());
     while (done < length && !cancel) {
         if (!connected || fd < 0) SocketErrorNumber(kNotConnected);
-        ssize_t n = ::send(fd, bytes + done, length - done, MSG_NOSIGNAL);
+        ssize_t n = SendBytes(bytes + done, length - done);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
             idle.Again();
@@ -59,7 +59,7 @@ void TSockTransport::Impl::Write(std::string_view text) {
 void TSockTransport::Impl::Take(char* into, std::size_t n) {
     std::size_t got = 0;
     while (got < n) {
-        ssize_t r = ::recv(fd, into + got, n - got, 0);
+        ssize_t r = RecvBytes(into + got, n - got, false);
         if (r > 0) {
             got += static_cast<std::size_t>(r);
         } else if (r < 0 && errno == EINTR) {
@@ -83,8 +83,8 @@ std::string TSockTransport::Impl::ReadLn() {
         std::size_t room = kSockBufferSize - have;
         // A line that does not fit the buffer is refused, never cut or overrun.
         if (room == 0) SocketErrorNumber(10040);
-        ssize_t n = fd >= 0 ? ::recv(fd, buf + have, room, MSG_PEEK) : -1;
-        int err = fd >= 0 ? errno : ENOTCONN;
+        ssize_t n = RecvBytes(buf + have, room, true);
+        int err = errno;
         if (n == 0) {
             PeerClosed();
             return {};
@@ -117,16 +117,17 @@ std::string TSockTransport::Impl::Read(std::size_t count) {
     Status(8, "Read( " + std::to_string(count) + " )");
     if (count == 0) {
         BufferLease lease(*this);
-        ssize_t n = fd >= 0 ? ::recv(fd, lease.data(), kSockBufferSize, 0) : -1;
+        ssize_t n = RecvBytes(lease.data(), kSockBufferSize, false);
         if (n > 0) return std::string(lease.data(), static_cast<std::size_t>(n));
         if (n == 0) {
             PeerClosed();
             return {};
         }
-        int number = WinSockErrorOf(fd >= 0 ? errno : ENOTCONN);
+        int number = WinSockErrorOf(errno);
         if (number != kNotConnected) SocketErrorNumber(number);
         return {};
     }
+    if (ssl) return ReadTls(count);
     Bound idle(IdleLimitMs());
     int seen = 0;
     for (;;) {
@@ -160,6 +161,33 @@ std::string TSockTransport::Impl::Read(std::size_t count) {
             return {};
         if (idle.Passed()) IdleTimedOut(idle);
     }
+}
+
+// Read(count) over TLS, where the socket's count of waiting bytes says nothing of the plain text:
+// the bytes are taken as they come until the count is reached.
+std::string TSockTransport::Impl::ReadTls(std::size_t count) {
+    std::string out(count, '\0');
+    std::size_t got = 0;
+    Bound idle(IdleLimitMs());
+    while (got < count) {
+        ssize_t n = RecvBytes(out.data() + got, count - got, false);
+        if (n > 0) {
+            got += static_cast<std::size_t>(n);
+            idle.Again();
+            continue;
+        }
+        if (n == 0) {
+            PeerClosed();
+            return {};
+        }
+        int number = WinSockErrorOf(errno);
+        if (number == kNotConnected) return {};
+        SocketErrorNumber(number);
+        Pass(POLLIN | POLLRDHUP);
+        CheckCancel("Socket send aborted");
+        if (idle.Passed()) IdleTimedOut(idle);
+    }
+    return out;
 }
 
 std::string TSockTransport::Impl::Transaction(std::string_view command) {
@@ -206,7 +234,7 @@ void TSockTransport::Impl::SendFile(const std::string& path) {
         std::size_t done = 0;
         while (done < static_cast<std::size_t>(got) && !cancel) {
             if (!connected || fd < 0) SocketErrorNumber(kNotConnected);
-            ssize_t n = ::send(fd, buf + done, static_cast<std::size_t>(got) - done, MSG_NOSIGNAL);
+            ssize_t n = SendBytes(buf + done, static_cast<std::size_t>(got) - done);
             if (n > 0) {
                 done += static_cast<std::size_t>(n);
                 sentCount += n;
@@ -245,7 +273,7 @@ void TSockTransport::Impl::CaptureFile(const std::string& path, const std::strin
     char* buf = lease.data();
     Bound idle(IdleLimitMs());
     while (!cancel) {
-        ssize_t n = fd >= 0 ? ::recv(fd, buf, kSockBufferSize, 0) : -1;
+        ssize_t n = RecvBytes(buf, kSockBufferSize, false);
         if (n > 0) {
             std::size_t done = 0;
             while (done < static_cast<std::size_t>(n)) {
@@ -266,7 +294,7 @@ void TSockTransport::Impl::CaptureFile(const std::string& path, const std::strin
             PeerClosed();
             break;
         }
-        int err = fd >= 0 ? errno : ENOTCONN;
+        int err = errno;
         if (err == EINTR) continue;
         int number = WinSockErrorOf(err);
         if (number == kNotConnected) break;
@@ -284,7 +312,7 @@ bool TSockTransport::Impl::DataAvailable() {
     Status(8, "Data Available");
     if (fd < 0) return false;
     char c;
-    ssize_t n = ::recv(fd, &c, 1, MSG_PEEK);
+    ssize_t n = RecvBytes(&c, 1, true);
     if (n == 0) PeerClosed();
     return n > 0;
 }
@@ -293,7 +321,11 @@ void TSockTransport::Impl::ClearInput() {
     Status(8, "Clearing Input");
     if (fd < 0) return;
     BufferLease lease(*this);
-    [[maybe_unused]] ssize_t n = ::recv(fd, lease.data(), kSockBufferSize, 0);
+    try {
+        [[maybe_unused]] ssize_t n = RecvBytes(lease.data(), kSockBufferSize, false);
+    } catch (const ETlsError&) {
+        // Errors are ignored here; the next read meets them again.
+    }
 }
 
 }  // namespace kv

@@ -212,6 +212,7 @@ void TSockTransport::Impl::CloseSocket() {
     connected = false;
     if (fd < 0) return;
     bool wasUsed = used;
+    EndTls(true);
     int r = ::close(fd);
     int err = errno;
     fd = -1;

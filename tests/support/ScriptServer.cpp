@@ -150,7 +150,15 @@ std::string Peer::Expect(std::string_view prefix) {
 
 void Peer::Login(std::string_view user, std::string_view password) {
     Send("220 Scripted server ready.\r\n");
-    Expect("USER " + std::string(user));
+    // A scripted server has no TLS: a client that asks (the game's default) is refused, as a
+    // server without TLS refuses it.
+    std::string line = Line();
+    if (line == "AUTH TLS") {
+        Send("500 AUTH not understood.\r\n");
+        line = Line();
+    }
+    if (line != "USER " + std::string(user))
+        throw ScriptFailure{"expected \"USER " + std::string(user) + "\", got \"" + line + "\""};
     Send("331 Password required.\r\n");
     Expect("PASS " + std::string(password));
     Send("230 Logged in.\r\n");

@@ -50,7 +50,8 @@ class Peer {
     std::string Expect(std::string_view prefix);
     // Everything the client sends until it closes.
     std::string ReadToEnd();
-    // The usual login: greeting, USER, PASS.
+    // The usual login: greeting, USER, PASS. An AUTH TLS before USER is refused with 500, as a
+    // server without TLS refuses it.
     void Login(std::string_view user = "kvelli99", std::string_view password = "quillon84");
     // True when the client closes the control connection within the time-out.
     bool WaitClosed(int timeoutMs = 5000);
