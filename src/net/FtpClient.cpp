@@ -422,6 +422,7 @@ struct TFtpClient::State {
 
             if (upload) {
                 // Without lingering the close ends the stream in order, after all data are delivered.
+                conn->FinishTls();
                 conn->SetLinger(false, 0);
                 conn->CloseSocket();
             } else {

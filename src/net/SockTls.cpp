@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <vector>
 
 #include "net/SockTransportImpl.h"
 
@@ -22,16 +23,22 @@ namespace kv {
 
 struct TlsShared {
     SSL_CTX* ctx = nullptr;
-    // The control connection's latest session (with TLS 1.3 it comes in a ticket after the
-    // handshake); every data connection resumes this one.
-    SSL_SESSION* session = nullptr;
+    // Sessions to resume, newest last, not used yet: the control connection's (with TLS 1.3 they
+    // come in tickets after the handshake) and those that resumed data connections were given.
+    // A server that keeps its tickets itself takes each once only (vsftpd), so a data connection
+    // takes a fresh one while there is one, else the one used last (a reusable TLS 1.2 session,
+    // or a ticket the server holds no count of).
+    std::vector<SSL_SESSION*> fresh;
+    SSL_SESSION* last = nullptr;
     std::string fingerprint;  // of the certificate accepted on the control connection
 
     TlsShared() = default;
     TlsShared(const TlsShared&) = delete;
     TlsShared& operator=(const TlsShared&) = delete;
     ~TlsShared() {
-        if (session) SSL_SESSION_free(session);
+        for (SSL_SESSION* s : fresh)
+            SSL_SESSION_free(s);
+        if (last) SSL_SESSION_free(last);
         if (ctx) SSL_CTX_free(ctx);
     }
 };
@@ -94,14 +101,27 @@ std::string OpenSslReason(const char* fallback) {
     return reason ? reason : fallback;
 }
 
-// A new session of the control connection (TLS 1.3: a ticket after the handshake) replaces the
-// one kept; data connections' own sessions are not kept.
+// A new session (TLS 1.3: a ticket after the handshake) joins those to resume.
 int KeepSession(SSL* ssl, SSL_SESSION* session) {
     auto* shared = static_cast<TlsShared*>(SSL_get_app_data(ssl));
     if (!shared) return 0;
-    if (shared->session) SSL_SESSION_free(shared->session);
-    shared->session = session;
+    constexpr std::size_t kKept = 8;
+    if (shared->fresh.size() == kKept) {
+        SSL_SESSION_free(shared->fresh.front());
+        shared->fresh.erase(shared->fresh.begin());
+    }
+    shared->fresh.push_back(session);
     return 1;  // the reference is ours now
+}
+
+// The session a new data connection resumes.
+SSL_SESSION* SessionToResume(TlsShared& shared) {
+    if (!shared.fresh.empty()) {
+        if (shared.last) SSL_SESSION_free(shared.last);
+        shared.last = shared.fresh.back();
+        shared.fresh.pop_back();
+    }
+    return shared.last;
 }
 
 std::shared_ptr<TlsShared> MakeShared() {
@@ -221,6 +241,28 @@ void TSockTransport::Impl::EndTls(bool notify) {
     ERR_clear_error();
 }
 
+// Waits at most this long for the server's end of TLS after ours.
+constexpr int kFinishMs = 2000;
+
+void TSockTransport::Impl::FinishTls() {
+    if (!ssl || fd < 0 || !SSL_is_init_finished(ssl)) return;
+    ERR_clear_error();
+    SSL_shutdown(ssl);
+    Bound bound(IdleLimitMs() > 0 ? std::min(IdleLimitMs(), kFinishMs) : kFinishMs);
+    char sink[4096];
+    for (;;) {
+        ERR_clear_error();
+        int r = SSL_read(ssl, sink, sizeof sink);
+        if (r > 0) continue;
+        int e = SSL_get_error(ssl, r);
+        // The server's close alert or its close ends it; so does an error: the data are out.
+        if (e != SSL_ERROR_WANT_READ && e != SSL_ERROR_WANT_WRITE) break;
+        Pass(POLLIN | POLLRDHUP);
+        if (cancel || timedOut || bound.Passed()) break;
+    }
+    ERR_clear_error();
+}
+
 void TSockTransport::Impl::StartTls(const TlsPeer& peer, std::shared_ptr<TlsShared> shared) {
     Status(8, "Starting TLS");
     if (!connected || fd < 0) SocketErrorNumber(kNotConnected);
@@ -237,10 +279,10 @@ void TSockTransport::Impl::StartTls(const TlsPeer& peer, std::shared_ptr<TlsShar
     SSL_set_bio(ssl, bio, bio);
     tls = shared;
     in_addr address{};
+    SSL_set_app_data(ssl, shared.get());
     if (resuming) {
-        if (shared->session) SSL_set_session(ssl, shared->session);
+        if (SSL_SESSION* session = SessionToResume(*shared)) SSL_set_session(ssl, session);
     } else {
-        SSL_set_app_data(ssl, shared.get());
         if (::inet_pton(AF_INET, peer.name.c_str(), &address) == 1) {
             X509_VERIFY_PARAM_set1_ip_asc(SSL_get0_param(ssl), peer.name.c_str());
         } else {
@@ -315,6 +357,11 @@ void TSockTransport::StartTlsResuming(const TSockTransport& control) {
     auto keep = impl_;
     if (!control.impl_->tls) throw ETlsError("TLS: the control connection has no TLS session");
     keep->StartTls(TlsPeer{}, control.impl_->tls);
+}
+
+void TSockTransport::FinishTls() {
+    auto keep = impl_;
+    keep->FinishTls();
 }
 
 bool TSockTransport::TlsActive() const {

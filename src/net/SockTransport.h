@@ -114,6 +114,9 @@ class TSockTransport {
     // The same on a data connection, resuming the TLS session of `control` (the FTP servers that
     // require it refuse a new session), and holding the server to the certificate accepted there.
     void StartTlsResuming(const TSockTransport& control);
+    // The orderly end of TLS after a transfer: the close alert, then what the server still sends
+    // (a TLS 1.3 ticket for the next data connection) until it closes too, within 2 s.
+    void FinishTls();
     bool TlsActive() const;
     bool TlsResumed() const;              // the last handshake resumed a session
     std::string TlsProtocol() const;      // "TLSv1.3"; "" without TLS

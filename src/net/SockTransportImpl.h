@@ -191,6 +191,7 @@ struct TSockTransport::Impl {
     ssize_t RecvBytes(char* into, std::size_t n, bool peek);
     ssize_t SendBytes(const char* bytes, std::size_t n);
     void StartTls(const TlsPeer& peer, std::shared_ptr<TlsShared> shared);
+    void FinishTls();
     // Ends TLS on the socket; `notify` sends the close alert first (an orderly end).
     void EndTls(bool notify);
 
