@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -28,6 +29,7 @@
 #include "game/SaveGame.h"
 #include "records/Html.h"
 #include "records/PlayerSettings.h"
+#include "records/Proofs.h"
 #include "records/RecFile.h"
 
 namespace kv {
@@ -56,6 +58,8 @@ struct Writer {
     std::string path;
     std::function<void()> prepare;  // puts version 0 (and any input files) in place
     std::function<void(int k)> write;
+    // Files it rewrites beside the target, each through the atomic writer too (a table's proofs).
+    std::vector<std::string> companions = {};
 };
 
 // What the child has done, in memory shared with the parent.
@@ -190,8 +194,12 @@ class KilledWriter : public ::testing::Test {
             bool temporary = false;
             for (const auto& name : DirEntries()) {
                 if (std::binary_search(files.begin(), files.end(), name)) continue;
-                if (name.size() == w.path.size() + 7 &&
-                    name.compare(0, w.path.size() + 1, w.path + ".") == 0) {
+                auto temporaryOf = [&name](const std::string& target) {
+                    return name.size() == target.size() + 7 &&
+                           name.compare(0, target.size() + 1, target + ".") == 0;
+                };
+                if (temporaryOf(w.path) ||
+                    std::any_of(w.companions.begin(), w.companions.end(), temporaryOf)) {
                     temporary = true;
                     std::filesystem::remove(name);
                 } else {
@@ -258,7 +266,8 @@ TEST_F(KilledWriter, RecordsFileOfAGamesEnd) {
 
 TEST_F(KilledWriter, NetworkRecordsFileOfAMerge) {
     const std::string net = dir.File(kNetRecFileName);
-    ExpectWhole({"records-merge", net,
+    ExpectWhole({"records-merge",
+                 net,
                  [&] {
                      Put(net, RecordsOf(500, 20, "net "));
                      for (int k = 1; k <= kVersions; ++k)
@@ -268,7 +277,8 @@ TEST_F(KilledWriter, NetworkRecordsFileOfAMerge) {
                  [&](int k) {
                      MergeTable matrInt{};
                      MergeRecFiles(matrInt, dir.File("local" + std::to_string(k) + ".rec"), net);
-                 }});
+                 },
+                 {ProofsPathFor(net)}});
 }
 
 TEST_F(KilledWriter, RecordsPage) {

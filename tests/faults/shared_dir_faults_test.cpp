@@ -291,6 +291,7 @@ TEST_F(SharedTable, ALinkedTableStaysALink) {
 // The records folder of a group, as players set it up: setgid, the group may write, each player's
 // umask 022. Ann ends a game and exchanges, then Bob does: Bob's exchange replaces the copy of the
 // server's table, the page and the proofs that Ann's left there, and both results reach the server.
+// (Before, Ann's download left the copy rw-r--r--, and Bob's exchange stopped at it.)
 TEST_F(SharedTable, TheSecondPlayersExchangeWorksAfterTheFirst) {
     ASSERT_EQ(::chown(dir.path().c_str(), 0, kPlayers), 0);
     ASSERT_EQ(::chmod(dir.path().c_str(), 02775), 0);
@@ -323,6 +324,11 @@ TEST_F(SharedTable, TheSecondPlayersExchangeWorksAfterTheFirst) {
         RunResultsExchange([&]() -> TFtpClient& { return ftp; }, dir.path(), steps);
         ftp.Disconnect();
     };
+    // Ann's copy of the server's table as an older version left it, with her umask's mode: her
+    // next rewrite makes it the group's.
+    dir.Write(kNetRecFileName, test::Stored({"Old_1"}));
+    ASSERT_EQ(::chown(dir.File(kNetRecFileName).c_str(), kAnn, kPlayers), 0);
+    ASSERT_EQ(::chmod(dir.File(kNetRecFileName).c_str(), 0644), 0);
     ASSERT_TRUE(RunAs(kAnn, {kPlayers}, [&] { play("Ann", 450); }));
     // What Ann's exchange made is the group's: Bob may replace it.
     for (const char* made : {"kvelint.rec", "kvelint.prf", "Kvelli99.prf"}) {

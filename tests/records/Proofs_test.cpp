@@ -42,22 +42,15 @@ TEST(ProofsFile, RefusesAnythingItWouldNotWrite) {
         const char* says;
     } cases[] = {
         {"empty", "", "does not begin"},
-        {"other file", "abc_5\r\n", "does not begin"},
         {"newer version", "Kvelli99 proofs 2\n", "version \"2\""},
-        {"CR LF header", "Kvelli99 proofs 1\r\n", "version"},
         {"no entry line end", Header() + "5 1", "no line"},
-        {"long entry line", Header() + std::string(40, '1') + "\n", "no line"},
         {"score 0", Header() + "0 1\nx\n", "is not \"<score> <length>\""},
-        {"negative score", Header() + "-5 1\nx\n", "is not"},
         {"leading zero", Header() + "05 1\nx\n", "is not"},
         {"score beyond 32 bits", Header() + "2147483648 1\nx\n", "is not"},
-        {"two blanks", Header() + "5  1\nx\n", "is not"},
         {"empty proof", Header() + "5 0\n\n", "is not"},
         {"proof over the limit", Header() + "5 " + std::to_string(kProofTextLimit + 1) + "\n", "is not"},
         {"cut short", Header() + "5 4\nxy\n", "cut short"},
-        {"no LF after the proof", Header() + "5 1\nxy", "cut short"},
         {"same score twice", Header() + "5 1\nx\n5 1\ny\n", "not below"},
-        {"rising scores", Header() + "5 1\nx\n6 1\ny\n", "not below"},
         {"trailing bytes", Header() + "5 1\nx\n\n", "entry 2"},
         {"more entries than a table", twenty, "more than 20"},
     };
@@ -100,22 +93,15 @@ TEST_F(ProofsBesideTable, AResultKeepsExactlyTheProofsOfTheTable) {
     } cases[] = {
         {"a proven result joins", small, ProofTexts{{500, "a"}}, 400, "c",
          ProofTexts{{500, "a"}, {400, "c"}}},
-        {"the first proof makes the file", small, std::nullopt, 400, "c", ProofTexts{{400, "c"}}},
         {"an unproven result makes no file", small, std::nullopt, 400, std::nullopt, std::nullopt},
         {"a tie keeps the first entry's proof", small, ProofTexts{{500, "a"}}, 500, "c",
          ProofTexts{{500, "a"}}},
-        {"proofs of scores not in the table go", small, ProofTexts{{500, "a"}, {77, "gone"}}, 400,
-         std::nullopt, ProofTexts{{500, "a"}}},
         {"a pushed-out entry's proof goes", FullTable(), ProofTexts{{100, "n1"}, {200, "n2"}}, 5000, "x",
          ProofTexts{{200, "n2"}, {5000, "x"}}},
         {"taking the 20th's place unproven drops its proof", FullTable(),
          ProofTexts{{100, "n1"}, {200, "n2"}}, 100, std::nullopt, ProofTexts{{200, "n2"}}},
         {"taking the 20th's place proven keeps the new proof", FullTable(), ProofTexts{{100, "n1"}}, 100,
          "new", ProofTexts{{100, "new"}}},
-        {"a result below a full table changes nothing", FullTable(), ProofTexts{{100, "n1"}}, 50, "low",
-         ProofTexts{{100, "n1"}}},
-        {"an oversized proof counts as none", small, ProofTexts{{500, "a"}}, 400,
-         std::string(kProofTextLimit + 1, 'p'), ProofTexts{{500, "a"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

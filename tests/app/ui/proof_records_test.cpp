@@ -1,5 +1,5 @@
 // A game's end keeps the game's proof beside the records file, under the entry's score, and the
-// proof replays to exactly that finished game; the end of an unproven game keeps none.
+// proof replays to exactly that finished game.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -35,28 +35,13 @@ class ProofRecords : public MainWindowFixture {
     std::mt19937 rng_{11};
 };
 
-TEST_F(ProofRecords, AFinishedGameKeepsItsProofAndAnUnprovenOneNone) {
+TEST_F(ProofRecords, AFinishedGameKeepsItsProof) {
     const int32_t proven = PlayToTheEnd();
     ASSERT_GT(proven, 0);
     ASSERT_EQ(Proofs().count(proven), 1u);
     const ReplayResult replay = ReplayProof(ParseProof(Proofs().at(proven)));
     EXPECT_TRUE(replay.finished);
     EXPECT_EQ(replay.score, proven);
-
-    // A saved game edited by hand plays on unproven: its end enters the table without a proof,
-    // and the proven entry keeps its own.
-    dialogs.saveAnswers.push_back(QString::fromStdString(Dir().File("g.sav")));
-    Form().MnuSaveClick();
-    std::string bytes = Dir().Read("g.sav");
-    bytes.insert(0, "9");
-    Dir().Write("g.sav", bytes);
-    dialogs.openAnswers.push_back(QString::fromStdString(Dir().File("g.sav")));
-    Form().MnuLoadClick();
-    ASSERT_FALSE(Form().GameController().Proof());
-    const int32_t unproven = PlayToTheEnd();
-    ASSERT_NE(unproven, proven);
-    EXPECT_EQ(Proofs().count(unproven), 0u);
-    EXPECT_EQ(Proofs().count(proven), 1u);
 }
 
 }  // namespace

@@ -409,16 +409,6 @@ TEST_F(ExchangeTest, ProofsGoBeforeTheTableAndAVerdictIsToldOnce) {
          "kvelli99-verdict unproven=1 forged=0 duplicate=2",
          {"records.prf", "records.rec", "table.html"},
          {kDownloadOk, kUploadOk, kUploadOk, told}},
-        {"all taken",
-         "",
-         "kvelli99-verdict unproven=0 forged=0 duplicate=0",
-         {"records.prf", "records.rec", "table.html"},
-         kThreeBoxes},
-        {"more refused than sent",
-         "",
-         "kvelli99-verdict unproven=21 forged=0 duplicate=0",
-         {"records.prf", "records.rec", "table.html"},
-         kThreeBoxes},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
