@@ -6,7 +6,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <optional>
+#include <random>
+#include <vector>
 
+#include "game/MoveSequence.h"
+#include "game/Proof.h"
 #include "game/UFunc.h"
 
 namespace {
@@ -123,8 +128,8 @@ void BM_DealBoard_FixedSeed(benchmark::State& state) {
 }
 BENCHMARK(BM_DealBoard_FixedSeed);
 
-// As the game does it: FillBoard re-seeds from the clock first.
-void BM_DealBoard_ClockSeed(benchmark::State& state) {
+// As the game does it: a seed from std::random_device first.
+void BM_DealBoard_RandomSeed(benchmark::State& state) {
     Game g;
     const long a = g_allocs.load();
     for (auto _ : state) {
@@ -134,6 +139,101 @@ void BM_DealBoard_ClockSeed(benchmark::State& state) {
     }
     Report(state, a);
 }
-BENCHMARK(BM_DealBoard_ClockSeed);
+BENCHMARK(BM_DealBoard_RandomSeed);
+
+bool MakesRun(const Game& g, kv::Cell first, kv::Cell second) {
+    Game trial = g;
+    trial.FirstCell = first;
+    trial.SecondCell = second;
+    trial.SwapCells();
+    trial.ClearRuns();
+    return trial.RunsFound;
+}
+
+// The exchange of `ball` with a neighbour that makes a run, if there is one.
+std::optional<kv::Cell> RunPartner(const Game& g, kv::Cell ball) {
+    for (const kv::Cell step : {kv::Cell{0, 1}, kv::Cell{0, -1}, kv::Cell{1, 0}, kv::Cell{-1, 0}}) {
+        const kv::Cell second{ball.row + step.row, ball.col + step.col};
+        if (kv::OnBoard(second) && MakesRun(g, ball, second)) return second;
+    }
+    return std::nullopt;
+}
+
+// A whole game played to its end, as the window records it, by a player who makes a run with a
+// ball pressed at random when it has one (else takes the hint), and every fifth press tries an
+// exchange the rules may refuse.
+kv::GameProof PlayedGame(uint64_t seed) {
+    Game g;
+    g.Seed(seed);
+    kv::ProofRecorder rec;
+    rec.Deal(g);
+    std::mt19937 rng(static_cast<uint32_t>(seed));
+    for (bool over = false; !over;) {
+        kv::Cell first{static_cast<int32_t>(rng() % 8) + 1, static_cast<int32_t>(rng() % 7) + 1};
+        kv::Cell second{first.row, first.col + 1};
+        if (rng() % 5 != 0) {
+            if (const auto partner = RunPartner(g, first)) {
+                second = *partner;
+            } else if (const auto hint = g.FindHint()) {
+                first = hint->ball;
+                second = hint->partner;
+            }
+        }
+        g.FirstCell = first;
+        g.FirstChosen = true;
+        rec.Move(g, second);
+        kv::MoveSequence move(g, second);
+        while (!move.Done())
+            over = move.Next().gameOver;
+        g.FirstChosen = false;
+    }
+    return *rec.Proof();
+}
+
+// Replay of a whole typical game, as the results server does it for every new entry. The
+// counters give the game's moves and the size of its proof's text.
+void BM_ReplayProof_TypicalGame(benchmark::State& state) {
+    std::vector<kv::GameProof> games;
+    size_t moves = 0, bytes = 0;
+    for (uint64_t seed = 1; seed <= 64; ++seed) {
+        games.push_back(PlayedGame(seed));
+        moves += games.back().segments[0].moves.size();
+        bytes += kv::FormatProof(games.back()).size();
+    }
+    size_t i = 0;
+    for (auto _ : state) {
+        const kv::ReplayResult r = kv::ReplayProof(games[i++ % games.size()]);
+        benchmark::DoNotOptimize(r.score);
+    }
+    state.counters["moves"] = static_cast<double>(moves) / static_cast<double>(games.size());
+    state.counters["proof_bytes"] = static_cast<double>(bytes) / static_cast<double>(games.size());
+}
+BENCHMARK(BM_ReplayProof_TypicalGame)->Unit(benchmark::kMicrosecond);
+
+// The dearest proof within the bounds that a hostile sender can make without playing: every
+// move an exchange the rules refuse, as many as the bounds allow (accepted ones end the game),
+// and every load the bounds allow.
+void BM_ReplayProof_RefusedMovesAtTheBound(benchmark::State& state) {
+    Game g;
+    g.Seed(1);
+    kv::ProofRecorder rec;
+    rec.Deal(g);
+    kv::GameProof proof = *rec.Proof();
+    for (int r = 1; r <= kv::kBoardSize && proof.segments[0].moves.size() < kv::kMaxProofMoves; ++r)
+        for (int c = 1; c < kv::kBoardSize; ++c)
+            if (!MakesRun(g, {r, c}, {r, c + 1})) proof.segments[0].moves.push_back({{r, c}, {r, c + 1}});
+    const auto refused = proof.segments[0].moves;
+    while (proof.segments[0].moves.size() + refused.size() <= kv::kMaxProofMoves)
+        proof.segments[0].moves.insert(proof.segments[0].moves.end(), refused.begin(), refused.end());
+    for (uint64_t seed = 1; proof.segments.size() < kv::kMaxProofSegments; ++seed)
+        proof.segments.push_back({seed, {}});
+    if (!kv::WithinProofBounds(proof)) state.SkipWithError("past the bounds");
+    for (auto _ : state) {
+        const kv::ReplayResult r = kv::ReplayProof(proof);
+        benchmark::DoNotOptimize(r.score);
+    }
+    state.counters["moves"] = static_cast<double>(proof.segments[0].moves.size());
+}
+BENCHMARK(BM_ReplayProof_RefusedMovesAtTheBound)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -110,6 +110,45 @@ def savegame_seeds():
     put("savegame", "hex.sav", game(1, 2, board).replace(b"\r\n8\r\n", b"\r\n0x8\r\n", 1))
 
 
+# A whole game played to its end (score 1875), with a load after 20 exchanges: the seed of the
+# deal, then each segment's exchanges.
+GAME_PROOF = [
+    ("000000000135295a",
+     "23-24 24-14 24-34 44-45 27-26 34-35 23-24 24-23 13-14 22-32 44-45 24-25 25-24 22-21 "
+     "33-43 23-13 35-36 44-45 43-33 23-22 23-24"),
+    ("e5a77d960b8044ba",
+     "11-21 24-34 23-33 44-45 45-46 27-26 47-46 16-26 27-17 48-58 44-45 52-51 55-56 35-36 "
+     "37-47 47-46 14-13 44-45 24-25 14-24 13-14 32-31 32-33 57-67 44-45 17-18 44-34 36-35 "
+     "16-15 15-14 15-16 44-45 37-36 11-12 15-14 24-25 12-13 25-26 44-45 55-54 16-15 33-43 "
+     "23-22 37-36 17-16 44-45 46-47 35-45 45-46 25-35 26-16 55-65 44-45 73-83 22-21 53-54 "
+     "13-14 53-54 33-43 44-45 34-44 36-46 24-25 35-45 43-33 44-43 44-45 54-44 15-25 23-33 "
+     "13-23 14-15 15-25 44-45 36-37 36-35 14-15 24-25 36-37 41-42 44-45 22-23 15-14 34-24 "
+     "65-64 12-22 12-11 44-45 51-41 32-31 42-41 33-23 63-62 52-42 44-45 22-23"),
+]
+
+
+def proof_text(segments):
+    out = "KV99PROOF 1\n"
+    for seed, moves in segments:
+        out += "seed %s\n" % seed
+        out += "".join(m.replace("-", " ") + "\n" for m in moves.split())
+    return (out + "end\n").encode()
+
+
+def proof_seeds():
+    game = proof_text(GAME_PROOF)
+    put("proof", "game.proof", game)
+    put("proof", "deal-only.proof", proof_text([("00000000075bcd15", "")]))
+    put("proof", "cut.proof", game[:len(game) // 2])
+    put("proof", "after-end.proof", game + b"45 46\n")
+    put("proof", "move-after-end.proof", game.replace(b"end\n", b"45 46\nend\n"))
+    put("proof", "crlf.proof", game.replace(b"\n", b"\r\n"))
+    put("proof", "not-neighbours.proof", proof_text([("0000000000000001", "45-47 11-22")]))
+    put("proof", "off-board.proof", proof_text([("0000000000000001", "09-19 89-99")]))
+    put("proof", "refused.proof", proof_text([("0000000000000002", " ".join(["11-12", "12-11"] * 40))]))
+    put("proof", "loads.proof", proof_text([("%016x" % (k * 0x9E3779B97F4A7C15 % 2**64), "44-45") for k in range(1, 12)]))
+
+
 def ftp_seeds():
     seeds = {
         "greeting.txt": b"220-Welcome to the results server\r\n220-Be nice.\r\n 220 indented\r\n"
@@ -229,6 +268,7 @@ def main():
     shutil.rmtree(CORPUS, ignore_errors=True)
     records_seeds()
     savegame_seeds()
+    proof_seeds()
     ftp_seeds()
     settings_seeds()
     verinfo_seeds(block)

@@ -48,6 +48,50 @@ Do you want to replace it?</translation>
         <source>Запись прошла успешно.</source>
         <translation>Written successfully.</translation>
     </message>
+    <message>
+        <source>Запись игры не принята: она длиннее %1 байт.</source>
+        <translation>The game record is not accepted: it is longer than %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Запись игры не принята: в ней больше %1 ходов.</source>
+        <translation>The game record is not accepted: it holds more than %1 moves.</translation>
+    </message>
+    <message>
+        <source>Запись игры не принята: в ней больше %1 загрузок.</source>
+        <translation>The game record is not accepted: it holds more than %1 loads.</translation>
+    </message>
+    <message>
+        <source>Запись игры не принята: в ней нет раздачи.</source>
+        <translation>The game record is not accepted: it holds no deal.</translation>
+    </message>
+    <message>
+        <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
+        <translation>The game record is not accepted: move %1 lies off the board.</translation>
+    </message>
+    <message>
+        <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
+        <translation>The game record is not accepted: move %1 exchanges balls that are not neighbours.</translation>
+    </message>
+    <message>
+        <source>Запись игры не в том формате: её первая строка не «%1».</source>
+        <translation>The game record is not in its format: its first line is not “%1”.</translation>
+    </message>
+    <message>
+        <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
+        <translation>The game record is damaged: something follows its line “end”.</translation>
+    </message>
+    <message>
+        <source>Запись игры повреждена: она обрывается на строке %1.</source>
+        <translation>The game record is damaged: it breaks off at line %1.</translation>
+    </message>
+    <message>
+        <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
+        <translation>The game record is damaged: line %1 holds neither a deal nor a move.</translation>
+    </message>
+    <message>
+        <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
+        <translation>The game record is not accepted: move %1 was made after the game ended.</translation>
+    </message>
 </context>
 <context>
     <name>kv::ui::ErrorReport</name>

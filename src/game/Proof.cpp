@@ -229,4 +229,31 @@ std::string ProofGameId(const GameProof& proof) {
     return SeedText(proof.segments[0].seed);
 }
 
+void ProofRecorder::Deal(Game& game) {
+    const uint64_t seed = game.NewSeed();
+    game.DealBoard(seed);
+    proof_ = GameProof{{ProofSegment{seed, {}}}};
+}
+
+void ProofRecorder::Move(const Game& game, Cell second) {
+    const ProofMove m{game.FirstCell, second};
+    if (!proof_ || !OnBoard(m.first) || !OnBoard(m.second) || !Neighbours(m) || game.MovableCount <= 0)
+        return;
+    proof_->segments.back().moves.push_back(m);
+    Grown();
+}
+
+void ProofRecorder::Loaded(Game& game, std::optional<GameProof> proof) {
+    const uint64_t seed = game.NewSeed();
+    game.Reseed(seed);
+    proof_ = std::move(proof);
+    if (!proof_) return;
+    proof_->segments.push_back({seed, {}});
+    Grown();
+}
+
+void ProofRecorder::Grown() {
+    if (!WithinProofBounds(*proof_)) proof_.reset();
+}
+
 }  // namespace kv

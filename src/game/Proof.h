@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,11 +51,12 @@ struct GameProof {
     bool operator==(const GameProof&) const = default;
 };
 
-// Bounds of a proof, checked by the parser, the writer and the replay alike. A whole game is a
-// few kilobytes at most; past these a game is no longer kept as proven.
+// Bounds of a proof, checked by the parser, the writer and the replay alike. A typical game is
+// some 50 exchanges and 400 bytes; past these bounds (some hours of play) a game is no longer
+// kept as proven. A replay at the bounds costs a few milliseconds.
 constexpr size_t kMaxProofBytes = 64 * 1024;
-constexpr size_t kMaxProofSegments = 1000;
-constexpr size_t kMaxProofMoves = 10000;
+constexpr size_t kMaxProofSegments = 100;
+constexpr size_t kMaxProofMoves = 2500;
 
 inline constexpr std::string_view kProofHeader = "KV99PROOF 1";
 
@@ -83,5 +85,27 @@ ReplayResult ReplayProof(const GameProof& proof);
 
 // The game's identity (its deal): 16 lower-case hex digits of segments[0].seed.
 std::string ProofGameId(const GameProof& proof);
+
+// Keeps the proof of the game in progress as whoever plays it deals, moves and loads: the one
+// place that decides what goes into a proof.
+class ProofRecorder {
+  public:
+    // Deals `game` from a fresh seed; the proof starts with it.
+    void Deal(Game& game);
+    // The second press of a move, from game.FirstCell to `second`, before its MoveSequence starts.
+    // Only exchanges of neighbours are kept, and none once no ball has a move: that exchange is
+    // refused and ends the game, so leaving it out loses nothing.
+    void Move(const Game& game, Cell second);
+    // A saved game was put into `game`: with the proof that replays to it, play goes on from a
+    // fresh seed, the proof's next segment; with nullopt the result is unproven. The generator is
+    // re-seeded either way.
+    void Loaded(Game& game, std::optional<GameProof> proof);
+    // nullopt: the result is unproven (loaded without its proof, or past the proof's bounds).
+    const std::optional<GameProof>& Proof() const { return proof_; }
+
+  private:
+    void Grown();
+    std::optional<GameProof> proof_;
+};
 
 }  // namespace kv

@@ -1,5 +1,7 @@
 #include "game/UFunc.h"
 
+#include <chrono>
+#include <exception>
 #include <limits>
 
 namespace kv {
@@ -61,8 +63,13 @@ uint64_t Game::NewSeed() {
         nextFixedSeed_ = SplitMix(state);
         return seed;
     }
-    std::random_device device;
-    return (static_cast<uint64_t>(device()) << 32) ^ device();
+    try {
+        std::random_device device;
+        return (static_cast<uint64_t>(device()) << 32) ^ device();
+    } catch (const std::exception&) {
+        // No random source: the clock's nanoseconds still deal a game, if not a unique one.
+        return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    }
 }
 
 void Game::Reseed(uint64_t seed) {

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <cstdlib>
 
 #include "game/UFunc.h"
 #include "ui/Dialogs.h"
@@ -39,11 +38,7 @@ void TGameController::ShapeMouseDown(kv::Cell cell) {
     }
     markShown_ = false;
     emit selectionChanged();
-    // Only exchanges are recorded, and none once no ball has a move: the exchange is then refused
-    // and the game over, so the record loses nothing.
-    const kv::Cell first = game_.FirstCell;
-    if (std::abs(first.row - cell.row) + std::abs(first.col - cell.col) == 1 && game_.MovableCount > 0)
-        Record([&](kv::GameProof& p) { p.segments.back().moves.push_back({first, cell}); });
+    recorder_.Move(game_, cell);
     move_.emplace(game_, cell);
     Tick();
 }
@@ -122,16 +117,8 @@ void TGameController::Unwatch() {
     blocker_ = nullptr;
 }
 
-void TGameController::Record(const std::function<void(kv::GameProof&)>& add) {
-    if (!proof_) return;
-    add(*proof_);
-    if (!kv::WithinProofBounds(*proof_)) proof_.reset();
-}
-
 void TGameController::NewDeal() {
-    const uint64_t seed = game_.NewSeed();
-    game_.DealBoard(seed);
-    proof_ = kv::GameProof{{kv::ProofSegment{seed, {}}}};
+    recorder_.Deal(game_);
     // A ball chosen before is let go: the next press starts a move.
     game_.FirstChosen = false;
     ShowAll();
@@ -145,10 +132,7 @@ void TGameController::ShowAll() {
 }
 
 void TGameController::Loaded(std::optional<kv::GameProof> proof) {
-    proof_ = std::move(proof);
-    const uint64_t seed = game_.NewSeed();
-    game_.Reseed(seed);
-    Record([seed](kv::GameProof& p) { p.segments.push_back({seed, {}}); });
+    recorder_.Loaded(game_, std::move(proof));
 }
 
 void TGameController::Stop() {

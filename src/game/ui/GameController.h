@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <optional>
 
 #include "base/Cell.h"
@@ -53,7 +52,7 @@ class TGameController : public QObject {
     void Loaded(std::optional<kv::GameProof> proof);
     // The proof of the game in progress: its deal, and every exchange since. nullopt: the result
     // is unproven (a game loaded without its proof, or one that outgrew the proof's bounds).
-    const std::optional<kv::GameProof>& Proof() const { return proof_; }
+    const std::optional<kv::GameProof>& Proof() const { return recorder_.Proof(); }
     // The board was changed from outside: it is shown again.
     void ShowBoard() { emit boardChanged(); }
     // The window closes: a move being played out stops where it is, and nothing more is shown;
@@ -84,12 +83,10 @@ class TGameController : public QObject {
     void EndGame();
     void BlockerGone();
     void Unwatch();
-    // Adds a segment or a move; a proof that would leave its bounds is dropped (unproven).
-    void Record(const std::function<void(kv::GameProof&)>& add);
     kv::Game& game_;
     QTimer timer_;
     std::optional<kv::MoveSequence> move_;
-    std::optional<kv::GameProof> proof_;
+    kv::ProofRecorder recorder_;
     bool markShown_ = false;
     bool endWaiting_ = false;
     QPointer<QWidget> blocker_;  // the modal window a waiting end watches

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "base/AtomicFile.h"
+#include "game/ProofFile.h"
 #include "game/SaveGame.h"
 #include "game/UFunc.h"
 #include "game/ui/GameController.h"
@@ -56,7 +57,8 @@ void TGameFiles::MnuSaveClick() {
                     break;
             }
             try {
-                WriteSavedGame(game_.State(), path);
+                // Its proof beside it: a game loaded from it can still be verified.
+                WriteSavedGameWithProof(game_.State(), game_.Proof(), path);
             } catch (const SaveGameWriteError&) {
                 // The path goes in whole, in one step: a "%" in it is no place for another.
                 Tell(view_.DialogParent(),
@@ -97,8 +99,13 @@ void TGameFiles::LoadGame(const QString& path) {
             const QString named = Guillemets(path);
             try {
                 // Read and checked whole before the game takes any of it.
-                LoadSavedGame(g, QFile::encodeName(path).toStdString());
+                const std::string file = QFile::encodeName(path).toStdString();
+                const SavedGame saved = ReadSavedGame(file);
+                // Without a proof that replays to it the game plays as well, only unproven.
+                std::optional<GameProof> proof = ReadMatchingProof(file, saved);
+                ApplySavedGame(saved, g);
                 g.FirstChosen = false;
+                game_.Loaded(std::move(proof));
             } catch (const SaveGameReadError&) {
                 failure = QCoreApplication::translate("kv::ui::TGameFiles", "Не удалось прочитать файл %1.")
                               .arg(named);
