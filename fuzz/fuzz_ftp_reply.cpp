@@ -13,6 +13,7 @@
 
 #include "FuzzSupport.h"
 #include "net/ReplyParse.h"
+#include "net/ResultsExchange.h"
 #include "net/SockErrors.h"
 
 using namespace kv;
@@ -169,6 +170,11 @@ void CheckLine(const std::string& line) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // A closing reply's verdict is read only in its one form, and never counts more than a table.
+    if (const auto verdict = ParseVerdict(fuzz::AsText(data, size))) {
+        FUZZ_CHECK(verdict->Refused() <= kVerdictMaxEntries);
+        FUZZ_CHECK(fuzz::AsText(data, size).find("kvelli99-verdict unproven=") != std::string_view::npos);
+    }
     Framed server(fuzz::AsText(data, size));
     // Reply after reply, as a session reads them, until the server has nothing more.
     for (int reply = 0; reply < 1000 && !server.Over(); ++reply) {

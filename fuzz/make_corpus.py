@@ -149,6 +149,22 @@ def proof_seeds():
     put("proof", "loads.proof", proof_text([("%016x" % (k * 0x9E3779B97F4A7C15 % 2**64), "44-45") for k in range(1, 12)]))
 
 
+def proofs_seeds():
+    def prf(entries):
+        out = b"Kvelli99 proofs 1\n"
+        for score, text in entries:
+            out += b"%d %d\n" % (score, len(text)) + text + b"\n"
+        return out
+    game = proof_text(GAME_PROOF)
+    two = prf([(1250, game), (980, proof_text([("00000000075bcd15", "44-45")]))])
+    put("proofs", "two.prf", two)
+    put("proofs", "empty.prf", prf([]))
+    put("proofs", "cut.prf", two[:-10])
+    put("proofs", "rising.prf", prf([(5, b"x"), (6, b"y")]))
+    put("proofs", "binary.prf", prf([(7, bytes(range(256)))]))
+    put("proofs", "version2.prf", b"Kvelli99 proofs 2\n")
+
+
 def ftp_seeds():
     seeds = {
         "greeting.txt": b"220-Welcome to the results server\r\n220-Be nice.\r\n 220 indented\r\n"
@@ -170,6 +186,8 @@ def ftp_seeds():
         "unterminated.txt": b"230-Welcome\r\n230 unfinished",
         "stor.txt": b"227 Entering Passive Mode (127,0,0,1,195,80)\r\n150 Ok to send data.\r\n"
                     b"226 Transfer complete.\r\n221 Goodbye.\r\n",
+        "verdict.txt": b"150 Ok to send data.\r\n226-Table merged;\r\n"
+                       b"226 kvelli99-verdict unproven=1 forged=0 duplicate=2\r\n",
     }
     for name, data in seeds.items():
         put("ftp_reply", name, data)
@@ -269,6 +287,7 @@ def main():
     records_seeds()
     savegame_seeds()
     proof_seeds()
+    proofs_seeds()
     ftp_seeds()
     settings_seeds()
     verinfo_seeds(block)

@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-30}
 shift || true
-all_targets=(records html savegame ftp_reply verinfo settings proof)
+all_targets=(records html savegame ftp_reply verinfo settings proof proofs)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then targets=("${all_targets[@]}"); fi
 for t in "${targets[@]}"; do

@@ -144,6 +144,22 @@ and programs to order.</translation>
         <source>Соединение прошло успешно.</source>
         <translation>Connected successfully.</translation>
     </message>
+    <message>
+        <source>Сервер не принял в общую таблицу результатов: %1.</source>
+        <translation>Results the server did not take into the common table: %1.</translation>
+    </message>
+    <message>
+        <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
+        <translation>%1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</translation>
+    </message>
+    <message>
+        <source>%1 — запись игры не приводит к такому счёту.</source>
+        <translation>%1 whose record of the game does not lead to that score.</translation>
+    </message>
+    <message>
+        <source>%1 — эта игра уже есть в таблице под другим именем.</source>
+        <translation>%1 already in the table under another name.</translation>
+    </message>
 </context>
 <context>
     <name>kv::ui::TForm1</name>

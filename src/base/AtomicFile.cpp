@@ -18,7 +18,7 @@ namespace kv {
 namespace {
 
 [[noreturn]] void Fail(const std::string& path, int err) {
-    throw Exception("Unable to write to " + path + ": " + std::strerror(err));
+    throw EWriteError("Unable to write to " + path + ": " + std::strerror(err), err);
 }
 
 std::string BaseOf(const std::string& path) {
@@ -98,10 +98,12 @@ std::string ResolveLinks(const std::string& path) {
 
 namespace {
 
-// The design's rewrite, for a file whose directory we may not change: the same inode, so its
-// owner, group and mode stay, written whole and flushed. The space is taken first, so a full
-// disk fails before a byte of the old contents is touched.
-void RewriteInPlace(const std::string& path, const std::string& shown, std::string_view bytes) {
+// The design's rewrite, for a file whose directory we may not change, or whose group a new file
+// could not get: the same inode, so its owner, group and mode stay, written whole and flushed.
+// The space is taken first, so a full disk fails before a byte of the old contents is touched.
+// The contents come from `bytes`, or from the file `sourceFd` when it is not -1.
+void RewriteInPlace(const std::string& path, const std::string& shown, std::string_view bytes,
+                    int sourceFd = -1) {
     int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) Fail(shown, errno);
     auto fail = [&](int err) {
@@ -111,21 +113,38 @@ void RewriteInPlace(const std::string& path, const std::string& shown, std::stri
     struct stat st {};
     if (::fstat(fd, &st) != 0) fail(errno);
     if (!S_ISREG(st.st_mode)) fail(EINVAL);
-    if (!bytes.empty()) {
-        const int err = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+    size_t size = bytes.size();
+    if (sourceFd >= 0) {
+        struct stat src {};
+        if (::fstat(sourceFd, &src) != 0) fail(errno);
+        size = static_cast<size_t>(src.st_size);
+    }
+    if (size > 0) {
+        const int err = ::posix_fallocate(fd, 0, static_cast<off_t>(size));
         // A file system without it (some network shares) still takes the plain writes.
         if (err != 0 && err != EOPNOTSUPP && err != EINVAL) fail(err);
     }
+    std::vector<char> block(sourceFd >= 0 ? 65536 : 0);
     size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+    while (done < size) {
+        const char* from = bytes.data() + done;
+        size_t want = size - done;
+        if (sourceFd >= 0) {
+            const ssize_t got =
+                ::pread(sourceFd, block.data(), std::min(want, block.size()), static_cast<off_t>(done));
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) fail(got < 0 ? errno : EIO);
+            from = block.data();
+            want = static_cast<size_t>(got);
+        }
+        ssize_t n = ::pwrite(fd, from, want, static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR) continue;
             fail(errno);
         }
         done += static_cast<size_t>(n);
     }
-    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) fail(errno);
+    if (::ftruncate(fd, static_cast<off_t>(size)) != 0) fail(errno);
     if (::fsync(fd) != 0) fail(errno);
     if (::close(fd) != 0) Fail(shown, errno);
 }
@@ -134,52 +153,64 @@ bool Writable(const std::string& path) {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
+// A directory its group may change is shared by the group's players.
+bool GroupShared(const std::string& dir) {
+    struct stat st {};
+    return ::stat(dir.c_str(), &st) == 0 && (st.st_mode & S_IWGRP) != 0;
+}
+
 }  // namespace
 
-void WriteFileAtomic(const std::string& shown, std::string_view bytes) {
-    // A link is kept a link: the file it leads to is the one rewritten, beside itself.
-    const std::string path = ResolveLinks(shown);
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) Fail(shown, ELOOP);
-    // Keep the mode of a file being replaced; a new one gets the usual 0666 & ~umask.
-    mode_t mode = 0666;
+mode_t ReplacementMode(const std::string& path) {
     struct stat st {};
     const bool existed = ::stat(path.c_str(), &st) == 0;
-    if (existed) mode = st.st_mode & 07777;
-    const bool canRewrite = existed && S_ISREG(st.st_mode) && (mode & 0222) != 0 && Writable(path);
-    // A share set up with a writable table in a directory the players may not change.
-    if (canRewrite && !Writable(DirOf(path))) return RewriteInPlace(path, shown, bytes);
+    mode_t mode = 0666;
+    if (existed) {
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
+    // In a directory shared by a group, every player must be able to replace what another one
+    // wrote, as with the lock file: a file made there (or one of ours that an older version made
+    // without it) is the group's to read and write. Another's file keeps its mode as it is.
+    const bool ours = !existed || (st.st_uid == ::geteuid() && (mode & S_IWUSR) != 0);
+    if (ours && GroupShared(DirOf(path))) mode |= S_IRGRP | S_IWGRP;
+    return mode;
+}
 
-    std::string tmp;
-    int fd = OpenTemporaryBeside(path, tmp);
-    if (fd < 0) Fail(shown, errno);
-
+void CommitTemporary(const std::string& tmp, const std::string& shown) {
+    const std::string path = ResolveLinks(shown);
+    int fd = ::open(tmp.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        Fail(shown, err);
+    }
     auto cleanup = [&](int err) {
         ::close(fd);
         ::unlink(tmp.c_str());
         Fail(shown, err);
     };
+    struct stat st {};
+    const bool existed = ::stat(path.c_str(), &st) == 0;
+    const mode_t mode = ReplacementMode(path);
     // The new file is the writer's; in a directory shared by a group it must stay the group's,
-    // or the others lose their access to it. A member of the group may give it the group.
+    // or the others lose their access to it. A member of the group may give it the group; a
+    // writer outside it rewrites the old file in place, which keeps owner, group and mode.
     if (existed && st.st_gid != ::getegid() && ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || !Writable(path)) cleanup(EPERM);
+        try {
+            RewriteInPlace(path, shown, {}, fd);
+        } catch (...) {
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            throw;
+        }
         ::close(fd);
         ::unlink(tmp.c_str());
-        if (canRewrite) return RewriteInPlace(path, shown, bytes);
-        Fail(shown, EPERM);
-    }
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            cleanup(errno);
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (!existed) {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+        return;
     }
     // mkstemp makes the file 0600; give it the mode the target has or would have (after fchown,
     // which clears the set-group bit).
@@ -202,6 +233,40 @@ void WriteFileAtomic(const std::string& shown, std::string_view bytes) {
         ::close(dfd);
     }
     RemoveStaleTemporaries(path);
+}
+
+void WriteFileAtomic(const std::string& shown, std::string_view bytes) {
+    // A link is kept a link: the file it leads to is the one rewritten, beside itself.
+    const std::string path = ResolveLinks(shown);
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) Fail(shown, ELOOP);
+    struct stat st {};
+    const bool existed = ::stat(path.c_str(), &st) == 0;
+    const bool canRewrite = existed && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0 && Writable(path);
+    // A share set up with a writable table in a directory the players may not change.
+    if (canRewrite && !Writable(DirOf(path))) return RewriteInPlace(path, shown, bytes);
+
+    std::string tmp;
+    int fd = OpenTemporaryBeside(path, tmp);
+    if (fd < 0) Fail(shown, errno);
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            Fail(shown, err);
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        Fail(shown, err);
+    }
+    CommitTemporary(tmp, shown);
 }
 
 bool ReadFilePrefix(const std::string& path, std::string& out, size_t limit, bool& cut) {

@@ -3,16 +3,30 @@
 // target, are flushed to disk, and are renamed over it. A crash or a full disk leaves the old
 // contents or the new, never a torn file.
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "base/Exception.h"
+
 namespace kv {
+
+// A file that could not be written: the message names it, Errno() says why.
+class EWriteError : public Exception {
+  public:
+    EWriteError(const std::string& message, int err) : Exception(message), errno_(err) {}
+    int Errno() const { return errno_; }
+
+  private:
+    int errno_;
+};
 
 // A writer that lives is done with its temporary file within seconds, even on a slow share.
 inline constexpr long kStaleTemporarySeconds = 600;
 
-// Replaces (or creates) `path` with `bytes`. Throws kv::Exception naming the file on failure;
+// Replaces (or creates) `path` with `bytes`. Throws EWriteError naming the file on failure;
 // the old file is then untouched and no temporary file is left behind.
 //
 // Shared directories: a symlink stays a link, and the file it leads to is replaced. The new file
@@ -21,6 +35,18 @@ inline constexpr long kStaleTemporarySeconds = 600;
 // flushed, as the original did: it keeps its owner, group and mode, but a crash in the middle of
 // that write can leave it torn.
 void WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+// The one commit of every replacement, WriteFileAtomic's and a download's: `tmp`, made by
+// OpenTemporaryBeside(path) and filled, takes the group and mode that ReplacementMode gives,
+// is flushed and renamed over `path` (through its links), and the rename is flushed. Where the
+// group can't be given, `path` is rewritten in place from `tmp`, as WriteFileAtomic does. `tmp`
+// is gone afterwards, whatever happens; on failure EWriteError, and `path` is as it was.
+void CommitTemporary(const std::string& tmp, const std::string& path);
+
+// The mode a replacement of `path` gets: the old file's, or for a new one 0666 less the umask.
+// In a directory whose group may write it (a records folder shared by a group), a new file,
+// and one of the writer's own, is readable and writable by the group too, as the lock file is.
+mode_t ReplacementMode(const std::string& path);
 
 // Where `path` leads through symbolic links (itself when it is none).
 std::string ResolveLinks(const std::string& path);

@@ -51,31 +51,14 @@ std::string MakeDownloadTemp(const std::string& target) {
     return name;
 }
 
+// The download takes the target's place through the same commit as every other file: group and
+// mode kept, so that in a shared records folder the next player can replace it in turn.
 void CommitDownload(const std::string& temp, const std::string& shown) {
-    const std::string target = ResolveLinks(shown);
-    mode_t mode = 0666;
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+    try {
+        CommitTemporary(temp, shown);
+    } catch (const EWriteError& e) {
+        CreateError(shown, e.Errno());
     }
-    int fd = ::open(temp.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) CreateError(shown, errno);
-    int r = ::fchmod(fd, mode);
-    if (r == 0) r = ::fsync(fd);
-    int err = errno;
-    ::close(fd);
-    if (r != 0) CreateError(shown, err);
-    if (::rename(temp.c_str(), target.c_str()) != 0) CreateError(shown, errno);
-    int dfd = ::open(DirOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
-    }
-    RemoveStaleTemporaries(target);
 }
 
 }  // namespace
@@ -99,6 +82,7 @@ struct TFtpClient::State {
     std::recursive_mutex transferLock;
     TSockTransport* data = nullptr;  // the data connection of the running transfer
     std::int64_t byteCount = 0;
+    std::string closingReply;  // every line of the last transfer's closing reply
 
     explicit State(TFtpClient* o) : owner(o) {}
 
@@ -293,6 +277,7 @@ struct TFtpClient::State {
         bool offered = false;
         std::int64_t announced = 0;  // by the reply to RETR
         std::exception_ptr failure;
+        closingReply.clear();
         try {
             C().CheckConnection();
             lock.lock();
@@ -399,7 +384,13 @@ struct TFtpClient::State {
             if (closing.empty()) throw Exception("Not Connected");
             Status(1, closing);
             const int closingCode = ParseReplyCode(closing);
-            ReadReplyRest(closing);
+            closingReply = closing;
+            kv::ReadReplyRest(
+                closing, [this] { return C().ReadLn(); },
+                [this](const std::string& l) {
+                    Status(1, l);
+                    closingReply += l;
+                });
             // The server's word on the transfer: "426 Connection closed; transfer aborted." after
             // half a table is a failure, and the half must not replace the whole.
             if (closingCode >= 400) throw FTPException(closing);
@@ -502,6 +493,10 @@ std::string TFtpClient::ReadReplyRest(const std::string& line) {
 
 std::int64_t TFtpClient::ByteCount() const {
     return state_->byteCount;
+}
+
+const std::string& TFtpClient::ClosingReply() const {
+    return state_->closingReply;
 }
 
 }  // namespace kv

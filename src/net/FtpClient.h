@@ -89,6 +89,9 @@ class TFtpClient : public TSockTransport {
 
     // Bytes of the current or last transfer (informational).
     std::int64_t ByteCount() const;
+    // The closing reply of the last transfer that got one ("226 ..."), every line with its line
+    // end, as received.
+    const std::string& ClosingReply() const;
 
   private:
     struct State;

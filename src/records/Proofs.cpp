@@ -103,7 +103,7 @@ std::string ProofsPathFor(const std::string& tablePath) {
 ProofTexts ReadProofs(const std::string& path) {
     std::string bytes;
     errno = 0;
-    if (!ReadWholeFile(path, bytes)) {
+    if (!ReadWholeFile(path, bytes, kProofsFileLimit)) {
         if (errno == ENOENT) return {};
         throw EProofsError("Cannot open file \"" + path + "\": " + std::strerror(errno ? errno : EIO));
     }
@@ -135,7 +135,7 @@ ProofTexts ReadProofsKeepingDamaged(const std::string& path) {
         std::string bytes;
         bool cut = false;
         // What can't be read as proofs is kept as it was, for whoever wants to look at it.
-        if (ReadFilePrefix(path, bytes, kReadLimit, cut)) KeepCopy(path, bytes);
+        if (ReadFilePrefix(path, bytes, kProofsFileLimit, cut)) KeepCopy(path, bytes);
         return {};
     }
 }

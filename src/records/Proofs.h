@@ -26,9 +26,12 @@ namespace kv {
 using ProofTexts = std::map<int32_t, std::string>;
 
 inline constexpr std::string_view kProofsHeader = "Kvelli99 proofs 1\n";
-// A whole game's proof is a few kilobytes; a table's file stays within the read bound.
-inline constexpr size_t kProofTextLimit = 48 * 1024;
+// A whole game's proof is a few hundred bytes; the game keeps none longer than this (its own
+// bound, kMaxProofBytes, which this core cannot see).
+inline constexpr size_t kProofTextLimit = 64 * 1024;
 inline constexpr size_t kProofsEntryLimit = kMatrRows;
+// The longest proofs file: the header and a table's entries at their longest.
+inline constexpr size_t kProofsFileLimit = kProofsHeader.size() + kProofsEntryLimit * (kProofTextLimit + 32);
 inline const std::string kProofsExtension = ".prf";
 
 // A proofs file that is not one: wrong header, a newer version, a bad entry line, a proof cut
@@ -47,7 +50,7 @@ ProofTexts ParseProofs(std::string_view bytes);
 // The proofs file beside a table: "X.rec" -> "X.prf"; a name without ".rec" gains ".prf".
 std::string ProofsPathFor(const std::string& tablePath);
 
-// A missing file is an empty set. Read without blocking, a regular file within the read bound;
+// A missing file is an empty set. Read without blocking, a regular file of kProofsFileLimit at most;
 // throws EProofsError if it can't be read or parsed.
 ProofTexts ReadProofs(const std::string& path);
 // Through the one atomic writer: the old file or the new, never a torn one.

@@ -1,5 +1,6 @@
 #include "records/RecFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -7,6 +8,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/Cp1251.h"
+#include "records/Proofs.h"
 #include "records/RecLock.h"
 
 namespace kv {
@@ -51,6 +53,29 @@ void RankRows(std::span<RecEntry> rows) {
                 exchanged = true;
             }
         }
+    }
+}
+
+// After a result entered the table at path: the proofs beside it keep the new entry's proof
+// when it is the first of its score (the one a merge keeps), drop the proof of an entry it
+// pushed out or took the place of, and hold only the table's scores. No proofs file is made
+// while there is no proof to keep.
+void StoreProof(std::span<const RecEntry> table, const std::string& path, int32_t score, bool entered,
+                const std::optional<std::string>& proof) {
+    const std::string proofsPath = ProofsPathFor(path);
+    try {
+        ProofTexts proofs = ReadProofsKeepingDamaged(proofsPath);
+        if (entered && std::count_if(table.begin(), table.end(),
+                                     [&](const RecEntry& e) { return e.score == score; }) == 1) {
+            if (proof && !proof->empty() && proof->size() <= kProofTextLimit)
+                proofs[score] = *proof;
+            else
+                proofs.erase(score);
+        }
+        proofs = PruneProofs(proofs, table);
+        if (!proofs.empty() || FileExists(proofsPath)) WriteProofs(proofsPath, proofs);
+    } catch (const Exception&) {
+        // The result is in the table; without its proof it only counts as unproven.
     }
 }
 
@@ -227,19 +252,31 @@ void MergeRecFiles(MergeTable& matrInt, const std::string& localPath, const std:
     std::span<RecEntry> all(matrInt);
     ReadRows(ReadRecBytes(localPath), all.first(kMatrRows));
     ReadRows(ReadRecBytes(netPath), all.subspan(kMatrRows));
+    // A proof goes out only with the local entry it was kept for: the local file wins ties, so a
+    // score of the local table that the merged table holds is that entry.
+    ProofTexts proofs;
+    try {
+        proofs = PruneProofs(ReadProofs(ProofsPathFor(localPath)), all.first(kMatrRows));
+    } catch (const EProofsError&) {
+        // Unreadable proofs send the entries unproven; the local file stays as it is.
+    }
     MatrSortInt(matrInt);
     KeepDamaged(netPath);
     WriteRecFile(matrInt, netPath);
+    WriteProofs(ProofsPathFor(netPath),
+                PruneProofs(proofs, std::span<const RecEntry>(matrInt).first(kMatrRows)));
 }
 
-void AddResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score) {
+void AddResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score,
+               const std::optional<std::string>& proof) {
     if (score <= 0) return;
     MatrSortir(matr);
     int n = FilledRows(matr);
     RecEntry entry{RowName(Utf8ToCp1251(playerName)), score};
+    const bool enters = n < kMatrRows || score >= matr[kMatrRows - 1].score;
     if (n < kMatrRows)
         matr[n] = entry;
-    else if (score >= matr[kMatrRows - 1].score)
+    else if (enters)
         matr[kMatrRows - 1] = entry;
     MatrSortir(matr);
     // A records directory needs an existing records file; this never makes one.
@@ -248,12 +285,14 @@ void AddResult(RecTable& matr, const std::string& path, const std::string& playe
     // read as a short or empty table: its old contents stay beside it.
     KeepDamaged(path);
     WriteRecFile(matr, path);
+    StoreProof(matr, path, score, enters, proof);
 }
 
-void StoreResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score) {
+void StoreResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score,
+                 const std::optional<std::string>& proof) {
     RecLock lock(path);
     ReadRecFile(path, matr);
-    AddResult(matr, path, playerName, score);
+    AddResult(matr, path, playerName, score, proof);
 }
 
 }  // namespace kv

@@ -106,7 +106,8 @@ void MatrSortInt(MergeTable& matrInt);
 
 // netPath := the best 20 distinct scores of both files (the local file wins ties), merged in
 // matrInt; localPath is not changed. Throws, leaving both files as they were, if either cannot
-// be read.
+// be read. The proofs file beside netPath (Proofs.h) is then rewritten with the proofs of the
+// local file's entries that the merged table holds: the proofs of what an upload sends anew.
 void MergeRecFiles(MergeTable& matrInt, const std::string& localPath, const std::string& netPath);
 
 // Whether reading `bytes` drops any of them: a line that gives no entry (no "_", or a score of
@@ -123,10 +124,16 @@ std::string KeepCopy(const std::string& path, std::string_view bytes);
 // Enters `score` under playerName (UTF-8) into matr (which ReadRecFile has just filled from the
 // same file) and rewrites the file at path. A score of 0 or less changes nothing. Never creates
 // the file: if it has vanished since it was read, this fails.
-void AddResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score);
+// `proof`: the game's proof text, none for an unproven game. The proofs file beside path keeps
+// it while the entry is the first of its score in the table, and keeps only the proofs of
+// entries the table holds. A proofs file that can't be written leaves the result unproven,
+// never out of the table.
+void AddResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score,
+               const std::optional<std::string>& proof = std::nullopt);
 
 // The end of a game's read and rewrite, ReadRecFile then AddResult, under the lock of the
-// records file, so that two copies of the program on one directory lose no result.
-void StoreResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score);
+// records file, so that two copies of the program on one directory lose no result (nor proof).
+void StoreResult(RecTable& matr, const std::string& path, const std::string& playerName, int32_t score,
+                 const std::optional<std::string>& proof = std::nullopt);
 
 }  // namespace kv

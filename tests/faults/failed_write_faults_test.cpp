@@ -24,10 +24,12 @@
 #include "app/WindowState.h"
 #include "base/AtomicFile.h"
 #include "base/Settings.h"
+#include "game/ProofFile.h"
 #include "game/SaveGame.h"
 #include "net/FtpClient.h"
 #include "records/Html.h"
 #include "records/PlayerSettings.h"
+#include "records/Proofs.h"
 #include "records/RecFile.h"
 
 namespace kv {
@@ -70,6 +72,7 @@ const std::vector<std::pair<std::string, std::string>>& OldFiles() {
         {kNetRecFileName, Rows(700, 20, "net ")},
         {"local.rec", Rows(800, 20, "better local ")},
         {kHtmlFileName, "<HTML>the page before</HTML>\r\n"},
+        {"Kvelli99.prf", FormatProofs({{500, "the proof before"}})},
         {"game.sav", std::string("0\r\n0\r\n") +
                          [] {
                              std::string cells;
@@ -123,6 +126,16 @@ std::vector<Writer> Writers(const test::PyFtpd& server) {
                  for (int c = 1; c <= kBoardSize; ++c)
                      g.At(r, c) = (r + c) % kColours + 1;
              WriteSavedGame(g, dir + "/game.sav");
+         }},
+        {"saved game with its proof", "game.sav",
+         [](const std::string& dir) {
+             Game g;
+             g.Score = 54321;
+             WriteSavedGameWithProof(g, GameProof{{ProofSegment{1, {}}}}, dir + "/game.sav");
+         }},
+        {"proofs file", "Kvelli99.prf",
+         [](const std::string& dir) {
+             WriteProofs(dir + "/Kvelli99.prf", {{999, std::string(kProofTextLimit, 'p')}});
          }},
         {"settings file", "kvelli99.INI",
          [](const std::string& dir) {
@@ -292,8 +305,9 @@ TEST(FailedWriteScope, NoOtherFileWriterInTheSources) {
     }
     EXPECT_EQ(writing,
               (std::set<std::string>{"app/WindowState.cpp", "base/AtomicFile.cpp", "base/Settings.cpp",
-                                     "game/SaveGame.cpp", "net/SockTransportImpl.cpp", "records/Html.cpp",
-                                     "records/PlayerSettings.cpp", "records/RecFile.cpp"}))
+                                     "game/ProofFile.cpp", "game/SaveGame.cpp", "net/SockTransportImpl.cpp",
+                                     "records/Html.cpp", "records/PlayerSettings.cpp", "records/Proofs.cpp",
+                                     "records/RecFile.cpp"}))
         << "a new writer must join the cases above";
 }
 

@@ -20,9 +20,14 @@
 #include <string>
 #include <vector>
 
+#include "NetTestUtil.h"
+#include "PyFtpd.h"
 #include "RecordsTestUtil.h"
 #include "base/AtomicFile.h"
 #include "base/Exception.h"
+#include "net/ResultsExchange.h"
+#include "records/Html.h"
+#include "records/Proofs.h"
 #include "records/RecFile.h"
 
 namespace kv {
@@ -281,6 +286,59 @@ TEST_F(SharedTable, ALinkedTableStaysALink) {
     EXPECT_THROW(WriteFileAtomic(dir.File("loop.a"), "x"), Exception);
     EXPECT_TRUE(S_ISLNK(Stat(dir.File("loop.a")).st_mode));
     EXPECT_TRUE(S_ISLNK(Stat(dir.File("loop.b")).st_mode));
+}
+
+// The records folder of a group, as players set it up: setgid, the group may write, each player's
+// umask 022. Ann ends a game and exchanges, then Bob does: Bob's exchange replaces the copy of the
+// server's table, the page and the proofs that Ann's left there, and both results reach the server.
+TEST_F(SharedTable, TheSecondPlayersExchangeWorksAfterTheFirst) {
+    ASSERT_EQ(::chown(dir.path().c_str(), 0, kPlayers), 0);
+    ASSERT_EQ(::chmod(dir.path().c_str(), 02775), 0);
+    ASSERT_EQ(::chown(table.c_str(), 0, kPlayers), 0);
+    ASSERT_EQ(::chmod(table.c_str(), 0664), 0);
+    test::PyFtpdOptions options;
+    options.binaryByDefault = true;
+    options.files = {{"WWW/records.rec", test::Stored({"Carl_100"})}};
+    test::PyFtpd server(options);
+
+    auto play = [&](const std::string& name, int32_t score) {
+        ::umask(022);
+        PlayerName = name;
+        kv::StoreResult(Matr, table, PlayerName, score, "game of " + name);
+        // The exchange as the window composes it.
+        TFtpClient ftp;
+        ftp.Host = "127.0.0.1";
+        ftp.Port = server.port();
+        ftp.UserID = "kvelli99";
+        ftp.Password = "quillon84";
+        ftp.Passive = true;
+        test::TestPump pump;
+        pump.Install(ftp);
+        ExchangeSteps steps;
+        steps.merge = [this](const std::string& local, const std::string& net) { MergeRecFiles(local, net); };
+        steps.writePage = [](const std::string& net, const std::string& page) {
+            kv::WriteHtmlTable(net, page);
+        };
+        steps.proofsOf = [](const std::string& net) { return ProofsPathFor(net); };
+        RunResultsExchange([&]() -> TFtpClient& { return ftp; }, dir.path(), steps);
+        ftp.Disconnect();
+    };
+    ASSERT_TRUE(RunAs(kAnn, {kPlayers}, [&] { play("Ann", 450); }));
+    // What Ann's exchange made is the group's: Bob may replace it.
+    for (const char* made : {"kvelint.rec", "kvelint.prf", "Kvelli99.prf"}) {
+        SCOPED_TRACE(made);
+        EXPECT_EQ(Stat(dir.File(made)).st_uid, kAnn);
+        EXPECT_EQ(Stat(dir.File(made)).st_gid, kPlayers);
+        EXPECT_EQ(Stat(dir.File(made)).st_mode & 07777, 0664u);
+    }
+    ASSERT_TRUE(RunAs(kBob, {kPlayers}, [&] { play("Bob", 400); }));
+    EXPECT_EQ(server.Read("WWW/records.rec"),
+              test::Stored({"Ann_500", "Ann_450", "Bob_400", "Bob_300", "Carl_100"}));
+    EXPECT_EQ(ParseProofs(server.Read("WWW/records.prf")),
+              (ProofTexts{{450, "game of Ann"}, {400, "game of Bob"}}));
+    EXPECT_EQ(Stat(dir.File("kvelint.rec")).st_uid, kBob);
+    EXPECT_EQ(Stat(dir.File("kvelint.rec")).st_mode & 07777, 0664u);
+    EXPECT_FALSE(dir.Exists("table.html"));
 }
 
 }  // namespace

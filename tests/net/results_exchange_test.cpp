@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "NetTestUtil.h"
@@ -131,6 +132,42 @@ TEST(ResultsExchange, NothingIsUploadedAfterAFailedStep) {
     }
     EXPECT_EQ(server.Read("WWW/records.rec"), "server\r\n");
     EXPECT_EQ(server.Read("WWW/table.html"), "old page");
+}
+
+// A verifying server's verdict is read only in its one strict form: a hostile or plain server's
+// closing text neither crashes the reading nor makes it tell the player something else.
+TEST(ResultsExchange, VerdictIsReadOnlyInItsStrictForm) {
+    using V = ExchangeVerdict;
+    const std::string longLine(70000, '7');
+    const struct {
+        std::string reply;
+        std::optional<V> verdict;
+    } cases[] = {
+        {"226 Table merged; kvelli99-verdict unproven=1 forged=0 duplicate=2\r\n", V{1, 0, 2}},
+        {"226-Table merged.\r\nkvelli99-verdict unproven=0 forged=20 duplicate=0\r\n226 Done.\r\n",
+         V{0, 20, 0}},
+        {"226 kvelli99-verdict unproven=3 forged=4 duplicate=5.\r\n", V{3, 4, 5}},
+        {"226 kvelli99-verdict unproven=1 forged=0 duplicate=0", V{1, 0, 0}},
+        {"226 Transfer complete.\r\n", std::nullopt},
+        {"", std::nullopt},
+        {"226 kvelli99-verdict\r\n", std::nullopt},
+        {"226 kvelli99-verdict unproven=1 forged=0\r\n", std::nullopt},
+        {"226 kvelli99-verdict unproven=-1 forged=0 duplicate=0\r\n", std::nullopt},
+        {"226 kvelli99-verdict unproven=01 forged=0 duplicate=0\r\n", std::nullopt},
+        {"226 kvelli99-verdict unproven=100 forged=0 duplicate=0\r\n", std::nullopt},
+        {"226 kvelli99-verdict unproven=" + longLine + " forged=0 duplicate=0\r\n", std::nullopt},
+        {"226 kvelli99-verdict unproven=10 forged=10 duplicate=1\r\n", std::nullopt},  // 21 > a table
+        {"226 kvelli99-verdict unproven=1 forged=0 duplicate=0x\r\n", std::nullopt},
+        {"226 kvelli99-verdict  unproven=1 forged=0 duplicate=0\r\n", std::nullopt},
+        {"226 notkvelli99-verdict unproven=1 forged=0 duplicate=0\r\n", std::nullopt},
+        {"226 kvelli99-verdict unproven=1 forged=0 duplicate=0 kvelli99-verdict unproven=0 forged=0 "
+         "duplicate=0\r\n",
+         std::nullopt},
+        {"226 kvelli99-verdict forged=1 unproven=0 duplicate=0\r\n", std::nullopt},
+        {std::string("226 kvelli99-verdict unproven=1") + '\0' + " forged=0 duplicate=0\r\n", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseVerdict(c.reply), c.verdict) << c.reply.substr(0, 80);
 }
 
 }  // namespace

@@ -2,10 +2,13 @@
 // of exactly the entries the table holds.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "RecordsTestUtil.h"
+#include "base/AtomicFile.h"
 #include "records/Proofs.h"
 
 namespace kv {
@@ -68,6 +71,93 @@ TEST(ProofsFile, RefusesAnythingItWouldNotWrite) {
     }
     EXPECT_THROW(FormatProofs({{0, "x"}}), EProofsError);
     EXPECT_THROW(FormatProofs({{5, ""}}), EProofsError);
+}
+
+class ProofsBesideTable : public test::RecordsTest {
+  protected:
+    std::string Prf(const std::string& table = kRecFileName) { return ProofsPathFor(dir.File(table)); }
+};
+
+// A full table: N20_2000 down to N1_100, with a proof for each of the last two rows.
+std::vector<std::string> FullTable() {
+    std::vector<std::string> rows;
+    for (int k = 20; k >= 1; --k)
+        rows.push_back("N" + std::to_string(k) + "_" + std::to_string(100 * k));
+    return rows;
+}
+
+// After a result enters, the proofs beside the table are those of exactly its entries, and each
+// is the proof of the entry a merge would send (the first of its score).
+TEST_F(ProofsBesideTable, AResultKeepsExactlyTheProofsOfTheTable) {
+    const std::vector<std::string> small = {"A_500", "B_300"};
+    const struct {
+        const char* what;
+        std::vector<std::string> table;
+        std::optional<ProofTexts> before;  // nullopt: no proofs file
+        int32_t score;
+        std::optional<std::string> proof;
+        std::optional<ProofTexts> after;  // nullopt: still no proofs file
+    } cases[] = {
+        {"a proven result joins", small, ProofTexts{{500, "a"}}, 400, "c",
+         ProofTexts{{500, "a"}, {400, "c"}}},
+        {"the first proof makes the file", small, std::nullopt, 400, "c", ProofTexts{{400, "c"}}},
+        {"an unproven result makes no file", small, std::nullopt, 400, std::nullopt, std::nullopt},
+        {"a tie keeps the first entry's proof", small, ProofTexts{{500, "a"}}, 500, "c",
+         ProofTexts{{500, "a"}}},
+        {"proofs of scores not in the table go", small, ProofTexts{{500, "a"}, {77, "gone"}}, 400,
+         std::nullopt, ProofTexts{{500, "a"}}},
+        {"a pushed-out entry's proof goes", FullTable(), ProofTexts{{100, "n1"}, {200, "n2"}}, 5000, "x",
+         ProofTexts{{200, "n2"}, {5000, "x"}}},
+        {"taking the 20th's place unproven drops its proof", FullTable(),
+         ProofTexts{{100, "n1"}, {200, "n2"}}, 100, std::nullopt, ProofTexts{{200, "n2"}}},
+        {"taking the 20th's place proven keeps the new proof", FullTable(), ProofTexts{{100, "n1"}}, 100,
+         "new", ProofTexts{{100, "new"}}},
+        {"a result below a full table changes nothing", FullTable(), ProofTexts{{100, "n1"}}, 50, "low",
+         ProofTexts{{100, "n1"}}},
+        {"an oversized proof counts as none", small, ProofTexts{{500, "a"}}, 400,
+         std::string(kProofTextLimit + 1, 'p'), ProofTexts{{500, "a"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string rows;
+        for (const auto& r : c.table)
+            rows += NegateBytes(r) + "\r\n";
+        dir.Write(kRecFileName, rows);
+        std::filesystem::remove(Prf());
+        if (c.before) WriteProofs(Prf(), *c.before);
+        kv::StoreResult(Matr, dir.File(kRecFileName), "New", c.score, c.proof);
+        ASSERT_EQ(FileExists(Prf()), c.after.has_value());
+        if (c.after) {
+            EXPECT_EQ(ReadProofs(Prf()), *c.after);
+        }
+    }
+}
+
+// What can't be read as proofs neither stops a result nor is lost; a merge sends only the proofs
+// of local entries the merged table holds, never one for another player's entry of that score.
+TEST_F(ProofsBesideTable, DamagedProofsAreKeptAsideAndMergesSendOnlyLocalProofs) {
+    WriteRec({"A_500"});
+    dir.Write("Kvelli99.prf", "Kvelli99 proofs 9\nwhatever");
+    kv::StoreResult(Matr, dir.File(kRecFileName), "New", 400, "c");
+    EXPECT_EQ(FileEntries(), (std::vector<std::string>{"A_500", "New_400"}));
+    EXPECT_EQ(ReadProofs(Prf()), (ProofTexts{{400, "c"}}));
+    int kept = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        kept += e.path().filename().string().starts_with("Kvelli99.prf.damaged-");
+    EXPECT_EQ(kept, 1);
+
+    WriteProofs(Prf(), {{500, "a"}, {400, "c"}, {70, "stale"}});
+    WriteRec({"Carl_500", "Olga_70", "Dan_60"}, kNetRecFileName);
+    WriteProofs(Prf(kNetRecFileName), {{60, "old upload"}});
+    MergeRecFiles(dir.File(kRecFileName), dir.File(kNetRecFileName));
+    EXPECT_EQ(FileEntries(kNetRecFileName),
+              (std::vector<std::string>{"A_500", "New_400", "Olga_70", "Dan_60"}));
+    EXPECT_EQ(ReadProofs(Prf(kNetRecFileName)), (ProofTexts{{500, "a"}, {400, "c"}}));
+    // Unreadable local proofs send the entries unproven and stay as they are.
+    dir.Write("Kvelli99.prf", "junk");
+    MergeRecFiles(dir.File(kRecFileName), dir.File(kNetRecFileName));
+    EXPECT_EQ(ReadProofs(Prf(kNetRecFileName)), ProofTexts{});
+    EXPECT_EQ(dir.Read("Kvelli99.prf"), "junk");
 }
 
 }  // namespace

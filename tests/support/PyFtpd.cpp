@@ -52,6 +52,9 @@ PyFtpd::PyFtpd(PyFtpdOptions options) {
     if (!options.masqueradeAddress.empty()) args.push_back("--masquerade=" + options.masqueradeAddress);
     if (options.noPassive) args.push_back("--no-passive");
     if (options.verbose) args.push_back("--verbose");
+    if (!options.refuseStor.empty()) args.push_back("--refuse-stor=" + options.refuseStor);
+    if (!options.verdict.empty()) args.push_back("--verdict=" + options.verdict);
+    if (options.logReceived) args.push_back("--received-log=" + home_ + "/received.log");
     std::vector<char*> argv;
     for (auto& a : args)
         argv.push_back(a.data());
@@ -131,6 +134,14 @@ std::string PyFtpd::Read(const std::string& relative) const {
     std::ostringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+std::vector<std::string> PyFtpd::Received() const {
+    std::vector<std::string> names;
+    std::ifstream in(File("received.log"));
+    for (std::string line; std::getline(in, line);)
+        names.push_back(line);
+    return names;
 }
 
 bool PyFtpd::Exists(const std::string& relative) const {

@@ -36,6 +36,14 @@ struct PyFtpdOptions {
     bool noPassive = false;
     // The server's log of commands goes to standard error.
     bool verbose = false;
+    // "STOR <this name>" is refused with "553 Could not create file.", as by a server that
+    // keeps only the files it knows.
+    std::string refuseStor;
+    // Added to the closing reply of "STOR records.rec", as a verifying results server adds its
+    // verdict.
+    std::string verdict;
+    // The names of the files received, one a line in the order they arrived: Received().
+    bool logReceived = false;
 };
 
 class PyFtpd {
@@ -53,6 +61,8 @@ class PyFtpd {
     std::string Read(const std::string& relative) const;
     bool Exists(const std::string& relative) const;
     void Write(const std::string& relative, const std::string& bytes) const;
+    // With logReceived: the names of the files stored so far, in order.
+    std::vector<std::string> Received() const;
 
     void Stop();
 

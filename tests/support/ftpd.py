@@ -27,6 +27,9 @@ def main():
     p.add_argument("--masquerade", help="the address PASV replies name")
     p.add_argument("--no-passive", action="store_true", help="refuse PASV and EPSV as unknown")
     p.add_argument("--verbose", action="store_true")
+    p.add_argument("--refuse-stor", help="refuse STOR of this name with 553")
+    p.add_argument("--verdict", help="text added to the 226 of STOR records.rec")
+    p.add_argument("--received-log", help="append the name of each file received here")
     a = p.parse_args()
 
     log = logging.getLogger("pyftpdlib")
@@ -63,6 +66,28 @@ def main():
         Handler.masquerade_address = a.masquerade
     if a.no_passive:
         Handler.proto_cmds = {k: v for k, v in FTPHandler.proto_cmds.items() if k not in ("PASV", "EPSV")}
+    if a.refuse_stor or a.verdict:
+        def ftp_STOR(self, file, mode="w"):
+            self.kv_storing = os.path.basename(file)
+            if self.kv_storing == a.refuse_stor:
+                self.respond("553 Could not create file.")
+                return None
+            return FTPHandler.ftp_STOR(self, file, mode)
+
+        def respond(self, resp, *args, **kw):
+            if a.verdict and resp.startswith("226") and getattr(self, "kv_storing", "") == "records.rec":
+                resp = resp + " " + a.verdict
+                self.kv_storing = ""
+            return FTPHandler.respond(self, resp, *args, **kw)
+
+        Handler.ftp_STOR = ftp_STOR
+        Handler.respond = respond
+    if a.received_log:
+        def on_file_received(self, file):
+            with open(a.received_log, "a") as log:
+                log.write(os.path.basename(file) + "\n")
+
+        Handler.on_file_received = on_file_received
     if a.passive_ports:
         first, last = (int(x) for x in a.passive_ports.split("-"))
         Handler.passive_ports = range(first, last + 1)

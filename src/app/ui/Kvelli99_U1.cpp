@@ -24,6 +24,7 @@
 #include "app/ui/AboutController.h"
 #include "app/ui/FormStorage.h"
 #include "app/ui/UReclama.h"
+#include "game/Proof.h"
 #include "game/UFunc.h"
 #include "game/ui/BoardKeys.h"
 #include "game/ui/GameController.h"
@@ -34,6 +35,7 @@
 #include "net/ui/ExchangeController.h"
 #include "records/Html.h"
 #include "records/PlayerSettings.h"
+#include "records/Proofs.h"
 #include "records/RecFile.h"
 #include "records/ui/RecordsController.h"
 #include "records/ui/RecordsUi.h"
@@ -84,6 +86,17 @@ QString HeaderPicture(const QString& language, bool twice) {
     return QStringLiteral(":/kvelli/header") + ending;
 }
 
+// A finished game's proof as the records keep it; none when the game is unproven, or its proof
+// can't be written (beyond its bounds), which leaves the result unproven rather than lost.
+std::optional<std::string> ProofText(const std::optional<kv::GameProof>& proof) {
+    if (!proof || !WithinProofBounds(*proof)) return std::nullopt;
+    try {
+        return FormatProof(*proof);
+    } catch (const ProofError&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace
 
 QIcon ProgramIcon() {
@@ -118,6 +131,7 @@ TForm1::TForm1(kv::Game& game, kv::RecordsState& records, kv::Settings settings,
             MergeRecFiles(records_.MatrInt, localPath, netPath);
         },
         [](const std::string& netPath, const std::string& pagePath) { WriteHtmlTable(netPath, pagePath); },
+        [](const std::string& netPath) { return ProofsPathFor(netPath); },
     };
     exchangeCtl_ =
         new TExchangeController(*this, std::move(exchangeRecords), ResultsConfigOf(settings_.servers), this);
@@ -508,9 +522,10 @@ void TForm1::EndOfGame() {
     Guarded(
         [this] {
             const int score = game_.Score;
+            const std::optional<std::string> proof = ProofText(gameCtl_->Proof());
             recordsCtl_->AskPlayerName();
             SetMovableLabel(0);
-            recordsCtl_->StoreResult(score);
+            recordsCtl_->StoreResult(score, proof);
             ShowBoard();
             recordsCtl_->ShowResult(score);
             if (ReclamaForm) Ui().ShowModal(ReclamaForm);

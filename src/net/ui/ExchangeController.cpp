@@ -12,6 +12,8 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "base/Cp1251.h"
 #include "net/FtpClient.h"
@@ -31,6 +33,22 @@ const TrText kConnecting{"kv::ui::TExchangeController",
                          QT_TRANSLATE_NOOP("kv::ui::TExchangeController", "Идет подключение ...")};
 const TrText kConnected{"kv::ui::TExchangeController",
                         QT_TRANSLATE_NOOP("kv::ui::TExchangeController", "Соединение прошло успешно.")};
+
+// The verdict of a verifying results server, line by line; only the reasons that apply are shown.
+const TrText kVerdictHead{
+    "kv::ui::TExchangeController",
+    QT_TRANSLATE_NOOP("kv::ui::TExchangeController", "Сервер не принял в общую таблицу результатов: %1.")};
+const TrText kVerdictUnproven{
+    "kv::ui::TExchangeController",
+    QT_TRANSLATE_NOOP("kv::ui::TExchangeController",
+                      "%1 — без записи игры: игра сыграна в старой версии, "
+                      "загружена из старого сохранения или результат вписан вручную.")};
+const TrText kVerdictForged{
+    "kv::ui::TExchangeController",
+    QT_TRANSLATE_NOOP("kv::ui::TExchangeController", "%1 — запись игры не приводит к такому счёту.")};
+const TrText kVerdictDuplicate{
+    "kv::ui::TExchangeController",
+    QT_TRANSLATE_NOOP("kv::ui::TExchangeController", "%1 — эта игра уже есть в таблице под другим именем.")};
 
 const std::string kUser = "kvelli99";
 const std::string kPassword = "quillon84";
@@ -64,13 +82,15 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
     };
 
     std::exception_ptr failure;
+    std::optional<ExchangeVerdict> verdict;
     try {
         if (configure) configure(client());
         ExchangeSteps steps;
         steps.merge = records_.merge;
         steps.writePage = records_.writePage;
+        steps.proofsOf = records_.proofsOf;
         steps.status = [&status](const std::string& text) { status(CoreText(text)); };
-        RunResultsExchange(client, dir, steps);
+        verdict = RunResultsExchange(client, dir, steps);
     } catch (const ExchangeStopped&) {
     } catch (...) {
         failure = std::current_exception();
@@ -93,6 +113,19 @@ void TExchangeController::RunExchange(bool ownTexts, const std::function<void(TF
     }
     if (!self || stopped_) return;
     if (failure) std::rethrow_exception(failure);
+    if (verdict && verdict->Refused() > 0)
+        Ui().Message(view_.DialogParent(), kAppTitle, VerdictText(*verdict), MsgIcon::Information,
+                     MsgButtons::Ok);
+}
+
+QString TExchangeController::VerdictText(const ExchangeVerdict& verdict) {
+    QString text = kVerdictHead.Text().arg(verdict.Refused());
+    const std::pair<uint32_t, const TrText*> reasons[] = {{verdict.unproven, &kVerdictUnproven},
+                                                          {verdict.forged, &kVerdictForged},
+                                                          {verdict.duplicate, &kVerdictDuplicate}};
+    for (const auto& [count, reason] : reasons)
+        if (count > 0) text += QStringLiteral("\n") + reason->Text().arg(count);
+    return text;
 }
 
 // Counts a running exchange; the window may be gone by the time it ends.

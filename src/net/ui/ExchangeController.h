@@ -3,6 +3,7 @@
 // notifications, the administrator's settings window, and the results site (net/ui/ExchangeController.cpp).
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <string>
 
@@ -11,6 +12,7 @@
 namespace kv {
 class TFtpClient;
 enum TCmdType : int;
+struct ExchangeVerdict;
 }  // namespace kv
 
 namespace kv::ui {
@@ -26,6 +28,8 @@ class TExchangeController : public QObject {
         std::function<std::string()> dir;  // the records directory
         std::function<void(const std::string& localPath, const std::string& netPath)> merge;
         std::function<void(const std::string& netPath, const std::string& pagePath)> writePage;
+        // The proofs file of the merged copy, sent before it; may be empty.
+        std::function<std::string(const std::string& netPath)> proofsOf;
     };
 
     // `parent` owns the controller (the main window); the view outlives it. `where`: the results
@@ -46,6 +50,8 @@ class TExchangeController : public QObject {
     void Ftp1Connect();
     void Ftp1ConnectionFailed();
     void Ftp1Success(kv::TCmdType transType);
+    // After an exchange: how many of the sent results a verifying server did not take, and why.
+    static QString VerdictText(const kv::ExchangeVerdict& verdict);
 
     // The FTP client of the results exchange, owned here.
     kv::TFtpClient* Ftp1 = nullptr;

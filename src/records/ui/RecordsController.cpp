@@ -129,8 +129,8 @@ void TRecordsController::AskPlayerName() {
                      QString::fromStdString(records_.PlayerName));
 }
 
-void TRecordsController::StoreResult(int score) {
-    kv::StoreResult(records_.Matr, RecFilePath(), records_.PlayerName, score);
+void TRecordsController::StoreResult(int score, const std::optional<std::string>& proof) {
+    kv::StoreResult(records_.Matr, RecFilePath(), records_.PlayerName, score, proof);
 }
 
 void TRecordsController::ShowResult(int score) {

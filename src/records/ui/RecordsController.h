@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <string>
 
 namespace kv {
@@ -34,7 +35,8 @@ class TRecordsController : public QObject {
     void AskPlayerName();
     // The records' parts of a game's end, which the window composes: the result into the records
     // file (throws on failure), then the records window titled with it.
-    void StoreResult(int score);
+    // `proof`: the finished game's proof text, kept beside the records file; none if unproven.
+    void StoreResult(int score, const std::optional<std::string>& proof = std::nullopt);
     void ShowResult(int score);
 
     TForm2* Form2 = nullptr;     // the records window: made hidden, lives until the end

@@ -29,6 +29,7 @@
 #include "net/ui/Exchange.h"
 #include "net/ui/USet.h"
 #include "records/Html.h"
+#include "records/Proofs.h"
 #include "records/RecFile.h"
 #include "ui/ErrorReport.h"
 
@@ -379,6 +380,67 @@ TEST_F(ExchangeTest, RefusalsOnTheServerStopTheExchange) {
     }
 }
 
+// The proofs of the local entries an upload sends go first, as "records.prf"; a plain server that
+// refuses them changes nothing of the exchange; a verifying server's verdict is told in one box,
+// and only when it is one.
+TEST_F(ExchangeTest, ProofsGoBeforeTheTableAndAVerdictIsToldOnce) {
+    Dir().Write("Kvelli99.rec", Stored({"Ivan_100", "Bob_50"}));
+    // 70 is no entry of the local table: its proof must not go out with the server's Olga_70.
+    WriteProofs(Local("Kvelli99.prf"), {{100, "game of Ivan"}, {50, "game of Bob"}, {70, "stale"}});
+    const std::string sentProofs = FormatProofs({{100, "game of Ivan"}, {50, "game of Bob"}});
+    const QString told = QString::fromUtf8(
+        "Сервер не принял в общую таблицу результатов: 3.\n"
+        "1 — без записи игры: игра сыграна в старой версии, загружена из "
+        "старого сохранения или результат вписан вручную.\n"
+        "2 — эта игра уже есть в таблице под другим именем.");
+    const struct {
+        const char* what;
+        std::string refuseStor, verdict;
+        std::vector<std::string> received;
+        std::vector<QString> boxes;
+    } cases[] = {
+        {"plain server", "", "", {"records.prf", "records.rec", "table.html"}, kThreeBoxes},
+        {"refuses the proofs", "records.prf", "", {"records.rec", "table.html"}, kThreeBoxes},
+        {"verifying server",
+         "",
+         "kvelli99-verdict unproven=1 forged=0 duplicate=2",
+         {"records.prf", "records.rec", "table.html"},
+         {kDownloadOk, kUploadOk, kUploadOk, told}},
+        {"all taken",
+         "",
+         "kvelli99-verdict unproven=0 forged=0 duplicate=0",
+         {"records.prf", "records.rec", "table.html"},
+         kThreeBoxes},
+        {"more refused than sent",
+         "",
+         "kvelli99-verdict unproven=21 forged=0 duplicate=0",
+         {"records.prf", "records.rec", "table.html"},
+         kThreeBoxes},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        hooked.messages.clear();
+        PyFtpdOptions options;
+        options.binaryByDefault = true;
+        options.logReceived = true;
+        options.refuseStor = c.refuseStor;
+        options.verdict = c.verdict;
+        options.files = {{"WWW/records.rec", Stored({"Carl_100", "Olga_70"})}};
+        PyFtpd server(options);
+        PointAt(server.port());
+        N7();
+        EXPECT_EQ(hooked.MessageTexts(), c.boxes);
+        EXPECT_EQ(server.Received(), c.received);
+        EXPECT_EQ(server.Read("WWW/records.rec"), Stored({"Ivan_100", "Olga_70", "Bob_50"}));
+        EXPECT_EQ(server.Exists("WWW/records.prf"), c.refuseStor.empty());
+        if (c.refuseStor.empty()) {
+            EXPECT_EQ(server.Read("WWW/records.prf"), sentProofs);
+        }
+        EXPECT_EQ(ReadProofs(Local("kvelint.prf")), ParseProofs(sentProofs));
+        EXPECT_EQ(StatusText(), QString());
+    }
+}
+
 TEST_F(ExchangeTest, TextModeRoundTripKeepsEveryLetter) {
     // Every letter of Windows-1251, in names of at most 15 bytes, as the program stores them
     // (the few that the format cannot carry have stand-ins).
@@ -453,7 +515,7 @@ TEST_F(ExchangeTest, ClosingOrDestroyingTheWindowEndsAWaitingExchange) {
 TEST_F(ExchangeTest, SucceedsThroughAServerThatRefusesForeignPort) {
     const std::string table = Stored({"Carl_100"});
     Dir().Write("Kvelli99.rec", Stored({"Bob_50"}));
-    std::string storedTable, storedPage;
+    std::string storedProofs, storedTable, storedPage;
     test::ScriptServer server([&](test::Peer& p) {
         // Any PORT would name an address this server does not talk to.
         auto pasv = [&p](std::string_view command, std::string_view opening) {
@@ -470,6 +532,8 @@ TEST_F(ExchangeTest, SucceedsThroughAServerThatRefusesForeignPort) {
         p.Send("250 Directory successfully changed.\r\n");
         pasv("RETR records.rec", "150 Opening BINARY mode data connection.\r\n").Send(table);
         p.Send("226 Transfer complete.\r\n");
+        storedProofs = pasv("STOR records.prf", "150 Ok to send data.\r\n").ReadAll();
+        p.Send("226 Transfer complete.\r\n");
         storedTable = pasv("STOR records.rec", "150 Ok to send data.\r\n").ReadAll();
         p.Send("226 Transfer complete.\r\n");
         storedPage = pasv("STOR table.html", "150 Ok to send data.\r\n").ReadAll();
@@ -481,6 +545,7 @@ TEST_F(ExchangeTest, SucceedsThroughAServerThatRefusesForeignPort) {
     N7();
     EXPECT_EQ(server.Finish(), "");
     EXPECT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    EXPECT_EQ(storedProofs, FormatProofs({}));  // no game of this player has a proof
     EXPECT_EQ(storedTable, Stored({"Carl_100", "Bob_50"}));
     EXPECT_NE(storedPage.find("Carl"), std::string::npos);
 }
