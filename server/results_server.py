@@ -61,8 +61,9 @@ PROOFS = "records.prf"
 STORABLE = (TABLE, PAGE, PROOFS)
 # The page the game sends is a few kilobytes; the table is refused by the tool past its bound.
 MAX_UPLOAD = 256 * 1024
-# A proofs file holds at most 20 proofs of at most 48 KiB (a whole game is a few KiB).
-MAX_PROOFS = 20 * 48 * 1024 + 4096
+# A proofs file holds at most 20 proofs of at most 64 KiB each (a whole game is a few KiB); the
+# records tool reads no more than that either.
+MAX_PROOFS = 20 * (64 * 1024 + 32) + 64
 ASSETS = ("back.gif", "styles.css", "tr.gif", "tn.gif", "ts.gif")
 SERVED = (PAGE,) + ASSETS
 UMASK = os.umask(0o022)

@@ -9,20 +9,21 @@ namespace kv::test {
 
 PlayedGame PlayGame(uint64_t seed, int maxMoves) {
     Game g;
-    g.DealBoard(seed);
-    GameProof proof{{{seed, {}}}};
+    g.Seed(seed);  // the recorder's deal then takes `seed` itself
+    ProofRecorder recorder;
+    recorder.Deal(g);
     for (int n = 0; n < maxMoves; ++n) {
         const auto hint = g.FindHint();
         if (!hint) break;
         g.FirstCell = hint->ball;
         g.FirstChosen = true;
+        recorder.Move(g, hint->partner);
         MoveSequence move(g, hint->partner);
         while (!move.Done())
             move.Next();
         g.FirstChosen = false;
-        proof.segments[0].moves.push_back({hint->ball, hint->partner});
     }
-    return {FormatProof(proof), g.Score, !g.FindHint()};
+    return {FormatProof(*recorder.Proof()), g.Score, !g.FindHint()};
 }
 
 }  // namespace kv::test
