@@ -246,8 +246,9 @@ TEST_P(TlsScripted, LoginOrClearError) {
         std::any_of(lines.begin(), lines.end(), [](auto& l) { return l.rfind("USER", 0) == 0; });
     EXPECT_EQ(userSent, c.userSent);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "AUTH TLS"), c.mode == TlsMode::Off ? 0 : 1);
-    if (c.mode == TlsMode::Off)  // byte for byte the dialogue without TLS
+    if (c.mode == TlsMode::Off) {  // byte for byte the dialogue without TLS
         EXPECT_EQ(lines, (std::vector<std::string>{"USER kvelli99", "PASS quillon84", "QUIT"}));
+    }
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "PROT P"),
               c.userSent && !c.refuseAuth && c.mode != TlsMode::Off ? 1 : 0);
     EXPECT_EQ(dir.Read("kvelint.rec"), "Old_1\r\n");
