@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScriptCase{"SelfSignedOtherPin", TlsMode::Required, false, After234::Handshake, true, false, "signed",
                    false, "Сертификат сервера", false},
         ScriptCase{"ClosedAfter234", TlsMode::Auto, false, After234::Close, false, true, "", false,
-                   "TLS handshake with 127.0.0.1 failed: the server closed the connection", false},
+                   "TLS handshake with 127.0.0.1 failed: ", false},  // a close, or the reset of the hello
         ScriptCase{"GarbageInsteadOfHandshake", TlsMode::Auto, false, After234::Garbage, false, true, "",
                    false, "TLS handshake with 127.0.0.1 failed: ", false},
         ScriptCase{"StalledHandshake", TlsMode::Auto, false, After234::Stall, false, true, "", false,
