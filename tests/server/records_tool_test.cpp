@@ -14,6 +14,7 @@
 
 #include "EnvGuard.h"
 #include "HostileFiles.h"
+#include "RunProgram.h"
 #include "ShippedServer.h"
 #include "TempDir.h"
 #include "base/AtomicFile.h"
@@ -25,62 +26,13 @@
 namespace kv {
 namespace {
 
-struct Run {
-    int status = -1;
-    std::string out, err;
-};
+using Run = test::Ran;
 
 // The tool with these arguments; killed after 20 s, so that a hang fails the test.
 Run Tool(const std::vector<std::string>& args) {
-    int out[2], err[2];
-    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) return {};
     std::vector<std::string> all = {test::RecordsToolPath()};
     all.insert(all.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (auto& a : all)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(out[1], 1);
-        ::dup2(err[1], 2);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ::close(out[1]);
-    ::close(err[1]);
-    Run r;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    pollfd p[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-    std::string* sinks[2] = {&r.out, &r.err};
-    int open = 2;
-    while (open > 0) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now())
-                .count();
-        if (left <= 0 || ::poll(p, 2, static_cast<int>(left)) <= 0) break;
-        for (int i = 0; i < 2; ++i) {
-            if (p[i].fd < 0 || !(p[i].revents & (POLLIN | POLLHUP))) continue;
-            char buf[4096];
-            const ssize_t n = ::read(p[i].fd, buf, sizeof buf);
-            if (n > 0) {
-                sinks[i]->append(buf, static_cast<size_t>(n));
-            } else {
-                ::close(p[i].fd);
-                p[i].fd = -1;
-                --open;
-            }
-        }
-    }
-    for (auto& q : p)
-        if (q.fd >= 0) ::close(q.fd);
-    if (pid > 0) {
-        if (open > 0) ::kill(pid, SIGKILL);
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    return r;
+    return test::RunProgram(all);
 }
 
 // Stored lines of plain "name_score" texts given in UTF-8.
@@ -302,12 +254,17 @@ TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
                                                                   {"merge", "a", "b", "--page"},
                                                                   {"list", "a", "b"},
                                                                   {"export", "-", "f"},
+                                                                  {"export", "", "f"},
+                                                                  {"import", "", "f"},
                                                                   {"serve", "--database", "-"},
                                                                   {"watch", "-", "t", "p"}}) {
         r = Tool(args);
         EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
         EXPECT_NE(r.err.find("Try 'kvelli99-records --help'."), std::string::npos);
     }
+    // An empty DATABASE (an unset variable in the administrator's shell) is not libpq's defaults.
+    EXPECT_NE(Tool({"export", "", dir.File("f")}).err.find("the DATABASE given is empty"), std::string::npos);
+    EXPECT_FALSE(FileExists(dir.File("f")));
     EXPECT_NE(Tool({"merge"}).err.find("merge takes a table to merge into and one or more tables to merge"),
               std::string::npos);
     // The man page that the help points at is where it says.
