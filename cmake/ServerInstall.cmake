@@ -11,9 +11,14 @@ install(TARGETS kvelli99-records RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COM
 install(PROGRAMS ${KV_TOP}/server/results-server.sh DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
 install(FILES ${KV_TOP}/server/results_server.py DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
 install(DIRECTORY ${KV_TOP}/server/www DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
-install(FILES ${KV_PACKAGING}/server/kvelli99-records.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT server)
-install(FILES ${KV_TOP}/docs/results-server.md DESTINATION ${KV_SERVER_DOC} COMPONENT server)
-install(FILES ${KV_PACKAGING}/server/nginx-site.conf DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
+install(FILES ${KV_PKGDOC}/kvelli99-records.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT server)
+install(FILES ${KV_TOP}/docs/results-server.md ${KV_PACKAGING}/copyright ${KV_PKGDOC}/changelog.gz
+  DESTINATION ${KV_SERVER_DOC} COMPONENT server)
+install(FILES ${KV_PACKAGING}/server/nginx-site.conf ${KV_PACKAGING}/server/nginx-site-https.conf
+  DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
+# The unit reads it from /etc/default whatever the prefix (a conffile of the package).
+install(FILES ${KV_PACKAGING}/server/kvelli99-server.default DESTINATION /etc/default
+  RENAME kvelli99-server COMPONENT server)
 install(FILES ${KV_PACKAGING}/server/kvelli99-server.sysusers DESTINATION lib/sysusers.d
   RENAME kvelli99-server.conf COMPONENT server)
 # The unit names the installed files, so it is made at install time, for the prefix of that

@@ -55,9 +55,9 @@ check_tree() {
         grep -v -e "^\.$prefix/" -e "^\.$etc/fonts/conf\.d/65-kvelli99\.conf\$" || true)
     [ -z "$stray" ] || fail "installed outside $prefix: $stray"
 
-    [ -x "$top/bin/kvelli99" ] || fail "no executable $prefix/bin/kvelli99"
-    file -b "$top/bin/kvelli99" | grep -q '^ELF' || fail "$prefix/bin/kvelli99 is not a program"
-    same_version_block "$top/bin/kvelli99" "$exe"
+    [ -x "$top/games/kvelli99" ] || fail "no executable $prefix/games/kvelli99"
+    file -b "$top/games/kvelli99" | grep -q '^ELF' || fail "$prefix/games/kvelli99 is not a program"
+    same_version_block "$top/games/kvelli99" "$exe"
 
     check_desktop_file "$share/applications/$id.desktop" "$id"
     check_metainfo "$share/metainfo/$id.metainfo.xml" "$id"
