@@ -798,6 +798,10 @@ def main():
     except OSError as e:
         sys.exit("results-server: cannot listen for HTTP on %s:%d: %s" % (a.address, a.http_port, e))
 
+    # pyftpdlib's CWD goes back to the directory the server started in: one its user may not
+    # enter (root's home, for a server started as root for another user) broke every CWD.
+    os.chdir("/")
+
     ftp_port = sock.getsockname()[1]
     http_port = web.server_address[1]
     shown = a.address if a.address not in ("0.0.0.0", "") else "<this machine's address>"
