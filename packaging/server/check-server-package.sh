@@ -51,7 +51,8 @@ MANPATH=$root/usr/share/man systemd-analyze verify "$unit" >"$tmp/verify.log" 2>
 # Unprivileged, its data in the state directory (readable by nginx), port 21 by a capability,
 # back after a failure; the user is the one sysusers.d makes.
 for line in User=kvelli99-server StateDirectory=kvelli99-server StateDirectoryMode=0755 \
-    AmbientCapabilities=CAP_NET_BIND_SERVICE Restart=on-failure WantedBy=multi-user.target; do
+    AmbientCapabilities=CAP_NET_BIND_SERVICE Restart=on-failure WantedBy=multi-user.target \
+    EnvironmentFile=-/etc/default/kvelli99-server; do
     grep -qxF "$line" "$unit" || fail "the unit lacks $line"
 done
 

@@ -49,10 +49,10 @@ check_tree() {
     DESTDIR=$root cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1 ||
         { cat "$tmp/install.log"; fail "cmake --install --prefix $prefix failed"; }
 
-    # Nothing outside the prefix but the fontconfig link.
+    # Nothing outside the prefix but the fontconfig link and the results server's options file.
     local stray
     stray=$(cd "$root" && find . \( -type f -o -type l \) |
-        grep -v -e "^\.$prefix/" -e "^\.$etc/fonts/conf\.d/65-kvelli99\.conf\$" || true)
+        grep -v -e "^\.$prefix/" -e "^\.$etc/fonts/conf\.d/65-kvelli99\.conf\$" -e "^\.$etc/default/kvelli99-server\$" || true)
     [ -z "$stray" ] || fail "installed outside $prefix: $stray"
 
     [ -x "$top/games/kvelli99" ] || fail "no executable $prefix/games/kvelli99"
