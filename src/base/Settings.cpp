@@ -27,7 +27,8 @@ SettingsData DataOf(std::string_view text) {
 
 ServerSettings ServerOf(std::string_view text) {
     return {IniGet(text, kResultsSection, kResultsHostKey), IniGet(text, kResultsSection, kResultsPortKey),
-            IniGet(text, kResultsSection, kResultsSiteKey)};
+            IniGet(text, kResultsSection, kResultsSiteKey), IniGet(text, kResultsSection, kResultsTlsKey),
+            IniGet(text, kResultsSection, kResultsTlsFingerprintKey)};
 }
 
 }  // namespace

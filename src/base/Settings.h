@@ -3,7 +3,7 @@
 // (WriteSettings). They live in the player's settings file, "kvelli99.INI" (the executable's
 // name with ".INI") in ConfigHome()/kvelli99/:
 //   [Data]    Name, Directory, Marks, Language   the player's values, written back by the program
-//   [Server]  Host, Port, Site         the results server, only ever written by hand
+//   [Server]  Host, Port, Site, Tls, TlsFingerprint   the results server, only written by hand
 // A system-wide file of the same name under each of ConfigDirs() may give [Server] too.
 //
 // The values are the texts as stored, nullopt for a missing key; what they mean (defaults, the
@@ -27,6 +27,8 @@ inline const std::string kResultsSection = "Server";
 inline const std::string kResultsHostKey = "Host";
 inline const std::string kResultsPortKey = "Port";
 inline const std::string kResultsSiteKey = "Site";
+inline const std::string kResultsTlsKey = "Tls";
+inline const std::string kResultsTlsFingerprintKey = "TlsFingerprint";
 
 // Section "Data" of the player's file.
 struct SettingsData {
@@ -53,7 +55,9 @@ inline const SettingsKey kDataKeys[] = {
 struct ServerSettings {
     std::optional<std::string> Host;  // "host" or "host:port"
     std::optional<std::string> Port;
-    std::optional<std::string> Site;  // the address of the results site
+    std::optional<std::string> Site;            // the address of the results site
+    std::optional<std::string> Tls;             // "auto", "required" or "off"
+    std::optional<std::string> TlsFingerprint;  // a pinned SHA-256 fingerprint of the certificate
 };
 
 struct Settings {

@@ -98,6 +98,7 @@ struct TFtpClient::State {
     TFtpClient* owner;
     std::recursive_mutex transferLock;
     TSockTransport* data = nullptr;  // the data connection of the running transfer
+    bool protectData = false;        // PROT P is in force: data connections go over TLS
     std::int64_t byteCount = 0;
 
     explicit State(TFtpClient* o) : owner(o) {}
@@ -174,6 +175,8 @@ struct TFtpClient::State {
             RaiseConnectionFailed();
             throw FTPException(greeting);
         }
+        protectData = false;
+        const bool tls = NegotiateTls();
         if (C().FWAuthenticate) {
             CheckLogin(Transaction("USER " + C().FWUserID));
             if (C().ReplyCode() == 331) {
@@ -208,7 +211,37 @@ struct TFtpClient::State {
             Status(1, "PASS ");
             CheckLogin(Transaction("PASS " + C().Password));
         }
+        if (tls) ProtectData();
         RaiseClient(&TFtpClient::OnConnect);
+    }
+
+    // AUTH TLS and the handshake, before anything of the login is sent. True when TLS runs.
+    bool NegotiateTls() {
+        const TlsMode mode = C().Tls;
+        if (mode == TlsMode::Off) return false;
+        Status(1, "AUTH TLS");
+        const std::string reply = Transaction("AUTH TLS");
+        const int code = C().ReplyCode();
+        if (code == 234) {
+            C().StartTls({C().Proxy.empty() ? C().Host : C().Proxy, C().TlsFingerprint});
+            Status(1, "TLS " + C().TlsProtocol());
+            return true;
+        }
+        if (mode == TlsMode::Auto && code >= 400 && code <= 599) return false;  // a server without TLS
+        const std::string line(WithoutLineEnd(reply));
+        if (code >= 400 && code <= 599)
+            throw ETlsError("TLS is required, but the server refuses it: " + line);
+        throw ETlsError("The server's reply to AUTH TLS is neither yes nor no: " + line);
+    }
+
+    // Every data connection over TLS too; refused, the session ends rather than go on in plain.
+    void ProtectData() {
+        for (const char* command : {"PBSZ 0", "PROT P"}) {
+            Status(1, command);
+            const std::string reply = Transaction(command);
+            if (C().ReplyCode() >= 400) throw FTPException(reply);
+        }
+        protectData = true;
     }
 
     void Connect() {
@@ -366,6 +399,10 @@ struct TFtpClient::State {
                 if (!upload) byteCount = ParseByteCount(lastLine);
             }
 
+            // The data connection's handshake as the transfer starts, after the server's 150: before
+            // it, a server busy with the command would not answer it.
+            if (protectData) conn->StartTlsResuming(C());
+
             RaiseClient(&TFtpClient::OnTransactionStart);
             try {
                 // A cancelled transfer is no success, even before any data moved.
@@ -385,6 +422,7 @@ struct TFtpClient::State {
 
             if (upload) {
                 // Without lingering the close ends the stream in order, after all data are delivered.
+                conn->FinishTls();
                 conn->SetLinger(false, 0);
                 conn->CloseSocket();
             } else {

@@ -38,6 +38,13 @@ enum TCmdType : int {
     cmdCurrentDir = 15,
 };
 
+// Whether the connections go over TLS (explicit, RFC 4217: AUTH TLS, then PBSZ 0 and PROT P).
+//   Off       the plain dialogue, byte for byte as without TLS
+//   Auto      AUTH TLS after the greeting; a server that refuses it (4xx or 5xx) gets the plain
+//             dialogue; once it has said yes, nothing goes in plain any more
+//   Required  no login without TLS
+enum class TlsMode { Off, Auto, Required };
+
 // How the login passes a proxy named in Proxy.
 enum TFirewallType : int { FTUser = 0, FtOpen = 1, FtSite = 2 };
 
@@ -59,6 +66,10 @@ class TFtpClient : public TSockTransport {
     bool FWAuthenticate = false;
     std::string FWUserID;
     std::string FWPassword;
+    TlsMode Tls = TlsMode::Off;
+    // A SHA-256 fingerprint that makes the server's certificate acceptable when it does not verify
+    // against the trust store and the host (a self-signed one); see TlsPeer.
+    std::string TlsFingerprint;
     int Vendor = 2411;  // set back to 2411 at every logout; directory listings are not built
     bool ParseList = false;
 

@@ -1,5 +1,6 @@
 #include "net/ResultsConfig.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <optional>
 
@@ -15,6 +16,15 @@ std::optional<int> PortOf(const std::string& digits) {
     }
     if (port < 1 || port > 65535) return std::nullopt;
     return port;
+}
+
+std::optional<TlsMode> TlsModeOf(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (text == "auto") return TlsMode::Auto;
+    if (text == "required") return TlsMode::Required;
+    if (text == "off") return TlsMode::Off;
+    return std::nullopt;
 }
 
 std::string Env(const char* name) {
@@ -35,6 +45,8 @@ ResultsServerAddress SplitServerAddress(const std::string& text, int defaultPort
 ResultsConfig ResultsConfigOf(const std::vector<ServerSettings>& servers) {
     std::optional<std::string> host, site;
     std::optional<int> port;
+    std::optional<TlsMode> tls;
+    std::optional<std::string> fingerprint;
     for (const ServerSettings& file : servers) {
         if (!host) {
             const auto& value = file.Host;
@@ -50,11 +62,16 @@ ResultsConfig ResultsConfigOf(const std::vector<ServerSettings>& servers) {
         }
         if (!port && file.Port) port = PortOf(*file.Port);
         if (!site && file.Site && !file.Site->empty()) site = *file.Site;
+        if (!tls && file.Tls) tls = TlsModeOf(*file.Tls);
+        if (!fingerprint && file.TlsFingerprint && !file.TlsFingerprint->empty())
+            fingerprint = *file.TlsFingerprint;
     }
     ResultsConfig config;
     if (host) config.server.host = *host;
     if (port) config.server.port = *port;
     if (site) config.site = *site;
+    if (tls) config.tls = *tls;
+    if (fingerprint) config.tlsFingerprint = *fingerprint;
     if (std::string env = Env(kResultsServerVariable); !env.empty()) config.server = SplitServerAddress(env);
     if (std::string env = Env(kResultsSiteVariable); !env.empty()) config.site = env;
     return config;

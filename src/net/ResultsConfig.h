@@ -4,13 +4,15 @@
 // override both, and the environment overrides everything for one run (base/Settings.h):
 //   $KVELLI99_RESULTS_SERVER ("host" or "host:port"), $KVELLI99_RESULTS_SITE
 //   "Server" of the player's file, then of each system-wide file, the first one winning
-// with keys "Host" ("host" or "host:port"), "Port" and "Site". Each value is taken from the first
-// of these that gives a usable one; a port that is not 1 to 65535 is passed over.
+// with keys "Host" ("host" or "host:port"), "Port", "Site", "Tls" ("auto", the default,
+// "required" or "off", case-insensitive) and "TlsFingerprint". Each value is taken from the first
+// of these that gives a usable one; a port that is not 1 to 65535, or another Tls, is passed over.
 
 #include <string>
 #include <vector>
 
 #include "base/Settings.h"
+#include "net/FtpClient.h"
 
 namespace kv {
 
@@ -34,6 +36,8 @@ ResultsServerAddress SplitServerAddress(const std::string& text, int defaultPort
 struct ResultsConfig {
     ResultsServerAddress server{kDefaultResultsHost, kDefaultResultsPort};
     std::string site = kDefaultResultsSite;
+    TlsMode tls = TlsMode::Auto;
+    std::string tlsFingerprint;  // as written; the client reads its forms
 };
 
 // The results server of `servers` (Settings::servers, in the order they count) and of the

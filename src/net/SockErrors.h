@@ -25,6 +25,27 @@ class ETimeOutError : public ESockError {
     using ESockError::ESockError;
 };
 
+// A TLS failure: a handshake that failed or stalled out, a broken record, a server that offers no
+// TLS where it is required.
+class ETlsError : public ESockError {
+  public:
+    using ESockError::ESockError;
+};
+
+// A server certificate that was not accepted: it does not verify against the trust store and
+// the host, and no pinned fingerprint names it. The message names the host and the fingerprint
+// seen, in the player's language.
+class ECertificateError : public ETlsError {
+  public:
+    ECertificateError(const std::string& host, const std::string& fingerprint, const std::string& reason);
+    const std::string& Host() const { return host_; }
+    const std::string& Fingerprint() const { return fingerprint_; }
+
+  private:
+    std::string host_;
+    std::string fingerprint_;
+};
+
 inline constexpr int kWouldBlock = 10035;
 inline constexpr int kNotConnected = 10057;
 

@@ -37,6 +37,7 @@ TSockTransport::~TSockTransport() {
     s.Cancel();
     s.owner = nullptr;
     s.timer.SetEnabled(false);
+    s.EndTls(false);
     if (s.fd >= 0) ::close(s.fd);
     s.fd = -1;
     s.connected = false;

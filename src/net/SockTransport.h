@@ -24,6 +24,17 @@
 
 namespace kv {
 
+// The peer of a TLS connection as the certificate must name it.
+struct TlsPeer {
+    std::string name;  // the host name, or the dotted address for a server named by its address
+    // A SHA-256 fingerprint ("AB:CD:..." as `openssl x509 -fingerprint -sha256` prints it, colons
+    // and case free) that makes a certificate acceptable although it does not verify.
+    std::string pin;
+};
+
+// "AB:CD:...": a pinned fingerprint in the one form compared, "" for a text that is not one.
+std::string NormalFingerprint(const std::string& text);
+
 class TSockTransport {
   public:
     TSockTransport();
@@ -94,6 +105,22 @@ class TSockTransport {
     std::string LocalPortText() const;     // ",4,1" for the port 1025
     int LocalPort() const;
     void SetLinger(bool on, int seconds);
+
+    // --- TLS on the connection (OpenSSL; net/SockTls.cpp) ---
+    // The client's handshake on the connected socket within the waits' bounds, then the check of
+    // the server's certificate. A failure closes the connection first: nothing more is sent.
+    // Throws ETlsError, ECertificateError, ETimeOutError (a stalled handshake) or EAbortError.
+    void StartTls(const TlsPeer& peer);
+    // The same on a data connection, resuming the TLS session of `control` (the FTP servers that
+    // require it refuse a new session), and holding the server to the certificate accepted there.
+    void StartTlsResuming(const TSockTransport& control);
+    // The orderly end of TLS after a transfer: the close alert, then what the server still sends
+    // (a TLS 1.3 ticket for the next data connection) until it closes too, within 2 s.
+    void FinishTls();
+    bool TlsActive() const;
+    bool TlsResumed() const;              // the last handshake resumed a session
+    std::string TlsProtocol() const;      // "TLSv1.3"; "" without TLS
+    std::string PeerFingerprint() const;  // of the server's certificate; "" without TLS
 
     // --- State ---
     bool Connected();  // takes up a close by the peer first

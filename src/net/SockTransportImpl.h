@@ -5,7 +5,10 @@
 
 #include <unistd.h>
 
+#include <sys/types.h>
 #include <atomic>
+#include <memory>
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -15,7 +18,13 @@
 #include "net/ReplyParse.h"
 #include "net/SockTransport.h"
 
+struct ssl_st;
+
 namespace kv {
+
+// The TLS context of a control connection and of its data connections: the trust settings, the
+// session to resume and the certificate accepted (net/SockTls.cpp).
+struct TlsShared;
 
 struct TSockTransport::Impl {
     explicit Impl(TSockTransport* o) : owner(o), buffer(kSockBufferSize) {
@@ -23,6 +32,7 @@ struct TSockTransport::Impl {
         timer.SetOnTimer([this] { TimeOutTriggered(); });
     }
     ~Impl() {
+        EndTls(false);
         if (fd >= 0) ::close(fd);
     }
     Impl(const Impl&) = delete;
@@ -53,6 +63,8 @@ struct TSockTransport::Impl {
     TThreadTimer timer;
     std::vector<std::string> info;
     std::chrono::steady_clock::time_point lastPump{};
+    ssl_st* ssl = nullptr;           // TLS on the socket, once a handshake has begun
+    std::shared_ptr<TlsShared> tls;  // with the session that data connections resume
 
     // The object's buffer, or a spare one when an operation nested in a wait of another still
     // holds data in it.
@@ -166,11 +178,22 @@ struct TSockTransport::Impl {
     void Take(char* into, std::size_t n);
     std::string ReadLn();
     std::string Read(std::size_t count);
+    std::string ReadTls(std::size_t count);
     std::string Transaction(std::string_view command);
     void SendFile(const std::string& path);
     void CaptureFile(const std::string& path, const std::string& shownName);
 
     int LocalPort() const;
+
+    // The connection's bytes, through TLS once it runs: as recv() and send() on a non-blocking
+    // socket (-1 with errno EAGAIN when they would block, 0 for the peer's close). A broken TLS
+    // record throws ETlsError.
+    ssize_t RecvBytes(char* into, std::size_t n, bool peek);
+    ssize_t SendBytes(const char* bytes, std::size_t n);
+    void StartTls(const TlsPeer& peer, std::shared_ptr<TlsShared> shared);
+    void FinishTls();
+    // Ends TLS on the socket; `notify` sends the close alert first (an orderly end).
+    void EndTls(bool notify);
 
     void Listen();
     void Accept();

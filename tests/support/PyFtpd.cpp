@@ -51,6 +51,10 @@ PyFtpd::PyFtpd(PyFtpdOptions options) {
                        std::to_string(options.passivePortLast));
     if (!options.masqueradeAddress.empty()) args.push_back("--masquerade=" + options.masqueradeAddress);
     if (options.noPassive) args.push_back("--no-passive");
+    if (!options.tlsCert.empty()) {
+        args.push_back("--tls-cert=" + options.tlsCert);
+        args.push_back("--tls-key=" + options.tlsKey);
+    }
     if (options.verbose) args.push_back("--verbose");
     std::vector<char*> argv;
     for (auto& a : args)

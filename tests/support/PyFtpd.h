@@ -34,6 +34,8 @@ struct PyFtpdOptions {
     std::string masqueradeAddress;
     // No PASV or EPSV: "500 Command "PASV" not understood.", as a server without passive mode.
     bool noPassive = false;
+    // PEM files: TLS (pyftpdlib's TLS_FTPHandler) required on control and data connections.
+    std::string tlsCert, tlsKey;
     // The server's log of commands goes to standard error.
     bool verbose = false;
 };

@@ -4,7 +4,11 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <openssl/err.h>
+#include <openssl/ssl.h>
 #include <poll.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -112,13 +116,44 @@ void DataConn::Reset() {
 // --- Peer ---
 
 Peer::~Peer() {
+    if (ssl_) SSL_free(ssl_);
+    if (sslCtx_) SSL_CTX_free(sslCtx_);
     if (fd_ >= 0) ::close(fd_);
     if (pasvFd_ >= 0) ::close(pasvFd_);
 }
 
 void Peer::Send(std::string_view bytes) {
     if (fd_ < 0) throw ScriptFailure{"control connection closed"};
-    SendAllOrFail(fd_, bytes);
+    if (!ssl_) return SendAllOrFail(fd_, bytes);
+    if (!bytes.empty() && SSL_write(ssl_, bytes.data(), static_cast<int>(bytes.size())) <= 0)
+        throw ScriptFailure{"TLS send failed"};
+}
+
+long Peer::Receive(char* buf, std::size_t size) {
+    if (!ssl_) return ::recv(fd_, buf, size, 0);
+    int n = SSL_read(ssl_, buf, static_cast<int>(size));
+    if (n > 0) return n;
+    int e = SSL_get_error(ssl_, n);
+    ERR_clear_error();
+    return e == SSL_ERROR_ZERO_RETURN || (e == SSL_ERROR_SYSCALL && errno == 0) ? 0 : -1;
+}
+
+bool Peer::StartTls(const std::string& certFile, const std::string& keyFile) {
+    // OpenSSL writes with write(): a client that went away must not end the test with SIGPIPE.
+    // Blocked in this (the script's) thread only, so that the client is still held to avoid it.
+    sigset_t pipe;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    ::pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+    sslCtx_ = SSL_CTX_new(TLS_server_method());
+    if (!sslCtx_ || SSL_CTX_use_certificate_chain_file(sslCtx_, certFile.c_str()) != 1 ||
+        SSL_CTX_use_PrivateKey_file(sslCtx_, keyFile.c_str(), SSL_FILETYPE_PEM) != 1)
+        throw ScriptFailure{"cannot load " + certFile};
+    ssl_ = SSL_new(sslCtx_);
+    SSL_set_fd(ssl_, fd_);
+    bool ok = SSL_accept(ssl_) == 1;
+    ERR_clear_error();
+    return ok;
 }
 
 std::string Peer::Line() {
@@ -133,7 +168,7 @@ std::string Peer::Line() {
         }
         if (fd_ < 0) throw ScriptFailure{"control connection closed"};
         char buf[4096];
-        ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+        ssize_t n = Receive(buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
         if (n == 0) throw ScriptFailure{"client closed while the script waited for a line"};
         if (n < 0) throw ScriptFailure{"no line from the client: " + std::string(std::strerror(errno))};
@@ -150,7 +185,15 @@ std::string Peer::Expect(std::string_view prefix) {
 
 void Peer::Login(std::string_view user, std::string_view password) {
     Send("220 Scripted server ready.\r\n");
-    Expect("USER " + std::string(user));
+    // A scripted server has no TLS: a client that asks (the game's default) is refused, as a
+    // server without TLS refuses it.
+    std::string line = Line();
+    if (line == "AUTH TLS") {
+        Send("500 AUTH not understood.\r\n");
+        line = Line();
+    }
+    if (line != "USER " + std::string(user))
+        throw ScriptFailure{"expected \"USER " + std::string(user) + "\", got \"" + line + "\""};
     Send("331 Password required.\r\n");
     Expect("PASS " + std::string(password));
     Send("230 Logged in.\r\n");
@@ -161,7 +204,7 @@ std::string Peer::ReadToEnd() {
     pending_.clear();
     char buf[65536];
     while (fd_ >= 0) {
-        ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+        ssize_t n = Receive(buf, sizeof buf);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) throw ScriptFailure{"read failed: " + std::string(std::strerror(errno))};
         if (n == 0) break;
@@ -178,7 +221,7 @@ bool Peer::WaitClosed(int timeoutMs) {
         pollfd p{fd_, POLLIN, 0};
         if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0) return false;
         char buf[4096];
-        ssize_t n = ::recv(fd_, buf, sizeof buf, 0);
+        ssize_t n = Receive(buf, sizeof buf);
         if (n <= 0) return true;
     }
     return true;

@@ -11,6 +11,9 @@
 #include <thread>
 #include <vector>
 
+struct ssl_st;
+struct ssl_ctx_st;
+
 namespace kv::test {
 
 // Thrown inside a script when the client does not do what the script expects.
@@ -50,10 +53,15 @@ class Peer {
     std::string Expect(std::string_view prefix);
     // Everything the client sends until it closes.
     std::string ReadToEnd();
-    // The usual login: greeting, USER, PASS.
+    // The usual login: greeting, USER, PASS. An AUTH TLS before USER is refused with 500, as a
+    // server without TLS refuses it.
     void Login(std::string_view user = "kvelli99", std::string_view password = "quillon84");
     // True when the client closes the control connection within the time-out.
     bool WaitClosed(int timeoutMs = 5000);
+    // The server's TLS handshake on the control connection (after a 234 to AUTH TLS), with the
+    // certificate (chain) and key of these PEM files; from here on the dialogue goes over TLS.
+    // False when the handshake failed.
+    bool StartTls(const std::string& certFile, const std::string& keyFile);
     void Close();
     void Reset();
 
@@ -73,8 +81,11 @@ class Peer {
     std::vector<std::string> lines;  // everything the client said, in order
 
   private:
+    long Receive(char* buf, std::size_t size);  // recv(), through TLS once it runs
     int fd_;
     int pasvFd_ = -1;
+    ssl_st* ssl_ = nullptr;
+    ssl_ctx_st* sslCtx_ = nullptr;
     std::string pending_;
 };
 

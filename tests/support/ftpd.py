@@ -26,6 +26,8 @@ def main():
     p.add_argument("--passive-ports", help="first-last")
     p.add_argument("--masquerade", help="the address PASV replies name")
     p.add_argument("--no-passive", action="store_true", help="refuse PASV and EPSV as unknown")
+    p.add_argument("--tls-cert", help="PEM file: TLS required on control and data connections")
+    p.add_argument("--tls-key", help="its key")
     p.add_argument("--verbose", action="store_true")
     a = p.parse_args()
 
@@ -39,19 +41,30 @@ def main():
     if a.read_only_www and os.path.isdir(www):
         auth.override_perm(a.user, www, "elr", recursive=True)
 
-    class Handler(FTPHandler):
+    base = FTPHandler
+    if a.tls_cert:
+        from pyftpdlib.handlers import TLS_FTPHandler
+        base = TLS_FTPHandler
+
+    class Handler(base):
         pass
+
+    if a.tls_cert:
+        Handler.certfile = a.tls_cert
+        Handler.keyfile = a.tls_key
+        Handler.tls_control_required = True
+        Handler.tls_data_required = True
 
     Handler.authorizer = auth
     # A refused login is answered at once rather than after pyftpdlib's three seconds.
     Handler.auth_failed_timeout = 0.1
     if a.binary:
         def init(self, *args, **kw):
-            FTPHandler.__init__(self, *args, **kw)
+            base.__init__(self, *args, **kw)
             self._current_type = "i"
 
         def flush_account(self):
-            FTPHandler.flush_account(self)
+            base.flush_account(self)
             self._current_type = "i"
 
         Handler.__init__ = init

@@ -129,6 +129,8 @@ void TExchangeController::CreateExchange() {
         ftp->UserID = kUser;
         ftp->Password = kPassword;
         ftp->Passive = true;
+        ftp->Tls = where_.tls;
+        ftp->TlsFingerprint = where_.tlsFingerprint;
         ftp->FirewallType = FTUser;
         ftp->Proxy.clear();
         ftp->ProxyPort = 0;

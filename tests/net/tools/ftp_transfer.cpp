@@ -1,5 +1,6 @@
 // ftp_transfer: one login or one transfer with the program's FTP client, for measurements.
-//   ftp_transfer [--passive] [--user U] [--password P] [--cwd DIR] [--idle-limit MS] HOST PORT login
+//   ftp_transfer [--passive] [--user U] [--password P] [--cwd DIR] [--idle-limit MS]
+//                [--tls off|auto|required] [--pin FINGERPRINT] HOST PORT login
 //   ftp_transfer [...] HOST PORT get REMOTE LOCAL
 //   ftp_transfer [...] HOST PORT put LOCAL REMOTE
 // Prints one line: operation, bytes, wall seconds, processor seconds (user + system), MiB/s, and
@@ -26,8 +27,9 @@ double CpuSeconds() {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: ftp_transfer [--passive] [--user U] [--password P] [--cwd DIR] HOST PORT "
-                 "login | get REMOTE LOCAL | put LOCAL REMOTE\n");
+                 "usage: ftp_transfer [--passive] [--user U] [--password P] [--cwd DIR] [--idle-limit MS] "
+                 "[--tls off|auto|required] [--pin FINGERPRINT] HOST PORT login | get REMOTE LOCAL | put "
+                 "LOCAL REMOTE\n");
     return 2;
 }
 
@@ -43,13 +45,19 @@ int main(int argc, char** argv) {
         std::string a = argv[i];
         if (a == "--passive") {
             ftp.Passive = true;
-        } else if ((a == "--user" || a == "--password" || a == "--cwd" || a == "--idle-limit") &&
+        } else if ((a == "--user" || a == "--password" || a == "--cwd" || a == "--idle-limit" ||
+                    a == "--tls" || a == "--pin") &&
                    i + 1 < argc) {
             std::string v = argv[++i];
             if (a == "--user") ftp.UserID = v;
             if (a == "--password") ftp.Password = v;
             if (a == "--cwd") cwd = v;
             if (a == "--idle-limit") ftp.IdleLimit = std::stoi(v);
+            if (a == "--tls")
+                ftp.Tls = v == "required" ? kv::TlsMode::Required
+                          : v == "auto"   ? kv::TlsMode::Auto
+                                          : kv::TlsMode::Off;
+            if (a == "--pin") ftp.TlsFingerprint = v;
         } else {
             args.push_back(a);
         }
