@@ -17,6 +17,7 @@
 #include "TempDir.h"
 #include "Tmpfs.h"
 #include "base/AtomicFile.h"
+#include "records/RecFile.h"
 
 namespace kv {
 namespace {
@@ -140,6 +141,41 @@ TEST_F(ServerAdminTest, TlsRequiredServesCurlAndClientsThatResumeTheSessionAfter
         EXPECT_EQ(r.out, "resumed\nresumed\nresumed\n426\n") << version << ": " << r.err;
     }
     EXPECT_EQ(TableRows(Table()).size(), sent.size() + 2);
+}
+
+// The game's own client with TLS required, its self-signed certificate pinned as players pin it,
+// passive and active; without TLS it is turned away at the login.
+TEST_F(ServerAdminTest, TheGamesExchangeGoesOverTlsToAServerThatRequiresIt) {
+    const auto [cert, key] = Certificate("pinned");
+    const auto printed = RunProgram({"/usr/bin/openssl", "x509", "-noout", "-fingerprint", "-sha256", "-in", cert});
+    const auto equals = printed.out.find('=');
+    ASSERT_NE(equals, std::string::npos) << printed.out << printed.err;
+    const test::GameTls pinned{TlsMode::Required, printed.out.substr(equals + 1, 95)};
+    ShippedServer server(data.path(), {"--tls-cert", cert, "--tls-key", key, "--tls-required"});
+    const struct {
+        const char* name;
+        bool passive;
+        test::GameTls tls;
+        int score;
+        const char* error;  // the start of what the exchange throws; empty: it goes through
+    } cases[] = {{"passive", true, pinned, 700, ""},
+                 {"active", false, pinned, 800, ""},
+                 {"plain", true, {}, 900, "550"}};
+    Rows sent;
+    for (const auto& c : cases) {
+        const std::string player = files.File(c.name);
+        ASSERT_EQ(::mkdir(player.c_str(), 0700), 0);
+        WriteFileAtomic(player + "/" + kRecFileName, TableBytes({{c.name, c.score}}));
+        std::string error;
+        try {
+            test::GameExchange(server.ftp, player, c.passive, c.tls);
+        } catch (const std::exception& e) {
+            error = e.what();
+        }
+        EXPECT_EQ(error.substr(0, std::string(c.error).size()), c.error) << c.name << ": " << error;
+        if (error.empty()) sent.insert(sent.begin(), {c.name, c.score});
+    }
+    EXPECT_EQ(TableRows(Table()), sent);
 }
 
 TEST_F(ServerAdminTest, WhatStopsTheStartIsSaidInOneLine) {
