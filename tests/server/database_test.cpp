@@ -283,7 +283,8 @@ TEST_F(DatabaseTest, ADatabaseRestartUnderLoadLosesNothingAndNeedsNoRestartOfThe
     }));
     // The watcher, which keeps the front end's copy, is back too (it tries once a second), and
     // says so with the time, as the server's own lines.
-    const std::regex stamped(R"((^|\n)\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,\d{3} kvelli99-records: the database is back)");
+    const std::regex stamped(
+        R"((^|\n)\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,\d{3} kvelli99-records: the database is back)");
     EXPECT_TRUE(Within(10, [&] { return std::regex_search(Slurp(dir.File("f.log")), stamped); }))
         << Slurp(dir.File("f.log"));
 }
@@ -296,14 +297,16 @@ TEST_F(DatabaseTest, DatabaseFailuresSayWhichAndABackupMakesNoSchema) {
     const struct {
         std::string conninfo, said;
     } cases[] = {
-        {pg->Conninfo("bare") + " colour=blue", "the connection string is not valid: invalid connection option"},
+        {pg->Conninfo("bare") + " colour=blue",
+         "the connection string is not valid: invalid connection option"},
         {pg->Conninfo("missing"), "the database refused the connection: "},
         {"host=127.0.0.1 port=" + std::to_string(test::FreePort()) + " dbname=bare",
          "the database cannot be reached: "},
         {pg->Conninfo("bare"), "the database holds no results table yet"},
     };
     for (const auto& c : cases) {
-        const auto r = test::RunProgram({test::RecordsToolPath(), "export", c.conninfo, dir.File("backup.rec")});
+        const auto r =
+            test::RunProgram({test::RecordsToolPath(), "export", c.conninfo, dir.File("backup.rec")});
         EXPECT_EQ(r.status, 1) << c.conninfo;
         EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
         EXPECT_EQ(r.err.find('\t'), std::string::npos) << r.err;

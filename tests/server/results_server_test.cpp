@@ -374,8 +374,8 @@ TEST_F(ResultsServerTest, TheShippedNginxSiteServesThePageFromTheDataDirectory) 
     const int port = test::FreePort();
     test::ShippedNginxSite nginx("nginx-site.conf",
                                  {{"listen 80;", "listen 127.0.0.1:" + std::to_string(port) + ";"},
-                                 {"listen [::]:80;", ""},
-                                 {"root /var/lib/kvelli99-server/WWW;", "root " + data.File("WWW") + ";"}},
+                                  {"listen [::]:80;", ""},
+                                  {"root /var/lib/kvelli99-server/WWW;", "root " + data.File("WWW") + ";"}},
                                  conf);
 
     WriteFileAtomic(players.File(kRecFileName), Table({{"Ann", 900}}));

@@ -82,9 +82,9 @@ class ServerAdminTest : public ::testing::Test {
     // A self-signed certificate for 127.0.0.1 and its key, in dir: (certificate, key).
     std::pair<std::string, std::string> Certificate(const std::string& name) {
         const std::string cert = certs.File(name + ".pem"), key = certs.File(name + ".key");
-        const auto r = RunProgram({"/usr/bin/openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout",
-                                   key, "-out", cert, "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
-                                   "subjectAltName=IP:127.0.0.1"});
+        const auto r = RunProgram({"/usr/bin/openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes",
+                                   "-keyout", key, "-out", cert, "-days", "2", "-subj", "/CN=127.0.0.1",
+                                   "-addext", "subjectAltName=IP:127.0.0.1"});
         EXPECT_EQ(r.status, 0) << r.err;
         return {cert, key};
     }
@@ -111,9 +111,10 @@ TEST_F(ServerAdminTest, TlsRequiredServesCurlAndClientsThatResumeTheSessionAfter
         std::vector<std::string> tls;
         int status;
     };
-    const std::vector<Case> cases = {{"curl TLS 1.3", {"--ssl-reqd", "--cacert", cert}, 0},
-                                     {"curl TLS 1.2", {"--ssl-reqd", "--cacert", cert, "--tls-max", "1.2"}, 0},
-                                     {"curl plain", {}, 67}};
+    const std::vector<Case> cases = {
+        {"curl TLS 1.3", {"--ssl-reqd", "--cacert", cert}, 0},
+        {"curl TLS 1.2", {"--ssl-reqd", "--cacert", cert, "--tls-max", "1.2"}, 0},
+        {"curl plain", {}, 67}};
     Rows sent;
     int score = 100;
     for (const auto& c : cases) {
@@ -147,7 +148,8 @@ TEST_F(ServerAdminTest, TlsRequiredServesCurlAndClientsThatResumeTheSessionAfter
 // passive and active; without TLS it is turned away at the login.
 TEST_F(ServerAdminTest, TheGamesExchangeGoesOverTlsToAServerThatRequiresIt) {
     const auto [cert, key] = Certificate("pinned");
-    const auto printed = RunProgram({"/usr/bin/openssl", "x509", "-noout", "-fingerprint", "-sha256", "-in", cert});
+    const auto printed =
+        RunProgram({"/usr/bin/openssl", "x509", "-noout", "-fingerprint", "-sha256", "-in", cert});
     const auto equals = printed.out.find('=');
     ASSERT_NE(equals, std::string::npos) << printed.out << printed.err;
     const test::GameTls pinned{TlsMode::Required, printed.out.substr(equals + 1, 95)};
@@ -264,11 +266,12 @@ TEST_F(ServerAdminTest, TheShippedHttpsSiteServesThePageWithTheHostsCertificate)
                                   {"root /var/lib/kvelli99-server/WWW;", "root " + data.File("WWW") + ";"}},
                                  conf);
     auto get = [&](const std::string& path) {
-        return RunProgram({"/usr/bin/curl", "-sS", "--max-time", "20", "--cacert", cert, "-o", "/dev/null", "-w",
-                           "%{http_code}", "https://127.0.0.1:" + port + path})
+        return RunProgram({"/usr/bin/curl", "-sS", "--max-time", "20", "--cacert", cert, "-o", "/dev/null",
+                           "-w", "%{http_code}", "https://127.0.0.1:" + port + path})
             .out;
     };
-    const auto page = RunProgram({"/usr/bin/curl", "-sS", "--cacert", cert, "https://127.0.0.1:" + port + "/table.html"});
+    const auto page =
+        RunProgram({"/usr/bin/curl", "-sS", "--cacert", cert, "https://127.0.0.1:" + port + "/table.html"});
     EXPECT_EQ(page.status, 0) << page.err;
     EXPECT_EQ(page.out, Slurp(data.File("WWW/table.html")));
     EXPECT_EQ(get("/tr.gif"), "200");

@@ -41,8 +41,8 @@ ShippedNginxSite::ShippedNginxSite(const std::string& siteName,
                         "/nginx.pid;\nerror_log " + d + "/error.log;\nevents {}\nhttp {\n" +
                         "include /etc/nginx/mime.types;\naccess_log off;\n" + "client_body_temp_path " + d +
                         "/body;\nproxy_temp_path " + d + "/proxy;\nfastcgi_temp_path " + d +
-                        "/fastcgi;\nuwsgi_temp_path " + d + "/uwsgi;\nscgi_temp_path " + d + "/scgi;\ninclude " +
-                        d + "/site.conf;\n}\n");
+                        "/fastcgi;\nuwsgi_temp_path " + d + "/uwsgi;\nscgi_temp_path " + d +
+                        "/scgi;\ninclude " + d + "/site.conf;\n}\n");
     const std::string conf = dir.File("nginx.conf"), log = dir.File("error.log");
     pid_ = ::fork();
     if (pid_ == 0) {

@@ -118,8 +118,8 @@ void PgStore::Open() {
         // A server that answered with its own error (a wrong password or role, no such
         // database, no pg_hba.conf line) is there: trying again will not help.
         const bool answered = why.find("FATAL") != std::string::npos;
-        throw EStoreDown((answered ? "the database refused the connection: " : "the database cannot be reached: ") +
-                         why);
+        throw EStoreDown(
+            (answered ? "the database refused the connection: " : "the database cannot be reached: ") + why);
     }
     try {
         // A merge never waits long for a lock or a stuck statement: the upload is refused
@@ -151,8 +151,9 @@ void PgStore::Open() {
         }
         if (found.empty()) {
             if (!create_)
-                throw EStoreForeign("the database holds no results table yet (a front end makes it at its "
-                                    "first start); nothing was read");
+                throw EStoreForeign(
+                    "the database holds no results table yet (a front end makes it at its "
+                    "first start); nothing was read");
             Exec(kCreate);
         } else if (found.size() != ours.size()) {
             throw EStoreForeign("the database holds an incomplete kvelli99 schema (only " + *found.begin() +

@@ -324,7 +324,8 @@ int Watch(const std::string& conninfo, const std::string& into, const std::strin
                     const kv::RecTable table = store.Read(generation);
                     if (generation != published) Publish(table, into, page);
                     published = generation;
-                    if (down) std::fprintf(stderr, "%skvelli99-records: the database is back\n", Stamp().c_str());
+                    if (down)
+                        std::fprintf(stderr, "%skvelli99-records: the database is back\n", Stamp().c_str());
                     down = false;
                 }
                 // Read again on a notice, and after a quiet minute too: a notice lost on the way
@@ -339,7 +340,8 @@ int Watch(const std::string& conninfo, const std::string& into, const std::strin
             }
         } catch (const kv::Exception& e) {
             if (!down)
-                std::fprintf(stderr, "%skvelli99-records: %s; trying again every second\n", Stamp().c_str(), e.what());
+                std::fprintf(stderr, "%skvelli99-records: %s; trying again every second\n", Stamp().c_str(),
+                             e.what());
             down = true;
         }
         pollfd p{0, POLLIN, 0};
