@@ -91,8 +91,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # dpkg-shlibdeps adds the libraries with their versions; the rest are loaded at run time:
 # the platform plugins and the faces that stand in for "Times New Roman" and "MS Sans Serif".
+# OpenSSL carries the exchange's TLS; ca-certificates is the trust store its certificates are
+# checked against.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fontconfig")
+  "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fontconfig, libssl3, ca-certificates")
 find_program(KV_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KV_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

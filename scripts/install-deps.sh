@@ -12,6 +12,7 @@ packages=(
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3-gi gir1.2-glib-2.0 shared-mime-info
   clang libclang-rt-14-dev
   curl file desktop-file-utils appstream dpkg-dev lintian
+  libssl-dev openssl ca-certificates
 )
 
 missing=()

@@ -48,6 +48,14 @@ Do you want to replace it?</translation>
         <source>Запись прошла успешно.</source>
         <translation>Written successfully.</translation>
     </message>
+    <message>
+        <source>Сертификат сервера %1 не прошёл проверку (%2).
+Его отпечаток SHA-256: %3
+Если вы доверяете этому серверу, впишите этот отпечаток в ключ TlsFingerprint раздела [Server] файла настроек kvelli99.INI.</source>
+        <translation>The certificate of the server %1 did not pass the check (%2).
+Its SHA-256 fingerprint: %3
+If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</translation>
+    </message>
 </context>
 <context>
     <name>kv::ui::ErrorReport</name>

@@ -39,12 +39,6 @@ struct TlsClient {
         ftp.Password = "quillon84";
         ftp.Tls = mode;
         pump.Install(ftp, std::chrono::seconds(60));
-        if (std::getenv("KV_TLS_DEBUG")) {
-            ftp.ReportLevel = 8;
-            ftp.OnStatus = [](TSockTransport&, const std::string& s) {
-                std::fprintf(stderr, "%ld %s\n", (long)(std::chrono::steady_clock::now().time_since_epoch().count() / 1000000 % 100000), s.c_str());
-            };
-        }
     }
 };
 

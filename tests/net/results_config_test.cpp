@@ -39,21 +39,31 @@ TEST(ResultsConfig, FilesAndEnvironmentByWeight) {
     EXPECT_EQ(c.server.host, kDefaultResultsHost);
     EXPECT_EQ(c.server.port, 21);
     EXPECT_EQ(c.site, kDefaultResultsSite);
+    EXPECT_EQ(c.tls, TlsMode::Auto);
+    EXPECT_EQ(c.tlsFingerprint, "");
 
     places.Put("distro", "[Server]\nHost=ftp.distro.example\nPort=2121\nSite=http://distro.example/\n");
-    places.Put("club", "; the club's own server\n[server]\nhost = ftp.club.example\n");
+    places.Put(
+        "club",
+        "; the club's own server\n[server]\nhost = ftp.club.example\nTls=Required\nTlsFingerprint=ab:cd\n");
     c = ReadResultsConfig();
     EXPECT_EQ(c.server.host, "ftp.club.example");
     EXPECT_EQ(c.server.port, 2121);
     EXPECT_EQ(c.site, "http://distro.example/");
+    EXPECT_EQ(c.tls, TlsMode::Required);
+    EXPECT_EQ(c.tlsFingerprint, "ab:cd");
 
     // The player's file is also the game's own settings file; a port out of range is passed over.
-    places.Put("user",
-               "[Data]\nName=Player\nHost=not.this\n[Server]\nPort=70000\nSite=http://mine.example/\n");
+    places.Put(
+        "user",
+        "[Data]\nName=Player\nHost=not.this\n[Server]\nPort=70000\nSite=http://mine.example/\nTls=yes\n");
     c = ReadResultsConfig();
     EXPECT_EQ(c.server.host, "ftp.club.example");
     EXPECT_EQ(c.server.port, 2121);
     EXPECT_EQ(c.site, "http://mine.example/");
+    EXPECT_EQ(c.tls, TlsMode::Required);  // a value that is none of the three is passed over
+    places.Put("user", "[Server]\nTls=off\n");
+    EXPECT_EQ(ReadResultsConfig().tls, TlsMode::Off);
     places.Put("user", "[Server]\nHost=ftp.mine.example:2100\nPort=2200\n");
     c = ReadResultsConfig();
     EXPECT_EQ(c.server.host, "ftp.mine.example");

@@ -19,12 +19,15 @@
 #include <filesystem>
 #include <mutex>
 
+#include "EnvGuard.h"
 #include "MainWindowFixture.h"
 #include "PyFtpd.h"
 #include "ScriptServer.h"
+#include "TlsPeers.h"
 #include "app/ui/Kvelli99_U1.h"
 #include "base/AtomicFile.h"
 #include "base/Cp1251.h"
+#include "base/Settings.h"
 #include "net/FtpClient.h"
 #include "net/ui/Exchange.h"
 #include "net/ui/USet.h"
@@ -499,6 +502,45 @@ TEST_F(ExchangeTest, ASilentServerEndsTheExchangeWithinTheBound) {
               std::vector<QString>{QStringLiteral("Connection Timed out (idle for 0.5 s)")});
     EXPECT_FALSE(Form().ExchangeController().Ftp1->Connected());
     EXPECT_EQ(StatusText(), QString());
+}
+
+// A server that requires TLS on control and data connections and session reuse (vsftpd): the
+// exchange goes over TLS. A certificate that does not verify stops it before the login, with a box
+// that names the host, the fingerprint seen and the key that pins it; pinned, it goes through.
+TEST_F(ExchangeTest, OverTlsWithAServerThatRequiresIt) {
+    test::TestCertificates certs;
+    test::EnvGuard trust("SSL_CERT_FILE");
+    ::setenv("SSL_CERT_FILE", certs.caFile.c_str(), 1);
+    Dir().Write("Kvelli99.rec", Stored({"Bob_50"}));
+    test::Vsftpd server(
+        {certs.signedCert, certs.signedKey, false, {{"WWW/records.rec", Stored({"Carl_100"})}}});
+    auto exchange = [&] {
+        hooked.messages.clear();
+        PointAt(server.port());
+        Form().ExchangeController().Ftp1->UserID = "anonymous";
+        N7();
+    };
+    exchange();
+    EXPECT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    EXPECT_EQ(server.Read("WWW/records.rec"), Stored({"Carl_100", "Bob_50"}));
+
+    ::setenv("SSL_CERT_FILE", "/dev/null", 1);  // a trust store without the CA
+    Dir().Write("Kvelli99.rec", Stored({"Dan_70"}));
+    exchange();
+    ASSERT_EQ(hooked.messages.size(), 1u);
+    const QString box = hooked.messages[0].text;
+    for (const std::string& part :
+         {std::string("127.0.0.1"), certs.signedFingerprint, std::string("TlsFingerprint")})
+        EXPECT_TRUE(box.contains(QString::fromStdString(part))) << box.toStdString();
+    EXPECT_EQ(server.Read("WWW/records.rec"), Stored({"Carl_100", "Bob_50"}));
+
+    std::filesystem::create_directories(std::filesystem::path(SettingsFilePath()).parent_path());
+    WriteFileAtomic(SettingsFilePath(),
+                    "[Server]\nTls=required\nTlsFingerprint=" + certs.signedFingerprint + "\n");
+    RecreateForm();
+    exchange();
+    EXPECT_EQ(hooked.MessageTexts(), kThreeBoxes);
+    EXPECT_EQ(server.Read("WWW/records.rec"), Stored({"Carl_100", "Dan_70", "Bob_50"}));
 }
 
 TEST_F(ExchangeTest, ResultsSiteAndServerAddresses) {
