@@ -34,6 +34,10 @@ pg_isready -q -h /var/run/postgresql 2>/dev/null && pg_ran=1
 if dpkg-query -W -f='${Status}' kvelli99-server 2>/dev/null | grep -q 'install ok installed'; then
     fail "kvelli99-server is installed here already; the recipes start from a machine without it"
 fi
+# Its cleanup removes the server's data: never a table that was here before.
+for d in /var/lib/kvelli99-server /var/lib/kvelli99-server-2 /etc/kvelli99-server; do
+    [ ! -e "$d" ] || fail "$d is here already (a results server's data?); the recipes start from a machine without it"
+done
 
 cleanup() {
     set +e
