@@ -34,11 +34,12 @@ trap cleanup EXIT
 
 echo "== Waiting for a server that holds its greeting 5 s =="
 coproc HOLD { exec /usr/bin/python3 tests/support/hold_ftpd.py 5; }
-pids+=("$HOLD_PID")
+hold_pid=$HOLD_PID  # bash unsets HOLD_PID once the server has ended
+pids+=("$hold_pid")
 read -r _ port <&"${HOLD[0]}"
 "$tool" 127.0.0.1 "$port" login
-wait "$HOLD_PID" 2>/dev/null || true
-coproc SILENT { exec /usr/bin/python3 tests/support/hold_ftpd.py 30; }
+wait "$hold_pid" 2>/dev/null || true
+coproc SILENT { exec /usr/bin/python3 tests/support/hold_ftpd.py 30 2>/dev/null; }
 pids+=("$SILENT_PID")
 read -r _ port <&"${SILENT[0]}"
 "$tool" --idle-limit 5000 127.0.0.1 "$port" login || true
@@ -92,10 +93,14 @@ best() {
 
 ours() { "$tool" --user anonymous --password kv@ --cwd WWW "$@"; }
 url="ftp://127.0.0.1:$port/WWW"
-printf '%-22s %10s %10s %10s %8s\n' "transfer" "ours MiB/s" "curl MiB/s" "ours s" "ratio"
+printf '%-24s %10s %10s %10s %8s\n' "transfer" "ours MiB/s" "curl MiB/s" "ours s" "ratio"
 row() {
   local name=$1 ours_s=$2 curl_s=$3
-  printf '%-22s %10.1f %10.1f %10.3f %7.0f%%\n' "$name" \
+  if [ "$curl_s" = - ]; then
+    printf '%-24s %10.1f %10s %10.3f %8s\n' "$name" "$(echo "$size_mib / $ours_s" | bc -l)" - "$ours_s" -
+    return
+  fi
+  printf '%-24s %10.1f %10.1f %10.3f %7.0f%%\n' "$name" \
     "$(echo "$size_mib / $ours_s" | bc -l)" "$(echo "$size_mib / $curl_s" | bc -l)" "$ours_s" \
     "$(echo "100 * $curl_s / $ours_s" | bc -l)"
 }
@@ -107,13 +112,18 @@ for tls in plain tls; do
     if [ $tls = tls ]; then
       flag+=(--tls required); cflag+=(--ssl-reqd --cacert "$work/ca.pem"); name="$mode, TLS"
     fi
+    # curl 7.88 in active mode over TLS stalls against vsftpd 3.0.3: that row is ours alone.
+    skip_curl=
+    [ "$tls/$mode" = tls/active ] && skip_curl=1
     rm -f "$work/local/got.bin" "$work/root/WWW/up.bin"
     o=$(best ours "${flag[@]}" 127.0.0.1 "$port" get big.bin "$work/local/got.bin")
-    c=$(best curl -s "${cflag[@]}" -o "$work/local/curl.bin" "$url/big.bin")
+    c=-
+    [ -n "$skip_curl" ] || c=$(best curl -s --max-time 300 "${cflag[@]}" -o "$work/local/curl.bin" "$url/big.bin")
     cmp -s "$work/local/got.bin" "$work/root/WWW/big.bin" || echo "download differs!"
     row "download ($name)" "$o" "$c"
     o=$(best ours "${flag[@]}" 127.0.0.1 "$port" put "$work/local/up.bin" up.bin)
-    c=$(best curl -s "${cflag[@]}" -T "$work/local/up.bin" "$url/up-curl.bin")
+    c=-
+    [ -n "$skip_curl" ] || c=$(best curl -s --max-time 300 "${cflag[@]}" -T "$work/local/up.bin" "$url/up-curl.bin")
     cmp -s "$work/root/WWW/up.bin" "$work/local/up.bin" || echo "upload differs!"
     row "upload ($name)" "$o" "$c"
   done

@@ -2,20 +2,13 @@
 // SockConnect.cpp, data I/O in SockData.cpp, TLS in SockTls.cpp.
 #include "net/SockTransportImpl.h"
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netdb.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/utsname.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <mutex>
 
 namespace kv {

@@ -31,8 +31,9 @@ int main(int argc, char** argv) {
         }
     }
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: results_exchange [--user U] [--password P] [--tls off|auto|required] "
-                             "HOST PORT RECDIR\n");
+        std::fprintf(stderr,
+                     "usage: results_exchange [--user U] [--password P] [--tls off|auto|required] "
+                     "HOST PORT RECDIR\n");
         return 2;
     }
     ftp.Host = args[0];
