@@ -102,7 +102,8 @@ class ServerAdminTest : public ::testing::Test {
 
 TEST_F(ServerAdminTest, TlsRequiredServesCurlAndClientsThatResumeTheSessionAfterTheCommand) {
     const auto [cert, key] = Certificate("server");
-    ShippedServer server(data.path(), {"--tls-cert", cert, "--tls-key", key, "--tls-required"});
+    ShippedServer server(data.path(), {"--tls-cert", cert, "--tls-key", key, "--tls-required"},
+                         files.File("server.log"));
     EXPECT_NE(server.banner.find("TLS:   required"), std::string::npos) << server.banner;
 
     // curl starts the data connection's handshake before STOR and RETR.
@@ -142,6 +143,10 @@ TEST_F(ServerAdminTest, TlsRequiredServesCurlAndClientsThatResumeTheSessionAfter
         EXPECT_EQ(r.out, "resumed\nresumed\nresumed\n426\n") << version << ": " << r.err;
     }
     EXPECT_EQ(TableRows(Table()).size(), sent.size() + 2);
+    server.Stop();
+    EXPECT_NE(Slurp(files.File("server.log")).find(": 1 entry received, 1 entered the table"),
+              std::string::npos)
+        << Slurp(files.File("server.log"));
 }
 
 // The game's own client with TLS required, its self-signed certificate pinned as players pin it,
