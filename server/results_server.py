@@ -522,6 +522,14 @@ if SSL is not None:
     class ResultsTLSHandler(TLS_FTPHandler, ResultsHandler):
         dtp_handler = ResultsTLSDTPHandler
 
+        def ftp_PROT(self, line):
+            # pyftpdlib checks PROT P at PASV and PORT only: PROT C after them made the data
+            # connection plain.
+            if self.tls_data_required and line.strip().upper() == "C":
+                self.respond("534 Clear data connections are refused here: TLS is required.")
+                return
+            super().ftp_PROT(line)
+
 
 def tls_context(cert, key):
     """The TLS context of every session, or SystemExit with what is wrong with the files."""

@@ -36,9 +36,9 @@ std::string Slurp(const std::string& path) {
 }
 
 // Python's ftplib as most FTPS clients go: the data connection's handshake after RETR or STOR,
-// resuming the control connection's session; TLS 1.2 or 1.3 as argv[3] says. It prints whether
-// each data connection resumed the session, and the reply to an upload whose data connection
-// was reset half-way.
+// resuming the control connection's session; TLS 1.2 or 1.3 as argv[3] says. It prints the
+// reply to PROT C, whether each data connection resumed the session, and the reply to an upload
+// whose data connection was reset half-way.
 constexpr const char* kPythonClient = R"(
 import ftplib, io, socket, ssl, struct, sys
 port, ca, version, table = int(sys.argv[1]), sys.argv[2], sys.argv[3], bytes.fromhex(sys.argv[4])
@@ -55,6 +55,11 @@ f.connect("127.0.0.1", port)
 f.auth()
 f.login("kvelli99", "quillon84")
 f.prot_p()
+try:
+    f.sendcmd("PROT C")
+    print("PROT C taken")
+except ftplib.error_perm as e:
+    print(str(e)[:3])
 f.retrbinary("RETR WWW/records.rec", lambda b: None)
 f.storbinary("STOR WWW/records.rec", io.BytesIO(table))
 conn = f.transfercmd("STOR WWW/records.rec")
@@ -139,8 +144,9 @@ TEST_F(ServerAdminTest, TlsRequiredServesCurlAndClientsThatResumeTheSessionAfter
         const auto r = RunProgram({KV_PYTHON, "-c", kPythonClient, std::to_string(server.ftp), cert, version,
                                    Hex(TableBytes({{player, ++score}}))},
                                   60);
-        // RETR, STOR, then the STOR that was reset: 426, not taken for the end of the file.
-        EXPECT_EQ(r.out, "resumed\nresumed\nresumed\n426\n") << version << ": " << r.err;
+        // No way back to clear data; RETR, STOR, then the STOR that was reset: 426, not taken
+        // for the end of the file.
+        EXPECT_EQ(r.out, "534\nresumed\nresumed\nresumed\n426\n") << version << ": " << r.err;
     }
     EXPECT_EQ(TableRows(Table()).size(), sent.size() + 2);
     server.Stop();
