@@ -10,7 +10,22 @@ set(KV_FONTCONF 65-kvelli99.conf)
 set(KV_ICON_SIZES 32 16 64 128 256)
 set(KV_ICON_PATTERN "${KV_TOP}/assets/icon-@SIZE@.png")
 
-install(TARGETS kvelli99 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Debian keeps games in <prefix>/games (/usr/games, /usr/local/games: both on a user's PATH).
+set(KV_GAME_BINDIR games CACHE STRING "where the game's program goes, relative to the prefix")
+install(TARGETS kvelli99 RUNTIME DESTINATION ${KV_GAME_BINDIR})
+
+# What Debian wants of every package: the copyright, the changelog (compressed, as the manual
+# pages), in the package's directory of /usr/share/doc. Compressed at configure time, so that the
+# staged tree is the package; configure_file makes CMake run again when a source changes.
+set(KV_PKGDOC ${CMAKE_BINARY_DIR}/pkgdoc)
+configure_file(${KV_PACKAGING}/changelog.in ${KV_PKGDOC}/changelog @ONLY)
+configure_file(${KV_PACKAGING}/kvelli99.6 ${KV_PKGDOC}/kvelli99.6 COPYONLY)
+configure_file(${KV_PACKAGING}/server/kvelli99-records.1 ${KV_PKGDOC}/kvelli99-records.1 COPYONLY)
+foreach(kv_doc changelog kvelli99.6 kvelli99-records.1)
+  execute_process(COMMAND gzip -9nf ${kv_doc} WORKING_DIRECTORY ${KV_PKGDOC} COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+install(FILES ${KV_PACKAGING}/copyright ${KV_PKGDOC}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${KV_PKGDOC}/kvelli99.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 # The desktop entry, the store page and the icons carry the program's id (kv::ui::kAppId).
 install(FILES ${KV_PACKAGING}/${KV_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KV_PACKAGING}/${KV_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -11,9 +11,12 @@ install(TARGETS kvelli99-records RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COM
 install(PROGRAMS ${KV_TOP}/server/results-server.sh DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
 install(FILES ${KV_TOP}/server/results_server.py DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
 install(DIRECTORY ${KV_TOP}/server/www DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
-install(FILES ${KV_PACKAGING}/server/kvelli99-records.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT server)
-install(FILES ${KV_TOP}/docs/results-server.md DESTINATION ${KV_SERVER_DOC} COMPONENT server)
-install(FILES ${KV_PACKAGING}/server/nginx-site.conf DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
+install(FILES ${KV_PKGDOC}/kvelli99-records.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT server)
+install(FILES ${KV_TOP}/docs/results-server.md ${KV_PACKAGING}/copyright ${KV_PKGDOC}/changelog.gz
+  DESTINATION ${KV_SERVER_DOC} COMPONENT server)
+install(FILES ${KV_PACKAGING}/server/nginx-site.conf ${KV_PACKAGING}/server/nginx-site-https.conf
+  DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
+
 install(FILES ${KV_PACKAGING}/server/kvelli99-server.sysusers DESTINATION lib/sysusers.d
   RENAME kvelli99-server.conf COMPONENT server)
 # The options file the unit reads, every line commented; a conffile, so an administrator's
@@ -23,6 +26,17 @@ install(FILES ${KV_PACKAGING}/server/kvelli99-server.default DESTINATION /etc/de
 # The unit names the installed files, so it is made at install time, for the prefix of that
 # install (CPack's own included).
 install(CODE "
+  # The options file goes where the configuration of the prefix goes, as the font link does:
+  # /etc/default for /usr (a conffile of the package).
+  if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
+    set(KV_ETC /etc)
+  elseif(CMAKE_INSTALL_PREFIX MATCHES \"^/opt/\")
+    set(KV_ETC \"/etc\${CMAKE_INSTALL_PREFIX}\")
+  else()
+    set(KV_ETC \"\${CMAKE_INSTALL_PREFIX}/etc\")
+  endif()
+  file(INSTALL \"${KV_PACKAGING}/server/kvelli99-server.default\" DESTINATION \"\${KV_ETC}/default\"
+    RENAME kvelli99-server)
   set(KV_SHARE \"\${CMAKE_INSTALL_PREFIX}/${KV_SERVER_SHARE}\")
   set(KV_DOC \"\${CMAKE_INSTALL_PREFIX}/${KV_SERVER_DOC}\")
   set(KV_BIN \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")

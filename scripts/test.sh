@@ -49,7 +49,7 @@ else
   x=$(mktemp -d)
   dpkg-deb -x "$deb" "$x"
   status=0
-  packaging/tests/check-first-start.sh "$x/usr/share/applications/io.github.kvelli99.kvelli99.desktop" "$x/usr/bin" || status=$?
+  packaging/tests/check-first-start.sh "$x/usr/share/applications/io.github.kvelli99.kvelli99.desktop" "$x/usr/games" || status=$?
   rm -rf "$x"
   [ "$status" -eq 0 ]
 fi

@@ -28,6 +28,7 @@ entries received, how many entered the table.
 """
 import argparse
 import ctypes
+import errno
 import fcntl
 import glob
 import http.server
@@ -51,6 +52,12 @@ from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler
 from pyftpdlib.ioloop import RetryError
 from pyftpdlib.servers import ThreadedFTPServer
+
+try:  # Debian's python3-openssl; only --tls-cert needs it.
+    from OpenSSL import SSL
+    from pyftpdlib.handlers import TLS_DTPHandler, TLS_FTPHandler
+except ImportError:
+    SSL = None
 
 USER = "kvelli99"
 PASSWORD = "quillon84"
@@ -367,6 +374,11 @@ def prepare(data_dir, tool, database=None):
             os.remove(stale)
         except OSError:
             pass
+    # Every upload is received into a file beside the table: a directory that takes none (its
+    # mode, its owner, a read-only mount) stops the start here rather than every upload later.
+    fd, probe = tempfile.mkstemp(prefix=".start.", suffix=".part", dir=www)
+    os.close(fd)
+    os.remove(probe)
     if database:
         helper = Helper(tool, database)
         status, _, why = helper.request("publish", table, os.path.join(www, PAGE))
@@ -468,7 +480,12 @@ class ResultsHandler(FTPHandler):
         if os.path.realpath(os.path.dirname(file)) != self.www or name not in STORABLE or "a" in mode:
             self.respond("553 Only records.prf, records.rec and table.html may be stored, in WWW.")
             return None
-        fd, temp = tempfile.mkstemp(prefix="." + name + ".", suffix=".part", dir=self.www)
+        try:
+            fd, temp = tempfile.mkstemp(prefix="." + name + ".", suffix=".part", dir=self.www)
+        except OSError as e:
+            log.error("exchange %s:%s: %s not stored: %s", self.remote_ip, self.remote_port, name, e)
+            self.respond("451 The table could not be updated; try again later.")
+            return None
         os.close(fd)
         self._incoming[temp] = name
         stored = super().ftp_STOR(temp, mode)
@@ -497,15 +514,16 @@ class ResultsHandler(FTPHandler):
             self.drop_proofs()
         if result[0] == "ok":
             verdict = result[3]
+            received = "%s entr%s received, %s entered the table" % (
+                result[1], "y" if result[1] == "1" else "ies", result[2])
             if verdict is None:
-                log.info("exchange %s: %s entries received, %s entered the table", peer, result[1], result[2])
+                log.info("exchange %s: %s", peer, received)
                 return None
             counts, _, reasons = verdict.partition("; ")
             if reasons:
-                log.info("exchange %s: %s entries received, %s entered the table; not accepted: %s",
-                         peer, result[1], result[2], reasons)
+                log.info("exchange %s: %s; not accepted: %s", peer, received, reasons)
             else:
-                log.info("exchange %s: %s entries received, %s entered the table", peer, result[1], result[2])
+                log.info("exchange %s: %s", peer, received)
             return "226 Table merged; %s" % counts
         why = result[1].replace("\r", " ").replace("\n", " ")
         if result[0] == "refused":
@@ -533,6 +551,77 @@ class ResultsHandler(FTPHandler):
                 pass
 
 
+if SSL is not None:
+    class ResultsTLSDTPHandler(TLS_DTPHandler, ResultsDTPHandler):
+        def readable(self):
+            # curl starts a data connection's handshake before it sends RETR or STOR; pyftpdlib
+            # takes bytes on a data connection with no transfer yet for a hang-up and drops it.
+            if self._ssl_accepting:
+                return True
+            return super().readable()
+
+        def recv(self, buffer_size):
+            if not (self.receive and self._ssl_established):
+                return super().recv(buffer_size)
+            # As in plain FTP, a reset data connection is a broken upload, not the end of the
+            # file (pyftpdlib's TLS layer takes either for an end).
+            try:
+                return self.socket.recv(buffer_size)
+            except SSL.WantReadError:
+                self._ssl_want_read = True
+                raise RetryError
+            except SSL.WantWriteError:
+                self._ssl_want_write = True
+                raise RetryError
+            except SSL.ZeroReturnError:
+                self.handle_close()
+                return b""
+            except SSL.SysCallError as e:
+                if e.args and e.args[0] == errno.ECONNRESET:
+                    self._resp = ("426 Connection reset; the upload is dropped.", log.info)
+                    self.close()
+                    return b""
+                self.handle_close()
+                return b""
+
+    class ResultsTLSHandler(TLS_FTPHandler, ResultsHandler):
+        dtp_handler = ResultsTLSDTPHandler
+
+        def ftp_PROT(self, line):
+            # pyftpdlib checks PROT P at PASV and PORT only: PROT C after them made the data
+            # connection plain.
+            if self.tls_data_required and line.strip().upper() == "C":
+                self.respond("534 Clear data connections are refused here: TLS is required.")
+                return
+            super().ftp_PROT(line)
+
+
+def tls_context(cert, key):
+    """The TLS context of every session, or SystemExit with what is wrong with the files."""
+    if SSL is None:
+        sys.exit("results-server: --tls-cert needs Debian's python3-openssl: apt-get install python3-openssl")
+    try:
+        for name in (cert, key):
+            open(name, "rb").close()
+        ctx = SSL.Context(SSL.TLS_SERVER_METHOD)
+        ctx.set_options(SSL.OP_NO_SSLv2 | SSL.OP_NO_SSLv3 | SSL.OP_NO_COMPRESSION)
+        ctx.set_min_proto_version(SSL.TLS1_2_VERSION)
+        ctx.use_certificate_chain_file(cert)
+        ctx.use_privatekey_file(key)
+        ctx.check_privatekey()
+        # Data connections resume the control connection's session (clients and servers that
+        # insist on it are common); the server-side cache needs a context id for that.
+        ctx.set_session_id(b"kvelli99-server")
+        ctx.set_session_cache_mode(SSL.SESS_CACHE_SERVER)
+    except SSL.Error as e:
+        reasons = "; ".join(r[2] for r in (e.args[0] if e.args and isinstance(e.args[0], list) else [])
+                            if len(r) > 2) or str(e)
+        sys.exit("results-server: cannot use the certificate %s and key %s: %s" % (cert, key, reasons))
+    except OSError as e:
+        sys.exit("results-server: cannot read the certificate or key: %s" % e)
+    return ctx
+
+
 def listen(address, port):
     sock = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
     sock.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
@@ -545,17 +634,22 @@ def listen(address, port):
     return sock
 
 
-def make_ftp(a, sock, home, www, tool):
+def make_ftp(a, sock, home, www, tool, tls=None):
     auth = DummyAuthorizer()
     auth.add_user(USER, PASSWORD, home, perm="el")
     auth.override_perm(USER, www, "elrw", recursive=True)
-    ResultsHandler.authorizer = auth
-    ResultsHandler.www = www
-    ResultsHandler.merger = Merger(tool, www, os.path.join(home, "merge.lock"), a.database,
-                                   verify=not a.accept_unverified)
-    ResultsHandler.passive_ports = a.passive_ports
-    ResultsHandler.masquerade_address = a.announce_address
-    server = ThreadedFTPServer(sock, ResultsHandler)
+    handler = ResultsHandler
+    if tls:
+        handler = ResultsTLSHandler
+        handler.ssl_context = tls
+        handler.tls_control_required = handler.tls_data_required = a.tls_required
+    handler.authorizer = auth
+    handler.www = www
+    handler.merger = Merger(tool, www, os.path.join(home, "merge.lock"), a.database,
+                            verify=not a.accept_unverified)
+    handler.passive_ports = a.passive_ports
+    handler.masquerade_address = a.announce_address
+    server = ThreadedFTPServer(sock, handler)
     server.max_cons = a.max_connections
     server.max_cons_per_ip = a.max_per_address
     return server
@@ -739,14 +833,22 @@ def main():
     p.add_argument("--accept-unverified", action="store_true",
                    help="merge every entry of a table sent, as older servers did, instead of only the new "
                         "entries whose proof the records tool replays to their score")
+    p.add_argument("--tls-cert", metavar="FILE",
+                   help="offer TLS (AUTH TLS) with this certificate (PEM, the chain after it)")
+    p.add_argument("--tls-key", metavar="FILE", help="the certificate's private key (PEM; default: in --tls-cert)")
+    p.add_argument("--tls-required", action="store_true",
+                   help="refuse a login and any transfer without TLS (needs --tls-cert)")
     p.add_argument("--verbose", action="store_true", help="log every FTP command")
     a = p.parse_args()
+    if (a.tls_key or a.tls_required) and not a.tls_cert:
+        p.error("--tls-key and --tls-required need --tls-cert")
 
     logging.basicConfig(stream=sys.stderr, format="%(asctime)s %(message)s",
                         level=logging.DEBUG if a.verbose else logging.INFO)
     # pyftpdlib's own lines (logins, transfers) only when asked: the exchange line says it all.
     logging.getLogger("pyftpdlib").setLevel(logging.DEBUG if a.verbose else logging.WARNING)
 
+    tls = tls_context(a.tls_cert, a.tls_key or a.tls_cert) if a.tls_cert else None
     tool = find_tool(a.records_tool)
     if not tool:
         sys.exit("results-server: the records tool %s is needed: give --records-tool PATH, or build it "
@@ -765,12 +867,17 @@ def main():
     try:
         sock = listen(a.address, a.ftp_port)
     except OSError as e:
-        hint = " (ports below 1024 need root; try --ftp-port %d)" % USER_FTP_PORT if a.ftp_port < 1024 else ""
+        hint = (" (ports below 1024 need root or the capability CAP_NET_BIND_SERVICE; try --ftp-port %d)"
+                % USER_FTP_PORT if isinstance(e, PermissionError) and a.ftp_port < 1024 else "")
         sys.exit("results-server: cannot listen for FTP on %s:%d: %s%s" % (a.address, a.ftp_port, e, hint))
     try:
         web = make_http(a.address, a.http_port, www)
     except OSError as e:
         sys.exit("results-server: cannot listen for HTTP on %s:%d: %s" % (a.address, a.http_port, e))
+
+    # pyftpdlib's CWD goes back to the directory the server started in: one its user may not
+    # enter (root's home, for a server started as root for another user) broke every CWD.
+    os.chdir("/")
 
     ftp_port = sock.getsockname()[1]
     http_port = web.server_address[1]
@@ -778,6 +885,8 @@ def main():
     print("Kvelli 99 results server")
     print("  data:  %s" % www)
     print("  FTP:   %s:%d  (account %s)" % (a.address, ftp_port, USER))
+    if tls:
+        print("  TLS:   %s" % ("required" if a.tls_required else "offered (AUTH TLS)"))
     if a.passive_ports or a.announce_address:
         ports = "%d-%d" % (a.passive_ports[0], a.passive_ports[-1]) if a.passive_ports else "any"
         print("  PASV:  ports %s, announced as %s" % (ports, a.announce_address or "the address dialled"))
@@ -786,7 +895,8 @@ def main():
     elif a.workers > 1:
         print("  workers: %d" % a.workers)
     print("  page:  http://%s:%d/table.html" % (shown, http_port))
-    if ftp_port == 21:
+    if ftp_port == 21 and a.address == "127.0.0.1":
+        # The game's own default is 127.0.0.1, port 21.
         print("Players send results with the game as it is (results server on port 21).")
     else:
         print("Play against it:  KVELLI99_RESULTS_SERVER=%s:%d kvelli99" % (shown, ftp_port))
@@ -805,13 +915,13 @@ def main():
         web.socket.close()
         if watch:
             watch.close_in_worker()
-        make_ftp(a, sock, home, www, tool).serve_forever(handle_exit=True)
+        make_ftp(a, sock, home, www, tool, tls).serve_forever(handle_exit=True)
 
     workers = []
     try:
         if a.workers == 1:
             threading.Thread(target=web.serve_forever, daemon=True).start()
-            make_ftp(a, sock, home, www, tool).serve_forever(handle_exit=True)
+            make_ftp(a, sock, home, www, tool, tls).serve_forever(handle_exit=True)
         else:
             # The listening socket stays open here too, for the workers that replace others.
             workers = start_workers(a.workers, serve)

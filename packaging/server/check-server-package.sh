@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The package kvelli99-server: its install tree (the unit passes systemd-analyze verify, and the
 # server started by the unit's own command line from that tree takes a table and serves its
-# page), and the .deb (control fields, dependencies met here, contents, maintainer scripts);
-# the game's package holds none of it. Installing the .deb is left to people: a test must not
-# change the machine.
+# page), and the .deb (control fields, dependencies met here, contents, maintainer scripts,
+# Debian's lintian); the game's package holds none of it. In CI (CI=true, as root) the guide's
+# recipes then install it and run it as an administrator would, to the purge (check-recipes.sh);
+# elsewhere a test must not change the machine.
 # Usage: check-server-package.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
@@ -28,8 +29,10 @@ DESTDIR=$root cmake --install "$build" --component server --prefix /usr >"$tmp/i
 unit=$root/usr/lib/systemd/system/kvelli99-server.service
 for f in usr/bin/kvelli99-records usr/share/kvelli99-server/results_server.py usr/share/kvelli99-server/results-server.sh \
     usr/share/kvelli99-server/www/tr.gif usr/share/kvelli99-server/www/styles.css \
-    usr/share/man/man1/kvelli99-records.1 usr/share/doc/kvelli99-server/results-server.md \
-    usr/share/kvelli99-server/nginx-site.conf usr/lib/sysusers.d/kvelli99-server.conf; do
+    usr/share/man/man1/kvelli99-records.1.gz usr/share/doc/kvelli99-server/results-server.md \
+    usr/share/doc/kvelli99-server/copyright usr/share/doc/kvelli99-server/changelog.gz \
+    usr/share/kvelli99-server/nginx-site.conf usr/share/kvelli99-server/nginx-site-https.conf \
+    etc/default/kvelli99-server usr/lib/sysusers.d/kvelli99-server.conf; do
     [ -f "$root/$f" ] || fail "the server component lacks /$f"
 done
 [ -f "$unit" ] || fail "the server component lacks the unit"
@@ -48,7 +51,8 @@ MANPATH=$root/usr/share/man systemd-analyze verify "$unit" >"$tmp/verify.log" 2>
 # Unprivileged, its data in the state directory (readable by nginx), port 21 by a capability,
 # back after a failure; the user is the one sysusers.d makes.
 for line in User=kvelli99-server StateDirectory=kvelli99-server StateDirectoryMode=0755 \
-    AmbientCapabilities=CAP_NET_BIND_SERVICE Restart=on-failure WantedBy=multi-user.target; do
+    AmbientCapabilities=CAP_NET_BIND_SERVICE Restart=on-failure WantedBy=multi-user.target \
+    EnvironmentFile=-/etc/default/kvelli99-server; do
     grep -qxF "$line" "$unit" || fail "the unit lacks $line"
 done
 
@@ -104,16 +108,16 @@ for clause in "${clauses[@]}"; do
     dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed' ||
         fail "dependency \"$clause\" is not met on this machine"
 done
-for p in python3-pyftpdlib systemd; do
+for p in python3-pyftpdlib python3-openssl systemd; do
     grep -qE "(^|, )$p( |,|$)" <<<"$depends" || fail "Depends lacks $p"
 done
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/contents"
 for p in ./usr/bin/kvelli99-records ./usr/lib/systemd/system/kvelli99-server.service \
     ./usr/share/kvelli99-server/results_server.py ./usr/share/kvelli99-server/www/back.gif \
-    ./usr/share/man/man1/kvelli99-records.1; do
+    ./usr/share/man/man1/kvelli99-records.1.gz; do
     grep -qxF "$p" "$tmp/contents" || fail "the package lacks $p"
 done
-! grep -q '^\./usr/bin/kvelli99$' "$tmp/contents" || fail "the server's package holds the game"
+! grep -q '^\./usr/\(bin\|games\)/kvelli99$' "$tmp/contents" || fail "the server's package holds the game"
 grep -q 'ExecStart=/usr/bin/python3 /usr/share/kvelli99-server/results_server.py ' \
     <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/systemd/system/kvelli99-server.service) ||
     fail "the packaged unit does not run the packaged server"
@@ -122,9 +126,13 @@ for s in postinst prerm postrm; do
     [ -x "$tmp/control/$s" ] || fail "the package has no $s"
     sh -n "$tmp/control/$s" || fail "$s is no valid shell script"
 done
-grep -q 'systemctl enable kvelli99-server.service' "$tmp/control/postinst" || fail "postinst does not enable the server"
+grep -q 'deb-systemd-helper enable "$unit"' "$tmp/control/postinst" || fail "postinst does not enable the server"
 grep -q 'systemd-sysusers kvelli99-server.conf' "$tmp/control/postinst" || fail "postinst does not make the user"
 grep -qxF /etc/default/kvelli99-server "$tmp/control/conffiles" || fail "the options file is no conffile"
+[ "$(field Section)" = net ] || fail "Section is $(field Section)"
+# shellcheck source=../tests/lintian.sh
+source "$(dirname "$0")/../tests/lintian.sh"
+check_lintian "$deb"
 for p in ./usr/share/kvelli99-server/nginx-site.conf ./usr/lib/sysusers.d/kvelli99-server.conf \
     ./etc/default/kvelli99-server; do
     grep -qxF "$p" "$tmp/contents" || fail "the package lacks $p"
@@ -136,5 +144,13 @@ cpack -G DEB -B "$tmp/game" --config "$build/CPackConfig.cmake" >"$tmp/cpack-gam
 game=$(ls "$tmp"/game/kvelli99_*.deb)
 if dpkg-deb -c "$game" | grep -E 'kvelli99-records|kvelli99-server'; then
     fail "the game's package holds files of the server"
+fi
+# Once a CI run: on its release build (the sanitizers' build makes no package anyone installs).
+build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+if [ "${CI:-}" = true ] && [ "$(id -u)" -eq 0 ] && [ "$build_type" = Release ]; then
+    bash "$(dirname "$0")/check-recipes.sh" "$(cd "$(dirname "$0")/../.." && pwd)" "$build" ||
+        fail "the guide's recipes"
+else
+    echo "the guide's recipes: not run (they install the package and change the machine: CI=true, as root, in a Release build)"
 fi
 echo "server package: all checks passed"

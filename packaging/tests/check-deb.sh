@@ -64,20 +64,24 @@ done
 # --- contents
 dpkg-deb -c "$deb" >"$tmp/contents"
 paths=$(awk '{print $6}' "$tmp/contents")
-expect=(./usr/bin/kvelli99 "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml"
+expect=(./usr/games/kvelli99 ./usr/share/man/man6/kvelli99.6.gz ./usr/share/doc/kvelli99/copyright
+    ./usr/share/doc/kvelli99/changelog.gz "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml"
     "./usr/share/mime/packages/$id.xml"
     ./usr/share/fontconfig/conf.avail/65-kvelli99.conf ./etc/fonts/conf.d/65-kvelli99.conf)
 for size in "${sizes[@]}"; do expect+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"); done
 for p in "${expect[@]}"; do
     grep -qxF "$p" <<<"$paths" || fail "package lacks $p"
 done
-stray=$(grep -v -e '^\./usr/\(bin\|share\)/' -e '^\./etc/fonts/conf\.d/' -e '^\./$' -e '^\./usr/$' -e '^\./etc/$' \
+stray=$(grep -v -e '^\./usr/\(games\|share\)/' -e '^\./etc/fonts/conf\.d/' -e '^\./$' -e '^\./usr/$' -e '^\./etc/$' \
     -e '^\./etc/fonts/$' <<<"$paths" || true)
-[ -z "$stray" ] || fail "package installs outside /usr/bin, /usr/share, /etc/fonts/conf.d: $stray"
-grep -q ' root/root .* \./usr/bin/kvelli99$' "$tmp/contents" || fail "the program is not owned by root"
-grep -q '^-rwxr-xr-x .* \./usr/bin/kvelli99$' "$tmp/contents" || fail "the program is not mode 755"
+[ -z "$stray" ] || fail "package installs outside /usr/games, /usr/share, /etc/fonts/conf.d: $stray"
+grep -q ' root/root .* \./usr/games/kvelli99$' "$tmp/contents" || fail "the program is not owned by root"
+grep -q '^-rwxr-xr-x .* \./usr/games/kvelli99$' "$tmp/contents" || fail "the program is not mode 755"
 grep -q '^l.* \./etc/fonts/conf\.d/65-kvelli99\.conf -> /usr/share/fontconfig/conf\.avail/65-kvelli99\.conf$' \
     "$tmp/contents" || fail "the fontconfig link does not point to /usr/share/fontconfig/conf.avail"
+
+# --- Debian's package checker: no error and no warning (overrides say why where there are any)
+check_lintian "$deb"
 
 # --- the packaged files themselves
 x=$tmp/x
@@ -86,8 +90,8 @@ check_desktop_file "$x/usr/share/applications/$id.desktop" "$id"
 check_metainfo "$x/usr/share/metainfo/$id.metainfo.xml" "$id"
 check_mime "$x/usr/share" "$id"
 for size in "${sizes[@]}"; do check_png "$x/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" "$size"; done
-same_version_block "$x/usr/bin/kvelli99" "$exe"
-missing=$(ldd "$x/usr/bin/kvelli99" | grep 'not found' || true)
+same_version_block "$x/usr/games/kvelli99" "$exe"
+missing=$(ldd "$x/usr/games/kvelli99" | grep 'not found' || true)
 [ -z "$missing" ] || fail "the program needs libraries that are missing: $missing"
 
 # --- the packaged program starts and keeps running, in a home of its own
@@ -97,7 +101,7 @@ chmod 700 "$tmp/home/run"
     cd "$tmp/run"
     exec env -u DISPLAY -u WAYLAND_DISPLAY HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" \
         XDG_DATA_HOME="$tmp/home/.local/share" XDG_CACHE_HOME="$tmp/home/.cache" \
-        XDG_RUNTIME_DIR="$tmp/home/run" QT_QPA_PLATFORM=offscreen "$x/usr/bin/kvelli99" \
+        XDG_RUNTIME_DIR="$tmp/home/run" QT_QPA_PLATFORM=offscreen "$x/usr/games/kvelli99" \
         >"$tmp/run.out" 2>"$tmp/run.err"
 ) &
 pid=$!
@@ -114,6 +118,6 @@ if grep -i -e 'could not load the qt platform plugin' -e 'fontconfig error' "$tm
     fail "the packaged program reported a broken environment"
 fi
 # --- started from its desktop entry as the menu starts it, in a fresh home, under Xvfb
-bash "$here/check-first-start.sh" "$x/usr/share/applications/io.github.kvelli99.kvelli99.desktop" "$x/usr/bin" ||
+bash "$here/check-first-start.sh" "$x/usr/share/applications/io.github.kvelli99.kvelli99.desktop" "$x/usr/games" ||
     fail "the packaged program's first start from its desktop entry"
 echo "deb package: all checks passed"

@@ -61,7 +61,8 @@ start() {
     for _ in $(seq 100); do xwi -root >/dev/null 2>&1 && break; sleep 0.05; done
     (
         cd "$home"
-        exec env -i PATH="${bindir:+$bindir:}/usr/bin:/bin" HOME="$home" DISPLAY="$DISPLAY" \
+        # A user's PATH on Debian ends with /usr/games, where the package puts the game.
+        exec env -i PATH="${bindir:+$bindir:}/usr/bin:/bin:/usr/games" HOME="$home" DISPLAY="$DISPLAY" \
             XDG_RUNTIME_DIR="$home/run" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb KVELLI_REPORT_FIRST_PAINT=1 \
             sh -c "exec $exec_line" >"$home/out" 2>"$home/err"
     ) &

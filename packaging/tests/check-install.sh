@@ -49,15 +49,15 @@ check_tree() {
     DESTDIR=$root cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1 ||
         { cat "$tmp/install.log"; fail "cmake --install --prefix $prefix failed"; }
 
-    # Nothing outside the prefix but the fontconfig link.
+    # Nothing outside the prefix but the fontconfig link and the results server's options file.
     local stray
     stray=$(cd "$root" && find . \( -type f -o -type l \) |
-        grep -v -e "^\.$prefix/" -e "^\.$etc/fonts/conf\.d/65-kvelli99\.conf\$" || true)
+        grep -v -e "^\.$prefix/" -e "^\.$etc/fonts/conf\.d/65-kvelli99\.conf\$" -e "^\.$etc/default/kvelli99-server\$" || true)
     [ -z "$stray" ] || fail "installed outside $prefix: $stray"
 
-    [ -x "$top/bin/kvelli99" ] || fail "no executable $prefix/bin/kvelli99"
-    file -b "$top/bin/kvelli99" | grep -q '^ELF' || fail "$prefix/bin/kvelli99 is not a program"
-    same_version_block "$top/bin/kvelli99" "$exe"
+    [ -x "$top/games/kvelli99" ] || fail "no executable $prefix/games/kvelli99"
+    file -b "$top/games/kvelli99" | grep -q '^ELF' || fail "$prefix/games/kvelli99 is not a program"
+    same_version_block "$top/games/kvelli99" "$exe"
 
     check_desktop_file "$share/applications/$id.desktop" "$id"
     check_metainfo "$share/metainfo/$id.metainfo.xml" "$id"

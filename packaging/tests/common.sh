@@ -134,3 +134,6 @@ same_version_block() {
     cmp -s "$tmp/built.ver" "$tmp/installed.ver" || fail "$installed carries another version block"
     rm -f "$tmp/built.ver" "$tmp/installed.ver" "$tmp/junk.o"
 }
+
+# shellcheck source=lintian.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lintian.sh"

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <latch>
 #include <memory>
+#include <regex>
 #include <set>
 #include <string>
 #include <thread>
@@ -282,10 +283,39 @@ TEST_F(DatabaseTest, ADatabaseRestartUnderLoadLosesNothingAndNeedsNoRestartOfThe
         return std::all_of(acknowledged.begin(), acknowledged.end(),
                            [&](int s) { return scores.count(s) == 1; });
     }));
-    // The watcher, which keeps the front end's copy, is back too (it tries once a second).
-    EXPECT_TRUE(Within(10, [&] {
-        return Slurp(dir.File("f.log")).find("the database is back") != std::string::npos;
-    })) << Slurp(dir.File("f.log"));
+    // The watcher, which keeps the front end's copy, is back too (it tries once a second), and
+    // says so with the time, as the server's own lines.
+    const std::regex stamped(
+        R"((^|\n)\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,\d{3} kvelli99-records: the database is back)");
+    EXPECT_TRUE(Within(10, [&] { return std::regex_search(Slurp(dir.File("f.log")), stamped); }))
+        << Slurp(dir.File("f.log"));
+}
+
+// What stops the tool says which of the connection string, the database's answer or the way
+// there is wrong, on one line; a backup (export) of a database without the table writes
+// nothing into it and no file.
+TEST_F(DatabaseTest, DatabaseFailuresSayWhichAndABackupMakesNoSchema) {
+    pg->CreateDatabase("bare");
+    const struct {
+        std::string conninfo, said;
+    } cases[] = {
+        {pg->Conninfo("bare") + " colour=blue",
+         "the connection string is not valid: invalid connection option"},
+        {pg->Conninfo("missing"), "the database refused the connection: "},
+        {"host=127.0.0.1 port=" + std::to_string(test::FreePort()) + " dbname=bare",
+         "the database cannot be reached: "},
+        {pg->Conninfo("bare"), "the database holds no results table yet"},
+    };
+    for (const auto& c : cases) {
+        const auto r =
+            test::RunProgram({test::RecordsToolPath(), "export", c.conninfo, dir.File("backup.rec")});
+        EXPECT_EQ(r.status, 1) << c.conninfo;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\t'), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_FALSE(FileExists(dir.File("backup.rec")));
+    }
+    EXPECT_EQ(pg->Query("bare", "SELECT count(*) FROM pg_tables WHERE schemaname = 'kvelli99'"), "0");
 }
 
 // A front end's copy keeps following the common table when its watcher loses its connection at

@@ -254,6 +254,8 @@ TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
                                                                   {"merge", "a", "b", "--page"},
                                                                   {"list", "a", "b"},
                                                                   {"export", "-", "f"},
+                                                                  {"export", "", "f"},
+                                                                  {"import", "", "f"},
                                                                   {"serve", "--database", "-"},
                                                                   {"watch", "-", "t", "p"},
                                                                   {"remove", "t.rec", "0"},
@@ -263,6 +265,9 @@ TEST_F(RecordsToolTest, UsageErrorsExitWithTwo) {
         EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
         EXPECT_NE(r.err.find("Try 'kvelli99-records --help'."), std::string::npos);
     }
+    // An empty DATABASE (an unset variable in the administrator's shell) is not libpq's defaults.
+    EXPECT_NE(Tool({"export", "", dir.File("f")}).err.find("the DATABASE given is empty"), std::string::npos);
+    EXPECT_FALSE(FileExists(dir.File("f")));
     EXPECT_NE(Tool({"merge"}).err.find("merge takes a table to merge into and one or more tables to merge"),
               std::string::npos);
     // A row past the table's entries takes nothing out.

@@ -24,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "ShippedNginx.h"
 #include "ShippedServer.h"
 #include "TempDir.h"
 #include "base/AtomicFile.h"
@@ -362,62 +363,6 @@ TEST_F(ResultsServerTest, PassivePortsAnnouncedAddressAndConnectionLimits) {
         << Slurp(data.File("fifo.log"));
 }
 
-// nginx with the site configuration the package ships, on a free port of 127.0.0.1 and the data
-// directory of a test; stopped with the object.
-class ShippedNginxSite {
-  public:
-    ShippedNginxSite(const std::string& www, const TempDir& dir) {
-        std::string site = Slurp(std::string(KV_SOURCE_DIR) + "/packaging/server/nginx-site.conf");
-        port = test::FreePort();
-        auto replace = [&](const std::string& from, const std::string& to) {
-            const auto at = site.find(from);
-            if (at == std::string::npos) throw std::runtime_error("the site has no line " + from);
-            site.replace(at, from.size(), to);
-        };
-        replace("listen 80;", "listen 127.0.0.1:" + std::to_string(port) + ";");
-        replace("listen [::]:80;", "");
-        replace("root /var/lib/kvelli99-server/WWW;", "root " + www + ";");
-        WriteFileAtomic(dir.File("site.conf"), site);
-        const std::string d = dir.path();
-        WriteFileAtomic(dir.File("nginx.conf"),
-                        std::string(::geteuid() == 0 ? "user nobody nogroup;\n" : "") + "daemon off;\npid " +
-                            d + "/nginx.pid;\nerror_log " + d + "/error.log;\nevents {}\nhttp {\n" +
-                            "include /etc/nginx/mime.types;\naccess_log off;\n" + "client_body_temp_path " +
-                            d + "/body;\nproxy_temp_path " + d + "/proxy;\nfastcgi_temp_path " + d +
-                            "/fastcgi;\nuwsgi_temp_path " + d + "/uwsgi;\nscgi_temp_path " + d +
-                            "/scgi;\ninclude " + d + "/site.conf;\n}\n");
-        const std::string conf = dir.File("nginx.conf"), log = dir.File("error.log");
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            const int fd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-            if (fd >= 0) ::dup2(fd, 2);
-            ::execl("/usr/sbin/nginx", "nginx", "-p", d.c_str(), "-c", conf.c_str(), "-e", log.c_str(),
-                    nullptr);
-            ::_exit(127);
-        }
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (HttpGet(port, "/").first == 0) {
-            if (std::chrono::steady_clock::now() > deadline || ::waitpid(pid_, nullptr, WNOHANG) != 0) {
-                Stop();
-                throw std::runtime_error("nginx did not start: " + Slurp(log));
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    }
-    ~ShippedNginxSite() { Stop(); }
-    void Stop() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGTERM);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-    int port = 0;
-
-  private:
-    pid_t pid_ = -1;
-};
-
 TEST_F(ResultsServerTest, TheShippedNginxSiteServesThePageFromTheDataDirectory) {
     if (!FileExists("/usr/sbin/nginx"))
         GTEST_SKIP() << "nginx is not installed (scripts/install-deps.sh installs it)";
@@ -426,12 +371,17 @@ TEST_F(ResultsServerTest, TheShippedNginxSiteServesThePageFromTheDataDirectory) 
     ::chmod(data.path().c_str(), 0755);
     TempDir conf;
     ::chmod(conf.path().c_str(), 0755);
-    ShippedNginxSite nginx(data.File("WWW"), conf);
+    const int port = test::FreePort();
+    test::ShippedNginxSite nginx("nginx-site.conf",
+                                 {{"listen 80;", "listen 127.0.0.1:" + std::to_string(port) + ";"},
+                                  {"listen [::]:80;", ""},
+                                  {"root /var/lib/kvelli99-server/WWW;", "root " + data.File("WWW") + ";"}},
+                                 conf);
 
     WriteFileAtomic(players.File(kRecFileName), Table({{"Ann", 900}}));
     test::GameExchange(server.ftp, players.path(), true);
     std::string headers;
-    auto [code, page] = HttpGet(nginx.port, "/table.html", &headers);
+    auto [code, page] = HttpGet(port, "/table.html", &headers);
     EXPECT_EQ(code, 200);
     EXPECT_EQ(page, Slurp(Www("table.html")));
     EXPECT_NE(page.find(">Ann</FONT>"), std::string::npos);
@@ -439,15 +389,15 @@ TEST_F(ResultsServerTest, TheShippedNginxSiteServesThePageFromTheDataDirectory) 
     // The next result is on the page at once: nginx keeps no copy of its own.
     WriteFileAtomic(players.File(kRecFileName), Table({{"Bob", 1900}}));
     test::GameExchange(server.ftp, players.path(), false);
-    EXPECT_NE(HttpGet(nginx.port, "/table.html").second.find(">Bob</FONT>"), std::string::npos);
+    EXPECT_NE(HttpGet(port, "/table.html").second.find(">Bob</FONT>"), std::string::npos);
 
-    EXPECT_EQ(HttpGet(nginx.port, "/tr.gif", &headers), std::make_pair(200, Slurp(Www("tr.gif"))));
+    EXPECT_EQ(HttpGet(port, "/tr.gif", &headers), std::make_pair(200, Slurp(Www("tr.gif"))));
     EXPECT_NE(headers.find("Cache-Control: public, max-age=86400"), std::string::npos) << headers;
-    EXPECT_EQ(HttpGet(nginx.port, "/", &headers).first, 302);
+    EXPECT_EQ(HttpGet(port, "/", &headers).first, 302);
     EXPECT_NE(headers.find("/table.html"), std::string::npos) << headers;
     for (const char* path : {"/records.rec", "/records.rec.lock", "/WWW/table.html", "/.records.rec.1.part"})
-        EXPECT_EQ(HttpGet(nginx.port, path).first, 404) << path;
-    EXPECT_EQ(HttpGet(nginx.port, "/../merge.lock").first, 400);
+        EXPECT_EQ(HttpGet(port, path).first, 404) << path;
+    EXPECT_EQ(HttpGet(port, "/../merge.lock").first, 400);
 }
 
 }  // namespace

@@ -10,9 +10,15 @@
 
 namespace kv::test {
 
-ProgramRun RunProgram(std::vector<std::string> all, int seconds) {
+ProgramRun RunProgram(const std::vector<std::string>& args, int seconds) {
     int out[2], err[2];
-    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) return {};
+    if (::pipe2(out, O_CLOEXEC) != 0) return {};
+    if (::pipe2(err, O_CLOEXEC) != 0) {
+        ::close(out[0]);
+        ::close(out[1]);
+        return {};
+    }
+    std::vector<std::string> all = args;
     std::vector<char*> argv;
     for (auto& a : all)
         argv.push_back(a.data());

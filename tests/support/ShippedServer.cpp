@@ -155,7 +155,9 @@ std::vector<std::pair<std::string, int>> TableRows(const std::string& path) {
     return rows;
 }
 
-ServerLogin::ServerLogin(int port, bool passive) {
+ServerLogin::ServerLogin(int port, bool passive, const GameTls& tls) {
+    ftp.Tls = tls.mode;
+    ftp.TlsFingerprint = tls.fingerprint;
     ftp.Host = "127.0.0.1";
     ftp.Port = port;
     ftp.UserID = "kvelli99";
@@ -195,8 +197,8 @@ std::vector<std::string> SimultaneousExchanges(const std::vector<std::string>& d
     return errors;
 }
 
-void GameExchange(int port, const std::string& dir, bool passive) {
-    ServerLogin s(port, passive);
+void GameExchange(int port, const std::string& dir, bool passive, const GameTls& tls) {
+    ServerLogin s(port, passive, tls);
     const std::string net = dir + "/" + kNetRecFileName, page = dir + "/" + kHtmlFileName;
     s.ftp.Download("records.rec", net);
     MergeTable work{};

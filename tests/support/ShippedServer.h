@@ -28,9 +28,15 @@ std::pair<int, std::string> HttpGet(int port, const std::string& path, std::stri
 std::string TableBytes(const std::vector<std::pair<std::string, int>>& entries);
 std::vector<std::pair<std::string, int>> TableRows(const std::string& path);
 
+// The game's TLS settings ([Server] Tls= and TlsFingerprint=).
+struct GameTls {
+    TlsMode mode = TlsMode::Off;
+    std::string fingerprint;
+};
+
 // The game's exchange for the records file dir/Kvelli99.rec against 127.0.0.1:port: fetch the
 // table, merge, write the page, store both. Throws what the game's FTP client throws.
-void GameExchange(int port, const std::string& dir, bool passive);
+void GameExchange(int port, const std::string& dir, bool passive, const GameTls& tls = {});
 
 // Player i's exchange for dirs[i] with the server at port(i), passive or not, all started at
 // once on threads of their own; each player's error text, empty where it went through.
@@ -40,7 +46,7 @@ std::vector<std::string> SimultaneousExchanges(const std::vector<std::string>& d
 
 // The game's login on a shipped server at `port`, in "WWW"; logged out when it goes.
 struct ServerLogin {
-    explicit ServerLogin(int port, bool passive = false);
+    explicit ServerLogin(int port, bool passive = false, const GameTls& tls = {});
     ~ServerLogin();
     ServerLogin(const ServerLogin&) = delete;
     ServerLogin& operator=(const ServerLogin&) = delete;

@@ -41,12 +41,18 @@ struct ResultDeleter {
 };
 using Result = std::unique_ptr<PGresult, ResultDeleter>;
 
+// libpq's message on one line: its line ends and the tab it indents hints with become one space.
 std::string Trimmed(const char* message) {
-    std::string s = message ? message : "";
-    while (!s.empty() && (s.back() == '\n' || s.back() == ' '))
+    std::string s;
+    for (const char* p = message ? message : ""; *p; ++p) {
+        const bool blank = *p == '\n' || *p == '\t' || *p == '\r' || *p == ' ';
+        if (!blank)
+            s += *p;
+        else if (!s.empty() && s.back() != ' ')
+            s += ' ';
+    }
+    while (!s.empty() && s.back() == ' ')
         s.pop_back();
-    for (auto& c : s)
-        if (c == '\n') c = ' ';
     return s;
 }
 
@@ -70,7 +76,7 @@ std::string Unhex(const std::string& hex) {
 
 }  // namespace
 
-PgStore::PgStore(std::string conninfo) : conninfo_(std::move(conninfo)) {}
+PgStore::PgStore(std::string conninfo, bool create) : conninfo_(std::move(conninfo)), create_(create) {}
 
 PgStore::~PgStore() {
     Drop();
@@ -102,11 +108,23 @@ void PgStore::Open() {
                           "dbname",
                           nullptr};
     const char* values[] = {"5", "30", "10", "3", "kvelli99-server", conninfo_.c_str(), nullptr};
+    char* parseError = nullptr;
+    if (PQconninfoOption* parsed = PQconninfoParse(conninfo_.c_str(), &parseError)) {
+        PQconninfoFree(parsed);
+    } else {
+        const std::string why = parseError ? Trimmed(parseError) : "out of memory";
+        PQfreemem(parseError);
+        throw EStoreDown("the connection string is not valid: " + why);
+    }
     conn_ = PQconnectdbParams(keys, values, 1);
     if (!conn_ || PQstatus(conn_) != CONNECTION_OK) {
         const std::string why = conn_ ? Trimmed(PQerrorMessage(conn_)) : "out of memory";
         Drop();
-        throw EStoreDown("the database cannot be reached: " + why);
+        // A server that answered with its own error (a wrong password or role, no such
+        // database, no pg_hba.conf line) is there: trying again will not help.
+        const bool answered = why.find("FATAL") != std::string::npos;
+        throw EStoreDown(
+            (answered ? "the database refused the connection: " : "the database cannot be reached: ") + why);
     }
     try {
         // A merge never waits long for a lock or a stuck statement: the upload is refused
@@ -137,6 +155,10 @@ void PgStore::Open() {
                                 "); give the results server a database of its own");
         }
         if (found.empty()) {
+            if (!create_)
+                throw EStoreForeign(
+                    "the database holds no results table yet (a front end makes it at its "
+                    "first start); nothing was read");
             // Made as version 1 and upgraded, so that a new database and an upgraded one are the same.
             Exec(kCreate);
             Exec(kUpgradeTo2);
@@ -313,7 +335,7 @@ namespace {
 }
 }  // namespace
 
-PgStore::PgStore(std::string conninfo) : conninfo_(std::move(conninfo)) {}
+PgStore::PgStore(std::string conninfo, bool create) : conninfo_(std::move(conninfo)), create_(create) {}
 PgStore::~PgStore() = default;
 void PgStore::Open() {
     NoDatabase();

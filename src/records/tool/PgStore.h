@@ -37,7 +37,8 @@ class PgStore {
     static constexpr int kSchemaVersion = 2;
     static constexpr const char* kChannel = "kvelli99_records";
 
-    explicit PgStore(std::string conninfo);
+    // create: make the schema in an empty database (Open throws EStoreForeign there otherwise).
+    explicit PgStore(std::string conninfo, bool create = true);
     ~PgStore();
     PgStore(const PgStore&) = delete;
     PgStore& operator=(const PgStore&) = delete;
@@ -73,6 +74,7 @@ class PgStore {
 
     std::string conninfo_;
     PGconn* conn_ = nullptr;
+    bool create_ = true;
     bool listening_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
@@ -216,6 +217,19 @@ int Serve(const std::string& conninfo) {
     return kOk;
 }
 
+// Now as the server's log lines begin ("2026-12-09 06:20:01,512 "): the watcher's lines go to the
+// same log.
+std::string Stamp() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    tm local{};
+    ::localtime_r(&now.tv_sec, &local);
+    char text[40];
+    const size_t n = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    std::snprintf(text + n, sizeof text - n, ",%03ld ", now.tv_nsec / 1000000);
+    return text;
+}
+
 // Keeps this front end's copy of the database's table (INTO) and its page up to date: written at
 // the start and after every change that any front end commits. Reconnects by itself; ends when
 // stdin closes (the server that started it has gone).
@@ -233,7 +247,8 @@ int Watch(const std::string& conninfo, const std::string& into, const std::strin
                     const kv::RecTable table = store.Read(generation);
                     if (generation != published) kv::tool::Publish(table, into, page);
                     published = generation;
-                    if (down) std::fprintf(stderr, "kvelli99-records: the database is back\n");
+                    if (down)
+                        std::fprintf(stderr, "%skvelli99-records: the database is back\n", Stamp().c_str());
                     down = false;
                 }
                 // Read again on a notice, and after a quiet minute too: a notice lost on the way
@@ -247,7 +262,9 @@ int Watch(const std::string& conninfo, const std::string& into, const std::strin
                 changed = notified || !input;
             }
         } catch (const kv::Exception& e) {
-            if (!down) std::fprintf(stderr, "kvelli99-records: %s; trying again every second\n", e.what());
+            if (!down)
+                std::fprintf(stderr, "%skvelli99-records: %s; trying again every second\n", Stamp().c_str(),
+                             e.what());
             down = true;
         }
         pollfd p{0, POLLIN, 0};
@@ -259,7 +276,8 @@ int Watch(const std::string& conninfo, const std::string& into, const std::strin
 }
 
 int Export(const std::string& conninfo, const std::string& file) {
-    kv::tool::PgStore store(conninfo);
+    // A backup reads: it does not make the schema in an empty database.
+    kv::tool::PgStore store(conninfo, false);
     kv::RecTable table{};
     try {
         int64_t generation = 0;
@@ -340,6 +358,8 @@ int Repair(const std::string& path) {
 // DATABASE "-": the connection string is taken from $KVELLI99_DATABASE, so that a password in it
 // is not on the command line of a helper that runs for days; false if that is not set.
 bool TakeDatabase(std::string& database) {
+    // An empty one (an unset variable in a shell) would connect to libpq's defaults.
+    if (database.empty()) return false;
     if (database != "-") return true;
     const char* given = std::getenv("KVELLI99_DATABASE");
     if (!given || !*given) return false;
@@ -348,7 +368,8 @@ bool TakeDatabase(std::string& database) {
 }
 
 constexpr const char* kNoDatabase =
-    "DATABASE '-' takes the connection string from $KVELLI99_DATABASE, which is empty";
+    "the DATABASE given is empty ('-' takes the connection string from $KVELLI99_DATABASE, which is "
+    "empty too; the server's is in /etc/default/kvelli99-server)";
 
 // "--NAME VALUE" taken out of args; false if it is there without a value.
 bool TakeOption(std::vector<std::string>& args, const std::string& name, std::string& value) {
@@ -381,7 +402,7 @@ int main(int argc, char** argv) {
     if (command == "remove" && !TakeOption(args, "--page", page)) return Usage("--page needs a file");
     if (command == "serve" && !TakeOption(args, "--database", database))
         return Usage("--database needs a connection string");
-    if (command == "serve" && !TakeDatabase(database)) return Usage(kNoDatabase);
+    if (command == "serve" && !database.empty() && !TakeDatabase(database)) return Usage(kNoDatabase);
     const bool intoWins = ties == "into";
     if (command == "merge") {
         if (args.size() < 2)
