@@ -292,7 +292,7 @@ TEST(FailedWriteScope, NoOtherFileWriterInTheSources) {
     }
     EXPECT_EQ(writing,
               (std::set<std::string>{"app/WindowState.cpp", "base/AtomicFile.cpp", "base/Settings.cpp",
-                                     "game/SaveGame.cpp", "net/SockTransportImpl.cpp", "records/Html.cpp",
+                                     "game/SaveGame.cpp", "net/SockData.cpp", "records/Html.cpp",
                                      "records/PlayerSettings.cpp", "records/RecFile.cpp"}))
         << "a new writer must join the cases above";
 }
