@@ -305,7 +305,7 @@ TEST(FailedWriteScope, NoOtherFileWriterInTheSources) {
     }
     EXPECT_EQ(writing,
               (std::set<std::string>{"app/WindowState.cpp", "base/AtomicFile.cpp", "base/Settings.cpp",
-                                     "game/ProofFile.cpp", "game/SaveGame.cpp", "net/SockTransportImpl.cpp",
+                                     "game/ProofFile.cpp", "game/SaveGame.cpp", "net/SockData.cpp",
                                      "records/Html.cpp", "records/PlayerSettings.cpp", "records/Proofs.cpp",
                                      "records/RecFile.cpp"}))
         << "a new writer must join the cases above";
