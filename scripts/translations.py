@@ -27,6 +27,8 @@ LUPDATE_OPTIONS = ["-silent", "-locations", "none", "-source-language", "ru",
 # The sources of the interface; the records tool and the server speak to administrators only.
 SOURCE_DIRS = ["src/base", "src/game", "src/records", "src/net", "src/app", "src/ui"]
 SKIPPED = ["src/records/tool/"]
+# Texts that are in every catalogue but never shown: the desktop files' texts and the terms.
+EXTRA_SOURCES = ["translations/texts-beside-program.h"]
 # Files whose texts are marked in a later step; the check names them and does not fail on them.
 PENDING = []
 
@@ -36,6 +38,8 @@ IGNORED_WARNINGS = ["Ignoring definition of undeclared qualified class"]
 # catalogue would hold the text under a context the program never asks for.
 TR_CALL = re.compile(r"(?<![\w:.>])tr\s*\(")
 
+# The context of the terms: each catalogue keeps its words for them, with a translator comment.
+TERMS = "Terms"
 CYRILLIC = re.compile(r"[\u0400-\u04FF]")
 MARKERS = r"(?:\btr|\btranslate|\bQT_TR_NOOP|\bQT_TRANSLATE_NOOP3?|\bKV_TRANSLATE_NOOP)"
 # A marker's opening: the call, and for the forms with a context the context's literal.
@@ -57,6 +61,7 @@ def sources(top):
             rel = p.relative_to(top).as_posix()
             if p.suffix in (".cpp", ".h") and not any(rel.startswith(s) for s in SKIPPED):
                 out.append(p)
+    out += [top / f for f in EXTRA_SOURCES if (top / f).exists()]
     return out
 
 
@@ -169,8 +174,9 @@ def check(top, lupdate, report_pending=True):
             fresh = Path(tmp) / ts.name
             shutil.copy(ts, fresh)
             problems += [f"lupdate: {w}" for w in run_lupdate(lupdate, top, fresh)]
-            committed = {(c, m.findtext("source")) for c, m in messages(ts)
-                         if (m.find("translation").get("type") or "") not in ("vanished", "obsolete")}
+            committed_msgs = {(c, m.findtext("source")): m for c, m in messages(ts)
+                              if (m.find("translation").get("type") or "") not in ("vanished", "obsolete")}
+            committed = set(committed_msgs)
             for ctx, msg in messages(fresh):
                 src = msg.findtext("source")
                 tr = msg.find("translation")
@@ -186,6 +192,8 @@ def check(top, lupdate, report_pending=True):
                 if kind == "unfinished" or any(not (f or "").strip() for f in forms):
                     problems.append(f"{ts.name}: [{ctx}] {src!r} has no finished translation")
                     continue
+                if ctx == TERMS and not (committed_msgs[(ctx, src)].findtext("translatorcomment") or "").strip():
+                    problems.append(f"{ts.name}: [{ctx}] {src!r} has no translator comment (the term's forms and why)")
                 for f in forms:
                     if placeholders(f) != placeholders(src):
                         problems.append(f"{ts.name}: [{ctx}] {src!r}: the translation's %-places differ")
