@@ -5,6 +5,8 @@
   translations.py add LANG         start translations/kvelli99_LANG.ts (then fill it in Qt Linguist)
   translations.py check            fail when a text of the interface is not marked, or a marked
                                    text lacks a finished translation in a committed .ts
+  translations.py desktop [--check]  write (or check) the desktop entry, AppStream metainfo and
+                                   MIME type in every language from the catalogues' "Desktop"
   translations.py --self-test      show that the check sees each fault
 
 The source texts are Russian, marked in the code with tr(), QCoreApplication::translate,
@@ -20,6 +22,8 @@ import tempfile
 import xml.etree.ElementTree as ET
 from xml.sax.saxutils import escape, unescape
 from pathlib import Path
+
+import translations_desktop
 
 TOP = Path(__file__).resolve().parent.parent
 LUPDATE_OPTIONS = ["-silent", "-locations", "none", "-source-language", "ru",
@@ -388,17 +392,41 @@ def self_test(lupdate):
             if got != want:
                 print(f"SELF-TEST FAIL: {name}: the check returned {got}, expected {want}")
                 failed = True
+    failed |= desktop_self_test()
     print("self-test " + ("FAILED" if failed else "passed"))
     return 1 if failed else 0
 
 
+def desktop_self_test():
+    """The desktop files, written from a catalogue, are stale once a translation changes."""
+    with tempfile.TemporaryDirectory() as d:
+        tmp = Path(d)
+        for f in (translations_desktop.DESKTOP_FILE, translations_desktop.METAINFO_FILE,
+                  translations_desktop.MIME_FILE, "translations/kvelli99_en.ts"):
+            (tmp / f).parent.mkdir(parents=True, exist_ok=True)
+            shutil.copy(TOP / f, tmp / f)
+        de = tmp / "translations/kvelli99_de.ts"
+        shutil.copy(TOP / "translations/kvelli99_en.ts", de)
+        fill(de, {translations_desktop.NAME: "Kvelli 99 (de)"})
+        translations_desktop.write(tmp, ts_files(tmp), quiet=True)
+        entry = (tmp / translations_desktop.DESKTOP_FILE).read_text(encoding="utf-8")
+        ok = "Name[de]=Kvelli 99 (de)\n" in entry and not translations_desktop.stale(tmp, ts_files(tmp))
+        fill(de, {translations_desktop.NAME: "Kvelli"})
+        ok &= translations_desktop.stale(tmp, ts_files(tmp)) == [translations_desktop.DESKTOP_FILE,
+                                                                 translations_desktop.METAINFO_FILE]
+        if not ok:
+            print("SELF-TEST FAIL: the desktop files' check")
+        return not ok
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("command", nargs="?", choices=["update", "add", "check"])
+    ap.add_argument("command", nargs="?", choices=["update", "add", "check", "desktop"])
     ap.add_argument("lang", nargs="?")
     ap.add_argument("--lupdate", default=None)
     ap.add_argument("--top", default=str(TOP))
     ap.add_argument("--self-test", action="store_true")
+    ap.add_argument("--check", action="store_true", help="desktop: fail when the files are stale")
     a = ap.parse_args()
     lupdate = a.lupdate or default_lupdate()
     top = Path(a.top)
@@ -412,6 +440,14 @@ def main():
         add(top, lupdate, a.lang)
     elif a.command == "check":
         return check(top, lupdate)
+    elif a.command == "desktop":
+        if not a.check:
+            translations_desktop.write(top, ts_files(top))
+            return 0
+        stale = translations_desktop.stale(top, ts_files(top))
+        for f in stale:
+            print(f"FAIL: {f} does not hold the catalogues' texts: run scripts/translations.py desktop")
+        return 1 if stale else 0
     else:
         ap.print_help()
         return 2
