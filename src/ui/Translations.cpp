@@ -1,6 +1,7 @@
 #include "ui/Translations.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -62,14 +63,42 @@ QStringList AvailableLanguages(const QString& dir) {
     return languages;
 }
 
+namespace {
+
+// The catalogues that may serve `tag` ("zh_Hant_HK"), best first: the tag, its language and
+// region without the script, the Chinese catalogue of its script, the language alone.
+QStringList Candidates(const QString& tag) {
+    const QStringList parts = tag.split(u'_', Qt::SkipEmptyParts);
+    const QString language = parts.value(0).toLower();
+    QString script, region;
+    for (const QString& part : parts.mid(1)) {
+        if (part.size() == 4)
+            script = part.toLower();
+        else
+            region = part.toUpper();
+    }
+    QStringList out{tag};
+    if (!region.isEmpty()) out << language + u'_' + region;
+    // Chinese has two catalogues, one per script: Hong Kong and Macao write the traditional one.
+    if (language == QLatin1String("zh")) {
+        const bool traditional = script == QLatin1String("hant") || region == QLatin1String("TW") ||
+                                 region == QLatin1String("HK") || region == QLatin1String("MO");
+        out << (traditional && script != QLatin1String("hans") ? QStringLiteral("zh_TW")
+                                                               : QStringLiteral("zh_CN"));
+    }
+    out << language;
+    return out;
+}
+
+}  // namespace
+
 QString ChooseLanguage(const QString& setting, const QStringList& uiLanguages, const QStringList& available) {
     auto pick = [&available](const QString& raw) -> QString {
         const QString tag = Tag(raw);
         if (tag.isEmpty()) return {};
         if (tag == QLatin1String("C") || tag == QLatin1String("POSIX")) return kSourceLanguage;
-        if (available.contains(tag)) return tag;
-        const QString language = tag.section(u'_', 0, 0).toLower();
-        if (available.contains(language)) return language;
+        for (const QString& candidate : Candidates(tag))
+            if (available.contains(candidate)) return candidate;
         return {};
     };
     if (!Tag(setting).isEmpty()) {
@@ -101,6 +130,14 @@ QString InstallTranslations(const QString& language, const QString& dir) {
     if (inForce != QLatin1String("en"))
         Install(app, kQtTranslator, QStringLiteral("qtbase_") + inForce,
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // The windows' direction follows the catalogues' QT_LAYOUT_DIRECTION (right to left for
+    // Arabic, Persian, Hebrew). Set each time: Qt's own detection sets it once, at the first
+    // change of language, and keeps it through later ones.
+    if (qobject_cast<QGuiApplication*>(app)) {
+        const bool rtl =
+            QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL");
+        QGuiApplication::setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    }
     return inForce;
 }
 
