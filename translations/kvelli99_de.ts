@@ -80,11 +80,11 @@ Soll sie überschrieben werden?</translation>
     <name>kv::Text</name>
     <message>
         <source>Файл %1 не является сохранённой игрой: он слишком велик.</source>
-        <translation>Die Datei %1 ist kein gespeichertes Spiel: Sie ist zu groß.</translation>
+        <translation>Die Datei %1 ist kein gespeichertes Spiel: sie ist zu groß.</translation>
     </message>
     <message>
         <source>Файл %1 не является сохранённой игрой: он кончается на строке %2.</source>
-        <translation>Die Datei %1 ist kein gespeichertes Spiel: Sie endet in Zeile %2.</translation>
+        <translation>Die Datei %1 ist kein gespeichertes Spiel: sie endet in Zeile %2.</translation>
     </message>
     <message>
         <source>Файл %1 не является сохранённой игрой: в строке %2 нет целого числа.</source>
@@ -142,7 +142,7 @@ und Programme nach Auftrag.</translation>
     </message>
     <message>
         <source>О программе</source>
-        <translation>Über</translation>
+        <translation>Über Kvelli 99</translation>
     </message>
     <message>
         <source>Закрыть</source>
@@ -153,7 +153,7 @@ und Programme nach Auftrag.</translation>
     <name>kv::ui::TDirEdit</name>
     <message>
         <source>Каталог файла рекордов</source>
-        <translation>Ordner der Bestenliste</translation>
+        <translation>Ordner mit der Datei der Bestenliste</translation>
     </message>
 </context>
 <context>
@@ -235,7 +235,7 @@ und Programme nach Auftrag.</translation>
     </message>
     <message>
         <source>О программе</source>
-        <translation>Über</translation>
+        <translation>Über Kvelli 99</translation>
     </message>
     <message>
         <source>Значки на шарах</source>
@@ -266,7 +266,7 @@ und Programme nach Auftrag.</translation>
     <message>
         <source>Не удалось сохранить игру в файл %1.
 Проверьте, можно ли писать в эту папку и есть ли место на диске.</source>
-        <translation>Das Spiel konnte nicht in der Datei %1 gespeichert werden.
+        <translation>Das Spiel konnte nicht in die Datei %1 gespeichert werden.
 Prüfen Sie, ob in diesen Ordner geschrieben werden darf und ob auf dem Datenträger Platz ist.</translation>
     </message>
     <message>
@@ -511,7 +511,7 @@ für Ihre Werbung</translation>
     </message>
     <message>
         <source>пурпурный</source>
-        <translation>pinke</translation>
+        <translation>magentafarbene</translation>
     </message>
     <message>
         <source>бордовый</source>
