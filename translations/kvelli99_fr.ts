@@ -317,7 +317,7 @@ La partie n&apos;a pas changé.</translation>
 больше переместить.
 
 Желаю удачи ! ! ! </source>
-        <translation>Ce jeu est très simple à jouer.
+        <translation>Jouer à ce jeu est assez simple.
 
 Vous avez devant vous un plateau rempli de billes de couleurs.
 
