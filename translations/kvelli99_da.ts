@@ -142,7 +142,7 @@ og programmer på bestilling.</translation>
     </message>
     <message>
         <source>О программе</source>
-        <translation>Om</translation>
+        <translation>Om Kvelli 99</translation>
     </message>
     <message>
         <source>Закрыть</source>
@@ -235,7 +235,7 @@ og programmer på bestilling.</translation>
     </message>
     <message>
         <source>О программе</source>
-        <translation>Om</translation>
+        <translation>Om Kvelli 99</translation>
     </message>
     <message>
         <source>Значки на шарах</source>
