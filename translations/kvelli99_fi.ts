@@ -16,7 +16,7 @@
     <message>
         <source>Меняйте местами соседние шары, чтобы собрать три и больше одного цвета в ряд</source>
         <extracomment>Comment= of the desktop entry: a tooltip in the desktop&apos;s menu.</extracomment>
-        <translation>Vaihda vierekkäisten pallojen paikkaa ja kokoa vähintään kolme samanväristä suoraan</translation>
+        <translation>Vaihda vierekkäisten pallojen paikkaa ja muodosta vähintään kolmen samanvärisen pallon suoria</translation>
     </message>
     <message>
         <source>головоломка;шары;три в ряд;рекорды;</source>
