@@ -345,8 +345,8 @@ djeluju kao klik na kuglicu u okviru.
 Klik mišem skriva okvir.
 
 Stavka „Simboli na kuglicama” u izborniku „?” crta
-na kuglicama svake boje vlastiti simbol: tako se boje
-mogu razlikovati i bez raspoznavanja boja.</translation>
+na kuglicama svake boje vlastiti simbol: tako boje mogu
+razlikovati i oni koji ne raspoznaju boje.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
