@@ -317,7 +317,7 @@ Do you want to replace it?</source>
 больше переместить.
 
 Желаю удачи ! ! ! </source>
-        <translation>Тази игра се играе съвсем лесно.
+        <translation>Тази игра се играе доста лесно.
 
 Дадено е поле, пълно с разноцветни топчета.
 
@@ -515,7 +515,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>бордовый</source>
-        <translation>винено</translation>
+        <translation>бордо</translation>
     </message>
     <message>
         <source>салатовый</source>
