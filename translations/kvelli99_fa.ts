@@ -142,7 +142,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>О программе</source>
-        <translation>درباره</translation>
+        <translation>درباره برنامه</translation>
     </message>
     <message>
         <source>Закрыть</source>
@@ -175,7 +175,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Осталось</source>
-        <translation>مانده</translation>
+        <translation>باقی‌مانده</translation>
     </message>
     <message>
         <source>Игра</source>
@@ -235,7 +235,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>О программе</source>
-        <translation>درباره</translation>
+        <translation>درباره برنامه</translation>
     </message>
     <message>
         <source>Значки на шарах</source>
@@ -317,7 +317,7 @@ Do you want to replace it?</source>
 больше переместить.
 
 Желаю удачи ! ! ! </source>
-        <translation>بازی کردن این بازی بسیار ساده است.
+        <translation>بازی کردن این بازی نسبتاً ساده است.
 
 صفحه‌ای پر از توپ‌های رنگارنگ پیش روی شماست.
 
