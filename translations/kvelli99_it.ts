@@ -317,7 +317,7 @@ La partita non è cambiata.</translation>
 больше переместить.
 
 Желаю удачи ! ! ! </source>
-        <translation>Questo gioco è piuttosto semplice.
+        <translation>Questo gioco è piuttosto semplice da giocare.
 
 Hai un campo pieno di palline di molti colori.
 
@@ -346,7 +346,8 @@ Un clic del mouse nasconde la cornice.
 
 La voce «Simboli sulle palline» del menu «?» disegna
 sulle palline di ogni colore un simbolo diverso,
-così i colori si distinguono anche senza vederli.</translation>
+così i colori si distinguono anche senza
+la visione dei colori.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
@@ -419,7 +420,7 @@ per la tua pubblicità</translation>
     </message>
     <message>
         <source>Свои предложения по размещению рекламы посылать по адресу:</source>
-        <translation>Per le proposte di pubblicità scrivete a:</translation>
+        <translation>Invia le tue proposte per fare pubblicità qui a:</translation>
     </message>
     <message>
         <source>Нажмите любую клавишу</source>

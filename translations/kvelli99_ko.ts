@@ -317,13 +317,13 @@ Windows 유틸리티,
 больше переместить.
 
 Желаю удачи ! ! ! </source>
-        <translation>이 게임은 하는 방법이 아주 간단합니다.
+        <translation>이 게임은 하는 방법이 꽤 간단합니다.
 
 여러 가지 색의 공으로 가득 찬 판이 주어집니다.
 
 이웃한 두 크벨리(공)를 서로 바꿔서 같은 색 공이
 세로나 가로로 세 개 이상 나란히 놓이게 하세요.
-한 번 바꿀 때 공은 한 칸만 움직입니다.
+한 번 바꿀 때 공은 한 번만 움직일 수 있습니다.
 
 더 이상 움직일 수 있는 공이 없을 때에만
 게임이 끝납니다.
@@ -527,7 +527,7 @@ Windows 유틸리티,
     </message>
     <message>
         <source>ряд %1, столбец %2</source>
-        <translation>%1행 %2열</translation>
+        <translation>%1행, %2열</translation>
     </message>
     <message>
         <source>пустая клетка, %1</source>
