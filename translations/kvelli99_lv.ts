@@ -133,7 +133,7 @@ Vai vēlaties to aizvietot?</translation>
         <translation>Izstrādājam programmas:
 loģikas spēles,
 mācību programmas,
-utilītas Windows
+Windows utilītas
 un programmas pēc pasūtījuma.</translation>
     </message>
     <message>
@@ -317,7 +317,7 @@ Spēle nav mainījusies.</translation>
 больше переместить.
 
 Желаю удачи ! ! ! </source>
-        <translation>Šo spēli spēlēt ir pavisam vienkārši.
+        <translation>Šo spēli spēlēt ir diezgan vienkārši.
 
 Dots laukums, pilns ar dažādu krāsu bumbām.
 

@@ -317,7 +317,7 @@ Het spel is niet veranderd.</translation>
 больше переместить.
 
 Желаю удачи ! ! ! </source>
-        <translation>Dit spel is heel eenvoudig te spelen.
+        <translation>Dit spel is vrij eenvoudig te spelen.
 
 U krijgt een bord vol ballen in allerlei kleuren.
 

@@ -456,7 +456,7 @@ til reklamen din</translation>
     </message>
     <message>
         <source>Введите пожалуйста Ваше имя.</source>
-        <translation>Skriv inn namnet ditt.</translation>
+        <translation>Ver venleg og skriv inn namnet ditt.</translation>
     </message>
     <message>
         <source>      Игрок : </source>
@@ -513,7 +513,7 @@ til reklamen din</translation>
     </message>
     <message>
         <source>пурпурный</source>
-        <translation>lilla</translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <source>бордовый</source>
