@@ -421,7 +421,7 @@ para a sua propaganda</translation>
     </message>
     <message>
         <source>Свои предложения по размещению рекламы посылать по адресу:</source>
-        <translation>Envie suas propostas de anúncio aqui para:</translation>
+        <translation>Propostas para anunciar aqui devem ser enviadas para:</translation>
     </message>
     <message>
         <source>Нажмите любую клавишу</source>
