@@ -223,7 +223,7 @@ ve sipariş üzerine programlar.</translation>
     </message>
     <message>
         <source>Отправить свой результат по интернету</source>
-        <translation>Sonucunu İnternet üzerinden gönder</translation>
+        <translation>Sonucunuzu İnternet üzerinden gönder</translation>
     </message>
     <message>
         <source>Настройка</source>
@@ -512,7 +512,7 @@ sizin reklamınız için</translation>
     </message>
     <message>
         <source>пурпурный</source>
-        <translation>eflatun</translation>
+        <translation>fuşya</translation>
     </message>
     <message>
         <source>бордовый</source>

@@ -219,7 +219,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Посмотреть общий результат в интернете</source>
-        <translation>Переглянути спільний результат в інтернеті</translation>
+        <translation>Переглянути спільні результати в інтернеті</translation>
     </message>
     <message>
         <source>Отправить свой результат по интернету</source>
