@@ -72,7 +72,7 @@ Do you want to replace it?</source>
     <message>
         <source>сервер результатов</source>
         <extracomment>Term: the results server, the internet server that keeps the common table of results. Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
-        <translatorcomment>成绩服务器: the internet server of the common table (总成绩).</translatorcomment>
+        <translatorcomment>成绩服务器: the internet server of the common table (公共成绩).</translatorcomment>
         <translation>成绩服务器</translation>
     </message>
 </context>
@@ -219,7 +219,7 @@ Windows 实用工具
     </message>
     <message>
         <source>Посмотреть общий результат в интернете</source>
-        <translation>在互联网上查看总成绩</translation>
+        <translation>在互联网上查看公共成绩</translation>
     </message>
     <message>
         <source>Отправить свой результат по интернету</source>
@@ -317,7 +317,7 @@ Windows 实用工具
 больше переместить.
 
 Желаю удачи ! ! ! </source>
-        <translation>这个游戏玩起来很简单。
+        <translation>这个游戏玩起来相当简单。
 
 棋盘上摆满了各种颜色的球。
 

@@ -531,7 +531,7 @@ Windows 公用程式
     </message>
     <message>
         <source>пустая клетка, %1</source>
-        <translation>空格，%1</translation>
+        <translation>空的格子，%1</translation>
     </message>
     <message>
         <source>неизвестный</source>
