@@ -6,7 +6,7 @@
     <message>
         <source>Квелли 99</source>
         <extracomment>Name= of the desktop entry and &lt;name&gt; of the AppStream metainfo: the program&apos;s name.</extracomment>
-        <translation>Kvelli '99</translation>
+        <translation>Kvelli &apos;99</translation>
     </message>
     <message>
         <source>Логическая игра</source>
@@ -31,7 +31,7 @@
     <message>
         <source>Сохранённая игра Квелли 99</source>
         <extracomment>The file manager&apos;s name for a saved game&apos;s file type.</extracomment>
-        <translation>Kvelli '99 saved game</translation>
+        <translation>Kvelli &apos;99 saved game</translation>
     </message>
 </context>
 <context>
@@ -41,6 +41,14 @@
 Do you want to replace it?</source>
         <translation>%1 already exists.
 Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text: write RTL for a language written right to left (Arabic, Persian, Hebrew), else LTR.</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -54,19 +62,19 @@ Do you want to replace it?</translation>
     <message>
         <source>ряд</source>
         <extracomment>Term: a run, three or more balls of one colour next to each other in a row or a column. Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
-        <translatorcomment>run, runs: the rules say "three balls of one colour next to each other" rather than the word.</translatorcomment>
+        <translatorcomment>run, runs: the rules say &quot;three balls of one colour next to each other&quot; rather than the word.</translatorcomment>
         <translation>run</translation>
     </message>
     <message>
         <source>счёт</source>
         <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
-        <translatorcomment>score (the header says "Score").</translatorcomment>
+        <translatorcomment>score (the header says &quot;Score&quot;).</translatorcomment>
         <translation>score</translation>
     </message>
     <message>
         <source>рекорды</source>
         <extracomment>Term: the records, the table of the 20 best results (menu item, window, file). Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
-        <translatorcomment>records: the menu item, the window ("Records") and the records file.</translatorcomment>
+        <translatorcomment>records: the menu item, the window (&quot;Records&quot;) and the records file.</translatorcomment>
         <translation>records</translation>
     </message>
     <message>

@@ -42,3 +42,7 @@ const char* const kTerms[] = {
     //: Translate with the word for it, and keep its forms and the reason in the translator comment.
     QT_TRANSLATE_NOOP("Terms", "сервер результатов"),
 };
+
+// Qt's own convention: the translation of this message sets the windows' layout direction.
+//: Not a text: write RTL for a language written right to left (Arabic, Persian, Hebrew), else LTR.
+const char* const kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
