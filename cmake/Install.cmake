@@ -75,9 +75,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # dpkg-shlibdeps adds the libraries with their versions; the rest are loaded at run time:
-# the platform plugins and the faces that stand in for "Times New Roman" and "MS Sans Serif".
+# the platform plugins, the faces that stand in for "Times New Roman" and "MS Sans Serif", and
+# those with the letters of the translations (DejaVu: Arabic, Persian, Hebrew; Noto CJK: Japanese,
+# Korean, Chinese), which fontconfig falls back to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fontconfig")
+  "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fonts-noto-cjk, fontconfig")
 find_program(KV_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(KV_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
