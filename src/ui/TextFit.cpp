@@ -2,9 +2,11 @@
 
 #include <QFontMetricsF>
 #include <QHelpEvent>
+#include <QImage>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 namespace kv::ui {
 
@@ -37,6 +39,56 @@ QFont FitFont(QFont font, const QRect& box, int flags, const QString& text, cons
         font.setPixelSize(size - 1);
     }
     return font;
+}
+
+namespace {
+
+// The pixels that `text` drawn into `box` with `flags` inks, found by drawing it unclipped: a
+// face that stands in for missing letters has its own heights, which no metrics of the first say.
+QRect InkOf(const QFont& font, const QRect& box, int flags, const QString& text, int shadow) {
+    const int pad = box.height() + font.pixelSize() + shadow;
+    const QRect canvasRect = box.adjusted(-pad, -pad, pad, pad);
+    QImage canvas(canvasRect.size(), QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        p.translate(-canvasRect.topLeft());
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(box, flags | Qt::TextDontClip, text);
+        if (shadow > 0) p.drawText(box.translated(shadow, shadow), flags | Qt::TextDontClip, text);
+    }
+    int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qAlpha(row[x]) < 32) continue;  // the faintest fringe of smoothing
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    return right < 0 ? QRect()
+                     : QRect(QPoint(left, top), QPoint(right, bottom)).translated(canvasRect.topLeft());
+}
+
+}  // namespace
+
+QFont FitWrapped(QFont font, const QRect& box, int flags, const QString& text, int shadow) {
+    if (text.isEmpty()) return font;
+    for (int size = font.pixelSize(); size > 4; --size) {
+        if (box.contains(InkOf(font, box, flags | Qt::TextWordWrap, text, shadow))) break;
+        font.setPixelSize(size - 1);
+    }
+    return font;
+}
+
+void KeepFirstLetterInside(QLabel* label) {
+    const QRect box = label->contentsRect();
+    const qreal over = box.left() - LineInk(label->font(), box, Qt::AlignLeft, label->text()).left();
+    if (over <= 0) return;
+    const int indent = static_cast<int>(std::ceil(over));
+    label->setIndent(indent);
+    label->resize(label->width() + indent, label->height());
 }
 
 QRectF Across(const QRect& box) {

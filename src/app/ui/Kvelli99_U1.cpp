@@ -42,6 +42,7 @@
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
 #include "ui/TShape.h"
+#include "ui/TextFit.h"
 #include "ui/Translations.h"
 
 // The pictures live in a static library; this keeps the linker from dropping them.
@@ -483,6 +484,11 @@ void TForm1::SetMovableLabel(int value) {
 }
 
 void TForm1::SetStatus(const QString& text) {
+    // An accent over a capital ("É", "Č") or a mark over an Arabic letter reaches above the
+    // font's line: a smaller font then keeps it in the strip.
+    const QFont design = ScaledFont(QStringLiteral("MS Sans Serif"), 10);
+    FTPState->setFont(FitFont(design, FTPState->contentsRect(), static_cast<int>(FTPState->alignment()), text,
+                              FTPState->contentsRect()));
     FTPState->setText(text);
 }
 
