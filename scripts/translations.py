@@ -7,6 +7,8 @@
                                    text lacks a finished translation in a committed .ts
   translations.py desktop [--check]  write (or check) the desktop entry, AppStream metainfo and
                                    MIME type in every language from the catalogues' "Desktop"
+  translations.py fonts            fail when a letter of a translation is in no installed face
+                                   (fontconfig), so that the windows would show boxes for it
   translations.py --self-test      show that the check sees each fault
 
 The source texts are Russian, marked in the code with tr(), QCoreApplication::translate,
@@ -397,6 +399,39 @@ def self_test(lupdate):
     return 1 if failed else 0
 
 
+def covered_letters():
+    """The code points that some face installed for fontconfig has."""
+    r = subprocess.run(["fc-list", "--format", "%{charset}\n"], capture_output=True, text=True, check=True)
+    covered = set()
+    for line in r.stdout.splitlines():
+        for part in line.split():
+            first, _, last = part.partition("-")
+            covered.update(range(int(first, 16), int(last or first, 16) + 1))
+    return covered
+
+
+def fonts(top):
+    """Each catalogue's letters against the installed faces."""
+    covered = covered_letters()
+    failed = False
+    for ts in ts_files(top):
+        letters = set()
+        for ctx, m in messages(ts):
+            if ctx in (DESKTOP, TERMS):  # not shown by the program
+                continue
+            tr = m.find("translation")
+            for f in [f.text for f in tr.findall("numerusform")] or [tr.text]:
+                letters.update(c for c in (f or "") if c.isprintable() and not c.isspace())
+        missing = sorted(c for c in letters if ord(c) not in covered and c not in "\u200c\u200d")
+        if missing:
+            failed = True
+            print(f"FAIL: {ts.name}: no installed face has " + " ".join(f"{c} (U+{ord(c):04X})" for c in missing)
+                  + ": install the language's fonts (scripts/install-deps.sh)")
+    if not failed:
+        print(f"fonts: every letter of {len(ts_files(top))} catalogues is in an installed face")
+    return 1 if failed else 0
+
+
 def desktop_self_test():
     """The desktop files, written from a catalogue, are stale once a translation changes."""
     with tempfile.TemporaryDirectory() as d:
@@ -421,7 +456,7 @@ def desktop_self_test():
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("command", nargs="?", choices=["update", "add", "check", "desktop"])
+    ap.add_argument("command", nargs="?", choices=["update", "add", "check", "desktop", "fonts"])
     ap.add_argument("lang", nargs="?")
     ap.add_argument("--lupdate", default=None)
     ap.add_argument("--top", default=str(TOP))
@@ -440,6 +475,8 @@ def main():
         add(top, lupdate, a.lang)
     elif a.command == "check":
         return check(top, lupdate)
+    elif a.command == "fonts":
+        return fonts(top)
     elif a.command == "desktop":
         if not a.check:
             translations_desktop.write(top, ts_files(top))
