@@ -485,11 +485,9 @@ void TForm1::SetMovableLabel(int value) {
 
 void TForm1::SetStatus(const QString& text) {
     // An accent over a capital ("É", "Č") or a mark over an Arabic letter reaches above the
-    // font's line: a smaller font then keeps it in the strip.
-    const QFont design = ScaledFont(QStringLiteral("MS Sans Serif"), 10);
-    FTPState->setFont(FitFont(design, FTPState->contentsRect(), static_cast<int>(FTPState->alignment()), text,
-                              FTPState->contentsRect()));
+    // font's line: the line then moves down in the strip.
     FTPState->setText(text);
+    FitLabel(FTPState, ScaledFont(QStringLiteral("MS Sans Serif"), 10), Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void TForm1::SetCaption(const QString& caption) {

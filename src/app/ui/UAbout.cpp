@@ -264,8 +264,7 @@ void TAboutForm::FormShow() {
     // The block's own name, in the player's language where a translation has it.
     LName->setText(QCoreApplication::translate("kv::ui::TAboutForm",
                                                text(VersionKey::InternalName).toUtf8().constData()));
-    LName->setFont(
-        FitWrapped(NameFont(), LName->contentsRect(), static_cast<int>(LName->alignment()), LName->text()));
+    FitLabel(LName, NameFont(), Qt::AlignCenter);
     LVersion->setText(QStringLiteral("Version ") + text(VersionKey::ProductVersion));
     LCopy->setText(QStringLiteral("(c) ") + text(VersionKey::LegalCopyright));
     LOs->setText(verInfo_ ? QString::fromStdString(verInfo_->GetFileOsText()) : QString());

@@ -105,11 +105,9 @@ TReclamaForm::TReclamaForm(QWidget* parent)
     // A translation keeps to the places laid out for the Russian texts, in a smaller font if need be.
     for (TReclamaLabel* label : {RxLabel1, RxLabel2}) {
         const int shadow = label->ShadowColour().isValid() ? label->ShadowOffset() : 0;
-        label->setFont(FitWrapped(label->font(), label->contentsRect(), static_cast<int>(label->alignment()),
-                                  label->text(), shadow));
+        FitLabel(label, label->font(), label->alignment(), shadow);
     }
-    Label1->setFont(FitFont(Label1->font(), Label1->contentsRect(), static_cast<int>(Label1->alignment()),
-                            Label1->text(), Label1->contentsRect()));
+    FitLabel(Label1, Label1->font(), Label1->alignment());
 }
 
 void TReclamaForm::FormKeyDown() {
