@@ -409,8 +409,8 @@ Good luck ! ! !</extracomment>
 
 Teniu al davant un tauler ple de boles de colors.
 
-Intercanvieu dues kvelli veïnes de manera que almenys tres boles
-del mateix color quedin juntes en una columna
+Intercanvieu dues kvelli veïnes de manera que almenys
+tres boles del mateix color quedin juntes en una columna
 o en una fila; cada intercanvi mou una bola només una vegada.
 
 La partida només s&apos;acaba quan ja no es pot

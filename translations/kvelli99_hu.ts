@@ -411,7 +411,8 @@ Adott egy tábla, tele különböző színű golyókkal.
 
 Cseréljen fel két szomszédos kvellit úgy, hogy függőlegesen
 vagy vízszintesen legalább három azonos színű golyó
-kerüljön egymás mellé; egy csere egy golyót csak egyszer mozdít.
+kerüljön egymás mellé; egy csere egy golyót
+csak egyszer mozdít.
 
 A játék csak akkor ér véget, amikor már
 egyetlen golyót sem lehet mozgatni.
