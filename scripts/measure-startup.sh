@@ -103,16 +103,18 @@ settle_and_measure() {
   awk -v r="$rss" -v d=$((c1 - c0)) -v hz="$hz" -v s="$idle" 'BEGIN { printf "%d %.1f\n", r, 100 * d / hz / s }'
 }
 
-# One language: the first paintings side by side, alternately, and their ratio.
+# One language: the first paintings side by side, alternately, and their ratios, by the wall
+# clock and by the CPU time spent until then (steadier on a busy machine).
 per_language() {
-  local lang=$1 g=() b=() gm bm
+  local lang=$1 g=() b=() gc=() bc=() gm bm gcm bcm
   for _ in $(seq "$runs"); do
-    LANGUAGE=$lang start_one "$exe"; g+=("$paint_ms"); stop_one
-    LANGUAGE=$lang start_one "$work/bare"; b+=("$paint_ms"); stop_one
+    LANGUAGE=$lang start_one "$exe"; g+=("$paint_ms"); gc+=("$cpu_ms"); stop_one
+    LANGUAGE=$lang start_one "$work/bare"; b+=("$paint_ms"); bc+=("$cpu_ms"); stop_one
   done
-  gm=$(median "${g[@]}") bm=$(median "${b[@]}")
-  printf '%-6s game %4d ms, bare window %4d ms, ratio %s (runs: %s / %s)\n' "$lang" "$gm" "$bm" \
-    "$(awk -v g="$gm" -v b="$bm" 'BEGIN {printf "%.2f", g / b}')" "${g[*]}" "${b[*]}"
+  gm=$(median "${g[@]}") bm=$(median "${b[@]}") gcm=$(median "${gc[@]}") bcm=$(median "${bc[@]}")
+  printf '%-6s wall: game %4d ms, bare %4d ms, ratio %s; CPU: game %4d ms, bare %4d ms, ratio %s\n' \
+    "$lang" "$gm" "$bm" "$(awk -v g="$gm" -v b="$bm" 'BEGIN {printf "%.2f", g / b}')" \
+    "$gcm" "$bcm" "$(awk -v g="$gcm" -v b="$bcm" 'BEGIN {printf "%.2f", g / b}')"
 }
 if [ -n "${KVELLI_LANGUAGES:-}" ]; then
   langs=$KVELLI_LANGUAGES
