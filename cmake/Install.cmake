@@ -90,11 +90,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # dpkg-shlibdeps adds the libraries with their versions; the rest are loaded at run time:
-# the platform plugins and the faces that stand in for "Times New Roman" and "MS Sans Serif".
-# OpenSSL carries the exchange's TLS; ca-certificates is the trust store its certificates are
-# checked against.
+# the platform plugins, the faces that stand in for "Times New Roman" and "MS Sans Serif", and
+# those with the letters of the translations (DejaVu: Arabic, Persian, Hebrew; Noto CJK: Japanese,
+# Korean, Chinese), which fontconfig falls back to. OpenSSL carries the exchange's TLS;
+# ca-certificates is the trust store its certificates are checked against.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fontconfig, libssl3, ca-certificates")
+  "libqt6widgets6, libqt6gui6, libqt6core6, qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core, fonts-noto-cjk, fontconfig, libssl3, ca-certificates")
 # The native platform plugin of GNOME's and KDE's default sessions; without it Qt uses XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 find_program(KV_DPKG_SHLIBDEPS dpkg-shlibdeps)

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core fontconfig
+  fonts-liberation fonts-dejavu-core fonts-noto-cjk fontconfig libraqm0
   python3 python3-pyftpdlib python3-openssl python3-pil vsftpd systemd postgresql libpq-dev nginx-light
   xvfb xauth x11-utils x11-xserver-utils imagemagick xdotool
   weston qt6-wayland

@@ -6,7 +6,9 @@ The header bears two words, "Счет" and "Осталось"; for every transla
 has both, it is drawn again with the translated words as header-<lang>.gif (and @2x).
 
 Everything is drawn here from fixed numbers and a fixed random seed, so running it again gives
-the same files. Needs python3-pil and fonts-liberation.
+the same files. Needs python3-pil (with libraqm, for the scripts that join and run right to left),
+fonts-liberation, fonts-dejavu-core (Arabic, Persian, Hebrew) and fonts-noto-cjk (Japanese,
+Korean, Chinese).
 
     scripts/make-assets.py [output-directory]
 """
@@ -22,6 +24,20 @@ from PIL import Image, ImageChops, ImageDraw, ImageFilter, ImageFont
 FONT_DIR = "/usr/share/fonts/truetype/liberation"
 SERIF_BOLD = os.path.join(FONT_DIR, "LiberationSerif-Bold.ttf")
 SANS_BOLD = os.path.join(FONT_DIR, "LiberationSans-Bold.ttf")
+DEJAVU_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+CJK_BOLD = "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"
+# The faces (path, index in the collection) of the two words, for the languages whose letters
+# Liberation lacks; the CJK collection holds one face per region's forms of the characters.
+LATIN_FACES = ((SERIF_BOLD, 0), (SANS_BOLD, 0))
+FACES = {
+    "ar": ((DEJAVU_BOLD, 0),) * 2,
+    "fa": ((DEJAVU_BOLD, 0),) * 2,
+    "he": ((DEJAVU_BOLD, 0),) * 2,
+    "ja": ((CJK_BOLD, 0),) * 2,
+    "ko": ((CJK_BOLD, 1),) * 2,
+    "zh_CN": ((CJK_BOLD, 2),) * 2,
+    "zh_TW": ((CJK_BOLD, 3),) * 2,
+}
 
 # The picture is 500 x 40, stretched over a header of 491: the score label stands at 136..217
 # and the count label at 280..355 of the header, so the words keep clear of those places.
@@ -81,18 +97,35 @@ def text_mask(size, text, font, centre_x, baseline_shift=0):
     return mask
 
 
-def fitting_font(path, size, text, width):
+def missing_letters(font, text):
+    """The letters of `text` that `font` draws as its box for a missing letter."""
+    box = font.getmask("\uffff")
+    missing = []
+    for c in set(text):
+        if c.isspace() or c in "\u200c\u200d":
+            continue
+        mask = font.getmask(c)
+        if mask.size == box.size and bytes(mask) == bytes(box):
+            missing.append(c)
+    return sorted(missing)
+
+
+def fitting_font(face, size, text, width):
     """The font at `size`, or smaller until `text` is at most `width` wide: a longer word of a
     translation keeps to its part of the picture."""
+    path, index = face
+    lacking = missing_letters(ImageFont.truetype(path, size, index=index), text)
+    if lacking:
+        sys.exit(f"{path} has no letters {''.join(lacking)} of {text!r}: name a face for the language in FACES")
     while True:
-        font = ImageFont.truetype(path, size)
+        font = ImageFont.truetype(path, size, index=index)
         left, _, right, _ = font.getbbox(text)
         if right - left <= width or size <= 8:
             return font
         size -= 1
 
 
-def draw_header(scale, words=("Счет", "Осталось")):
+def draw_header(scale, words=("Счет", "Осталось"), faces=LATIN_FACES):
     w, h = WIDTH * scale, HEIGHT * scale
     rnd = random.Random(1999)
 
@@ -143,7 +176,7 @@ def draw_header(scale, words=("Счет", "Осталось")):
     img = Image.composite(right, img, seam)
 
     # "Счет" in metallic letters: a bright-dark-bright gradient, a dark rim, a light edge above.
-    font = fitting_font(SERIF_BOLD, 34 * scale, words[0], (LEFT_END - 12) * scale)
+    font = fitting_font(faces[0], 34 * scale, words[0], (LEFT_END - 12) * scale)
     mask = text_mask((w, h), words[0], font, (LEFT_END / 2 - 2) * scale, 1 * scale)
     metal = vertical_gradient((w, h), [(0.0, (0xFF, 0xFF, 0xFF)), (0.32, (0xD0, 0xD6, 0xE0)),
                                         (0.52, (0x6A, 0x72, 0x80)), (0.62, (0x9A, 0xA2, 0xB0)),
@@ -156,7 +189,7 @@ def draw_header(scale, words=("Счет", "Осталось")):
                           edge.point(lambda v: v * 0.7))
 
     # "Осталось" in bluish letters, with a soft darker shadow.
-    font = fitting_font(SANS_BOLD, 23 * scale, words[1], (WIDTH - RIGHT_START - 8) * scale)
+    font = fitting_font(faces[1], 23 * scale, words[1], (WIDTH - RIGHT_START - 8) * scale)
     centre = (RIGHT_START + WIDTH) / 2 + 2
     mask = text_mask((w, h), words[1], font, centre * scale, 0)
     shadow = ImageChops.offset(mask, scale, scale).filter(ImageFilter.GaussianBlur(0.8 * scale))
@@ -255,8 +288,9 @@ def main():
     save_gif(draw_header(1), os.path.join(out, "header.gif"))
     save_gif(draw_header(2), os.path.join(out, "header@2x.gif"))
     for language, words in translated_words(root).items():
-        save_gif(draw_header(1, words), os.path.join(out, "header-%s.gif" % language))
-        save_gif(draw_header(2, words), os.path.join(out, "header-%s@2x.gif" % language))
+        faces = FACES.get(language, LATIN_FACES)
+        save_gif(draw_header(1, words, faces), os.path.join(out, "header-%s.gif" % language))
+        save_gif(draw_header(2, words, faces), os.path.join(out, "header-%s@2x.gif" % language))
 
     for size in (16, 32):
         img, transparent = draw_icon_16_colours(size)

@@ -5,6 +5,8 @@
 # then, its resident memory and its CPU use over idle seconds, and the game's figures against the
 # bare window's.
 # Builds build/kvelli99 first if it is missing; KVELLI_EXE names another executable.
+# KVELLI_LANGUAGES="de ar ja" (or "all": Russian and every translations/kvelli99_*.ts) measures
+# the first painting in each language instead, both programs under LANGUAGE=<language>.
 #   scripts/measure-startup.sh [runs, default 3] [idle seconds, default 10]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -100,6 +102,29 @@ settle_and_measure() {
   c1=$(awk '{print $14 + $15}' "/proc/$game_pid/stat")
   awk -v r="$rss" -v d=$((c1 - c0)) -v hz="$hz" -v s="$idle" 'BEGIN { printf "%d %.1f\n", r, 100 * d / hz / s }'
 }
+
+# One language: the first paintings side by side, alternately, and their ratios, by the wall
+# clock and by the CPU time spent until then (steadier on a busy machine).
+per_language() {
+  local lang=$1 g=() b=() gc=() bc=() gm bm gcm bcm
+  for _ in $(seq "$runs"); do
+    LANGUAGE=$lang start_one "$exe"; g+=("$paint_ms"); gc+=("$cpu_ms"); stop_one
+    LANGUAGE=$lang start_one "$work/bare"; b+=("$paint_ms"); bc+=("$cpu_ms"); stop_one
+  done
+  gm=$(median "${g[@]}") bm=$(median "${b[@]}") gcm=$(median "${gc[@]}") bcm=$(median "${bc[@]}")
+  printf '%-6s wall: game %4d ms, bare %4d ms, ratio %s; CPU: game %4d ms, bare %4d ms, ratio %s\n' \
+    "$lang" "$gm" "$bm" "$(awk -v g="$gm" -v b="$bm" 'BEGIN {printf "%.2f", g / b}')" \
+    "$gcm" "$bcm" "$(awk -v g="$gcm" -v b="$bcm" 'BEGIN {printf "%.2f", g / b}')"
+}
+if [ -n "${KVELLI_LANGUAGES:-}" ]; then
+  langs=$KVELLI_LANGUAGES
+  if [ "$langs" = all ]; then
+    langs="ru $(cd translations && ls kvelli99_*.ts | sed 's/^kvelli99_//; s/\.ts$//' | tr '\n' ' ')"
+  fi
+  echo "first painted window, median of $runs, per language (LANGUAGE=...):"
+  for lang in $langs; do per_language "$lang"; done
+  exit 0
+fi
 
 game_times=() bare_times=() game_cpus=() bare_cpus=()
 for i in $(seq "$runs"); do

@@ -2,12 +2,86 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Квелли 99</source>
+        <extracomment>Name= of the desktop entry and &lt;name&gt; of the AppStream metainfo: the program&apos;s name.</extracomment>
+        <translation>Kvelli &apos;99</translation>
+    </message>
+    <message>
+        <source>Логическая игра</source>
+        <extracomment>GenericName= of the desktop entry: what kind of program it is, shown under its name.</extracomment>
+        <translation>Logic Game</translation>
+    </message>
+    <message>
+        <source>Меняйте местами соседние шары, чтобы собрать три и больше одного цвета в ряд</source>
+        <extracomment>Comment= of the desktop entry: a tooltip in the desktop&apos;s menu.</extracomment>
+        <translation>Swap neighbouring balls to make runs of three or more of one colour</translation>
+    </message>
+    <message>
+        <source>головоломка;шары;три в ряд;рекорды;</source>
+        <extracomment>Keywords= of the desktop entry: search words for the desktop&apos;s menu, each one ended by &quot;;&quot; (also the last); no &quot;;&quot; inside a word.</extracomment>
+        <translation>puzzle;balls;match;records;</translation>
+    </message>
+    <message>
+        <source>Меняйте шары, собирая ряды</source>
+        <extracomment>&lt;summary&gt; of the AppStream metainfo: one short line in a software centre, no full stop.</extracomment>
+        <translation>Swap balls to line up colours</translation>
+    </message>
+    <message>
+        <source>Сохранённая игра Квелли 99</source>
+        <extracomment>The file manager&apos;s name for a saved game&apos;s file type.</extracomment>
+        <translation>Kvelli &apos;99 saved game</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 already exists.
 Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text: write RTL for a language written right to left (Arabic, Persian, Hebrew), else LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Terms</name>
+    <message>
+        <source>шар</source>
+        <extracomment>Term: one of the 64 coloured balls on the board (&quot;kvelli&quot; in the rules is the same thing). Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
+        <translatorcomment>ball, balls; the rules also call them kvelli.</translatorcomment>
+        <translation>ball</translation>
+    </message>
+    <message>
+        <source>ряд</source>
+        <extracomment>Term: a run, three or more balls of one colour next to each other in a row or a column. Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
+        <translatorcomment>run, runs: the rules say &quot;three balls of one colour next to each other&quot; rather than the word.</translatorcomment>
+        <translation>run</translation>
+    </message>
+    <message>
+        <source>счёт</source>
+        <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
+        <translatorcomment>score (the header says &quot;Score&quot;).</translatorcomment>
+        <translation>score</translation>
+    </message>
+    <message>
+        <source>рекорды</source>
+        <extracomment>Term: the records, the table of the 20 best results (menu item, window, file). Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
+        <translatorcomment>records: the menu item, the window (&quot;Records&quot;) and the records file.</translatorcomment>
+        <translation>records</translation>
+    </message>
+    <message>
+        <source>сервер результатов</source>
+        <extracomment>Term: the results server, the internet server that keeps the common table of results. Translate with the word for it, and keep its forms and the reason in the translator comment.</extracomment>
+        <translatorcomment>results server: the internet server of the common table.</translatorcomment>
+        <translation>results server</translation>
     </message>
 </context>
 <context>

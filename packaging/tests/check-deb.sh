@@ -57,7 +57,7 @@ for clause in "${clauses[@]}"; do
     [ -n "$ok" ] || fail "dependency \"$clause\" is not met on this machine"
 done
 # libc6 comes from dpkg-shlibdeps: without it the libraries were not scanned.
-for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation fonts-dejavu-core libssl3 libc6; do
+for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation fonts-dejavu-core fonts-noto-cjk libssl3 libc6; do
     [ -n "${named[$p]:-}" ] || fail "Depends lacks $p"
 done
 

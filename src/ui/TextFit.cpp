@@ -2,9 +2,11 @@
 
 #include <QFontMetricsF>
 #include <QHelpEvent>
+#include <QImage>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 namespace kv::ui {
 
@@ -37,6 +39,75 @@ QFont FitFont(QFont font, const QRect& box, int flags, const QString& text, cons
         font.setPixelSize(size - 1);
     }
     return font;
+}
+
+namespace {
+
+// The pixels that `text` drawn into `box` with `flags` (and once more `shadow` pixels to the
+// lower right) inks at `ratio` device pixels a pixel, found by drawing it unclipped: a face that
+// stands in for missing letters has its own heights, which no metrics of the first say.
+QRect InkOf(const QFont& font, const QRect& box, int flags, const QString& text, int shadow, qreal ratio) {
+    const int pad = box.height() + font.pixelSize() + shadow;
+    const QRect canvasRect = box.adjusted(-pad, -pad, pad, pad);
+    QImage canvas((QSizeF(canvasRect.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter p(&canvas);
+        p.translate(-canvasRect.topLeft());
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(box, flags | Qt::TextDontClip, text);
+        if (shadow > 0) p.drawText(box.translated(shadow, shadow), flags | Qt::TextDontClip, text);
+    }
+    int left = canvas.width(), top = canvas.height(), right = -1, bottom = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        for (int x = 0; x < canvas.width(); ++x) {
+            if (qAlpha(row[x]) < 32) continue;  // the faintest fringe of smoothing
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) return {};
+    auto logical = [ratio](int px) { return static_cast<int>(std::floor(px / ratio)); };
+    return QRect(QPoint(logical(left), logical(top)), QPoint(logical(right), logical(bottom)))
+        .translated(canvasRect.topLeft());
+}
+
+}  // namespace
+
+void FitLabel(QLabel* label, const QFont& font, Qt::Alignment align, int shadow) {
+    const QRect box = label->contentsRect();
+    const QString text = label->text();
+    const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+    const qreal ratio = label->devicePixelRatioF();
+    auto inside = [&](const QFont& f, Qt::Alignment a) {
+        return text.isEmpty() || box.contains(InkOf(f, box, static_cast<int>(a) | wrap, text, shadow, ratio));
+    };
+    Qt::Alignment a = align;
+    if (!inside(font, a) && (a & Qt::AlignTop)) {
+        const Qt::Alignment centred = (a & ~Qt::AlignVertical_Mask) | Qt::AlignVCenter;
+        if (inside(font, centred)) a = centred;
+    }
+    QFont f = font;
+    while (!inside(f, a) && f.pixelSize() > 4)
+        f.setPixelSize(f.pixelSize() - 1);
+    label->setAlignment(a);
+    label->setFont(f);
+}
+
+void KeepLineInside(QLabel* label) {
+    const QRect box = label->contentsRect();
+    const QRect ink = InkOf(label->font(), box, static_cast<int>(label->alignment()), label->text(), 0,
+                            label->devicePixelRatioF());
+    if (ink.isEmpty()) return;
+    const int left = std::max(0, box.left() - ink.left());
+    const int grow = std::max({0, box.top() - ink.top(), ink.bottom() - box.bottom()});
+    if (left == 0 && grow == 0) return;
+    if (left > 0) label->setIndent(left);
+    // Higher by as much up and down, so that the line stays where it was.
+    label->setGeometry(label->x(), label->y() - grow, label->width() + left, label->height() + 2 * grow);
 }
 
 QRectF Across(const QRect& box) {

@@ -1,7 +1,9 @@
 #include "ui/Translations.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 #include "base/AtomicFile.h"
@@ -16,6 +18,26 @@ const QString kCatalogue = QStringLiteral("kvelli99_");
 // Marks the translators this module installed, so that a second call replaces them.
 const QString kOwnTranslator = QStringLiteral("kv_translator");
 const QString kQtTranslator = QStringLiteral("kv_qt_translator");
+const QString kButtonsTranslator = QStringLiteral("kv_buttons_translator");
+
+// Qt 6 asks the texts of its standard buttons (OK, Cancel, Yes, No, Save, Open) under
+// "QPlatformTheme"; a catalogue of Qt's that was kept from Qt 5 (Debian's Slovak one) has them
+// under "QDialogButtonBox" only, and the buttons would be English. Asked after Qt's own.
+class TButtonsFallback : public QTranslator {
+  public:
+    TButtonsFallback(QCoreApplication* app, const QTranslator* qt) : QTranslator(app), qt_(qt) {
+        setObjectName(kButtonsTranslator);
+    }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        if (!qt_ || qstrcmp(context, "QPlatformTheme") != 0) return {};
+        return qt_->translate("QDialogButtonBox", source, disambiguation, n);
+    }
+    bool isEmpty() const override { return false; }
+
+  private:
+    QPointer<const QTranslator> qt_;
+};
 
 // "de_AT.UTF-8@euro" and "de-AT" as "de_AT".
 QString Tag(QString tag) {
@@ -27,7 +49,9 @@ QString Tag(QString tag) {
 
 void RemoveOwnTranslators(QCoreApplication* app) {
     for (QTranslator* t : app->findChildren<QTranslator*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (t->objectName() != kOwnTranslator && t->objectName() != kQtTranslator) continue;
+        if (t->objectName() != kOwnTranslator && t->objectName() != kQtTranslator &&
+            t->objectName() != kButtonsTranslator)
+            continue;
         QCoreApplication::removeTranslator(t);
         delete t;
     }
@@ -62,14 +86,42 @@ QStringList AvailableLanguages(const QString& dir) {
     return languages;
 }
 
+namespace {
+
+// The catalogues that may serve `tag` ("zh_Hant_HK"), best first: the tag, its language and
+// region without the script, the Chinese catalogue of its script, the language alone.
+QStringList Candidates(const QString& tag) {
+    const QStringList parts = tag.split(u'_', Qt::SkipEmptyParts);
+    const QString language = parts.value(0).toLower();
+    QString script, region;
+    for (const QString& part : parts.mid(1)) {
+        if (part.size() == 4)
+            script = part.toLower();
+        else
+            region = part.toUpper();
+    }
+    QStringList out{tag};
+    if (!region.isEmpty()) out << language + u'_' + region;
+    // Chinese has two catalogues, one per script: Hong Kong and Macao write the traditional one.
+    if (language == QLatin1String("zh")) {
+        const bool traditional = script == QLatin1String("hant") || region == QLatin1String("TW") ||
+                                 region == QLatin1String("HK") || region == QLatin1String("MO");
+        out << (traditional && script != QLatin1String("hans") ? QStringLiteral("zh_TW")
+                                                               : QStringLiteral("zh_CN"));
+    }
+    out << language;
+    return out;
+}
+
+}  // namespace
+
 QString ChooseLanguage(const QString& setting, const QStringList& uiLanguages, const QStringList& available) {
     auto pick = [&available](const QString& raw) -> QString {
         const QString tag = Tag(raw);
         if (tag.isEmpty()) return {};
         if (tag == QLatin1String("C") || tag == QLatin1String("POSIX")) return kSourceLanguage;
-        if (available.contains(tag)) return tag;
-        const QString language = tag.section(u'_', 0, 0).toLower();
-        if (available.contains(language)) return language;
+        for (const QString& candidate : Candidates(tag))
+            if (available.contains(candidate)) return candidate;
         return {};
     };
     if (!Tag(setting).isEmpty()) {
@@ -98,9 +150,26 @@ QString InstallTranslations(const QString& language, const QString& dir) {
     if (language != kSourceLanguage && !Install(app, kOwnTranslator, kCatalogue + language, dir))
         inForce = kSourceLanguage;
     // Qt's texts are English in the source: English needs no catalogue.
-    if (inForce != QLatin1String("en"))
-        Install(app, kQtTranslator, QStringLiteral("qtbase_") + inForce,
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (inForce != QLatin1String("en")) {
+        auto* qt = new QTranslator(app);
+        qt->setObjectName(kQtTranslator);
+        if (qt->load(QStringLiteral("qtbase_") + inForce,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            // The translator installed last is asked first: the fallback after Qt's own.
+            QCoreApplication::installTranslator(new TButtonsFallback(app, qt));
+            QCoreApplication::installTranslator(qt);
+        } else {
+            delete qt;
+        }
+    }
+    // The windows' direction follows the catalogues' QT_LAYOUT_DIRECTION (right to left for
+    // Arabic, Persian, Hebrew). Set each time: Qt's own detection sets it once, at the first
+    // change of language, and keeps it through later ones.
+    if (qobject_cast<QGuiApplication*>(app)) {
+        const bool rtl =
+            QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL");
+        QGuiApplication::setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    }
     return inForce;
 }
 

@@ -38,16 +38,19 @@ QStringList AvailableLanguages(const QString& dir = kTranslationsDir);
 // The language to speak: that of `setting` (the settings file's key) when it is given, else the
 // first of `uiLanguages` (the desktop's list, most wanted first) that `available` has. "C" and
 // "POSIX" mean the source language; a language without a translation, given or found, means
-// the fallback. Tags may be "de", "de-AT", "de_AT.UTF-8" or "de_AT@euro".
+// the fallback. Tags may be "de", "de-AT", "de_AT.UTF-8", "de_AT@euro" or "zh-Hant-HK"; a
+// regional catalogue serves its region only ("pt_BR"), but Chinese by its script: zh_TW for the
+// traditional one (Taiwan, Hong Kong, Macao), zh_CN for the simplified one and a bare "zh".
 QString ChooseLanguage(const QString& setting, const QStringList& uiLanguages, const QStringList& available);
 
 // The settings' language key (section "Data", key "Language"), trimmed; empty when missing.
 QString LanguageSetting(const kv::SettingsData& data);
 
 // Puts the application's texts into `language`: the program's translation from `dir` and Qt's
-// catalogue for the same language, in place of any installed before. A translation that is
-// missing or damaged leaves the source texts, with Qt's catalogue of the source language. Call
-// after the QApplication exists and before the first window. Returns the language in force.
+// catalogue for the same language, in place of any installed before, and the windows' layout
+// direction that the catalogues give (Qt's "QT_LAYOUT_DIRECTION": right to left for ar, fa, he). A
+// translation that is missing or damaged leaves the source texts, with Qt's catalogue of the source language.
+// Call after the QApplication exists and before the first window. Returns the language in force.
 QString InstallTranslations(const QString& language, const QString& dir = kTranslationsDir);
 
 // The language of the program's texts now: that of the installed translation, else the source.

@@ -9,13 +9,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
 #include <fstream>
 #include <functional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "TempDir.h"
 #include "base/Exception.h"
@@ -126,6 +130,17 @@ TEST(Language, ChosenFromTheSettingOrTheDesktopsList) {
     EXPECT_EQ(choose("", {}), "en");
     EXPECT_EQ(choose("", {"pt-BR"}), "pt_BR");
     EXPECT_EQ(choose("", {"pt-PT", "pt"}), "en") << "only Brazil's Portuguese has one";
+    // Chinese by its script, whatever the region.
+    const QStringList chinese{QStringLiteral("ru"), QStringLiteral("zh_CN"), QStringLiteral("zh_TW")};
+    for (const auto& [tag, want] : std::vector<std::pair<const char*, const char*>>{{"zh-Hant-TW", "zh_TW"},
+                                                                                    {"zh-HK", "zh_TW"},
+                                                                                    {"zh_MO.UTF-8", "zh_TW"},
+                                                                                    {"zh-Hant", "zh_TW"},
+                                                                                    {"zh-Hans-CN", "zh_CN"},
+                                                                                    {"zh-SG", "zh_CN"},
+                                                                                    {"zh", "zh_CN"},
+                                                                                    {"zh-Hans-HK", "zh_CN"}})
+        EXPECT_EQ(ChooseLanguage({}, {QString::fromLatin1(tag)}, chinese), want) << tag;
     // The key overrides the desktop, also towards Russian; a language without a translation
     // gives English, whatever the desktop says.
     EXPECT_EQ(choose("en", {"ru-RU", "ru"}), "en");
@@ -146,9 +161,62 @@ TEST(Language, ChosenFromTheSettingOrTheDesktopsList) {
     };
     EXPECT_EQ(desktop("ru_RU"), "ru");
     EXPECT_EQ(desktop("en_US"), "en");
-    EXPECT_EQ(desktop("de_DE"), "en");
+    EXPECT_EQ(desktop("de_DE"), "de");
+    EXPECT_EQ(desktop("el_GR"), "en") << "a language Qt's dialogs do not speak";
     EXPECT_EQ(ChooseLanguage({}, QLocale::c().uiLanguages(), ours), "ru");
 }
+
+// Every language Qt's own dialogs speak has a catalogue of ours.
+TEST(Language, EveryLanguageOfQtsDialogs) {
+    const QStringList ours = AvailableLanguages();
+    const QStringList qts = QDir(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+                                .entryList({QStringLiteral("qtbase_*.qm")}, QDir::Files);
+    ASSERT_GE(qts.size(), 2) << "is qt6-translations-l10n installed?";
+    for (const QString& file : qts) {
+        const QString language = file.mid(7).chopped(3);
+        EXPECT_TRUE(ours.contains(language))
+            << language.toStdString() << " has no translations/kvelli99_" << language.toStdString() << ".ts";
+    }
+}
+
+// In each language of ours: the desktop's locale of that language chooses it, its catalogue and
+// Qt's load, a text of each comes out translated, and the windows' direction is the language's.
+class EveryLanguage : public ::testing::TestWithParam<QString> {};
+
+TEST_P(EveryLanguage, ChosenLoadedAndTranslated) {
+    RussianAfter restore;
+    const QString language = GetParam();
+    const std::string name = language.toStdString();
+    const QString locale = language.contains(u'_') ? language : QLocale(language).name();
+    EXPECT_EQ(ChooseLanguage({}, QLocale(locale).uiLanguages(), AvailableLanguages()), language)
+        << locale.toStdString();
+    ASSERT_EQ(InstallTranslations(language), language);
+    EXPECT_EQ(LanguageInForce(), language);
+    const QString records = TrText{"kv::ui::TForm2", "Рекорды"};
+    EXPECT_FALSE(records.isEmpty() || records == QStringLiteral("Рекорды")) << name;
+    // A text of Qt's chooser, and the standard buttons (which Slovak has under Qt 5's context only).
+    for (const auto& [context, source] : std::vector<std::pair<const char*, const char*>>{
+             {"QFileDialog", "Look in:"}, {"QPlatformTheme", "Cancel"}, {"QPlatformTheme", "&Yes"}}) {
+        const QString qt = QCoreApplication::translate(context, source);
+        if (language == QLatin1String("en"))
+            EXPECT_EQ(qt, source);
+        else
+            EXPECT_NE(qt, source) << name << ": " << context << " " << source;
+    }
+    if (language != QLatin1String("en")) {
+        EXPECT_TRUE(QtCatalogueLoaded()) << "no qtbase_" << name << ".qm";
+    }
+    const bool rtl =
+        language == QLatin1String("ar") || language == QLatin1String("fa") || language == QLatin1String("he");
+    EXPECT_EQ(QGuiApplication::layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Language, EveryLanguage, ::testing::ValuesIn([] {
+                             QStringList languages = AvailableLanguages();
+                             languages.removeAll(kSourceLanguage);
+                             return std::vector<QString>(languages.begin(), languages.end());
+                         }()),
+                         [](const auto& info) { return info.param.toStdString(); });
 
 TEST(Language, SettingsKeyRead) {
     test::TempDir dir;

@@ -44,6 +44,7 @@
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
 #include "ui/TShape.h"
+#include "ui/TextFit.h"
 #include "ui/Translations.h"
 
 // The pictures live in a static library; this keeps the linker from dropping them.
@@ -494,7 +495,10 @@ void TForm1::SetMovableLabel(int value) {
 }
 
 void TForm1::SetStatus(const QString& text) {
+    // An accent over a capital ("É", "Č") or a mark over an Arabic letter reaches above the
+    // font's line: the line then moves down in the strip.
     FTPState->setText(text);
+    FitLabel(FTPState, ScaledFont(QStringLiteral("MS Sans Serif"), 10), Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void TForm1::SetCaption(const QString& caption) {

@@ -16,6 +16,7 @@
 #include "ui/Dialogs.h"
 #include "ui/ErrorReport.h"
 #include "ui/Scale.h"
+#include "ui/TextFit.h"
 
 namespace kv::ui {
 
@@ -46,6 +47,10 @@ QStringList MakerLines() {
     return QStringList{QStringLiteral("Quorvane"), QString()} +
            QCoreApplication::translate("kv::ui::TAboutForm", kMakerText).split(u'\n') +
            QStringList{QString(), QStringLiteral("E-mail: info@quorvane.example")};
+}
+
+QFont NameFont() {
+    return ScaledFont(QStringLiteral("Times New Roman"), 28, true);
 }
 
 void SetTextColour(QWidget* w, const QColor& colour) {
@@ -166,7 +171,7 @@ TAboutForm::TAboutForm(QWidget* parent, const QString& programFile)
 
     LName = new QLabel(QStringLiteral("Internal Name"), this);
     LName->setGeometry(PxRect(124, 10, 224, 64));
-    LName->setFont(ScaledFont(QStringLiteral("Times New Roman"), 28, true));
+    LName->setFont(NameFont());
     LName->setAlignment(Qt::AlignCenter);
     LName->setWordWrap(true);
     SetTextColour(LName, kYellow);
@@ -259,6 +264,7 @@ void TAboutForm::FormShow() {
     // The block's own name, in the player's language where a translation has it.
     LName->setText(QCoreApplication::translate("kv::ui::TAboutForm",
                                                text(VersionKey::InternalName).toUtf8().constData()));
+    FitLabel(LName, NameFont(), Qt::AlignCenter);
     LVersion->setText(QStringLiteral("Version ") + text(VersionKey::ProductVersion));
     LCopy->setText(QStringLiteral("(c) ") + text(VersionKey::LegalCopyright));
     LOs->setText(verInfo_ ? QString::fromStdString(verInfo_->GetFileOsText()) : QString());

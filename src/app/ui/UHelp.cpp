@@ -12,6 +12,7 @@
 
 #include "ui/ErrorReport.h"
 #include "ui/Scale.h"
+#include "ui/TextFit.h"
 
 namespace kv::ui {
 
@@ -89,6 +90,7 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
     SetColour(RxLabel1, QPalette::WindowText, QColor(0x00, 0x00, 0xFF));
     RxLabel1->move(Px(98, kDpi), Px(12, kDpi));
     RxLabel1->adjustSize();
+    KeepLineInside(RxLabel1);
 
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setGeometry(PxRect(8, 56, 433, 233, kDpi));

@@ -12,6 +12,7 @@
 
 #include "ui/ErrorReport.h"
 #include "ui/Scale.h"
+#include "ui/TextFit.h"
 
 namespace kv::ui {
 
@@ -101,6 +102,12 @@ TReclamaForm::TReclamaForm(QWidget* parent)
     Label1 = make("Label1", bottom, Px(kHeight), kPromptFont, kBlack, QColor(), kReclamaPrompt);
     // One line in a strip barely higher than its letters: centred, its descenders stay inside.
     Label1->setAlignment(Qt::AlignCenter);
+    // A translation keeps to the places laid out for the Russian texts, in a smaller font if need be.
+    for (TReclamaLabel* label : {RxLabel1, RxLabel2}) {
+        const int shadow = label->ShadowColour().isValid() ? label->ShadowOffset() : 0;
+        FitLabel(label, label->font(), label->alignment(), shadow);
+    }
+    FitLabel(Label1, Label1->font(), Label1->alignment());
 }
 
 void TReclamaForm::FormKeyDown() {

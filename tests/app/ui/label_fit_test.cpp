@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QStyle>
 #include <QTextEdit>
 #include <algorithm>
 #include <climits>
@@ -109,8 +110,11 @@ QRect Ink(const QLabel* label) {
     } else if (auto* elide = qobject_cast<const TElideLabel*>(label)) {
         place = elide->TextRect();
         text = elide->ShownText();
-    } else if (label->indent() > 0 && (label->alignment() & Qt::AlignLeft)) {
-        place.adjust(label->indent(), 0, 0, 0);
+    } else if (label->indent() > 0) {
+        // The indent is on the side the text stands, which a right-to-left window mirrors.
+        const Qt::Alignment side = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+        if (side & Qt::AlignLeft) place.adjust(label->indent(), 0, 0, 0);
+        if (side & Qt::AlignRight) place.adjust(0, 0, -label->indent(), 0);
     }
     const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     return InkOf(font, place, flags, text, shadow, label->devicePixelRatioF());
@@ -212,10 +216,26 @@ std::vector<std::string> WidestNames(const QFont& font) {
             std::string{tallest, deepest} + std::string(13, widest)};
 }
 
+// The letters that show a Russian text in `language`: any Cyrillic one, or in a language written
+// in Cyrillic those it does not have.
+QRegularExpression RussianLetters(const std::string& language) {
+    return QRegularExpression(language == "uk" || language == "bg" ? QStringLiteral("[ыэёЫЭЁ]")
+                                                                   : QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+}
+
+// The languages of the program: Russian and every translation.
+std::vector<std::string> Languages() {
+    std::vector<std::string> out;
+    for (const QString& language : AvailableLanguages())
+        out.push_back(language.toStdString());
+    return out;
+}
+
 // In a language other than Russian, no Russian letter in the window's title, labels, buttons,
 // text boxes and menus; `except` names a label that shows the player's data.
-void ExpectNoRussian(const QWidget& window, const std::string& context, const char* except = "") {
-    const QRegularExpression russian(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+void ExpectNoRussian(const QWidget& window, const std::string& context, const std::string& language,
+                     const char* except = "") {
+    const QRegularExpression russian = RussianLetters(language);
     auto check = [&](const QString& text, const std::string& what) {
         EXPECT_FALSE(text.contains(russian))
             << context << ": " << what << " \"" << text.toStdString() << "\"";
@@ -315,7 +335,7 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
          {kExchangeReading, kExchangeWritingRecords, kExchangeWritingTable, kExchangeWritten})
         statuses.push_back(CoreText(core));
     for (const QString& status : statuses) {
-        Child<QLabel>("FTPState")->setText(status);
+        f.SetStatus(status);
         ExpectAllFit(f, "main window, status " + status.toStdString() + dpi);
     }
 
@@ -364,22 +384,34 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
               expected.convertToFormat(QImage::Format_RGB32))
         << "the header picture is not " << drawing.toStdString() << dpi;
 
-    if (std::get<1>(GetParam()) != "ru") {
-        ASSERT_EQ(Action("MnuNew")->text(), "New");
-        ExpectNoRussian(f, "main window" + dpi);
-        ExpectNoRussian(records, "records window" + dpi, "SB1");
-        ExpectNoRussian(*Child<TReclamaForm>("ReclamaForm"), "advertisement window" + dpi);
-        ExpectNoRussian(*f.ExchangeController().SetForm, "results-server settings" + dpi);
-        ExpectNoRussian(rules, "rules window" + dpi);
+    const std::string& lang = std::get<1>(GetParam());
+    if (lang == "ru") {
+        // The Russian texts fill the places laid out for them at the sizes they were drawn with.
+        EXPECT_EQ(about.LName->font().pixelSize(),
+                  ScaledFont(QStringLiteral("Times New Roman"), 28, true).pixelSize());
+        EXPECT_EQ(Child<QLabel>("FTPState")->font().pixelSize(),
+                  ScaledFont(QStringLiteral("MS Sans Serif"), 10).pixelSize());
+        EXPECT_EQ(rules.RxLabel1->indent(), -1);
+    }
+    if (lang != "ru") {
+        if (lang == "en") {
+            ASSERT_EQ(Action("MnuNew")->text(), "New");
+        }
+        ASSERT_NE(Action("MnuNew")->text(), "Заново");
+        ExpectNoRussian(f, "main window" + dpi, lang);
+        ExpectNoRussian(records, "records window" + dpi, lang, "SB1");
+        ExpectNoRussian(*Child<TReclamaForm>("ReclamaForm"), "advertisement window" + dpi, lang);
+        ExpectNoRussian(*f.ExchangeController().SetForm, "results-server settings" + dpi, lang);
+        ExpectNoRussian(rules, "rules window" + dpi, lang);
         TAboutForm fresh(nullptr, KV_EXECUTABLE);
         fresh.FormShow();
-        ExpectNoRussian(fresh, "About window" + dpi);
+        ExpectNoRussian(fresh, "About window" + dpi, lang);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, LabelsFit,
                          ::testing::Combine(::testing::Values(96, 100, 120, 144),
-                                            ::testing::Values(std::string("ru"), std::string("en"))),
+                                            ::testing::ValuesIn(Languages())),
                          [](const auto& info) {
                              return std::to_string(std::get<0>(info.param)) + "dpi_" +
                                     std::get<1>(info.param);
@@ -457,7 +489,7 @@ TEST_P(DialogTexts, CaptionPromptChoosersAndBoxes) {
             EXPECT_EQ(texts[i].second, russian[i]) << texts[i].first;
         return;
     }
-    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    const QRegularExpression cyrillic = RussianLetters(GetParam());
     for (const auto& [what, text] : texts) {
         EXPECT_FALSE(text.trimmed().isEmpty()) << what;
         EXPECT_FALSE(text.contains(cyrillic)) << what << ": " << text.toStdString();
@@ -467,7 +499,7 @@ TEST_P(DialogTexts, CaptionPromptChoosersAndBoxes) {
     EXPECT_TRUE(DirectoryMessage(dir).contains(dir));
 }
 
-INSTANTIATE_TEST_SUITE_P(Language, DialogTexts, ::testing::Values(std::string("ru"), std::string("en")),
+INSTANTIATE_TEST_SUITE_P(Language, DialogTexts, ::testing::ValuesIn(Languages()),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

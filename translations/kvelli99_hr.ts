@@ -1,0 +1,692 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hr" sourcelanguage="ru">
+<context>
+    <name>Desktop</name>
+    <message>
+        <source>Квелли 99</source>
+        <extracomment>Name= of the desktop entry and &lt;name&gt; of the AppStream metainfo: the program&apos;s name.
+English: Kvelli &apos;99</extracomment>
+        <translation>Kvelli &apos;99</translation>
+    </message>
+    <message>
+        <source>Логическая игра</source>
+        <extracomment>GenericName= of the desktop entry: what kind of program it is, shown under its name.
+English: Logic Game</extracomment>
+        <translation>Logička igra</translation>
+    </message>
+    <message>
+        <source>Меняйте местами соседние шары, чтобы собрать три и больше одного цвета в ряд</source>
+        <extracomment>Comment= of the desktop entry: a tooltip in the desktop&apos;s menu.
+English: Swap neighbouring balls to make runs of three or more of one colour</extracomment>
+        <translation>Zamjenjuj susjedne kuglice i slaži tri ili više iste boje u niz</translation>
+    </message>
+    <message>
+        <source>головоломка;шары;три в ряд;рекорды;</source>
+        <extracomment>Keywords= of the desktop entry: search words for the desktop&apos;s menu, each one ended by &quot;;&quot; (also the last); no &quot;;&quot; inside a word.
+English: puzzle;balls;match;records;</extracomment>
+        <translation>zagonetka;kuglice;tri u nizu;rekordi;</translation>
+    </message>
+    <message>
+        <source>Меняйте шары, собирая ряды</source>
+        <extracomment>&lt;summary&gt; of the AppStream metainfo: one short line in a software centre, no full stop.
+English: Swap balls to line up colours</extracomment>
+        <translation>Zamjenjuj kuglice i slaži nizove</translation>
+    </message>
+    <message>
+        <source>Сохранённая игра Квелли 99</source>
+        <extracomment>The file manager&apos;s name for a saved game&apos;s file type.
+English: Kvelli &apos;99 saved game</extracomment>
+        <translation>Spremljena igra Kvelli &apos;99</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <extracomment>English: %1 already exists.
+Do you want to replace it?</extracomment>
+        <translation>%1 već postoji.
+Želiš li je zamijeniti?</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not a text: write RTL for a language written right to left (Arabic, Persian, Hebrew), else LTR.
+English: LTR</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Terms</name>
+    <message>
+        <source>шар</source>
+        <extracomment>Term: one of the 64 coloured balls on the board (&quot;kvelli&quot; in the rules is the same thing). Translate with the word for it, and keep its forms and the reason in the translator comment.
+English: ball</extracomment>
+        <translatorcomment>kuglica, kuglice, kuglica (feminine: plava kuglica, odabrana); the rules also say kvelli.</translatorcomment>
+        <translation>kuglica</translation>
+    </message>
+    <message>
+        <source>ряд</source>
+        <extracomment>Term: a run, three or more balls of one colour next to each other in a row or a column. Translate with the word for it, and keep its forms and the reason in the translator comment.
+English: run</extracomment>
+        <translatorcomment>niz, nizovi (tri u nizu): three or more of one colour together; a board row is redak, a column stupac.</translatorcomment>
+        <translation>niz</translation>
+    </message>
+    <message>
+        <source>счёт</source>
+        <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.
+English: score</extracomment>
+        <translatorcomment>bodovi (header &apos;Bodovi&apos;, &apos;Tvoji bodovi&apos;): short for the header picture.</translatorcomment>
+        <translation>bodovi</translation>
+    </message>
+    <message>
+        <source>рекорды</source>
+        <extracomment>Term: the records, the table of the 20 best results (menu item, window, file). Translate with the word for it, and keep its forms and the reason in the translator comment.
+English: records</extracomment>
+        <translatorcomment>rekordi, datoteka rekorda: menu item, window and file. Informal address (ti), as Qt&apos;s own Croatian dialogs.</translatorcomment>
+        <translation>rekordi</translation>
+    </message>
+    <message>
+        <source>сервер результатов</source>
+        <extracomment>Term: the results server, the internet server that keeps the common table of results. Translate with the word for it, and keep its forms and the reason in the translator comment.
+English: results server</extracomment>
+        <translatorcomment>poslužitelj rezultata; the shared table is &apos;zajednički rezultati&apos;.</translatorcomment>
+        <translation>poslužitelj rezultata</translation>
+    </message>
+</context>
+<context>
+    <name>kv::Text</name>
+    <message>
+        <source>Файл %1 не является сохранённой игрой: он слишком велик.</source>
+        <extracomment>English: The file %1 is not a saved game: it is too large.</extracomment>
+        <translation>Datoteka %1 nije spremljena igra: prevelika je.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не является сохранённой игрой: он кончается на строке %2.</source>
+        <extracomment>English: The file %1 is not a saved game: it ends at line %2.</extracomment>
+        <translation>Datoteka %1 nije spremljena igra: završava u retku %2.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не является сохранённой игрой: в строке %2 нет целого числа.</source>
+        <extracomment>English: The file %1 is not a saved game: line %2 holds no whole number.</extracomment>
+        <translation>Datoteka %1 nije spremljena igra: u retku %2 nema cijelog broja.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл %1.</source>
+        <extracomment>English: Could not write the file %1.</extracomment>
+        <translation>Datoteku %1 nije moguće zapisati.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл %1.</source>
+        <extracomment>English: Could not read the file %1.</extracomment>
+        <translation>Datoteku %1 nije moguće pročitati.</translation>
+    </message>
+    <message>
+        <source>Считывание рекордов ...</source>
+        <extracomment>English: Reading the records ...</extracomment>
+        <translation>Čitanje rekorda ...</translation>
+    </message>
+    <message>
+        <source>Запись рекордов ...</source>
+        <extracomment>English: Writing the records ...</extracomment>
+        <translation>Zapisivanje rekorda ...</translation>
+    </message>
+    <message>
+        <source>Запись таблицы ...</source>
+        <extracomment>English: Writing the table ...</extracomment>
+        <translation>Zapisivanje tablice ...</translation>
+    </message>
+    <message>
+        <source>Запись прошла успешно.</source>
+        <extracomment>English: Written successfully.</extracomment>
+        <translation>Zapisivanje je uspjelo.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::ErrorReport</name>
+    <message>
+        <source>Unknown error</source>
+        <extracomment>English: Unknown error</extracomment>
+        <translation>Nepoznata pogreška</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TAboutForm</name>
+    <message>
+        <source>Разработка программ:
+логические игры,
+обучающие программы,
+утилиты для Windows
+и программы на заказ.</source>
+        <extracomment>English: We make software:
+logic games,
+learning programs,
+utilities for Windows
+and programs to order.</extracomment>
+        <translation>Razvijamo programe:
+logičke igre,
+obrazovne programe,
+alate za Windows
+i programe po narudžbi.</translation>
+    </message>
+    <message>
+        <source>Квелли 99 Internet version</source>
+        <extracomment>English: Kvelli 99 Internet version</extracomment>
+        <translation>Kvelli 99 internetska inačica</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <extracomment>English: About</extracomment>
+        <translation>O programu</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <extracomment>English: Close</extracomment>
+        <translation>Zatvori</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TDirEdit</name>
+    <message>
+        <source>Каталог файла рекордов</source>
+        <extracomment>English: Folder of the records file</extracomment>
+        <translation>Mapa datoteke rekorda</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TExchangeController</name>
+    <message>
+        <source>Идет подключение ...</source>
+        <extracomment>English: Connecting ...</extracomment>
+        <translation>Povezivanje ...</translation>
+    </message>
+    <message>
+        <source>Соединение прошло успешно.</source>
+        <extracomment>English: Connected successfully.</extracomment>
+        <translation>Povezivanje je uspjelo.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TForm1</name>
+    <message>
+        <source>Счет</source>
+        <extracomment>English: Score</extracomment>
+        <translation>Bodovi</translation>
+    </message>
+    <message>
+        <source>Осталось</source>
+        <extracomment>English: Left</extracomment>
+        <translation>Preostalo</translation>
+    </message>
+    <message>
+        <source>Игра</source>
+        <extracomment>English: Game</extracomment>
+        <translation>Igra</translation>
+    </message>
+    <message>
+        <source>Заново</source>
+        <extracomment>English: New</extracomment>
+        <translation>Nova igra</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <extracomment>English: Save</extracomment>
+        <translation>Spremi</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <extracomment>English: Load</extracomment>
+        <translation>Učitaj</translation>
+    </message>
+    <message>
+        <source>Рекорды</source>
+        <extracomment>English: Records</extracomment>
+        <translation>Rekordi</translation>
+    </message>
+    <message>
+        <source>Файл рекордов</source>
+        <extracomment>English: Records file</extracomment>
+        <translation>Datoteka rekorda</translation>
+    </message>
+    <message>
+        <source>На этой машине</source>
+        <extracomment>English: On this machine</extracomment>
+        <translation>Na ovom računalu</translation>
+    </message>
+    <message>
+        <source>По сети</source>
+        <extracomment>English: Over the network</extracomment>
+        <translation>Na mreži</translation>
+    </message>
+    <message>
+        <source>Вы&amp;ход</source>
+        <extracomment>English: E&amp;xit</extracomment>
+        <translation>&amp;Izlaz</translation>
+    </message>
+    <message>
+        <source>Интернет</source>
+        <extracomment>English: Internet</extracomment>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Посмотреть общий результат в интернете</source>
+        <extracomment>English: View the common results on the Internet</extracomment>
+        <translation>Pogledaj zajedničke rezultate na internetu</translation>
+    </message>
+    <message>
+        <source>Отправить свой результат по интернету</source>
+        <extracomment>English: Send your result over the Internet</extracomment>
+        <translation>Pošalji svoj rezultat putem interneta</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <extracomment>English: Settings</extracomment>
+        <translation>Postavke</translation>
+    </message>
+    <message>
+        <source>Правила игры</source>
+        <extracomment>English: Rules of the game</extracomment>
+        <translation>Pravila igre</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <extracomment>English: About</extracomment>
+        <translation>O programu</translation>
+    </message>
+    <message>
+        <source>Значки на шарах</source>
+        <extracomment>English: Symbols on the balls</extracomment>
+        <translation>Simboli na kuglicama</translation>
+    </message>
+    <message>
+        <source>Подсказка</source>
+        <extracomment>English: Hint</extracomment>
+        <translation>Savjet</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TForm2</name>
+    <message>
+        <source>Рекорды</source>
+        <extracomment>English: Records</extracomment>
+        <translation>Rekordi</translation>
+    </message>
+    <message>
+        <source>Рекорды.  Ваш результат: </source>
+        <extracomment>English: Records.  Your score: </extracomment>
+        <translation>Rekordi.  Tvoji bodovi: </translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TGameFiles</name>
+    <message>
+        <source>Сохранить игру</source>
+        <extracomment>English: Save game</extracomment>
+        <translation>Spremi igru</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить игру в файл %1.
+Проверьте, можно ли писать в эту папку и есть ли место на диске.</source>
+        <extracomment>English: Could not save the game to the file %1.
+Check that this folder may be written to and that the disk has room.</extracomment>
+        <translation>Igru nije moguće spremiti u datoteku %1.
+Provjeri smije li se pisati u ovu mapu i ima li mjesta na disku.</translation>
+    </message>
+    <message>
+        <source>
+Прежний файл с этим именем не изменён.</source>
+        <extracomment>English: 
+The earlier file of this name is unchanged.</extracomment>
+        <translation>
+Prijašnja datoteka s tim imenom nije promijenjena.</translation>
+    </message>
+    <message>
+        <source>Загрузить игру</source>
+        <extracomment>English: Load game</extracomment>
+        <translation>Učitaj igru</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл %1.</source>
+        <extracomment>English: Could not read the file %1.</extracomment>
+        <translation>Datoteku %1 nije moguće pročitati.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не является сохранённой игрой (ошибка в строке %2).</source>
+        <extracomment>English: The file %1 is not a saved game (error in line %2).</extracomment>
+        <translation>Datoteka %1 nije spremljena igra (pogreška u retku %2).</translation>
+    </message>
+    <message>
+        <source>
+Игра не изменилась.</source>
+        <extracomment>English: 
+The game has not changed.</extracomment>
+        <translation>
+Igra se nije promijenila.</translation>
+    </message>
+    <message>
+        <source>Сохраненные игры|*.sav|Все файлы |*.*</source>
+        <extracomment>English: Saved games|*.sav|All files|*.*</extracomment>
+        <translation>Spremljene igre|*.sav|Sve datoteke|*.*</translation>
+    </message>
+    <message>
+        <source>Сохраненные игры|*.sav|Все файлы|*.*</source>
+        <extracomment>English: Saved games|*.sav|All files|*.*</extracomment>
+        <translation>Spremljene igre|*.sav|Sve datoteke|*.*</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::THelpForm</name>
+    <message>
+        <source>В эту игру играть достаточно просто.
+
+Дано поле, заполненное разноцветными шарами . 
+  
+Необходимо поменять местами квелли так, чтобы по вертикали 
+или по  горизонтали рядом было не менее трех шаров одного 
+цвета, при этом переставлять шар можно только один раз.
+  
+Игра заканчивается только тогда, когда ни один шар нельзя 
+больше переместить.
+
+Желаю удачи ! ! ! </source>
+        <extracomment>English: This game is quite simple to play.
+
+You are given a board full of balls of many colours.
+
+Swap two neighbouring kvelli so that at least three balls
+of one colour stand next to each other in a column
+or in a row; each swap moves a ball only once.
+
+The game is over only when no ball
+can be moved any more.
+
+Good luck ! ! !</extracomment>
+        <translation>Ova se igra igra prilično jednostavno.
+
+Pred tobom je ploča puna raznobojnih kuglica.
+
+Zamijeni mjesta dviju susjednih kvelli tako da okomito
+ili vodoravno jedna do druge budu barem tri kuglice iste
+boje; pri svakoj zamjeni kuglica se pomiče samo jednom.
+
+Igra završava tek kada se nijedna kuglica
+više ne može pomaknuti.
+
+Sretno ! ! !</translation>
+    </message>
+    <message>
+        <source>Играть можно и с клавиатуры: стрелки показывают
+на поле рамку и двигают её, а пробел или Enter
+действуют как щелчок по шару в рамке.
+Щелчок мышью прячет рамку.
+
+Пункт «Значки на шарах» в меню «?» рисует на шарах
+каждого цвета свой значок: так цвета различимы
+и без цветового зрения.</source>
+        <extracomment>English: You can also play from the keyboard: the arrow keys
+show a frame on the board and move it, and Space
+or Enter act as a click on the ball in the frame.
+A mouse click hides the frame.
+
+The item “Symbols on balls” in the “?” menu draws
+a symbol of its own on the balls of each colour,
+so the colours can be told apart without colour vision.</extracomment>
+        <translation>Igrati možeš i tipkovnicom: strelice prikazuju
+okvir na ploči i pomiču ga, a razmaknica ili Enter
+djeluju kao klik na kuglicu u okviru.
+Klik mišem skriva okvir.
+
+Stavka „Simboli na kuglicama” u izborniku „?” crta
+na kuglicama svake boje vlastiti simbol: tako boje mogu
+razlikovati i oni koji ne raspoznaju boje.</translation>
+    </message>
+    <message>
+        <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
+шар, у которого есть ход, и соседа, с которым его
+поменять; рамка встаёт на этот шар.
+
+Программа экранного доступа читает шар в рамке:
+его цвет, ряд и столбец.</source>
+        <extracomment>English: The H key or “Hint” in the “?” menu marks a ball
+that can move and the neighbour to swap it with;
+the frame goes to that ball.
+
+A screen reader reads the ball in the frame:
+its colour, row and column.</extracomment>
+        <translation>Tipka H ili stavka „Savjet” u izborniku „?” označava
+kuglicu koja ima potez i susjeda s kojim je treba zamijeniti;
+okvir prelazi na tu kuglicu.
+
+Čitač zaslona čita kuglicu u okviru:
+njezinu boju, redak i stupac.</translation>
+    </message>
+    <message>
+        <source>Правила игры</source>
+        <extracomment>English: Rules of the game</extracomment>
+        <translation>Pravila igre</translation>
+    </message>
+    <message>
+        <source>игра   К В Е Л Л И </source>
+        <extracomment>English: game   K V E L L I </extracomment>
+        <translation>igra   K V E L L I </translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <extracomment>English: Close</extracomment>
+        <translation>Zatvori</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::THint</name>
+    <message>
+        <source>подсказка, ход вверх</source>
+        <extracomment>English: hint, move up</extracomment>
+        <translation>savjet, potez gore</translation>
+    </message>
+    <message>
+        <source>подсказка, ход вниз</source>
+        <extracomment>English: hint, move down</extracomment>
+        <translation>savjet, potez dolje</translation>
+    </message>
+    <message>
+        <source>подсказка, ход влево</source>
+        <extracomment>English: hint, move left</extracomment>
+        <translation>savjet, potez lijevo</translation>
+    </message>
+    <message>
+        <source>подсказка, ход вправо</source>
+        <extracomment>English: hint, move right</extracomment>
+        <translation>savjet, potez desno</translation>
+    </message>
+    <message>
+        <source>подсказка</source>
+        <extracomment>English: hint</extracomment>
+        <translation>savjet</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TMainView</name>
+    <message>
+        <source>Квелли 99 Internet version</source>
+        <extracomment>English: Kvelli 99 Internet version</extracomment>
+        <translation>Kvelli 99 internetska inačica</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TReclamaForm</name>
+    <message>
+        <source>Ваша реклама</source>
+        <extracomment>English: Your advertisement</extracomment>
+        <translation>Tvoja reklama</translation>
+    </message>
+    <message>
+        <source>А это место
+для Вашей рекламы</source>
+        <extracomment>English: This space is
+for your advert</extracomment>
+        <translation>Ovo je mjesto
+za tvoju reklamu</translation>
+    </message>
+    <message>
+        <source>Свои предложения по размещению рекламы посылать по адресу:</source>
+        <extracomment>English: Please send your offers to advertise here to:</extracomment>
+        <translation>Ponude za oglašavanje na ovom mjestu šalji na adresu:</translation>
+    </message>
+    <message>
+        <source>Нажмите любую клавишу</source>
+        <extracomment>English: Press any key</extracomment>
+        <translation>Pritisni bilo koju tipku</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TRecordsController</name>
+    <message>
+        <source>Проверте правильность указания каталога</source>
+        <extracomment>English: Check that the folder is given correctly</extracomment>
+        <translation>Provjeri je li mapa ispravno navedena</translation>
+    </message>
+    <message>
+        <source>Не могу найти файл рекордов в каталоге : %1!</source>
+        <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
+        <translation>Datoteka rekorda nije pronađena u mapi: %1!</translation>
+    </message>
+    <message>
+        <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
+        <extracomment>English:  in the menu: &quot;Game|Records file&quot;</extracomment>
+        <translation> u izborniku: „Igra|Datoteka rekorda”</translation>
+    </message>
+    <message>
+        <source>Не могу найти файл рекордов в каталоге : %1 !</source>
+        <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
+        <translation>Datoteka rekorda nije pronađena u mapi: %1!</translation>
+    </message>
+    <message>
+        <source> в меню: &quot;Игра | Файл рекордов&quot;</source>
+        <extracomment>English:  in the menu: &quot;Game | Records file&quot;</extracomment>
+        <translation> u izborniku: „Igra | Datoteka rekorda”</translation>
+    </message>
+    <message>
+        <source>Ваше имя ?</source>
+        <extracomment>English: Your name?</extracomment>
+        <translation>Tvoje ime?</translation>
+    </message>
+    <message>
+        <source>Введите пожалуйста Ваше имя.</source>
+        <extracomment>English: Please enter your name.</extracomment>
+        <translation>Molim te, upiši svoje ime.</translation>
+    </message>
+    <message>
+        <source>      Игрок : </source>
+        <extracomment>English:       Player: </extracomment>
+        <translation>      Igrač: </translation>
+    </message>
+    <message>
+        <source>      Игрок : (без имени) </source>
+        <extracomment>English:       Player: (no name) </extracomment>
+        <translation>      Igrač: (bez imena) </translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TSetForm</name>
+    <message>
+        <source>Настройка</source>
+        <extracomment>English: Settings</extracomment>
+        <translation>Postavke</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TShadowLabel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>English: %1: %2</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ui::TShape</name>
+    <message>
+        <source>синий</source>
+        <extracomment>English: blue</extracomment>
+        <translation>plava</translation>
+    </message>
+    <message>
+        <source>красный</source>
+        <extracomment>English: red</extracomment>
+        <translation>crvena</translation>
+    </message>
+    <message>
+        <source>зелёный</source>
+        <extracomment>English: green</extracomment>
+        <translation>zelena</translation>
+    </message>
+    <message>
+        <source>чёрный</source>
+        <extracomment>English: black</extracomment>
+        <translation>crna</translation>
+    </message>
+    <message>
+        <source>жёлтый</source>
+        <extracomment>English: yellow</extracomment>
+        <translation>žuta</translation>
+    </message>
+    <message>
+        <source>голубой</source>
+        <extracomment>English: aqua</extracomment>
+        <translation>svijetloplava</translation>
+    </message>
+    <message>
+        <source>серый</source>
+        <extracomment>English: grey</extracomment>
+        <translation>siva</translation>
+    </message>
+    <message>
+        <source>пурпурный</source>
+        <extracomment>English: fuchsia</extracomment>
+        <translation>purpurna</translation>
+    </message>
+    <message>
+        <source>бордовый</source>
+        <extracomment>English: maroon</extracomment>
+        <translation>bordo</translation>
+    </message>
+    <message>
+        <source>салатовый</source>
+        <extracomment>English: lime</extracomment>
+        <translation>svijetlozelena</translation>
+    </message>
+    <message>
+        <source>тёмно-серый</source>
+        <extracomment>English: dark grey</extracomment>
+        <translation>tamnosiva</translation>
+    </message>
+    <message>
+        <source>ряд %1, столбец %2</source>
+        <extracomment>English: row %1, column %2</extracomment>
+        <translation>redak %1, stupac %2</translation>
+    </message>
+    <message>
+        <source>пустая клетка, %1</source>
+        <extracomment>English: empty cell, %1</extracomment>
+        <translation>prazno polje, %1</translation>
+    </message>
+    <message>
+        <source>неизвестный</source>
+        <extracomment>English: unknown</extracomment>
+        <translation>nepoznata</translation>
+    </message>
+    <message>
+        <source>%1 шар, %2</source>
+        <extracomment>English: %1 ball, %2</extracomment>
+        <translation>%1 kuglica, %2</translation>
+    </message>
+    <message>
+        <source>, выбран</source>
+        <extracomment>English: , chosen</extracomment>
+        <translation>, odabrana</translation>
+    </message>
+</context>
+</TS>
