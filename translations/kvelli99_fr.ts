@@ -435,13 +435,13 @@ A mouse click hides the frame.
 The item “Symbols on balls” in the “?” menu draws
 a symbol of its own on the balls of each colour,
 so the colours can be told apart without colour vision.</extracomment>
-        <translation>On peut aussi jouer au clavier : les flèches affichent
+        <translation>On peut aussi jouer au clavier&#xa0;: les flèches affichent
 un cadre sur le plateau et le déplacent, et Espace ou Entrée
 agissent comme un clic sur la bille dans le cadre.
 Un clic de souris masque le cadre.
 
-L&apos;élément « Symboles sur les billes » du menu « ? » dessine
-sur les billes de chaque couleur un symbole qui lui est propre :
+L&apos;élément «&#xa0;Symboles sur les billes&#xa0;» du menu «&#xa0;?&#xa0;» dessine
+sur les billes de chaque couleur un symbole qui lui est propre&#xa0;:
 ainsi, on distingue les couleurs même sans les percevoir.</translation>
     </message>
     <message>
@@ -534,7 +534,7 @@ pour votre publicité</translation>
     <message>
         <source>Свои предложения по размещению рекламы посылать по адресу:</source>
         <extracomment>English: Please send your offers to advertise here to:</extracomment>
-        <translation>Envoyez vos propositions de publicité pour cet emplacement à :</translation>
+        <translation>Envoyez vos propositions de publicité pour cet emplacement à&#xa0;:</translation>
     </message>
     <message>
         <source>Нажмите любую клавишу</source>
