@@ -442,7 +442,7 @@ so the colours can be told apart without colour vision.</extracomment>
 
 يرسم عنصر «رموز على الكرات» في القائمة «?» على كرات
 كل لون رمزًا خاصًا بها: فتتميّز الألوان
-حتى دون رؤية الألوان.</translation>
+حتى لمن لديه عمى الألوان.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
@@ -458,7 +458,7 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>يضع المفتاح H أو عنصر «تلميح» في القائمة «?» علامة على
-كرة لها حركة وعلى جارتها التي تُبدَّل معها؛
+كرة يمكن تحريكها وعلى جارتها التي تُبدَّل معها؛
 وينتقل الإطار إلى تلك الكرة.
 
 يقرأ قارئ الشاشة الكرة التي في الإطار:

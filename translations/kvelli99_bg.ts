@@ -459,8 +459,8 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>Клавишът H или елементът „Подсказка“
-в менюто „?“ отбелязват топче, което има ход,
-и съседа, с който да го размените;
+в менюто „?“ отбелязват топче, което може
+да се премести, и съседа, с който да го размените;
 рамката застава върху това топче.
 
 Екранният четец прочита топчето в рамката:
@@ -579,7 +579,7 @@ for your advert</extracomment>
     <message>
         <source>Введите пожалуйста Ваше имя.</source>
         <extracomment>English: Please enter your name.</extracomment>
-        <translation>Моля, въведете вашето име.</translation>
+        <translation>Моля, въведете името си.</translation>
     </message>
     <message>
         <source>      Игрок : </source>

@@ -437,7 +437,7 @@ a symbol of its own on the balls of each colour,
 so the colours can be told apart without colour vision.</extracomment>
         <translation>També es pot jugar amb el teclat: les fletxes mostren
 un marc al tauler i el mouen, i la tecla d&apos;espai o Retorn
-fan com un clic a la bola del marc.
+equivalen a un clic a la bola del marc.
 Un clic del ratolí amaga el marc.
 
 L&apos;element «Símbols a les boles» del menú «?» dibuixa
@@ -458,7 +458,7 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>La tecla H o l&apos;element «Pista» del menú «?» marquen una bola
-que té moviment i la veïna amb què cal intercanviar-la;
+que es pot moure i la veïna amb què cal intercanviar-la;
 el marc es col·loca sobre aquesta bola.
 
 Un lector de pantalla llegeix la bola del marc:

@@ -458,7 +458,7 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>Klávesa H nebo položka „Rada“ v nabídce „?“ označí
-kuličku, která má tah, a souseda, se kterým ji prohodit;
+kuličku, kterou lze posunout, a souseda, se kterým ji prohodit;
 rámeček se přesune na tuto kuličku.
 
 Čtečka obrazovky přečte kuličku v rámečku:

@@ -168,7 +168,7 @@ learning programs,
 utilities for Windows
 and programs to order.</extracomment>
         <translation>Vi udvikler software:
-logiske spil,
+logikspil,
 undervisningsprogrammer,
 værktøjer til Windows
 og programmer på bestilling.</translation>

@@ -442,7 +442,7 @@ Ein Mausklick blendet den Rahmen aus.
 
 Der Eintrag „Symbole auf den Kugeln“ im Menü „?“ zeichnet
 auf die Kugeln jeder Farbe ein eigenes Symbol: So lassen
-sich die Farben auch ohne Farbensehen unterscheiden.</translation>
+sich die Farben auch ohne Farbsehen unterscheiden.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
@@ -458,8 +458,8 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>Die Taste H oder „Hinweis“ im Menü „?“ markiert eine Kugel,
-die ziehen kann, und den Nachbarn, mit dem sie zu tauschen ist;
-der Rahmen springt auf diese Kugel.
+die sich bewegen lässt, und den Nachbarn, mit dem sie
+zu tauschen ist; der Rahmen springt auf diese Kugel.
 
 Ein Bildschirmleser liest die Kugel im Rahmen vor:
 ihre Farbe, Zeile und Spalte.</translation>

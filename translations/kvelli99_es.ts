@@ -458,7 +458,7 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>La tecla H o la opción «Pista» del menú «?» marcan una bola
-que tiene movimiento y la vecina con la que intercambiarla;
+que se puede mover y la vecina con la que intercambiarla;
 el marco se coloca sobre esa bola.
 
 Un lector de pantalla lee la bola del marco:

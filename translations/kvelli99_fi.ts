@@ -458,7 +458,7 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>H-näppäin tai ”?”-valikon kohta ”Vihje” merkitsee pallon,
-jolla on siirto, ja naapurin, jonka kanssa se vaihdetaan;
+jota voi siirtää, ja naapurin, jonka kanssa se vaihdetaan;
 kehys siirtyy tähän palloon.
 
 Ruudunlukija lukee kehyksessä olevan pallon:

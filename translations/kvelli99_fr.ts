@@ -442,7 +442,7 @@ Un clic de souris masque le cadre.
 
 L&apos;élément «&#xa0;Symboles sur les billes&#xa0;» du menu «&#xa0;?&#xa0;» dessine
 sur les billes de chaque couleur un symbole qui lui est propre&#xa0;:
-ainsi, les couleurs se distinguent même sans voir les couleurs.</translation>
+ainsi, on distingue les couleurs même sans les percevoir.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
@@ -534,7 +534,7 @@ pour votre publicité</translation>
     <message>
         <source>Свои предложения по размещению рекламы посылать по адресу:</source>
         <extracomment>English: Please send your offers to advertise here to:</extracomment>
-        <translation>Envoyez vos propositions de publicité à cet emplacement à l&apos;adresse&#xa0;:</translation>
+        <translation>Envoyez vos propositions de publicité pour cet emplacement à&#xa0;:</translation>
     </message>
     <message>
         <source>Нажмите любую клавишу</source>

@@ -128,17 +128,17 @@ English: results server</extracomment>
     <message>
         <source>Считывание рекордов ...</source>
         <extracomment>English: Reading the records ...</extracomment>
-        <translation>השיאים נקראים ...</translation>
+        <translation>קריאת השיאים ...</translation>
     </message>
     <message>
         <source>Запись рекордов ...</source>
         <extracomment>English: Writing the records ...</extracomment>
-        <translation>השיאים נכתבים ...</translation>
+        <translation>כתיבת השיאים ...</translation>
     </message>
     <message>
         <source>Запись таблицы ...</source>
         <extracomment>English: Writing the table ...</extracomment>
-        <translation>הטבלה נכתבת ...</translation>
+        <translation>כתיבת הטבלה ...</translation>
     </message>
     <message>
         <source>Запись прошла успешно.</source>
@@ -458,7 +458,7 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>המקש H או הפריט &quot;רמז&quot; בתפריט &quot;?&quot; מסמנים
-כדור שיש לו מהלך ואת השכן שאיתו יש להחליף אותו;
+כדור שאפשר להזיז ואת השכן שאיתו יש להחליף אותו;
 המסגרת עוברת לכדור הזה.
 
 קורא מסך מקריא את הכדור שבמסגרת:

@@ -458,8 +458,8 @@ the frame goes to that ball.
 A screen reader reads the ball in the frame:
 its colour, row and column.</extracomment>
         <translation>Tipka H ili stavka „Savjet” u izborniku „?” označava
-kuglicu koja ima potez i susjeda s kojim je treba zamijeniti;
-okvir prelazi na tu kuglicu.
+kuglicu koja se može pomaknuti i susjeda s kojim je
+treba zamijeniti; okvir prelazi na tu kuglicu.
 
 Čitač zaslona čita kuglicu u okviru:
 njezinu boju, redak i stupac.</translation>

@@ -220,7 +220,7 @@ segédprogramokat Windowsra
     <message>
         <source>Осталось</source>
         <extracomment>English: Left</extracomment>
-        <translation>Maradt</translation>
+        <translation>Maradék</translation>
     </message>
     <message>
         <source>Игра</source>
@@ -647,7 +647,7 @@ for your advert</extracomment>
     <message>
         <source>пурпурный</source>
         <extracomment>English: fuchsia</extracomment>
-        <translation>bíbor</translation>
+        <translation>ciklámen</translation>
     </message>
     <message>
         <source>бордовый</source>
