@@ -416,7 +416,7 @@ Good luck ! ! !</extracomment>
 どのボールも動かせなくなったとき、
 はじめてゲームが終わります。
 
-幸運を祈ります ! ! !</translation>
+幸運を祈ります ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
