@@ -80,7 +80,7 @@ English: run</extracomment>
         <source>счёт</source>
         <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.
 English: score</extracomment>
-        <translatorcomment>punkti: the header&apos;s word &quot;Punkti&quot;; the player&apos;s result is &quot;rezultāts&quot;.</translatorcomment>
+        <translatorcomment>punkti: the header&apos;s word &quot;Punkti&quot; and &quot;Jūsu punkti&quot; in the records window.</translatorcomment>
         <translation>punkti</translation>
     </message>
     <message>

@@ -80,7 +80,7 @@ English: run</extracomment>
         <source>счёт</source>
         <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.
 English: score</extracomment>
-        <translatorcomment>poeng: the header&apos;s word &quot;Poeng&quot;; the player&apos;s result is &quot;resultatet ditt&quot;.</translatorcomment>
+        <translatorcomment>poeng: the header&apos;s word &quot;Poeng&quot; and &quot;Poenga dine&quot; in the records window.</translatorcomment>
         <translation>poeng</translation>
     </message>
     <message>

@@ -80,7 +80,7 @@ English: run</extracomment>
         <source>счёт</source>
         <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.
 English: score</extracomment>
-        <translatorcomment>skóre: the header&apos;s word; the player&apos;s result is &quot;Váš výsledok&quot;.</translatorcomment>
+        <translatorcomment>skóre: the header&apos;s word and &quot;Vaše skóre&quot; in the records window.</translatorcomment>
         <translation>skóre</translation>
     </message>
     <message>
