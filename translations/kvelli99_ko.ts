@@ -557,7 +557,7 @@ for your advert</extracomment>
     <message>
         <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game|Records file&quot;</extracomment>
-        <translation> 메뉴: &quot;게임|최고 기록 파일&quot;</translation>
+        <translation> 메뉴: “게임|최고 기록 파일”</translation>
     </message>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1 !</source>
@@ -567,7 +567,7 @@ for your advert</extracomment>
     <message>
         <source> в меню: &quot;Игра | Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game | Records file&quot;</extracomment>
-        <translation> 메뉴: &quot;게임 | 최고 기록 파일&quot;</translation>
+        <translation> 메뉴: “게임 | 최고 기록 파일”</translation>
     </message>
     <message>
         <source>Ваше имя ?</source>
