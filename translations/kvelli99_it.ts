@@ -416,7 +416,7 @@ ogni scambio sposta una pallina una volta sola.
 La partita finisce solo quando nessuna pallina
 può più essere spostata.
 
-Buona fortuna ! ! !</translation>
+Buona fortuna ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -442,8 +442,7 @@ Un clic del mouse nasconde la cornice.
 
 La voce «Simboli sulle palline» del menu «?» disegna
 sulle palline di ogni colore un simbolo diverso,
-così i colori si distinguono anche senza
-la visione dei colori.</translation>
+così anche chi non distingue i colori può riconoscerle.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают

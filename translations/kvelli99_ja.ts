@@ -416,7 +416,7 @@ Good luck ! ! !</extracomment>
 どのボールも動かせなくなったとき、
 はじめてゲームが終わります。
 
-幸運を祈ります ! ! !</translation>
+幸運を祈ります ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -552,22 +552,22 @@ for your advert</extracomment>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1!</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>フォルダー %1 にハイスコアファイルが見つかりません!</translation>
+        <translation>フォルダー %1 にハイスコアファイルが見つかりません！</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game|Records file&quot;</extracomment>
-        <translation> メニュー: &quot;ゲーム|ハイスコアファイル&quot;</translation>
+        <translation> メニュー：「ゲーム|ハイスコアファイル」</translation>
     </message>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1 !</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>フォルダー %1 にハイスコアファイルが見つかりません!</translation>
+        <translation>フォルダー %1 にハイスコアファイルが見つかりません！</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра | Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game | Records file&quot;</extracomment>
-        <translation> メニュー: &quot;ゲーム | ハイスコアファイル&quot;</translation>
+        <translation> メニュー：「ゲーム | ハイスコアファイル」</translation>
     </message>
     <message>
         <source>Ваше имя ?</source>

@@ -167,7 +167,7 @@ logic games,
 learning programs,
 utilities for Windows
 and programs to order.</extracomment>
-        <translation>소프트웨어 개발:
+        <translation>소프트웨어를 개발합니다:
 논리 게임,
 교육용 프로그램,
 Windows 유틸리티,
@@ -416,7 +416,7 @@ Good luck ! ! !</extracomment>
 더 이상 움직일 수 있는 공이 없을 때에만
 게임이 끝납니다.
 
-행운을 빕니다 ! ! !</translation>
+행운을 빕니다 ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -557,7 +557,7 @@ for your advert</extracomment>
     <message>
         <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game|Records file&quot;</extracomment>
-        <translation> 메뉴: &quot;게임|최고 기록 파일&quot;</translation>
+        <translation> 메뉴: “게임|최고 기록 파일”</translation>
     </message>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1 !</source>
@@ -567,7 +567,7 @@ for your advert</extracomment>
     <message>
         <source> в меню: &quot;Игра | Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game | Records file&quot;</extracomment>
-        <translation> 메뉴: &quot;게임 | 최고 기록 파일&quot;</translation>
+        <translation> 메뉴: “게임 | 최고 기록 파일”</translation>
     </message>
     <message>
         <source>Ваше имя ?</source>

@@ -80,7 +80,7 @@ English: run</extracomment>
         <source>счёт</source>
         <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.
 English: score</extracomment>
-        <translatorcomment>punkti: the header&apos;s word &quot;Punkti&quot;; the player&apos;s result is &quot;rezultāts&quot;.</translatorcomment>
+        <translatorcomment>punkti: the header&apos;s word &quot;Punkti&quot; and &quot;Jūsu punkti&quot; in the records window.</translatorcomment>
         <translation>punkti</translation>
     </message>
     <message>
@@ -318,7 +318,7 @@ un programmas pēc pasūtījuma.</translation>
     <message>
         <source>Рекорды.  Ваш результат: </source>
         <extracomment>English: Records.  Your score: </extracomment>
-        <translation>Rekordi.  Jūsu rezultāts: </translation>
+        <translation>Rekordi.  Jūsu punkti: </translation>
     </message>
 </context>
 <context>
@@ -407,7 +407,7 @@ can be moved any more.
 Good luck ! ! !</extracomment>
         <translation>Šo spēli spēlēt ir diezgan vienkārši.
 
-Dots laukums, pilns ar dažādu krāsu bumbām.
+Jums ir laukums, pilns ar dažādu krāsu bumbām.
 
 Samainiet divas blakus esošas kvelli tā, lai vismaz trīs
 vienas krāsas bumbas atrastos cita citai blakus
@@ -417,7 +417,7 @@ tikai vienu reizi.
 Spēle beidzas tikai tad, kad nevienu bumbu
 vairs nevar pārvietot.
 
-Veiksmi ! ! !</translation>
+Veiksmi ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -442,8 +442,8 @@ darbojas kā klikšķis uz bumbas rāmī.
 Peles klikšķis paslēpj rāmi.
 
 Izvēlnes «?» vienums «Simboli uz bumbām» uzzīmē
-katras krāsas bumbām savu simbolu, lai krāsas
-varētu atšķirt arī bez krāsu redzes.</translation>
+katras krāsas bumbām savu simbolu, lai bumbas
+varētu atšķirt arī tie, kas slikti izšķir krāsas.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают

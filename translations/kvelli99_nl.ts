@@ -417,7 +417,7 @@ verschuift een bal maar één keer.
 Het spel is pas afgelopen als geen enkele bal
 nog verplaatst kan worden.
 
-Veel succes ! ! !</translation>
+Veel succes ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -443,8 +443,7 @@ Een muisklik verbergt het kader.
 
 Het item “Symbolen op de ballen” in het menu “?” tekent
 op de ballen van elke kleur een eigen symbool,
-zodat de kleuren ook zonder kleurenzien
-te onderscheiden zijn.</translation>
+zodat ook wie kleurenblind is de kleuren uit elkaar houdt.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
@@ -658,7 +657,7 @@ voor uw advertentie</translation>
     <message>
         <source>салатовый</source>
         <extracomment>English: lime</extracomment>
-        <translation>felgroene</translation>
+        <translation>limoengroene</translation>
     </message>
     <message>
         <source>тёмно-серый</source>

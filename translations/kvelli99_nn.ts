@@ -37,7 +37,7 @@ English: Swap balls to line up colours</extracomment>
         <source>Сохранённая игра Квелли 99</source>
         <extracomment>The file manager&apos;s name for a saved game&apos;s file type.
 English: Kvelli &apos;99 saved game</extracomment>
-        <translation>Lagra Kvelli &apos;99-spel</translation>
+        <translation>Spel som er lagra i Kvelli &apos;99</translation>
     </message>
 </context>
 <context>
@@ -80,7 +80,7 @@ English: run</extracomment>
         <source>счёт</source>
         <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.
 English: score</extracomment>
-        <translatorcomment>poeng: the header&apos;s word &quot;Poeng&quot;; the player&apos;s result is &quot;resultatet ditt&quot;.</translatorcomment>
+        <translatorcomment>poeng: the header&apos;s word &quot;Poeng&quot; and &quot;Poenga dine&quot; in the records window.</translatorcomment>
         <translation>poeng</translation>
     </message>
     <message>
@@ -318,7 +318,7 @@ og program på bestilling.</translation>
     <message>
         <source>Рекорды.  Ваш результат: </source>
         <extracomment>English: Records.  Your score: </extracomment>
-        <translation>Rekordar.  Resultatet ditt: </translation>
+        <translation>Rekordar.  Poenga dine: </translation>
     </message>
 </context>
 <context>
@@ -370,12 +370,12 @@ Spelet er ikkje endra.</translation>
     <message>
         <source>Сохраненные игры|*.sav|Все файлы |*.*</source>
         <extracomment>English: Saved games|*.sav|All files|*.*</extracomment>
-        <translation>Lagra spel|*.sav|Alle filer|*.*</translation>
+        <translation>Spel som er lagra|*.sav|Alle filer|*.*</translation>
     </message>
     <message>
         <source>Сохраненные игры|*.sav|Все файлы|*.*</source>
         <extracomment>English: Saved games|*.sav|All files|*.*</extracomment>
-        <translation>Lagra spel|*.sav|Alle filer|*.*</translation>
+        <translation>Spel som er lagra|*.sav|Alle filer|*.*</translation>
     </message>
 </context>
 <context>
@@ -417,7 +417,7 @@ berre éin gong.
 Spelet er slutt først når ingen ball
 kan flyttast lenger.
 
-Lukke til ! ! !</translation>
+Lukke til ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают

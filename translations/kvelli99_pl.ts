@@ -417,7 +417,7 @@ przy każdej zamianie kulka przesuwa się tylko raz.
 Gra kończy się dopiero wtedy, gdy żadnej kulki
 nie da się już przesunąć.
 
-Powodzenia ! ! !</translation>
+Powodzenia ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -442,9 +442,8 @@ działają jak kliknięcie kulki w ramce.
 Kliknięcie myszą ukrywa ramkę.
 
 Pozycja „Symbole na kulkach” w menu „?” rysuje
-na kulkach każdego koloru inny symbol,
-dzięki czemu kolory można odróżnić
-również bez widzenia barw.</translation>
+na kulkach każdego koloru inny symbol, dzięki czemu
+odróżni je także ktoś, kto nie rozróżnia barw.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают

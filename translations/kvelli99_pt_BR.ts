@@ -48,7 +48,7 @@ Do you want to replace it?</source>
         <extracomment>English: %1 already exists.
 Do you want to replace it?</extracomment>
         <translation>%1 já existe.
-Deseja substituí-la?</translation>
+Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
@@ -417,7 +417,7 @@ uma bola se move só uma vez.
 O jogo termina somente quando nenhuma bola
 pode mais ser movida.
 
-Boa sorte ! ! !</translation>
+Boa sorte ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -442,9 +442,8 @@ funcionam como um clique na bola da moldura.
 Um clique do mouse esconde a moldura.
 
 O item “Símbolos nas bolas” do menu “?” desenha
-nas bolas de cada cor um símbolo próprio,
-para que as cores possam ser distinguidas
-mesmo sem visão de cores.</translation>
+nas bolas de cada cor um símbolo próprio, para que
+até quem não distingue cores consiga diferenciá-las.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают

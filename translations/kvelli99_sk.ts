@@ -80,7 +80,7 @@ English: run</extracomment>
         <source>счёт</source>
         <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.
 English: score</extracomment>
-        <translatorcomment>skóre: the header&apos;s word; the player&apos;s result is &quot;Váš výsledok&quot;.</translatorcomment>
+        <translatorcomment>skóre: the header&apos;s word and &quot;Vaše skóre&quot; in the records window.</translatorcomment>
         <translation>skóre</translation>
     </message>
     <message>
@@ -318,7 +318,7 @@ a programy na zákazku.</translation>
     <message>
         <source>Рекорды.  Ваш результат: </source>
         <extracomment>English: Records.  Your score: </extracomment>
-        <translation>Rekordy.  Váš výsledok: </translation>
+        <translation>Rekordy.  Vaše skóre: </translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@ pri každej výmene sa guľka posunie iba raz.
 Hra sa skončí, až keď sa už nedá
 pohnúť žiadnou guľkou.
 
-Veľa šťastia ! ! !</translation>
+Veľa šťastia ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -436,14 +436,13 @@ The item “Symbols on balls” in the “?” menu draws
 a symbol of its own on the balls of each colour,
 so the colours can be told apart without colour vision.</extracomment>
         <translation>Hrať sa dá aj klávesnicou: šípky zobrazia
-na ploche rámik a posúvajú ho, medzerník alebo Enter
+na ploche rámik a posúvajú ho; medzerník alebo Enter
 pôsobia ako kliknutie na guľku v rámiku.
 Kliknutie myšou rámik skryje.
 
 Položka „Symboly na guľkách“ v ponuke „?“ kreslí
-na guľky každej farby vlastný symbol,
-vďaka čomu sa farby dajú rozlíšiť
-aj bez farebného videnia.</translation>
+na guľky každej farby vlastný symbol, vďaka čomu
+ich rozozná aj ten, kto zle rozlišuje farby.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
@@ -553,7 +552,7 @@ pre vašu reklamu</translation>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1!</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>Nemôžem nájsť súbor rekordov v priečinku: %1!</translation>
+        <translation>Súbor rekordov sa v priečinku nenašiel: %1!</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
@@ -563,7 +562,7 @@ pre vašu reklamu</translation>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1 !</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>Nemôžem nájsť súbor rekordov v priečinku: %1!</translation>
+        <translation>Súbor rekordov sa v priečinku nenašiel: %1!</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра | Файл рекордов&quot;</source>

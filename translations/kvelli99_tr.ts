@@ -342,7 +342,7 @@ Bu klasöre yazılabildiğini ve diskte yer olduğunu denetleyin.</translation>
         <extracomment>English: 
 The earlier file of this name is unchanged.</extracomment>
         <translation>
-Bu addaki önceki dosya değişmedi.</translation>
+Bu adı taşıyan önceki dosya değiştirilmedi.</translation>
     </message>
     <message>
         <source>Загрузить игру</source>
@@ -417,7 +417,7 @@ yalnızca bir kez yer değiştirir.
 Oyun ancak hiçbir top artık hareket
 ettirilemediğinde biter.
 
-İyi şanslar ! ! !</translation>
+İyi şanslar ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -443,7 +443,7 @@ Fareyle tıklamak çerçeveyi gizler.
 
 “?” menüsündeki “Toplarda simgeler” öğesi her rengin
 toplarına kendine özgü bir simge çizer; böylece
-renkler renk görüşü olmadan da ayırt edilebilir.</translation>
+renkleri seçemeyenler de topları ayırt edebilir.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают

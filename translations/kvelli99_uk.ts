@@ -80,8 +80,8 @@ English: run</extracomment>
         <source>счёт</source>
         <extracomment>Term: the score, the points won in a game (the header&apos;s left counter). Translate with the word for it, and keep its forms and the reason in the translator comment.
 English: score</extracomment>
-        <translatorcomment>рахунок: the header&apos;s word &quot;Рахунок&quot;; the player&apos;s result is &quot;Ваш результат&quot;.</translatorcomment>
-        <translation>рахунок</translation>
+        <translatorcomment>бали, балів (points): the header&apos;s word &quot;Бали&quot; and &quot;Ваші бали&quot; in the records window; &quot;рахунок&quot; is too wide for the header picture and also reads as an account.</translatorcomment>
+        <translation>бали</translation>
     </message>
     <message>
         <source>рекорды</source>
@@ -167,7 +167,7 @@ logic games,
 learning programs,
 utilities for Windows
 and programs to order.</extracomment>
-        <translation>Розробка програм:
+        <translation>Розробляємо програми:
 логічні ігри,
 навчальні програми,
 утиліти для Windows
@@ -215,7 +215,7 @@ and programs to order.</extracomment>
     <message>
         <source>Счет</source>
         <extracomment>English: Score</extracomment>
-        <translation>Рахунок</translation>
+        <translation>Бали</translation>
     </message>
     <message>
         <source>Осталось</source>
@@ -318,7 +318,7 @@ and programs to order.</extracomment>
     <message>
         <source>Рекорды.  Ваш результат: </source>
         <extracomment>English: Records.  Your score: </extracomment>
-        <translation>Рекорди.  Ваш результат: </translation>
+        <translation>Рекорди.  Ваші бали: </translation>
     </message>
 </context>
 <context>
@@ -417,7 +417,7 @@ Good luck ! ! !</extracomment>
 Гра закінчується лише тоді, коли жодну кулю
 вже не можна перемістити.
 
-Бажаю удачі ! ! !</translation>
+Бажаю удачі ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -442,8 +442,8 @@ so the colours can be told apart without colour vision.</extracomment>
 Клацання мишею ховає рамку.
 
 Пункт «Значки на кулях» у меню «?» малює на кулях
-кожного кольору свій значок: так кольори можна
-розрізнити й без кольорового зору.</translation>
+кожного кольору свій значок: так їх розрізнить
+і той, хто погано бачить кольори.</translation>
     </message>
     <message>
         <source>Клавиша H или пункт «Подсказка» в меню «?» отмечают
@@ -553,7 +553,7 @@ for your advert</extracomment>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1!</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>Не можу знайти файл рекордів у теці: %1!</translation>
+        <translation>Не вдалося знайти файл рекордів у теці: %1!</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
@@ -563,7 +563,7 @@ for your advert</extracomment>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1 !</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>Не можу знайти файл рекордів у теці: %1!</translation>
+        <translation>Не вдалося знайти файл рекордів у теці: %1!</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра | Файл рекордов&quot;</source>

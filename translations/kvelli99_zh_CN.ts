@@ -416,7 +416,7 @@ Good luck ! ! !</extracomment>
 只有当再也没有球可以移动时，
 游戏才结束。
 
-祝你好运 ! ! !</translation>
+祝您好运 ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -552,22 +552,22 @@ for your advert</extracomment>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1!</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>在文件夹中找不到排行榜文件：%1!</translation>
+        <translation>在文件夹中找不到排行榜文件：%1！</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game|Records file&quot;</extracomment>
-        <translation> 菜单: &quot;游戏|排行榜文件&quot;</translation>
+        <translation> 菜单：“游戏|排行榜文件”</translation>
     </message>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1 !</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>在文件夹中找不到排行榜文件：%1!</translation>
+        <translation>在文件夹中找不到排行榜文件：%1！</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра | Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game | Records file&quot;</extracomment>
-        <translation> 菜单: &quot;游戏 | 排行榜文件&quot;</translation>
+        <translation> 菜单：“游戏 | 排行榜文件”</translation>
     </message>
     <message>
         <source>Ваше имя ?</source>

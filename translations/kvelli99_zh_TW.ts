@@ -416,7 +416,7 @@ Good luck ! ! !</extracomment>
 只有當再也沒有球可以移動時，
 遊戲才會結束。
 
-祝您好運 ! ! !</translation>
+祝您好運 ! ! ! </translation>
     </message>
     <message>
         <source>Играть можно и с клавиатуры: стрелки показывают
@@ -552,22 +552,22 @@ for your advert</extracomment>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1!</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>在資料夾中找不到排行榜檔案：%1!</translation>
+        <translation>在資料夾中找不到排行榜檔案：%1！</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра|Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game|Records file&quot;</extracomment>
-        <translation> 選單: &quot;遊戲|排行榜檔案&quot;</translation>
+        <translation> 選單：「遊戲|排行榜檔案」</translation>
     </message>
     <message>
         <source>Не могу найти файл рекордов в каталоге : %1 !</source>
         <extracomment>English: Cannot find the records file in the folder: %1!</extracomment>
-        <translation>在資料夾中找不到排行榜檔案：%1!</translation>
+        <translation>在資料夾中找不到排行榜檔案：%1！</translation>
     </message>
     <message>
         <source> в меню: &quot;Игра | Файл рекордов&quot;</source>
         <extracomment>English:  in the menu: &quot;Game | Records file&quot;</extracomment>
-        <translation> 選單: &quot;遊戲 | 排行榜檔案&quot;</translation>
+        <translation> 選單：「遊戲 | 排行榜檔案」</translation>
     </message>
     <message>
         <source>Ваше имя ?</source>
