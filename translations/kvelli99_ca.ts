@@ -148,57 +148,57 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;accepta el registre de la partida: ocupa més de %1 bytes.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;accepta el registre de la partida: conté més de %1 moviments.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;accepta el registre de la partida: conté més de %1 càrregues de partides desades.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;accepta el registre de la partida: no conté el repartiment inicial.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;accepta el registre de la partida: el moviment %1 surt del tauler.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;accepta el registre de la partida: el moviment %1 intercanvia boles que no són veïnes.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registre de la partida no té el format correcte: la primera línia no és «%1».</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registre de la partida està malmès: hi ha alguna cosa més després de la línia «end».</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registre de la partida està malmès: s&apos;interromp a la línia %1.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El registre de la partida està malmès: la línia %1 no conté ni un repartiment ni un moviment.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;accepta el registre de la partida: el moviment %1 es va fer després del final de la partida.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +207,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El certificat del servidor %1 no ha superat la verificació (%2).
+La seva empremta SHA-256: %3
+Si confieu en aquest servidor, escriviu aquesta empremta a la clau TlsFingerprint de la secció [Server] del fitxer de configuració kvelli99.INI.</translation>
     </message>
 </context>
 <context>
@@ -276,22 +278,22 @@ i programes a mida.</translation>
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultats que el servidor de resultats no ha admès als resultats comuns: %1.</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — sense registre de la partida: la partida es va jugar amb una versió anterior o es va carregar d&apos;una partida desada anterior, o el resultat es va escriure a mà.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — el registre de la partida no porta a aquesta puntuació.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — aquesta partida ja és als resultats comuns amb un altre nom.</translation>
     </message>
 </context>
 <context>

@@ -148,57 +148,57 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry nebyl přijat: je delší než %1 bajtů.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry nebyl přijat: obsahuje více než %1 tahů.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry nebyl přijat: obsahuje více než %1 načtení uložené hry.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry nebyl přijat: neobsahuje rozdání.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry nebyl přijat: tah %1 vede mimo hrací pole.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry nebyl přijat: tah %1 prohazuje kuličky, které nejsou sousední.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry nemá správný formát: jeho první řádek není „%1“.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry je poškozený: po řádku „end“ ještě něco následuje.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry je poškozený: je useknutý na řádku %1.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry je poškozený: řádek %1 neobsahuje rozdání ani tah.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam hry nebyl přijat: tah %1 byl zahrán po konci hry.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +207,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Certifikát serveru %1 neprošel ověřením (%2).
+Jeho otisk SHA-256: %3
+Pokud tomuto serveru důvěřujete, zapište tento otisk do klíče TlsFingerprint v sekci [Server] souboru nastavení kvelli99.INI.</translation>
     </message>
 </context>
 <context>
@@ -276,22 +278,22 @@ a programy na zakázku.</translation>
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Výsledky, které server výsledků nepřijal do společných výsledků: %1.</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — bez záznamu hry: hra byla hrána ve starší verzi nebo načtena ze starší uložené hry, nebo byl výsledek zapsán ručně.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — záznam hry nevede k takovému skóre.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — tato hra už je ve společných výsledcích pod jiným jménem.</translation>
     </message>
 </context>
 <context>

@@ -148,57 +148,57 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll wird nicht angenommen: es ist länger als %1 Byte.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll wird nicht angenommen: es enthält mehr als %1 Züge.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll wird nicht angenommen: das Spiel wurde darin mehr als %1-mal geladen.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll wird nicht angenommen: es enthält keine Ausgangsstellung.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll wird nicht angenommen: Zug %1 liegt außerhalb des Feldes.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll wird nicht angenommen: Zug %1 tauscht Kugeln, die keine Nachbarn sind.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll hat nicht das richtige Format: seine erste Zeile ist nicht „%1“.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll ist beschädigt: nach der Zeile „end“ folgt noch etwas.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll ist beschädigt: es bricht in Zeile %1 ab.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll ist beschädigt: Zeile %1 enthält weder eine Ausgangsstellung noch einen Zug.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielprotokoll wird nicht angenommen: Zug %1 wurde nach dem Ende des Spiels gemacht.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +207,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Zertifikat des Servers %1 hat die Prüfung nicht bestanden (%2).
+Sein SHA-256-Fingerabdruck: %3
+Wenn Sie diesem Server vertrauen, tragen Sie diesen Fingerabdruck in den Schlüssel TlsFingerprint des Abschnitts [Server] der Einstellungsdatei kvelli99.INI ein.</translation>
     </message>
 </context>
 <context>
@@ -276,22 +278,22 @@ und Programme nach Auftrag.</translation>
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vom Ergebnisserver nicht in die gemeinsamen Ergebnisse aufgenommen: %1.</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — ohne Spielprotokoll: Das Spiel wurde mit einer älteren Version gespielt oder aus einem älteren gespeicherten Spiel geladen, oder das Ergebnis wurde von Hand eingetragen.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — das Spielprotokoll führt nicht zu so vielen Punkten.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — dieses Spiel steht schon unter einem anderen Namen in den gemeinsamen Ergebnissen.</translation>
     </message>
 </context>
 <context>
