@@ -148,57 +148,57 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта не е приет: по-дълъг е от %1 байта.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта не е приет: съдържа повече от %1 хода.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта не е приет: съдържа повече от %1 зареждания на запазена игра.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта не е приет: не съдържа раздаване.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта не е приет: ход %1 излиза извън полето.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта не е приет: ход %1 разменя топчета, които не са съседи.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта не е в правилния формат: първият му ред не е „%1“.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта е повреден: след реда „end“ има още нещо.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта е повреден: прекъсва на ред %1.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта е повреден: на ред %1 няма нито раздаване, нито ход.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Записът на играта не е приет: ход %1 е направен след края на играта.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +207,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Сертификатът на сървъра %1 не премина проверката (%2).
+Неговият отпечатък SHA-256: %3
+Ако имате доверие на този сървър, впишете този отпечатък в ключа TlsFingerprint на раздела [Server] във файла с настройки kvelli99.INI.</translation>
     </message>
 </context>
 <context>
@@ -276,22 +278,22 @@ and programs to order.</extracomment>
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Резултати, които сървърът за резултати не прие в общите резултати: %1.</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — без запис на играта: играта е играна в по-стара версия или е заредена от по-стара запазена игра, или резултатът е вписан ръчно.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — записът на играта не води до толкова точки.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — тази игра вече е в общите резултати под друго име.</translation>
     </message>
 </context>
 <context>
