@@ -148,57 +148,57 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی پذیرفته نشد: بیش از %1 بایت است.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی پذیرفته نشد: بیش از %1 حرکت در آن است.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی پذیرفته نشد: بیش از %1 بار بارگذاری بازی ذخیره‌شده در آن است.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی پذیرفته نشد: چینش آغازین توپ‌ها در آن نیست.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی پذیرفته نشد: حرکت %1 بیرون از صفحه بازی است.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی پذیرفته نشد: حرکت %1 توپ‌هایی را جابه‌جا می‌کند که همسایه نیستند.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی در قالب درست نیست: سطر اول آن «%1» نیست.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی خراب است: پس از سطر «end» چیز دیگری هم هست.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی خراب است: در سطر %1 قطع می‌شود.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی خراب است: در سطر %1 نه چینش آغازین هست و نه حرکت.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثبت حرکت‌های بازی پذیرفته نشد: حرکت %1 پس از پایان بازی انجام شده است.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +207,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>گواهی سرور %1 از بررسی نگذشت (%2).
+اثر انگشت SHA-256 آن: %3
+اگر به این سرور اعتماد دارید، این اثر انگشت را در کلید TlsFingerprint از بخش [Server] در پرونده تنظیمات kvelli99.INI بنویسید.</translation>
     </message>
 </context>
 <context>
@@ -276,22 +278,22 @@ and programs to order.</extracomment>
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتایجی که سرور نتایج در نتایج مشترک نپذیرفت: %1.</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — بدون ثبت حرکت‌های بازی: بازی با نسخه‌ای قدیمی‌تر انجام شده یا از یک بازی ذخیره‌شده قدیمی‌تر بارگذاری شده، یا نتیجه با دست نوشته شده است.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — ثبت حرکت‌های بازی به این امتیاز نمی‌رسد.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — این بازی از پیش با نام دیگری در نتایج مشترک هست.</translation>
     </message>
 </context>
 <context>
