@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>سجل اللعبة: the record of a game (its deal and every move) that the results server replays; kept apart from الأرقام القياسية. The deal is توزيع الكرات.</translatorcomment>
         <translation>سجل اللعبة غير مقبول: طوله يتجاوز %1 بايت.</translation>
     </message>
     <message>

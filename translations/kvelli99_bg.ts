@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>запис на играта: the record of a game (its deal and every move) that the results server replays; kept apart from рекорди. The deal is раздаване.</translatorcomment>
         <translation>Записът на играта не е приет: по-дълъг е от %1 байта.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>registre de la partida: the record of a game (its deal and every move) that the results server replays; kept apart from rècords. The deal is repartiment.</translatorcomment>
         <translation>No s&apos;accepta el registre de la partida: ocupa més de %1 bytes.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>záznam hry: the record of a game (its deal and every move) that the results server replays; kept apart from rekordy. The deal is rozdání.</translatorcomment>
         <translation>Záznam hry nebyl přijat: je delší než %1 bajtů.</translation>
     </message>
     <message>

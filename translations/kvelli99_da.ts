@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>spillog (spilloggen): the record of a game (its deal and every move) that the results server replays; kept apart from rekorder. The deal is startopstilling.</translatorcomment>
         <translation>Spilloggen afvises: den er længere end %1 byte.</translation>
     </message>
     <message>
@@ -188,7 +189,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation>Spilloggen er beskadiget: den hører op midt i linje %1.</translation>
+        <translation>Spilloggen er beskadiget: den brydes af i linje %1.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>

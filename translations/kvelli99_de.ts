@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>Spielprotokoll: the record of a game (its deal and every move) that the results server replays; kept apart from Bestenliste. The deal is Ausgangsstellung.</translatorcomment>
         <translation>Das Spielprotokoll wird nicht angenommen: es ist länger als %1 Byte.</translation>
     </message>
     <message>

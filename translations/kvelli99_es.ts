@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>registro de la partida: the record of a game (its deal and every move) that the results server replays; kept apart from récords. The deal is reparto.</translatorcomment>
         <translation>El registro de la partida no se acepta: ocupa más de %1 bytes.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>ثبت حرکت‌های بازی: the record of a game (its deal and every move) that the results server replays; kept apart from رکوردها. The deal is چینش آغازین.</translatorcomment>
         <translation>ثبت حرکت‌های بازی پذیرفته نشد: بیش از %1 بایت است.</translation>
     </message>
     <message>

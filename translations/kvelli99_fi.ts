@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>pelipöytäkirja: the record of a game (its deal and every move) that the results server replays; kept apart from ennätykset and from tallennettu peli. The deal is alkujako.</translatorcomment>
         <translation>Pelipöytäkirjaa ei hyväksytä: se on pidempi kuin %1 tavua.</translation>
     </message>
     <message>

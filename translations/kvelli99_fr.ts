@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>journal de la partie: the record of a game (its deal and every move) that the results server replays; kept apart from meilleurs scores and from partie enregistrée. The deal is donne.</translatorcomment>
         <translation>Le journal de la partie n&apos;est pas accepté&#xa0;: il dépasse %1 octets.</translation>
     </message>
     <message>

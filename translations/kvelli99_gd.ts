@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>clàr a’ gheama: the record of a game (its deal and every move) that the results server replays; kept apart from sàr-sgòran. The deal is roinneadh.</translatorcomment>
         <translation>Cha ghabhar ri clàr a’ gheama: tha e nas fhaide na %1 baidht.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>רישום המשחק: the record of a game (its deal and every move) that the results server replays; kept apart from שיאים. The deal is חלוקה.</translatorcomment>
         <translation>רישום המשחק לא התקבל: הוא ארוך מ־%1 בתים.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>zapis igre: the record of a game (its deal and every move) that the results server replays; kept apart from rekordi. The deal is početni raspored.</translatorcomment>
         <translation>Zapis igre nije prihvaćen: dulji je od %1 bajtova.</translation>
     </message>
     <message>

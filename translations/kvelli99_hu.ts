@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>játéknapló: the record of a game (its deal and every move) that the results server replays; kept apart from rekordok. The deal is kiosztás.</translatorcomment>
         <translation>A játéknapló nem fogadható el: hosszabb, mint %1 bájt.</translation>
     </message>
     <message>
