@@ -148,58 +148,58 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translatorcomment>clàr a’ gheama: the record of a game (its deal and every move) that the results server replays; kept apart from sàr-sgòran. The deal is roinneadh.</translatorcomment>
-        <translation>Cha ghabhar ri clàr a’ gheama: tha e nas fhaide na %1 baidht.</translation>
+        <translatorcomment>loga a’ gheama (an loga): the record of a game (its deal and every move) that the results server replays; kept apart from sàr-sgòran and from geama air a shàbhaladh, and not clàr, which is already the table (A’ sgrìobhadh a’ chlàir) and the menu (clàr-taice). The deal is roinneadh.</translatorcomment>
+        <translation>Cha ghabhar ri loga a’ gheama: tha e nas fhaide na %1 baidht.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation>Cha ghabhar ri clàr a’ gheama: tha còrr is %1 gluasad ann.</translation>
+        <translation>Cha ghabhar ri loga a’ gheama: tha còrr is %1 gluasad ann.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation>Cha ghabhar ri clàr a’ gheama: tha còrr is %1 luchdadh de gheama air a shàbhaladh ann.</translation>
+        <translation>Cha ghabhar ri loga a’ gheama: tha còrr is %1 luchdadh de gheama air a shàbhaladh ann.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation>Cha ghabhar ri clàr a’ gheama: chan eil roinneadh nam ball ann.</translation>
+        <translation>Cha ghabhar ri loga a’ gheama: chan eil roinneadh nam ball ann.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation>Cha ghabhar ri clàr a’ gheama: tha gluasad %1 taobh a-muigh a’ bhùird.</translation>
+        <translation>Cha ghabhar ri loga a’ gheama: tha gluasad %1 taobh a-muigh a’ bhùird.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation>Cha ghabhar ri clàr a’ gheama: nì gluasad %1 iomlaid air buill nach eil nan nàbaidhean.</translation>
+        <translation>Cha ghabhar ri loga a’ gheama: nì gluasad %1 iomlaid air buill nach eil nan nàbaidhean.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation>Chan eil clàr a’ gheama san fhòrmat cheart: chan e “%1” a’ chiad loidhne aige.</translation>
+        <translation>Chan eil loga a’ gheama san fhòrmat cheart: chan e “%1” a’ chiad loidhne aige.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation>Tha clàr a’ gheama millte: tha rudeigin eile ann às dèidh na loidhne “end”.</translation>
+        <translation>Tha loga a’ gheama millte: tha rudeigin eile ann às dèidh na loidhne “end”.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation>Tha clàr a’ gheama millte: tha e a’ briseadh dheth aig loidhne %1.</translation>
+        <translation>Tha loga a’ gheama millte: tha e a’ sgur gu h-obann aig loidhne %1.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation>Tha clàr a’ gheama millte: chan eil roinneadh no gluasad air loidhne %1.</translation>
+        <translation>Tha loga a’ gheama millte: chan eil roinneadh no gluasad air loidhne %1.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation>Cha ghabhar ri clàr a’ gheama: chaidh gluasad %1 a dhèanamh às dèidh deireadh a’ gheama.</translation>
+        <translation>Cha ghabhar ri loga a’ gheama: chaidh gluasad %1 a dhèanamh às dèidh deireadh a’ gheama.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -284,12 +284,12 @@ is prògraman air òrdugh.</translation>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation>%1 — gun chlàr a’ gheama: chaidh an geama a chluich le tionndadh nas sine no a luchdadh o gheama nas sine air a shàbhaladh, no chaidh an toradh a sgrìobhadh a-steach le làimh.</translation>
+        <translation>%1 — gun loga a’ gheama: chaidh an geama a chluich le tionndadh nas sine no a luchdadh o gheama nas sine air a shàbhaladh, no chaidh an toradh a sgrìobhadh a-steach le làimh.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation>%1 — cha treòraich clàr a’ gheama chun an sgòir sin.</translation>
+        <translation>%1 — cha toir loga a’ gheama an sgòr sin.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
