@@ -169,7 +169,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation>Spilloggen afvises: træk %1 ligger uden for pladen.</translation>
+        <translation>Spilloggen afvises: træk %1 ligger uden for spillepladen.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
@@ -189,7 +189,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation>Spilloggen er beskadiget: den brydes af i linje %1.</translation>
+        <translation>Spilloggen er beskadiget: den ender brat i linje %1.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>

@@ -289,7 +289,7 @@ ja tilausohjelmia.</translation>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation>%1 — pelipöytäkirja ei johda noihin pisteisiin.</translation>
+        <translation>%1 — pelipöytäkirja ei johda sellaisiin pisteisiin.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
