@@ -491,7 +491,7 @@ or in a row; each swap moves a ball only once.
 The game is over only when no ball
 can be moved any more.
 
-Good luck ! ! !</extracomment>
+Good luck ! ! ! </extracomment>
         <translation>Aquest joc és força senzill.
 
 Teniu al davant un tauler ple de boles de colors.
@@ -519,7 +519,7 @@ show a frame on the board and move it, and Space
 or Enter act as a click on the ball in the frame.
 A mouse click hides the frame.
 
-The item “Symbols on balls” in the “?” menu draws
+The item “Symbols on the balls” in the “?” menu draws
 a symbol of its own on the balls of each colour,
 so the colours can be told apart without colour vision.</extracomment>
         <translation>També es pot jugar amb el teclat: les fletxes mostren
