@@ -283,12 +283,12 @@ Windows 用ユーティリティ、
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation>%1 件 — プレイ記録なし: 古いバージョンで遊んだゲーム、古い保存から読み込んだゲーム、または手で書き込まれた成績です。</translation>
+        <translation>%1 件 — プレイ記録なし: 古いバージョンで遊んだゲーム、古い保存データから読み込んだゲーム、または手作業で書き込まれた成績です。</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation>%1 件 — プレイ記録がその得点になりません。</translation>
+        <translation>%1 件 — プレイ記録からはその得点になりません。</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>

@@ -283,12 +283,12 @@ Windows 유틸리티,
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation>%1개 — 플레이 기록 없음: 이전 버전에서 한 게임, 이전 저장에서 불러온 게임, 또는 손으로 적어 넣은 결과입니다.</translation>
+        <translation>%1개 — 플레이 기록 없음: 이전 버전에서 한 게임, 이전 저장 파일에서 불러온 게임, 또는 손으로 적어 넣은 결과입니다.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation>%1개 — 플레이 기록이 그 점수에 이르지 않습니다.</translation>
+        <translation>%1개 — 플레이 기록으로는 그 점수가 나오지 않습니다.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>

@@ -158,7 +158,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation>Het spelverslag wordt niet aanvaard: er is meer dan %1 keer in geladen.</translation>
+        <translation>Het spelverslag wordt niet aanvaard: het bevat meer dan %1 laadbeurten.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>

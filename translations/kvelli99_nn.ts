@@ -208,7 +208,7 @@ English: results server</extracomment>
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
         <translation>Sertifikatet til tenaren %1 kom ikkje gjennom kontrollen (%2).
-SHA-256-fingeravtrykket hans: %3
+SHA-256-fingeravtrykket til sertifikatet: %3
 Dersom du stolar på denne tenaren, skriv dette fingeravtrykket i nøkkelen TlsFingerprint i bolken [Server] i innstillingsfila kvelli99.INI.</translation>
     </message>
 </context>

@@ -283,7 +283,7 @@ i programy na zamówienie.</translation>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation>%1 — bez zapisu przebiegu gry: gra rozegrana w starszej wersji, wczytana ze starszego zapisu albo wynik wpisany ręcznie.</translation>
+        <translation>%1 — bez zapisu przebiegu gry: gra rozegrana w starszej wersji, wczytana ze starszej zapisanej gry albo wynik wpisany ręcznie.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>

@@ -288,7 +288,7 @@ ve sipariş üzerine programlar.</translation>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation>%1 — hamle kaydı bu puana ulaşmıyor.</translation>
+        <translation>%1 — hamle kaydı bu puanı vermiyor.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>

@@ -198,7 +198,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation>Запис гри не прийнято: хід %1 зроблено після кінця гри.</translation>
+        <translation>Запис гри не прийнято: хід %1 зроблено після завершення гри.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
