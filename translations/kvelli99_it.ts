@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>registrazione della partita: the record of a game (its deal, the disposizione iniziale, and every mossa) that the server dei risultati replays; kept apart from &quot;record&quot;, the table of best results.</translatorcomment>
         <translation>La registrazione della partita non è accettata: è più lunga di %1 byte.</translation>
     </message>
     <message>

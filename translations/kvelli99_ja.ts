@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>プレイ記録: the record of a game (its first 配置 and every 手) that the 成績サーバー replays; kept apart from ハイスコア and 成績.</translatorcomment>
         <translation>プレイ記録を受け付けられません: %1 バイトより長くなっています。</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>플레이 기록: the record of a game (its 처음 배치 and every 수) that the 결과 서버 replays; kept apart from 최고 기록.</translatorcomment>
         <translation>플레이 기록을 받아들일 수 없습니다: %1바이트보다 깁니다.</translation>
     </message>
     <message>

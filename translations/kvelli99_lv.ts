@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>spēles pieraksts: the record of a game (its sākuma izkārtojums and every gājiens) that the rezultātu serveris replays; kept apart from &quot;rekordi&quot; and from &quot;ieraksta&quot; (writes).</translatorcomment>
         <translation>Spēles pieraksts netiek pieņemts: tas ir garāks par %1 baitiem.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>spelverslag: the record of a game (its beginstand and every zet) that the resultatenserver replays; kept apart from &quot;topscores&quot; and from &quot;opgeslagen spel&quot;.</translatorcomment>
         <translation>Het spelverslag wordt niet aanvaard: het is langer dan %1 bytes.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>spelloggen (ein spellogg, masculine &quot;han&quot;): the record of a game (its startoppstilling and every trekk) that the resultattenar replays; kept apart from &quot;rekordar&quot; and &quot;lagra spel&quot;.</translatorcomment>
         <translation>Spelloggen vart ikkje godteken: han er lengre enn %1 byte.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>zapis przebiegu gry: the record of a game (its układ początkowy and every ruch) that the serwer wyników replays; kept apart from &quot;rekordy&quot; and from a saved game (&quot;zapisana gra&quot;), hence not just &quot;zapis gry&quot;.</translatorcomment>
         <translation>Zapis przebiegu gry nie został przyjęty: jest dłuższy niż %1 bajtów.</translation>
     </message>
     <message>

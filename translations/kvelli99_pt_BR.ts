@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>registro do jogo: the record of a game (its distribuição inicial and every jogada) that the servidor de resultados replays; kept apart from &quot;recordes&quot; and &quot;jogo salvo&quot;.</translatorcomment>
         <translation>O registro do jogo não foi aceito: ele tem mais de %1 bytes.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>záznam hry: the record of a game (its počiatočné rozloženie and every ťah) that the server výsledkov replays; kept apart from &quot;rekordy&quot; and &quot;uložená hra&quot;.</translatorcomment>
         <translation>Záznam hry nebol prijatý: je dlhší ako %1 bajtov.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>hamle kaydı: the record of a game (its ilk dağılım and every hamle) that the sonuç sunucusu replays; not &quot;oyun kaydı&quot;, which reads as a saved game (kayıtlı oyun), and kept apart from &quot;rekorlar&quot;.</translatorcomment>
         <translation>Hamle kaydı kabul edilmedi: %1 bayttan uzun.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>запис гри: the record of a game (its роздача and every хід) that the сервер результатів replays; kept apart from &quot;рекорди&quot; and &quot;збережена гра&quot;.</translatorcomment>
         <translation>Запис гри не прийнято: він довший за %1 байтів.</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>游戏过程记录: the record of a game (its 初始布局 and every 步) that the 成绩服务器 replays; kept apart from 排行榜 and 保存的游戏.</translatorcomment>
         <translation>游戏过程记录未被接受：它超过了 %1 字节。</translation>
     </message>
     <message>

@@ -148,6 +148,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
+        <translatorcomment>遊戲過程記錄: the record of a game (its 初始佈局 and every 步) that the 成績伺服器 replays; kept apart from 排行榜 and 儲存的遊戲.</translatorcomment>
         <translation>遊戲過程記錄未被接受：它超過了 %1 位元組。</translation>
     </message>
     <message>
