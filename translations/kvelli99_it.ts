@@ -179,7 +179,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation>La registrazione della partita non è nel suo formato: la prima riga non è «%1».</translation>
+        <translation>La registrazione della partita non è nel formato giusto: la prima riga non è «%1».</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
@@ -284,7 +284,7 @@ e programmi su misura.</translation>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation>%1 — senza registrazione della partita: partita giocata con una versione precedente, caricata da un vecchio salvataggio, oppure risultato scritto a mano.</translation>
+        <translation>%1 — senza registrazione della partita: partita giocata con una versione precedente, caricata da una partita salvata più vecchia, oppure risultato scritto a mano.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>

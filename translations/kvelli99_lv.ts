@@ -284,7 +284,7 @@ un programmas pēc pasūtījuma.</translation>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation>%1 — bez spēles pieraksta: spēle spēlēta vecākā versijā, ielādēta no vecāka saglabājuma vai rezultāts ierakstīts ar roku.</translation>
+        <translation>%1 — bez spēles pieraksta: spēle spēlēta vecākā versijā, ielādēta no vecākas saglabātas spēles vai rezultāts ierakstīts ar roku.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>

@@ -284,7 +284,7 @@ a programy na zákazku.</translation>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation>%1 — bez záznamu hry: hra bola hraná v staršej verzii, načítaná zo staršieho uloženia alebo bol výsledok zapísaný ručne.</translation>
+        <translation>%1 — bez záznamu hry: hra bola hraná v staršej verzii, načítaná zo staršej uloženej hry alebo bol výsledok zapísaný ručne.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>

@@ -179,7 +179,7 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation>Запис гри не в тому форматі: його перший рядок не «%1».</translation>
+        <translation>Запис гри має неправильний формат: його перший рядок не «%1».</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
@@ -284,12 +284,12 @@ and programs to order.</extracomment>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation>%1 — без запису гри: гру зіграно в старій версії, завантажено зі старого збереження або результат вписано вручну.</translation>
+        <translation>%1 — без запису гри: гру зіграно в старій версії, завантажено зі старішої збереженої гри або результат вписано вручну.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation>%1 — запис гри не приводить до таких балів.</translation>
+        <translation>%1 — запис гри не дає стільки балів.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
