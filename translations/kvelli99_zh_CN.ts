@@ -294,7 +294,7 @@ Windows 实用工具
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation>%1 条 — 这局游戏已经以另一个名字列在表中。</translation>
+        <translation>%1 条 — 这局游戏已经以另一个名字列在表格中。</translation>
     </message>
 </context>
 <context>

@@ -294,7 +294,7 @@ Windows 公用程式
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation>%1 筆 — 這局遊戲已經以另一個名字列在表中。</translation>
+        <translation>%1 筆 — 這局遊戲已經以另一個名字列在表格中。</translation>
     </message>
 </context>
 <context>
