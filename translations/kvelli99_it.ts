@@ -148,57 +148,58 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>registrazione della partita: the record of a game (its deal, the disposizione iniziale, and every mossa) that the server dei risultati replays; kept apart from &quot;record&quot;, the table of best results.</translatorcomment>
+        <translation>La registrazione della partita non è accettata: è più lunga di %1 byte.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita non è accettata: contiene più di %1 mosse.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita non è accettata: contiene più di %1 caricamenti.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita non è accettata: non contiene la disposizione iniziale.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita non è accettata: la mossa %1 esce dal campo.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita non è accettata: la mossa %1 scambia palline che non sono vicine.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita non è nel formato giusto: la prima riga non è «%1».</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita è danneggiata: dopo la riga «end» c&apos;è qualcos&apos;altro.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita è danneggiata: si interrompe alla riga %1.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita è danneggiata: la riga %1 non contiene né una disposizione iniziale né una mossa.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La registrazione della partita non è accettata: la mossa %1 è stata fatta dopo la fine della partita.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +208,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il certificato del server %1 non ha superato la verifica (%2).
+La sua impronta SHA-256: %3
+Se ti fidi di questo server, scrivi questa impronta nella chiave TlsFingerprint della sezione [Server] del file delle impostazioni kvelli99.INI.</translation>
     </message>
 </context>
 <context>
@@ -276,22 +279,22 @@ e programmi su misura.</translation>
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Risultati che il server non ha accettato nella tabella comune: %1.</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — senza registrazione della partita: partita giocata con una versione precedente, caricata da una partita salvata più vecchia, oppure risultato scritto a mano.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — la registrazione della partita non porta a quel punteggio.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — questa partita è già nella tabella con un altro nome.</translation>
     </message>
 </context>
 <context>
@@ -488,7 +491,7 @@ or in a row; each swap moves a ball only once.
 The game is over only when no ball
 can be moved any more.
 
-Good luck ! ! !</extracomment>
+Good luck ! ! ! </extracomment>
         <translation>Questo gioco è piuttosto semplice da giocare.
 
 Hai un campo pieno di palline di molti colori.
@@ -516,7 +519,7 @@ show a frame on the board and move it, and Space
 or Enter act as a click on the ball in the frame.
 A mouse click hides the frame.
 
-The item “Symbols on balls” in the “?” menu draws
+The item “Symbols on the balls” in the “?” menu draws
 a symbol of its own on the balls of each colour,
 so the colours can be told apart without colour vision.</extracomment>
         <translation>Puoi giocare anche con la tastiera: le frecce mostrano

@@ -148,57 +148,58 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>プレイ記録: the record of a game (its first 配置 and every 手) that the 成績サーバー replays; kept apart from ハイスコア and 成績.</translatorcomment>
+        <translation>プレイ記録を受け付けられません: %1 バイトより長くなっています。</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録を受け付けられません: 手数が %1 手を超えています。</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録を受け付けられません: 読み込みが %1 回を超えています。</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録を受け付けられません: 最初の配置がありません。</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録を受け付けられません: %1 手目が盤面の外にはみ出しています。</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録を受け付けられません: %1 手目が隣り合っていないボールを入れ替えています。</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録の形式が違います: 最初の行が「%1」ではありません。</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録が壊れています: 「end」の行の後に何かが続いています。</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録が壊れています: %1 行目で途切れています。</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録が壊れています: %1 行目は最初の配置でも手でもありません。</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>プレイ記録を受け付けられません: %1 手目はゲームが終わった後の手です。</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +208,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーバー %1 の証明書は検証に失敗しました (%2)。
+その SHA-256 フィンガープリント: %3
+このサーバーを信頼する場合は、このフィンガープリントを設定ファイル kvelli99.INI の [Server] セクションの TlsFingerprint キーに書き込んでください。</translation>
     </message>
 </context>
 <context>
@@ -276,22 +279,22 @@ Windows 用ユーティリティ、
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが共通の成績表に受け付けなかった成績: %1 件。</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 件 — プレイ記録なし: 古いバージョンで遊んだゲーム、古い保存データから読み込んだゲーム、または手作業で書き込まれた成績です。</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 件 — プレイ記録からはその得点になりません。</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 件 — このゲームは別の名前ですでに表にあります。</translation>
     </message>
 </context>
 <context>
@@ -488,7 +491,7 @@ or in a row; each swap moves a ball only once.
 The game is over only when no ball
 can be moved any more.
 
-Good luck ! ! !</extracomment>
+Good luck ! ! ! </extracomment>
         <translation>このゲームの遊び方はかなり簡単です。
 
 盤面はいろいろな色のボールでいっぱいです。
@@ -516,7 +519,7 @@ show a frame on the board and move it, and Space
 or Enter act as a click on the ball in the frame.
 A mouse click hides the frame.
 
-The item “Symbols on balls” in the “?” menu draws
+The item “Symbols on the balls” in the “?” menu draws
 a symbol of its own on the balls of each colour,
 so the colours can be told apart without colour vision.</extracomment>
         <translation>キーボードでも遊べます: 矢印キーで盤面に枠が

@@ -148,57 +148,58 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>플레이 기록: the record of a game (its 처음 배치 and every 수) that the 결과 서버 replays; kept apart from 최고 기록.</translatorcomment>
+        <translation>플레이 기록을 받아들일 수 없습니다: %1바이트보다 깁니다.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록을 받아들일 수 없습니다: 수가 %1개보다 많습니다.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록을 받아들일 수 없습니다: 불러오기가 %1번보다 많습니다.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록을 받아들일 수 없습니다: 처음 배치가 없습니다.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록을 받아들일 수 없습니다: %1번째 수가 판 밖으로 나갑니다.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록을 받아들일 수 없습니다: %1번째 수가 이웃하지 않은 공을 서로 바꿉니다.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록의 형식이 맞지 않습니다: 첫 줄이 “%1”이(가) 아닙니다.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록이 손상되었습니다: “end” 줄 뒤에 무언가가 더 있습니다.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록이 손상되었습니다: %1번째 줄에서 끊깁니다.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록이 손상되었습니다: %1번째 줄에 처음 배치도 수도 없습니다.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>플레이 기록을 받아들일 수 없습니다: %1번째 수는 게임이 끝난 뒤의 수입니다.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +208,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>서버 %1의 인증서가 검증을 통과하지 못했습니다(%2).
+인증서의 SHA-256 지문: %3
+이 서버를 신뢰한다면 이 지문을 설정 파일 kvelli99.INI의 [Server] 섹션에 있는 TlsFingerprint 키에 적어 넣으세요.</translation>
     </message>
 </context>
 <context>
@@ -276,22 +279,22 @@ Windows 유틸리티,
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>서버가 공동 결과 표에 받아들이지 않은 결과: %1개.</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1개 — 플레이 기록 없음: 이전 버전에서 한 게임, 이전 저장 파일에서 불러온 게임, 또는 손으로 적어 넣은 결과입니다.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1개 — 플레이 기록으로는 그 점수가 나오지 않습니다.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1개 — 이 게임은 이미 다른 이름으로 표에 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -488,7 +491,7 @@ or in a row; each swap moves a ball only once.
 The game is over only when no ball
 can be moved any more.
 
-Good luck ! ! !</extracomment>
+Good luck ! ! ! </extracomment>
         <translation>이 게임은 하는 방법이 꽤 간단합니다.
 
 여러 가지 색의 공으로 가득 찬 판이 주어집니다.
@@ -516,7 +519,7 @@ show a frame on the board and move it, and Space
 or Enter act as a click on the ball in the frame.
 A mouse click hides the frame.
 
-The item “Symbols on balls” in the “?” menu draws
+The item “Symbols on the balls” in the “?” menu draws
 a symbol of its own on the balls of each colour,
 so the colours can be told apart without colour vision.</extracomment>
         <translation>키보드로도 할 수 있습니다: 화살표 키는 판에 틀을

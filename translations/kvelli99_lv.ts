@@ -148,57 +148,58 @@ English: results server</extracomment>
     <message>
         <source>Запись игры не принята: она длиннее %1 байт.</source>
         <extracomment>English: The game record is not accepted: it is longer than %1 bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translatorcomment>spēles pieraksts: the record of a game (its sākuma izkārtojums and every gājiens) that the rezultātu serveris replays; kept apart from &quot;rekordi&quot; and from &quot;ieraksta&quot; (writes).</translatorcomment>
+        <translation>Spēles pieraksts netiek pieņemts: tas ir garāks par %1 baitiem.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 ходов.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 moves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts netiek pieņemts: tajā ir vairāk nekā %1 gājienu.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней больше %1 загрузок.</source>
         <extracomment>English: The game record is not accepted: it holds more than %1 loads.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts netiek pieņemts: tajā ir vairāk nekā %1 ielāžu.</translation>
     </message>
     <message>
         <source>Запись игры не принята: в ней нет раздачи.</source>
         <extracomment>English: The game record is not accepted: it holds no deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts netiek pieņemts: tajā nav sākuma izkārtojuma.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 выходит за пределы доски.</source>
         <extracomment>English: The game record is not accepted: move %1 lies off the board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts netiek pieņemts: %1. gājiens iziet ārpus laukuma.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 меняет местами шары, которые не соседи.</source>
         <extracomment>English: The game record is not accepted: move %1 exchanges balls that are not neighbours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts netiek pieņemts: %1. gājiens samaina bumbas, kas nav kaimiņos.</translation>
     </message>
     <message>
         <source>Запись игры не в том формате: её первая строка не «%1».</source>
         <extracomment>English: The game record is not in its format: its first line is not “%1”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts nav pareizā formātā: tā pirmā rinda nav «%1».</translation>
     </message>
     <message>
         <source>Запись игры повреждена: после строки «end» есть что-то ещё.</source>
         <extracomment>English: The game record is damaged: something follows its line “end”.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts ir bojāts: pēc rindas «end» vēl kaut kas ir.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: она обрывается на строке %1.</source>
         <extracomment>English: The game record is damaged: it breaks off at line %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts ir bojāts: tas pārtrūkst %1. rindā.</translation>
     </message>
     <message>
         <source>Запись игры повреждена: в строке %1 нет ни раздачи, ни хода.</source>
         <extracomment>English: The game record is damaged: line %1 holds neither a deal nor a move.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts ir bojāts: %1. rindā nav ne sākuma izkārtojuma, ne gājiena.</translation>
     </message>
     <message>
         <source>Запись игры не принята: ход %1 сделан после конца игры.</source>
         <extracomment>English: The game record is not accepted: move %1 was made after the game ended.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spēles pieraksts netiek pieņemts: %1. gājiens izdarīts pēc spēles beigām.</translation>
     </message>
     <message>
         <source>Сертификат сервера %1 не прошёл проверку (%2).
@@ -207,7 +208,9 @@ English: results server</extracomment>
         <extracomment>English: The certificate of the server %1 did not pass the check (%2).
 Its SHA-256 fingerprint: %3
 If you trust this server, put this fingerprint in the key TlsFingerprint of section [Server] of the settings file kvelli99.INI.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Servera %1 sertifikāts neizturēja pārbaudi (%2).
+Tā SHA-256 nospiedums: %3
+Ja uzticaties šim serverim, ierakstiet šo nospiedumu iestatījumu faila kvelli99.INI sadaļas [Server] atslēgā TlsFingerprint.</translation>
     </message>
 </context>
 <context>
@@ -276,22 +279,22 @@ un programmas pēc pasūtījuma.</translation>
     <message>
         <source>Сервер не принял в общую таблицу результатов: %1.</source>
         <extracomment>English: Results the server did not take into the common table: %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rezultāti, ko serveris nepieņēma kopējā tabulā: %1.</translation>
     </message>
     <message>
         <source>%1 — без записи игры: игра сыграна в старой версии, загружена из старого сохранения или результат вписан вручную.</source>
         <extracomment>English: %1 without a record of the game: played with an older version, continued from an older saved game, or written into the table by hand.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — bez spēles pieraksta: spēle spēlēta vecākā versijā, ielādēta no vecākas saglabātas spēles vai rezultāts ierakstīts ar roku.</translation>
     </message>
     <message>
         <source>%1 — запись игры не приводит к такому счёту.</source>
         <extracomment>English: %1 whose record of the game does not lead to that score.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — spēles pieraksts nenoved pie šādiem punktiem.</translation>
     </message>
     <message>
         <source>%1 — эта игра уже есть в таблице под другим именем.</source>
         <extracomment>English: %1 already in the table under another name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — šī spēle jau ir tabulā ar citu vārdu.</translation>
     </message>
 </context>
 <context>
@@ -488,7 +491,7 @@ or in a row; each swap moves a ball only once.
 The game is over only when no ball
 can be moved any more.
 
-Good luck ! ! !</extracomment>
+Good luck ! ! ! </extracomment>
         <translation>Šo spēli spēlēt ir diezgan vienkārši.
 
 Jums ir laukums, pilns ar dažādu krāsu bumbām.
@@ -517,7 +520,7 @@ show a frame on the board and move it, and Space
 or Enter act as a click on the ball in the frame.
 A mouse click hides the frame.
 
-The item “Symbols on balls” in the “?” menu draws
+The item “Symbols on the balls” in the “?” menu draws
 a symbol of its own on the balls of each colour,
 so the colours can be told apart without colour vision.</extracomment>
         <translation>Spēlēt var arī ar tastatūru: bultiņu taustiņi parāda
