@@ -77,24 +77,31 @@ QRect InkOf(const QFont& font, const QRect& box, int flags, const QString& text,
 
 }  // namespace
 
-void FitLabel(QLabel* label, const QFont& font, Qt::Alignment align, int shadow) {
-    const QRect box = label->contentsRect();
+void FitLabel(QLabel* label, const QFont& font, Qt::Alignment align, int shadow, int room) {
     const QString text = label->text();
     const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
     const qreal ratio = label->devicePixelRatioF();
-    auto inside = [&](const QFont& f, Qt::Alignment a) {
+    auto inside = [&](const QFont& f, Qt::Alignment a, int grow) {
+        const QRect box = label->contentsRect().adjusted(0, 0, 0, grow);
         return text.isEmpty() || box.contains(InkOf(f, box, static_cast<int>(a) | wrap, text, shadow, ratio));
     };
     Qt::Alignment a = align;
-    if (!inside(font, a) && (a & Qt::AlignTop)) {
+    int grow = 0;
+    if (!inside(font, a, 0) && (a & Qt::AlignTop)) {
+        // Centred in the label made up to `room` higher: the line moves down by half of that.
         const Qt::Alignment centred = (a & ~Qt::AlignVertical_Mask) | Qt::AlignVCenter;
-        if (inside(font, centred)) a = centred;
+        for (int g = 0; g <= room; ++g)
+            if (inside(font, centred, g)) {
+                a = centred, grow = g;
+                break;
+            }
     }
     QFont f = font;
-    while (!inside(f, a) && f.pixelSize() > 4)
+    while (!inside(f, a, grow) && f.pixelSize() > 4)
         f.setPixelSize(f.pixelSize() - 1);
     label->setAlignment(a);
     label->setFont(f);
+    label->resize(label->width(), label->height() + grow);
 }
 
 void KeepLineInside(QLabel* label) {

@@ -18,11 +18,11 @@ QRectF LineInk(const QFont& font, const QRectF& box, int flags, const QString& t
 QFont FitFont(QFont font, const QRect& box, int flags, const QString& text, const QRectF& room);
 // Sets `label`'s font and alignment for its text: `font` and `align` where its letters stay
 // inside it (and once more `shadow` pixels to the lower right); else, for a mark over a capital
-// that reaches above a line set at the top, the text centred up and down; else a font a pixel
-// smaller at a time. So a longer translation, an accent, or a face with taller letters standing
-// in for those the first lacks (Japanese, Arabic) keeps to a place laid out for the Russian text,
-// which keeps its font and place. Measured by drawing at the label's device pixels.
-void FitLabel(QLabel* label, const QFont& font, Qt::Alignment align, int shadow = 0);
+// that reaches above a line set at the top, the text centred up and down in the label made up to
+// `room` pixels higher; else a font a pixel smaller at a time. So a longer translation, an accent, or a face
+// with taller letters standing in for those the first lacks (Japanese, Arabic) keeps to a place laid out for
+// the Russian text, which keeps its font and place. Measured by drawing at the label's device pixels.
+void FitLabel(QLabel* label, const QFont& font, Qt::Alignment align, int shadow = 0, int room = 0);
 // Makes a one-line label as much wider and higher as its letters reach out of it (a hooked "j"
 // left of the line's start, a face standing in with deeper letters), the line staying in place.
 void KeepLineInside(QLabel* label);

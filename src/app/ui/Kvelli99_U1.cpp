@@ -65,6 +65,8 @@ namespace {
 constexpr int kCellEdges[kBoardSize + 1] = {0, 62, 123, 185, 246, 308, 369, 431, 492};
 
 constexpr int kClientWidth = 491, kClientHeight = 531, kHeaderHeight = 40;
+// The status line across the top of the header.
+constexpr int kStatusHeight = 16;
 
 QColor FaceColour(const QWidget* w) {
     return w->palette().color(QPalette::Button);
@@ -203,7 +205,7 @@ void TForm1::BuildLayout() {
 
     FTPState = new QLabel(Panel3);
     FTPState->setObjectName(QStringLiteral("FTPState"));
-    FTPState->setGeometry(PxRect(0, 0, kClientWidth, 16));
+    FTPState->setGeometry(PxRect(0, 0, kClientWidth, kStatusHeight));
     FTPState->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 10));
     FTPState->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -498,7 +500,10 @@ void TForm1::SetStatus(const QString& text) {
     // An accent over a capital ("É", "Č") or a mark over an Arabic letter reaches above the
     // font's line: the line then moves down in the strip.
     FTPState->setText(text);
-    FitLabel(FTPState, ScaledFont(QStringLiteral("MS Sans Serif"), 10), Qt::AlignHCenter | Qt::AlignTop);
+    // It lies over the header's counters anyway, and may reach further down for that.
+    FTPState->setGeometry(PxRect(0, 0, kClientWidth, kStatusHeight));
+    FitLabel(FTPState, ScaledFont(QStringLiteral("MS Sans Serif"), 10), Qt::AlignHCenter | Qt::AlignTop, 0,
+             Px(kHeaderHeight - kStatusHeight));
 }
 
 void TForm1::SetCaption(const QString& caption) {
