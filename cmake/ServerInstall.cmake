@@ -19,10 +19,6 @@ install(FILES ${KV_PACKAGING}/server/nginx-site.conf ${KV_PACKAGING}/server/ngin
 
 install(FILES ${KV_PACKAGING}/server/kvelli99-server.sysusers DESTINATION lib/sysusers.d
   RENAME kvelli99-server.conf COMPONENT server)
-# The options file the unit reads, every line commented; a conffile, so an administrator's
-# changes survive an upgrade.
-install(FILES ${KV_PACKAGING}/server/kvelli99-server.default DESTINATION /etc/default
-  RENAME kvelli99-server COMPONENT server)
 # The unit names the installed files, so it is made at install time, for the prefix of that
 # install (CPack's own included).
 install(CODE "

@@ -31,7 +31,7 @@ English: puzzle;balls;match;records;</extracomment>
         <source>Меняйте шары, собирая ряды</source>
         <extracomment>&lt;summary&gt; of the AppStream metainfo: one short line in a software centre, no full stop.
 English: Swap balls to line up colours</extracomment>
-        <translation>Échangez les billes pour former des alignements</translation>
+        <translation>Échangez les billes, alignez-les</translation>
     </message>
     <message>
         <source>Сохранённая игра Квелли 99</source>

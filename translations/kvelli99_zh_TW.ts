@@ -31,7 +31,7 @@ English: puzzle;balls;match;records;</extracomment>
         <source>Меняйте шары, собирая ряды</source>
         <extracomment>&lt;summary&gt; of the AppStream metainfo: one short line in a software centre, no full stop.
 English: Swap balls to line up colours</extracomment>
-        <translation>交換球，連成一線</translation>
+        <translation>交換相鄰的球，連成一線</translation>
     </message>
     <message>
         <source>Сохранённая игра Квелли 99</source>
