@@ -27,7 +27,8 @@ struct Ball {
     QWidget panel;
     TShape* shape = new TShape(&panel);
     TShape::Look look;
-    explicit Ball(const QColor& colour, const QString& word = QStringLiteral("синий"), int w = 50, int h = 49) {
+    explicit Ball(const QColor& colour, const QString& word = QStringLiteral("синий"), int w = 50,
+                  int h = 49) {
         panel.resize(w, h);
         shape->setGeometry(0, 0, w, h);
         look = {colour, word};

@@ -116,7 +116,7 @@ void TGameFiles::LoadGame(const QString& path) {
             // The game as it was, shown again.
             game_.ShowAll();
             Tell(view_.DialogParent(),
-                     failure + QCoreApplication::translate("kv::ui::TGameFiles", "\nИгра не изменилась."));
+                 failure + QCoreApplication::translate("kv::ui::TGameFiles", "\nИгра не изменилась."));
         },
         view_.DialogParent());
 }

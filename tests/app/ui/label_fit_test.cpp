@@ -325,8 +325,8 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     const std::vector<std::string> names = WidestNames(records.ListBox1->font());
     for (int i = 0; i < kMatrRows; ++i)
         this->records.Matr[i] = RecEntry{names[i % names.size()], i < 18    ? INT_MAX - i
-                                                                : i == 18 ? -999'999'995
-                                                                          : INT_MIN};
+                                                                  : i == 18 ? -999'999'995
+                                                                            : INT_MIN};
     records.FormCreate();
     ASSERT_EQ(records.ListBox1->count(), kMatrRows);
     records.SB1->setText(QStringLiteral("/home/player/shared/records/") + QString(40, u'Ш'));

@@ -22,11 +22,20 @@ TEST(BallLooks, EveryIndexHasItsColourWordAndSymbolAndForeignValuesAreDarkGrey) 
         const char* word;
     };
     const Row rows[] = {
-        {1, 0x0000FF, "синий"},    {2, 0xFF0000, "красный"}, {3, 0x008000, "зелёный"},
-        {4, 0x000000, "чёрный"},   {5, 0xFFFF00, "жёлтый"},  {6, 0x00FFFF, "голубой"},
-        {7, 0x808080, "серый"},    {8, 0xFF00FF, "пурпурный"}, {9, 0x800000, "бордовый"},
-        {10, 0x00FF00, "салатовый"}, {-1, 0x404040, "тёмно-серый"}, {11, 0x404040, "тёмно-серый"},
-        {INT_MIN, 0x404040, "тёмно-серый"}, {INT_MAX, 0x404040, "тёмно-серый"},
+        {1, 0x0000FF, "синий"},
+        {2, 0xFF0000, "красный"},
+        {3, 0x008000, "зелёный"},
+        {4, 0x000000, "чёрный"},
+        {5, 0xFFFF00, "жёлтый"},
+        {6, 0x00FFFF, "голубой"},
+        {7, 0x808080, "серый"},
+        {8, 0xFF00FF, "пурпурный"},
+        {9, 0x800000, "бордовый"},
+        {10, 0x00FF00, "салатовый"},
+        {-1, 0x404040, "тёмно-серый"},
+        {11, 0x404040, "тёмно-серый"},
+        {INT_MIN, 0x404040, "тёмно-серый"},
+        {INT_MAX, 0x404040, "тёмно-серый"},
     };
     EXPECT_FALSE(BallLookOf(kEmpty));
     EXPECT_FALSE(ShownLook(kEmpty, true));
@@ -67,7 +76,8 @@ TEST(Board, ShowsWhatItIsToldAndSaysWhichCellWasPressed) {
         board.ShowSymbols(symbols);
         for (int r = 1; r <= kBoardSize; ++r)
             for (int c = 1; c <= kBoardSize; ++c) {
-                SCOPED_TRACE(testing::Message() << "row " << r << ", column " << c << ", symbols " << symbols);
+                SCOPED_TRACE(testing::Message()
+                             << "row " << r << ", column " << c << ", symbols " << symbols);
                 auto* ball = board.findChild<TShape*>(QStringLiteral("s%1%2").arg(c).arg(r));
                 ASSERT_NE(ball, nullptr);
                 const int value = values[r - 1][c - 1];

@@ -102,9 +102,7 @@ class MainWindowFixture : public ::testing::Test {
     void SendKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false);
 
     // A move's frames are being played out.
-    bool Moving() const {
-        return form_->GameController().PlayState() == ui::TGameController::Play::Moving;
-    }
+    bool Moving() const { return form_->GameController().PlayState() == ui::TGameController::Play::Moving; }
 
     QString ScoreText() const;    // RxLabel3
     QString MovableText() const;  // RxLabel4
