@@ -93,9 +93,9 @@ void TGameController::Tick() {
 
 void TGameController::EndGame() {
     // The frames run on inside a window the player opened during the move (records, About, a
-    // chooser) and inside an exchange's network waits; the end's own windows must come up in
-    // neither, so it looks again a little later.
-    endWaiting_ = exchangeRunning_ || QApplication::activeModalWidget();
+    // chooser, an open menu) and inside an exchange's network waits; the end's own windows must
+    // come up in none of them, so it looks again a little later.
+    endWaiting_ = exchangeRunning_ || QApplication::activeModalWidget() || QApplication::activePopupWidget();
     if (endWaiting_) {
         Pause(kEndRetryMs);
         return;

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMenu>
 #include <QTimer>
 #include <filesystem>
 
@@ -361,6 +362,26 @@ TEST_F(Moves, AGameThatEndsUnderAModalWindowEndsOnceItIsClosed) {
     EXPECT_TRUE(dialogs.inputPrompts.empty());
     EXPECT_EQ(dialogs.modalShown, std::vector<QString>{"Form2"});
     EXPECT_EQ(Board(), kNoMoves);
+}
+
+TEST_F(Moves, AGameThatEndsUnderAnOpenMenuEndsOnceItCloses) {
+    SetBoard(kNoMoves);
+    G().FirstChosen = false;
+    dialogs.inputAnswers.push_back({true, QStringLiteral("Tester")});
+    auto* menu = Form().findChild<QMenu*>(QStringLiteral("Game"));
+    onPause = [&](int) {
+        onPause = nullptr;
+        menu->popup(Form().mapToGlobal(QPoint(0, 0)));
+    };
+    Click(1, 1);
+    Click(2, 1);  // refused; with no move left it ends the game
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(dialogs.inputPrompts.empty());
+    EXPECT_EQ(Form().GameController().PlayState(), ui::TGameController::Play::EndWaiting);
+    menu->hide();
+    PlayOut();
+    EXPECT_EQ(dialogs.inputPrompts.size(), 1u);
+    EXPECT_NE(Board(), kNoMoves);
 }
 
 TEST_F(Moves, AFailedEndOfGameLeavesTheChoiceStanding) {
