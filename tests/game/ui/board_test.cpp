@@ -3,7 +3,6 @@
 // that was pressed.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QSet>
 #include <climits>
 
@@ -92,20 +91,6 @@ TEST(Board, ShowsWhatItIsToldAndSaysWhichCellWasPressed) {
                 ASSERT_FALSE(pressed.empty());
                 EXPECT_EQ(pressed.back(), (Cell{r, c}));
             }
-    }
-    // The frame and the hint go to the ball named, and away again; off the board, nowhere.
-    auto* ball = board.findChild<TShape*>(QStringLiteral("s53"));
-    board.ShowCursor({3, 5}, true);
-    board.ShowHint({3, 5}, QStringLiteral("подсказка"));
-    EXPECT_TRUE(ball->CursorFrame());
-    EXPECT_EQ(ball->HintNote(), QStringLiteral("подсказка"));
-    board.ShowCursor({3, 5}, false);
-    board.ShowHint({3, 5}, QString());
-    board.ShowCursor({0, 9}, true);
-    board.ShowHint({9, 1}, QStringLiteral("подсказка"));
-    for (const TShape* b : board.findChildren<TShape*>()) {
-        EXPECT_FALSE(b->CursorFrame());
-        EXPECT_FALSE(b->Hint());
     }
 }
 
