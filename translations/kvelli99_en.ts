@@ -610,10 +610,6 @@ for your advert</translation>
         <translation>empty cell, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <translation>unknown</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <translation>%1 ball, %2</translation>
     </message>

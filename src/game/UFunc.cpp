@@ -8,20 +8,6 @@ namespace kv {
 
 namespace {
 
-constexpr ColourEntry kColourTable[kMaxColourIndex + 1] = {
-    {true, {0, 0, 0}},            // empty: the face colour
-    {false, {0x00, 0x00, 0xFF}},  // blue
-    {false, {0xFF, 0x00, 0x00}},  // red
-    {false, {0x00, 0x80, 0x00}},  // green
-    {false, {0x00, 0x00, 0x00}},  // black
-    {false, {0xFF, 0xFF, 0x00}},  // yellow
-    {false, {0x00, 0xFF, 0xFF}},  // aqua
-    {false, {0x80, 0x80, 0x80}},  // gray
-    {false, {0xFF, 0x00, 0xFF}},  // fuchsia
-    {false, {0x80, 0x00, 0x00}},  // maroon
-    {false, {0x00, 0xFF, 0x00}},  // lime
-};
-
 // The SplitMix64 step: advances `state` and gives its mixed value.
 uint64_t SplitMix(uint64_t& state) {
     uint64_t z = (state += 0x9E3779B97F4A7C15ull);
@@ -50,11 +36,6 @@ void SeedWith(std::mt19937& rng, uint64_t seed) {
 }
 
 }  // namespace
-
-ColourEntry ColourOf(int32_t value) {
-    if (value < 0 || value > kMaxColourIndex) return {false, kForeignColour};
-    return kColourTable[value];
-}
 
 uint64_t Game::NewSeed() {
     if (fixedSeed_) {

@@ -12,26 +12,11 @@ namespace kv {
 
 constexpr int kBoardSize = 8;
 
-// Colour indexes: 0 empty, 1..8 dealt, 9 and 10 only from a loaded game.
+// Colour indexes: 0 empty, 1..8 dealt, 9 and 10 only from a loaded game. How each looks is the
+// board widget's (src/game/ui/BallLooks.h).
 constexpr int kEmpty = 0;
 constexpr int kColours = 8;
 constexpr int kMaxColourIndex = 10;
-
-struct RGB {
-    uint8_t r, g, b;
-    bool operator==(const RGB&) const = default;
-};
-
-// Display colour of a cell value. isFace: draw in the window's face colour (the empty cell);
-// rgb is then unused.
-struct ColourEntry {
-    bool isFace;
-    RGB rgb;
-};
-// The colour table for 0..10. Any other value (only an edited saved game holds one) is shown
-// in a neutral dark gray, kForeignColour.
-ColourEntry ColourOf(int32_t value);
-constexpr RGB kForeignColour{0x40, 0x40, 0x40};
 
 // Whether (row, col) lies on the board.
 constexpr bool OnBoard(int row, int col) {

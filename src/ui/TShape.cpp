@@ -83,26 +83,6 @@ QPainterPath SymbolPath(TShape::Mark mark, qreal h) {
     return path;
 }
 
-// The words for the colours the board paints, as a player names them.
-struct ColourWord {
-    QRgb rgb;
-    const char* word;
-};
-constexpr ColourWord kColourWords[] = {
-    {0x0000FF, QT_TRANSLATE_NOOP("kv::ui::TShape", "синий")},
-    {0xFF0000, QT_TRANSLATE_NOOP("kv::ui::TShape", "красный")},
-    {0x008000, QT_TRANSLATE_NOOP("kv::ui::TShape", "зелёный")},
-    {0x000000, QT_TRANSLATE_NOOP("kv::ui::TShape", "чёрный")},
-    {0xFFFF00, QT_TRANSLATE_NOOP("kv::ui::TShape", "жёлтый")},
-    {0x00FFFF, QT_TRANSLATE_NOOP("kv::ui::TShape", "голубой")},
-    {0x808080, QT_TRANSLATE_NOOP("kv::ui::TShape", "серый")},
-    {0xFF00FF, QT_TRANSLATE_NOOP("kv::ui::TShape", "пурпурный")},
-    // Only a loaded game shows these.
-    {0x800000, QT_TRANSLATE_NOOP("kv::ui::TShape", "бордовый")},
-    {0x00FF00, QT_TRANSLATE_NOOP("kv::ui::TShape", "салатовый")},
-    {0x404040, QT_TRANSLATE_NOOP("kv::ui::TShape", "тёмно-серый")},
-};
-
 }  // namespace
 
 TShape::TShape(QWidget* parent) : QWidget(parent) {
@@ -111,13 +91,25 @@ TShape::TShape(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void TShape::SetShape(Kind kind) {
-    if (kind_ == kind) return;
+void TShape::SetBall(const std::optional<Look>& look, bool chosen) {
+    const bool same = chosen_ == chosen && look_.has_value() == look.has_value() &&
+                      (!look || (look_->colour == look->colour && look_->word == look->word &&
+                                 look_->symbol == look->symbol));
+    if (same) return;
     const QString oldName = SpokenName();
-    const bool wasChosen = Chosen();
-    kind_ = kind;
+    const bool wasChosen = chosen_;
+    look_ = look;
+    chosen_ = chosen;
     update();
     Announce(oldName, wasChosen);
+}
+
+QColor TShape::Face() const {
+    return palette().color(QPalette::Button);
+}
+
+QColor TShape::BrushColor() const {
+    return look_ ? look_->colour : Face();
 }
 
 void TShape::SetHint(const QString& note) {
@@ -131,14 +123,8 @@ void TShape::SetHint(const QString& note) {
 QString TShape::AccessibleName() const {
     QString place =
         QCoreApplication::translate("kv::ui::TShape", "ряд %1, столбец %2").arg(cell_.row).arg(cell_.col);
-    // A cell in the face colour is empty; the panel shows through.
-    if (brush_ == pen_) return QCoreApplication::translate("kv::ui::TShape", "пустая клетка, %1").arg(place);
-    const char* word = nullptr;
-    for (const ColourWord& w : kColourWords)
-        if (brush_.rgb() == (w.rgb | 0xFF000000u)) word = w.word;
-    const QString colour = word ? QCoreApplication::translate("kv::ui::TShape", word)
-                                : QCoreApplication::translate("kv::ui::TShape", "неизвестный");
-    QString name = QCoreApplication::translate("kv::ui::TShape", "%1 шар, %2").arg(colour, place);
+    if (!look_) return QCoreApplication::translate("kv::ui::TShape", "пустая клетка, %1").arg(place);
+    QString name = QCoreApplication::translate("kv::ui::TShape", "%1 шар, %2").arg(look_->word, place);
     if (Chosen()) name += QCoreApplication::translate("kv::ui::TShape", ", выбран");
     if (!hint_.isEmpty()) name += QStringLiteral(", ") + hint_;
     return name;
@@ -167,28 +153,6 @@ void TShape::Announce(const QString& oldName, bool wasChosen) {
     }
 }
 
-void TShape::SetBrushColor(const QColor& colour) {
-    if (brush_ == colour) return;
-    const QString oldName = SpokenName();
-    brush_ = colour;
-    update();
-    Announce(oldName, Chosen());
-}
-
-void TShape::SetPenColor(const QColor& colour) {
-    if (pen_ == colour) return;
-    const QString oldName = SpokenName();
-    pen_ = colour;
-    update();
-    Announce(oldName, Chosen());
-}
-
-void TShape::SetSymbol(Mark mark) {
-    if (mark_ == mark) return;
-    mark_ = mark;
-    update();
-}
-
 void TShape::SetCursorFrame(bool shown) {
     if (cursor_ == shown) return;
     cursor_ = shown;
@@ -208,23 +172,24 @@ void TShape::SetCursorFrame(bool shown) {
 
 void TShape::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, kind_ == Kind::Circle);
-    QPen pen(pen_, 1);
+    const QColor fill = BrushColor();
+    p.setRenderHint(QPainter::Antialiasing, !chosen_);
+    QPen pen(Face(), 1);
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
-    p.setBrush(brush_);
+    p.setBrush(fill);
     // The 1-pixel outline lies inside the control, centred half a pixel in from its edges.
     const qreal d = std::min(width(), height());
-    if (kind_ == Kind::Rectangle) {
+    if (chosen_) {
         p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     } else {
         QRectF circle((width() - d) / 2.0, (height() - d) / 2.0, d, d);
         p.drawEllipse(circle.adjusted(0.5, 0.5, -0.5, -0.5));
     }
-    if (mark_ != Mark::None) {
+    if (Symbol() != Mark::None) {
         p.setRenderHint(QPainter::Antialiasing, true);
         p.translate(width() / 2.0, height() / 2.0);
-        p.fillPath(SymbolPath(mark_, 0.23 * d), SymbolColour(brush_));
+        p.fillPath(SymbolPath(Symbol(), 0.23 * d), SymbolColour(fill));
         p.resetTransform();
     }
     if (!hint_.isEmpty()) {

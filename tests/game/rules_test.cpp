@@ -576,21 +576,6 @@ TEST(DealBoard, ASeedDealsTheSameBoardAgain) {
 // ---------------------------------------------------------------------------------------------
 // Colours and the one game
 
-TEST(Colours, TableFaceAndForeignValues) {
-    const RGB expected[11] = {{0, 0, 0},       {0, 0, 0xFF},    {0xFF, 0, 0},    {0, 0x80, 0},
-                              {0, 0, 0},       {0xFF, 0xFF, 0}, {0, 0xFF, 0xFF}, {0x80, 0x80, 0x80},
-                              {0xFF, 0, 0xFF}, {0x80, 0, 0},    {0, 0xFF, 0}};
-    EXPECT_TRUE(ColourOf(0).isFace);
-    for (int v = 1; v <= 10; ++v) {
-        EXPECT_FALSE(ColourOf(v).isFace) << v;
-        EXPECT_EQ(ColourOf(v).rgb, expected[v]) << v;
-    }
-    for (int32_t v : {-1, 11, 12, 100, INT32_MIN, INT32_MAX}) {
-        EXPECT_FALSE(ColourOf(v).isFace) << v;
-        EXPECT_EQ(ColourOf(v).rgb, kForeignColour) << v;
-    }
-}
-
 TEST(Colours, ANewGameStartsWithNoChoice) {
     EXPECT_TRUE(Game{}.RunsFound);
     EXPECT_FALSE(Game{}.FirstChosen);

@@ -26,14 +26,16 @@ QColor Face() {
 struct Ball {
     QWidget panel;
     TShape* shape = new TShape(&panel);
-    explicit Ball(const QColor& colour, int w = 50, int h = 49) {
+    TShape::Look look;
+    explicit Ball(const QColor& colour, const QString& word = QStringLiteral("синий"), int w = 50,
+                  int h = 49) {
         panel.resize(w, h);
         shape->setGeometry(0, 0, w, h);
-        shape->SetPenColor(Face());
-        shape->SetBrushColor(colour);
+        look = {colour, word};
+        shape->SetBall(look, false);
     }
     QImage Render(bool chosen, bool framed, qreal ratio, bool hint = false) {
-        shape->SetShape(chosen ? TShape::Kind::Rectangle : TShape::Kind::Circle);
+        shape->SetBall(look, chosen);
         shape->SetCursorFrame(framed);
         shape->SetHint(hint ? QStringLiteral("подсказка") : QString());
         QImage img(shape->size() * ratio, QImage::Format_RGB32);
@@ -93,7 +95,7 @@ TEST(BallLook, FramedAndChosenAreUnlikeOnEveryColourAtBothScalesWithAndWithoutSy
             for (qreal ratio : {1.0, 2.0}) {
                 const QColor colour = QColor::fromRgb(rgb);
                 Ball b(colour);
-                b.shape->SetSymbol(mark);
+                b.look.symbol = mark;
                 const QImage plain = b.Render(false, false, ratio);
                 const QImage framed = b.Render(false, true, ratio);
                 const QImage chosen = b.Render(true, false, ratio);
@@ -147,15 +149,16 @@ TEST(BallAccessibility, NameRoleStatesAndPress) {
     EXPECT_FALSE(a->state().focused);
 
     // A colour and a place of their own; the name follows the ball.
-    b.shape->SetBrushColor(QColor(0xFF, 0x00, 0xFF));
+    const TShape::Look magenta{QColor(0xFF, 0x00, 0xFF), QStringLiteral("пурпурный")};
+    b.shape->SetBall(magenta, false);
     b.shape->SetBoardCell({8, 1});
     EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("пурпурный шар, ряд 8, столбец 1"));
 
     // Chosen: said in the name and in the state.
-    b.shape->SetShape(TShape::Kind::Rectangle);
+    b.shape->SetBall(magenta, true);
     EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("пурпурный шар, ряд 8, столбец 1, выбран"));
     EXPECT_TRUE(a->state().checked);
-    b.shape->SetShape(TShape::Kind::Circle);
+    b.shape->SetBall(magenta, false);
     EXPECT_FALSE(a->state().checked);
 
     // The hint is said too.
@@ -171,8 +174,9 @@ TEST(BallAccessibility, NameRoleStatesAndPress) {
     b.shape->SetCursorFrame(false);
     EXPECT_FALSE(a->state().focused);
 
-    // An empty cell is not a ball.
-    b.shape->SetBrushColor(Face());
+    // An empty cell is not a ball, whatever colour the window's face has.
+    b.shape->SetBall(std::nullopt, false);
+    EXPECT_EQ(b.shape->BrushColor(), Face());
     EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("пустая клетка, ряд 8, столбец 1"));
 
     // The press action presses the ball as a click does, once the caller has its answer.

@@ -26,6 +26,7 @@
 #include "app/ui/UReclama.h"
 #include "game/Proof.h"
 #include "game/UFunc.h"
+#include "game/ui/Board.h"
 #include "game/ui/BoardKeys.h"
 #include "game/ui/GameController.h"
 #include "game/ui/GameFiles.h"
@@ -43,7 +44,6 @@
 #include "ui/ErrorReport.h"
 #include "ui/Scale.h"
 #include "ui/TShadowLabel.h"
-#include "ui/TShape.h"
 #include "ui/TextFit.h"
 #include "ui/Translations.h"
 
@@ -60,25 +60,9 @@ namespace kv::ui {
 
 namespace {
 
-// Left edges of the columns (and top edges of the rows) at 120 dpi, and the right edge of the
-// last one. It lies a pixel past the panel; the panel clips it, as the layout always had it.
-constexpr int kCellEdges[kBoardSize + 1] = {0, 62, 123, 185, 246, 308, 369, 431, 492};
-
 constexpr int kClientWidth = 491, kClientHeight = 531, kHeaderHeight = 40;
 // The status line across the top of the header.
 constexpr int kStatusHeight = 16;
-
-QColor FaceColour(const QWidget* w) {
-    return w->palette().color(QPalette::Button);
-}
-
-// The symbol of each colour index when balls are marked; none for an empty cell.
-TShape::Mark MarkOf(int value) {
-    using M = TShape::Mark;
-    static constexpr M kMarks[] = {M::None,  M::Disc, M::TriangleUp,   M::Square, M::Plus, M::Diamond,
-                                   M::Cross, M::Star, M::TriangleDown, M::Ring,   M::Bar};
-    return value >= 0 && value <= 10 ? kMarks[value] : M::None;
-}
 
 // The header picture bears the words "Счет" and "Осталось"; a translation with a drawing of its
 // own (header-<language>.gif, drawn by scripts/make-assets.py) shows that one.
@@ -120,10 +104,10 @@ QIcon ProgramIcon() {
 }
 
 TForm1::TForm1(kv::Game& game, kv::RecordsState& records, kv::Settings settings, QWidget* parent)
-    : QMainWindow(parent), game_(game), records_(records), settings_(std::move(settings)) {
+    : QMainWindow(parent), records_(records), settings_(std::move(settings)) {
     InitKvelliResources();
     setObjectName(QStringLiteral("Form1"));
-    gameCtl_ = new TGameController(game_, this);
+    gameCtl_ = new TGameController(game, this);
     boardKeys_ = new TBoardKeys(*gameCtl_, this);
     gameFiles_ = new TGameFiles(*this, *gameCtl_, this);
     hint_ = new THint(*gameCtl_, this);
@@ -209,45 +193,33 @@ void TForm1::BuildLayout() {
     FTPState->setFont(ScaledFont(QStringLiteral("MS Sans Serif"), 10));
     FTPState->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Panel1 = new QWidget(client);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1 = new TBoard(client);
     Panel1->setGeometry(0, Edge(kHeaderHeight), Edge(kClientWidth),
                         Edge(kClientHeight) - Edge(kHeaderHeight));
-
-    const QColor face = FaceColour(this);
-    for (int row = 1; row <= kBoardSize; ++row) {
-        for (int col = 1; col <= kBoardSize; ++col) {
-            auto* shape = new TShape(Panel1);
-            shape->setObjectName(QStringLiteral("s%1%2").arg(col).arg(row));
-            const int left = Edge(kCellEdges[col - 1]), top = Edge(kCellEdges[row - 1]);
-            shape->setGeometry(left, top, Edge(kCellEdges[col]) - left, Edge(kCellEdges[row]) - top);
-            shape->SetPenColor(face);
-            shape->SetBrushColor(face);
-            shape->SetBoardCell({row, col});
-            connect(shape, &TShape::Pressed, this,
-                    [this](kv::Cell cell) { Guarded([this, cell] { boardKeys_->MousePress(cell); }, this); });
-            Shapes[row - 1][col - 1] = shape;
-        }
-    }
 }
 
 void TForm1::ConnectGame() {
+    connect(Panel1, &TBoard::Pressed, this,
+            [this](kv::Cell cell) { Guarded([this, cell] { boardKeys_->MousePress(cell); }, this); });
     connect(gameCtl_, &TGameController::boardChanged, this, &TForm1::ShowBoard);
     connect(gameCtl_, &TGameController::selectionChanged, this, &TForm1::ShowBoard);
-    connect(gameCtl_, &TGameController::scoreChanged, this, &TForm1::SetScoreLabel);
-    connect(gameCtl_, &TGameController::movableChanged, this, &TForm1::SetMovableLabel);
+    connect(gameCtl_, &TGameController::scoreChanged, this,
+            [this](int score) { RxLabel3->setText(QString::number(score)); });
+    connect(gameCtl_, &TGameController::movableChanged, this,
+            [this](int count) { RxLabel4->setText(QString::number(count)); });
     connect(gameCtl_, &TGameController::gameOver, this, &TForm1::EndOfGame);
-    connect(hint_, &THint::marked, this,
-            [this](kv::Cell cell, const QString& note) { ShapeAt(cell)->SetHint(note); });
-    connect(boardKeys_, &TBoardKeys::cursorChanged, this,
-            [this](kv::Cell cell, bool shown) { ShapeAt(cell)->SetCursorFrame(shown); });
+    connect(hint_, &THint::marked, Panel1, &TBoard::ShowHint);
+    connect(boardKeys_, &TBoardKeys::cursorChanged, Panel1, &TBoard::ShowCursor);
+    // Presses on the board wait, as during a move, while an exchange waits on the network.
+    connect(exchangeCtl_, &TExchangeController::runningChanged, gameCtl_,
+            &TGameController::SetExchangeRunning);
 }
 
 void TForm1::Connect(QAction* item, void (TForm1::*handler)(), bool changesBoard) {
     connect(item, &QAction::triggered, this, [this, handler, changesBoard] {
-        // The one place the menu asks: a move being played out, or its end waiting for a modal
-        // window, takes no command that changes or writes the board.
-        if (changesBoard && (gameCtl_->MoveInProgress() || gameCtl_->EndWaiting())) return;
+        // A move being played out, its end waiting, or an exchange takes no command that changes
+        // or writes the board.
+        if (changesBoard && !gameCtl_->MayAct()) return;
         Guarded([this, handler] { (this->*handler)(); }, this);
     });
 }
@@ -357,6 +329,7 @@ void TForm1::FormCreate() {
     // or the game would start on a board of empty cells.
     Guarded([this] { recordsCtl_->RecordsStartup(settings_.data); });
     MnuMarks->setChecked(FlagOn(settings_.data.Marks));
+    Panel1->ShowSymbols(MnuMarks->isChecked());
     // Dealt as every later game is, so that its proof starts with it.
     gameCtl_->NewDeal();
 }
@@ -452,7 +425,7 @@ void TForm1::MnuHintClick() {
 void TForm1::MnuMarksClick() {
     // The mark already moved with the click; the board follows it whether or not it is stored.
     // Only the symbols change: a ball chosen for a move keeps its mark.
-    PaintSymbols();
+    Panel1->ShowSymbols(MnuMarks->isChecked());
     // Kept in the player's settings file at once, with the name and the records directory.
     SetFlag(settings_.data.Marks, MnuMarks->isChecked());
     SaveSettings();
@@ -465,35 +438,7 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::ShowBoard() {
-    const kv::Game& g = game_;
-    const QColor face = FaceColour(this);
-    const std::optional<kv::Cell> marked = gameCtl_->MarkedCell();
-    for (int row = 1; row <= kBoardSize; ++row) {
-        for (int col = 1; col <= kBoardSize; ++col) {
-            const ColourEntry e = ColourOf(g.At(row, col));
-            TShape* shape = ShapeAt({row, col});
-            shape->SetBrushColor(e.isFace ? face : QColor(e.rgb.r, e.rgb.g, e.rgb.b));
-            // The chosen ball is marked by filling its whole cell.
-            const bool chosen = marked && *marked == kv::Cell{row, col};
-            shape->SetShape(chosen ? TShape::Kind::Rectangle : TShape::Kind::Circle);
-        }
-    }
-    PaintSymbols();
-}
-
-void TForm1::PaintSymbols() {
-    const bool marks = MnuMarks && MnuMarks->isChecked();
-    for (int row = 1; row <= kBoardSize; ++row)
-        for (int col = 1; col <= kBoardSize; ++col)
-            ShapeAt({row, col})->SetSymbol(marks ? MarkOf(game_.At(row, col)) : TShape::Mark::None);
-}
-
-void TForm1::SetScoreLabel(int value) {
-    RxLabel3->setText(QString::number(value));
-}
-
-void TForm1::SetMovableLabel(int value) {
-    RxLabel4->setText(QString::number(value));
+    Panel1->ShowBalls(gameCtl_->State().Board, gameCtl_->MarkedCell());
 }
 
 void TForm1::SetStatus(const QString& text) {
@@ -508,10 +453,6 @@ void TForm1::SetStatus(const QString& text) {
 
 void TForm1::SetCaption(const QString& caption) {
     setWindowTitle(caption);
-}
-
-bool TForm1::ExchangeInProgress() const {
-    return exchangeCtl_->ExchangeInProgress();
 }
 
 void TForm1::CreateReclamaWindow() {
@@ -530,12 +471,10 @@ void TForm1::EndOfGame() {
     // A failure stops the sequence where it happens: no window, no new deal.
     Guarded(
         [this] {
-            const int score = game_.Score;
+            const int score = gameCtl_->State().Score;
             const std::optional<std::string> proof = ProofText(gameCtl_->Proof());
             recordsCtl_->AskPlayerName();
-            SetMovableLabel(0);
             recordsCtl_->StoreResult(score, proof);
-            ShowBoard();
             recordsCtl_->ShowResult(score);
             if (ReclamaForm) Ui().ShowModal(ReclamaForm);
             gameCtl_->NewDeal();

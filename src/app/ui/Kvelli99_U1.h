@@ -2,8 +2,10 @@
 // The main window: its layout, menu, start-up and close. It owns one controller per subsystem,
 // wires its menu and its balls to them and paints what their signals say changed; they see it
 // only through TMainView. Its parts are its own: tests and the stored window state find them by
-// their object names (RxLabel3, N4, "s<col><row>", ...).
-//   game/ui/GameController.h         ShapeMouseDown and the frames of a move, a new deal
+// their object names (RxLabel3, N4, "s<col><row>", ...). It holds no game: the game controller
+// owns every change to it, and the board widget shows it.
+//   game/ui/GameController.h         ShapeMouseDown and the frames of a move, a new deal, a load
+//   game/ui/Board.h                  the board panel and its 64 balls
 //   game/ui/BoardKeys.h              the keyboard on the board
 //   game/ui/GameFiles.h              MnuSaveClick, MnuLoadClick
 //   records/ui/RecordsController.h   MnuRecClick, N4Click, N5Click, DirEdt*, AskPlayerName, the
@@ -14,7 +16,6 @@
 #include <QMainWindow>
 #include <QString>
 
-#include "base/Cell.h"
 #include "base/Settings.h"
 #include "ui/MainView.h"
 
@@ -38,7 +39,7 @@ inline const QString kAppId = QStringLiteral("io.github.kvelli99.kvelli99");
 // The program's icon: 4 x 4 balls, at 16 (16 colours), 32 (16 colours), 64, 128 and 256 pixels.
 QIcon ProgramIcon();
 
-class TShape;
+class TBoard;
 class TShadowLabel;
 class TReclamaForm;
 class TFormStorage;
@@ -53,18 +54,16 @@ class TAboutController;
 class TForm1 : public QMainWindow, public TMainView {
     Q_OBJECT
   public:
-    // The game and the records of the run, owned by the program; both outlive the window.
+    // The game and the records of the run, owned by the program; both outlive the window. The
+    // game goes to the game controller, which alone changes it.
     TForm1(kv::Game& game, kv::RecordsState& records, kv::Settings settings, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    // The controllers, for the tests that drive them as the menu does.
     TGameController& GameController() const { return *gameCtl_; }
-    TBoardKeys& BoardKeys() const { return *boardKeys_; }
     TGameFiles& GameFiles() const { return *gameFiles_; }
-    THint& Hint() const { return *hint_; }
     TRecordsController& RecordsController() const { return *recordsCtl_; }
     TExchangeController& ExchangeController() const { return *exchangeCtl_; }
-    kv::Game& GameState() const { return game_; }
-    kv::RecordsState& Records() const { return records_; }
 
     void FormCreate();
     bool FormCloseQuery();
@@ -89,7 +88,6 @@ class TForm1 : public QMainWindow, public TMainView {
     void MnuMarksClick();
     // The hint (H): a ball that can move and its partner marked, the keyboard's frame on the ball.
     void MnuHintClick();
-    bool ExchangeInProgress() const;
 
     // TMainView
     QWidget* DialogParent() override { return this; }
@@ -108,12 +106,8 @@ class TForm1 : public QMainWindow, public TMainView {
     void BuildLayout();
     void BuildMenu();
     void ConnectGame();
-    // Paints every ball from the game state, the chosen one marked.
+    // The board shows the game as the controller has it, the chosen ball marked.
     void ShowBoard();
-    void PaintSymbols();  // the balls' symbols, if the option is on
-    void SetScoreLabel(int value);
-    void SetMovableLabel(int value);
-    TShape* ShapeAt(kv::Cell cell) const { return Shapes[cell.row - 1][cell.col - 1]; }
     void ShowAdvertisement();
     // The end of a game: the result into the records, the windows that follow, a new deal. A
     // failure stops it where it happens (then the choice of the last move stands).
@@ -134,8 +128,7 @@ class TForm1 : public QMainWindow, public TMainView {
     TShadowLabel* RxLabel3 = nullptr;  // Score
     TShadowLabel* RxLabel4 = nullptr;  // MovableCount
     QLabel* FTPState = nullptr;        // status of the results exchange
-    QWidget* Panel1 = nullptr;         // board
-    TShape* Shapes[8][8] = {};         // [row-1][col-1]; object names "s<col><row>"
+    TBoard* Panel1 = nullptr;          // board: the balls "s<col><row>"
 
     QMenu* Game = nullptr;
     QAction* MnuNew = nullptr;
@@ -165,7 +158,6 @@ class TForm1 : public QMainWindow, public TMainView {
     // Created hidden at start-up, lives until the end.
     TReclamaForm* ReclamaForm = nullptr;
 
-    kv::Game& game_;
     kv::RecordsState& records_;
     // Read once when the window is made, at start-up; the records controller takes the player
     // and the records directory from it, the exchange controller the results server.

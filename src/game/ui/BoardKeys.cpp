@@ -50,8 +50,8 @@ bool TBoardKeys::BoardKey(int key, bool autoRepeat) {
         default:
             return false;
     }
-    // As presses are: a move being played out takes no other.
-    if (game_.MoveInProgress()) return true;
+    // As presses are: not while a move plays, its end waits or an exchange runs.
+    if (!game_.MayAct()) return true;
     const kv::Game& g = game_.State();
     if (dc != 0 || dr != 0) {
         if (!cursorShown_) {

@@ -1,8 +1,8 @@
 #include "game/ui/GameController.h"
 
 #include <QApplication>
-#include <QEvent>
 
+#include "game/SaveGame.h"
 #include "game/UFunc.h"
 #include "ui/Dialogs.h"
 
@@ -14,21 +14,31 @@ TGameController::TGameController(kv::Game& game, QObject* parent) : QObject(pare
     connect(&timer_, &QTimer::timeout, this, &TGameController::Tick);
 }
 
+TGameController::Play TGameController::PlayState() const {
+    if (move_) return Play::Moving;
+    if (endWaiting_) return Play::EndWaiting;
+    return game_.FirstChosen ? Play::Chosen : Play::Idle;
+}
+
+bool TGameController::MayAct() const {
+    const Play play = PlayState();
+    return (play == Play::Idle || play == Play::Chosen) && !exchangeRunning_;
+}
+
 std::optional<kv::Cell> TGameController::MarkedCell() const {
-    if (game_.FirstChosen && markShown_) return game_.FirstCell;
+    if (PlayState() == Play::Chosen && markShown_) return game_.FirstCell;
     return std::nullopt;
 }
 
 void TGameController::LetGo() {
-    if (MoveInProgress() || endWaiting_ || !game_.FirstChosen) return;
+    if (!MayAct() || !game_.FirstChosen) return;
     game_.FirstChosen = false;
     markShown_ = false;
     emit selectionChanged();
 }
 
 void TGameController::ShapeMouseDown(kv::Cell cell) {
-    // A waiting end holds the dead board with its choice: a press would end the game twice.
-    if (MoveInProgress() || endWaiting_ || !OnBoard(cell)) return;
+    if (!MayAct() || !OnBoard(cell)) return;
     if (!game_.FirstChosen) {
         game_.FirstCell = cell;
         game_.FirstChosen = true;
@@ -54,6 +64,10 @@ void TGameController::StepNow() {
 }
 
 void TGameController::Tick() {
+    if (endWaiting_) {
+        EndGame();
+        return;
+    }
     if (!move_) return;
     const MoveFrame frame = move_->Next();
     if (frame.refused) Ui().Beep();
@@ -68,59 +82,41 @@ void TGameController::Tick() {
     // windows, nor after an end that failed.
     emit boardChanged();
     emit scoreChanged(frame.score);
+    emit movableChanged(game_.MovableCount);
     if (frame.gameOver) {
         // A failed end of game leaves the choice standing: the next press ends the game again.
-        // The last thing done here: the end of the game may even close the window.
         EndGame();
         return;
     }
-    emit movableChanged(game_.MovableCount);
     game_.FirstChosen = false;
 }
 
 void TGameController::EndGame() {
-    // The frames ran on inside a window the player opened during the move (records, About,
-    // settings...): the end's own windows must not come up on top of it, nor run it again.
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        endWaiting_ = true;
-        Unwatch();
-        blocker_ = modal;
-        modal->installEventFilter(this);
-        connect(modal, &QObject::destroyed, this, &TGameController::BlockerGone);
+    // The frames run on inside a window the player opened during the move (records, About, a
+    // chooser, an open menu) and inside an exchange's network waits; the end's own windows must
+    // come up in none of them, so it looks again a little later.
+    endWaiting_ = exchangeRunning_ || QApplication::activeModalWidget() || QApplication::activePopupWidget();
+    if (endWaiting_) {
+        Pause(kEndRetryMs);
         return;
     }
-    endWaiting_ = false;
+    // The last thing done here: the end of the game may even close the window.
     emit gameOver();
-}
-
-bool TGameController::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Hide && watched == blocker_) BlockerGone();
-    return QObject::eventFilter(watched, event);
-}
-
-void TGameController::BlockerGone() {
-    Unwatch();
-    // Asked again from the event loop, once the code that showed the window has gone on from it:
-    // the end then runs, or waits for the next modal window (one it opened, or the one below).
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (endWaiting_ && !blocker_) EndGame();
-        },
-        Qt::QueuedConnection);
-}
-
-void TGameController::Unwatch() {
-    if (!blocker_) return;
-    blocker_->removeEventFilter(this);
-    disconnect(blocker_, nullptr, this, nullptr);
-    blocker_ = nullptr;
 }
 
 void TGameController::NewDeal() {
     recorder_.Deal(game_);
     // A ball chosen before is let go: the next press starts a move.
     game_.FirstChosen = false;
+    markShown_ = false;
+    ShowAll();
+}
+
+void TGameController::Load(const kv::SavedGame& saved, std::optional<kv::GameProof> proof) {
+    ApplySavedGame(saved, game_);
+    game_.FirstChosen = false;
+    markShown_ = false;
+    recorder_.Loaded(game_, std::move(proof));
     ShowAll();
 }
 
@@ -131,15 +127,10 @@ void TGameController::ShowAll() {
     emit selectionChanged();
 }
 
-void TGameController::Loaded(std::optional<kv::GameProof> proof) {
-    recorder_.Loaded(game_, std::move(proof));
-}
-
 void TGameController::Stop() {
     timer_.stop();
     move_.reset();
     endWaiting_ = false;
-    Unwatch();
 }
 
 }  // namespace kv::ui

@@ -1,13 +1,12 @@
 #pragma once
-// The game in the main window: the two presses of a move and the playing of its frames, one
-// timer tick per frame. What changed is said through signals; the window connects them to its
-// board and its counters. The keyboard (TBoardKeys) and the game files (TGameFiles) act through
-// this controller.
+// The game in the main window, and the one owner of every change to it: the two presses of a
+// move and the playing of its frames (one timer tick per frame), a new deal, a loaded game, the
+// end of a game. What changed is said through signals; the window connects them to its board and
+// its counters. The keyboard (TBoardKeys), the hint (THint) and the game files (TGameFiles) act
+// through this controller.
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
-#include <QWidget>
 #include <optional>
 
 #include "base/Cell.h"
@@ -16,28 +15,36 @@
 
 namespace kv {
 class Game;
-}
+struct SavedGame;
+}  // namespace kv
 
 namespace kv::ui {
 
 class TGameController : public QObject {
     Q_OBJECT
   public:
-    // `parent` owns the controller (the main window); the game outlives it.
+    // The state of play. Chosen is the design's FirstChosen, FirstCell the ball.
+    enum class Play {
+        Idle,        // waiting for the first ball
+        Chosen,      // a ball chosen, waiting for the second
+        Moving,      // a move's frames are being played out
+        EndWaiting,  // the move ended the game while another window or an exchange was running
+    };
+
+    // `parent` owns the controller (the main window); the game (the program's) outlives it.
     TGameController(kv::Game& game, QObject* parent);
 
-    kv::Game& State() const { return game_; }
+    const kv::Game& State() const { return game_; }
+    Play PlayState() const;
+    // The one answer to "may the player act now", asked by every press, key, hint and command
+    // that changes or writes the board: not while a move plays, its end waits, or an exchange
+    // runs (the board may hold empty cells, and the end must not run inside the exchange).
+    bool MayAct() const;
+    // The results exchange started or ended (the window wires its controller here).
+    void SetExchangeRunning(bool running) { exchangeRunning_ = running; }
 
-    // A press on the ball in `cell`: the first marks it, the second plays the move out. Ignored
-    // while a move is being played out: the board may hold empty cells then.
+    // A press on the ball in `cell`: the first marks it, the second plays the move out.
     void ShapeMouseDown(kv::Cell cell);
-    // The one state that keeps presses and the commands that change or write the board away.
-    // The move is over once its last frame is shown, even when its end of the game still waits.
-    bool MoveInProgress() const { return move_.has_value(); }
-    // The move ended the game while a modal window was open (one the player opened during the
-    // move): the board stays as the last frame left it, with the choice standing, and gameOver
-    // comes once no modal window is left. Presses and board commands are kept away meanwhile.
-    bool EndWaiting() const { return endWaiting_; }
     // The ball chosen by a first press, while it waits for the second.
     std::optional<kv::Cell> MarkedCell() const;
     // A ball chosen by a first press is let go: the next press chooses again.
@@ -45,22 +52,21 @@ class TGameController : public QObject {
 
     // A new settled board with score 0 and no choice, shown. Its proof starts here.
     void NewDeal();
-    // The game was replaced as a whole (a loaded game): everything is shown again.
+    // A saved game takes the place of the game, shown, with no choice. With the proof that
+    // replays to it, play goes on from a fresh seed, the start of the proof's next segment;
+    // without one the result is unproven.
+    void Load(const kv::SavedGame& saved, std::optional<kv::GameProof> proof);
+    // Everything is shown again, as it is (after a file chooser, or a load that failed).
     void ShowAll();
-    // A saved game was put into the game. With the proof that replays to it, play goes on from a
-    // fresh seed, the start of the proof's next segment; without one the result is unproven.
-    void Loaded(std::optional<kv::GameProof> proof);
     // The proof of the game in progress: its deal, and every exchange since. nullopt: the result
     // is unproven (a game loaded without its proof, or one that outgrew the proof's bounds).
     const std::optional<kv::GameProof>& Proof() const { return recorder_.Proof(); }
-    // The board was changed from outside: it is shown again.
-    void ShowBoard() { emit boardChanged(); }
     // The window closes: a move being played out stops where it is, and nothing more is shown;
     // an end of the game that waits is dropped.
     void Stop();
 
-    // For tests: the wait before the next frame of the move (-1 without one), and that frame at
-    // once, as if the wait were over.
+    // For tests: the wait before the next tick (a frame, or the next look of a waiting end; -1
+    // without one), and that tick at once, as if the wait were over.
     int PendingPause() const { return timer_.isActive() ? timer_.interval() : -1; }
     void StepNow();
 
@@ -69,27 +75,25 @@ class TGameController : public QObject {
     void scoreChanged(int score);
     void movableChanged(int count);
     void selectionChanged();
-    // No ball has a move: the end of the game (records, windows, a new deal) is the window's.
+    // No ball has a move, and the counter says 0: the end of the game (records, windows, a new
+    // deal) is the window's. A failure there leaves the choice standing.
     void gameOver();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    // The next frame after `ms` milliseconds.
+    // How often a waiting end looks again whether it may run.
+    static constexpr int kEndRetryMs = 100;
+    // The next tick after `ms` milliseconds.
     void Pause(int ms);
     void Tick();
-    // gameOver now, or once the modal window open now (and any opened after it) has closed.
+    // gameOver now, or (the end waiting) at the first tick with no modal window and no exchange.
     void EndGame();
-    void BlockerGone();
-    void Unwatch();
     kv::Game& game_;
     QTimer timer_;
-    std::optional<kv::MoveSequence> move_;
+    std::optional<kv::MoveSequence> move_;  // while Moving
     kv::ProofRecorder recorder_;
     bool markShown_ = false;
     bool endWaiting_ = false;
-    QPointer<QWidget> blocker_;  // the modal window a waiting end watches
+    bool exchangeRunning_ = false;
 };
 
 }  // namespace kv::ui

@@ -95,7 +95,6 @@ void TGameFiles::LoadGame(const QString& path) {
     Guarded(
         [this, &path] {
             QString failure;
-            kv::Game& g = game_.State();
             const QString named = Guillemets(path);
             try {
                 // Read and checked whole before the game takes any of it.
@@ -103,9 +102,8 @@ void TGameFiles::LoadGame(const QString& path) {
                 const SavedGame saved = ReadSavedGame(file);
                 // Without a proof that replays to it the game plays as well, only unproven.
                 std::optional<GameProof> proof = ReadMatchingProof(file, saved);
-                ApplySavedGame(saved, g);
-                g.FirstChosen = false;
-                game_.Loaded(std::move(proof));
+                game_.Load(saved, std::move(proof));
+                return;
             } catch (const SaveGameReadError&) {
                 failure = QCoreApplication::translate("kv::ui::TGameFiles", "Не удалось прочитать файл %1.")
                               .arg(named);
@@ -115,10 +113,10 @@ void TGameFiles::LoadGame(const QString& path) {
                                                 "Файл %1 не является сохранённой игрой (ошибка в строке %2).")
                         .arg(named, QString::number(e.Line()));
             }
+            // The game as it was, shown again.
             game_.ShowAll();
-            if (!failure.isEmpty())
-                Tell(view_.DialogParent(),
-                     failure + QCoreApplication::translate("kv::ui::TGameFiles", "\nИгра не изменилась."));
+            Tell(view_.DialogParent(),
+                 failure + QCoreApplication::translate("kv::ui::TGameFiles", "\nИгра не изменилась."));
         },
         view_.DialogParent());
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Saved games in the main window: the file choosers, the writing and the reading. A loaded game
-// is shown through the game controller.
+// Saved games in the main window: the file choosers, the writing and the reading. A game read
+// whole is handed to the game controller, which puts it in place and shows it.
 
 #include <QObject>
 #include <QString>

@@ -17,7 +17,7 @@ THint::THint(TGameController& game, QObject* parent) : QObject(parent), game_(ga
 
 std::optional<kv::Hint> THint::Show() {
     // A board being played out may hold empty cells: no hint on it.
-    if (game_.MoveInProgress()) return std::nullopt;
+    if (!game_.MayAct()) return std::nullopt;
     Hide();
     // A ball chosen before is let go: the next presses, on the hinted balls, make the hinted move.
     game_.LetGo();

@@ -132,10 +132,10 @@ QString TExchangeController::VerdictText(const ExchangeVerdict& verdict) {
 class ExchangeGuard {
   public:
     explicit ExchangeGuard(TExchangeController* exchange) : exchange_(exchange) {
-        ++exchange->exchangeDepth_;
+        if (++exchange->exchangeDepth_ == 1) emit exchange->runningChanged(true);
     }
     ~ExchangeGuard() {
-        if (exchange_) --exchange_->exchangeDepth_;
+        if (exchange_ && --exchange_->exchangeDepth_ == 0) emit exchange_->runningChanged(false);
     }
     ExchangeGuard(const ExchangeGuard&) = delete;
     ExchangeGuard& operator=(const ExchangeGuard&) = delete;

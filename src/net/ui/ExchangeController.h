@@ -21,6 +21,7 @@ class TMainView;
 class TSetForm;
 
 class TExchangeController : public QObject {
+    Q_OBJECT
   public:
     // The records' part of an exchange, which the network side does not know: the merge of the
     // local records file into the downloaded table, and the page written from that table.
@@ -56,6 +57,11 @@ class TExchangeController : public QObject {
     // The FTP client of the results exchange, owned here.
     kv::TFtpClient* Ftp1 = nullptr;
     TSetForm* SetForm = nullptr;
+
+  signals:
+    // An exchange started (true) or ended (false); it waits on the network in between, with the
+    // window's events going on.
+    void runningChanged(bool running);
 
   private:
     friend class ExchangeGuard;

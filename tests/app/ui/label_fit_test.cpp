@@ -324,8 +324,7 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     ExpectAllFit(f, "main window" + dpi);
     // The counters with the widest numbers they can show, and every status text of an exchange.
     for (int score : {0, 15, 995, 4'995, 99'995, 999'995, INT_MAX, INT_MIN}) {
-        emit f.GameController().scoreChanged(score);
-        emit f.GameController().movableChanged(64);
+        SetCounters(score, 64);
         ExpectAllFit(f, "main window, score " + std::to_string(score) + dpi);
     }
     std::vector<QString> statuses;
@@ -345,9 +344,9 @@ TEST_P(LabelsFit, InEveryWindowWithTheLongestTexts) {
     TForm2& records = *f.RecordsController().Form2;
     const std::vector<std::string> names = WidestNames(records.ListBox1->font());
     for (int i = 0; i < kMatrRows; ++i)
-        f.Records().Matr[i] = RecEntry{names[i % names.size()], i < 18    ? INT_MAX - i
-                                                                : i == 18 ? -999'999'995
-                                                                          : INT_MIN};
+        this->records.Matr[i] = RecEntry{names[i % names.size()], i < 18    ? INT_MAX - i
+                                                                  : i == 18 ? -999'999'995
+                                                                            : INT_MIN};
     records.FormCreate();
     ASSERT_EQ(records.ListBox1->count(), kMatrRows);
     records.SB1->setText(QStringLiteral("/home/player/shared/records/") + QString(40, u'Ш'));

@@ -145,7 +145,7 @@ TEST_F(MainWindowAt120, PaintsBallsMarksAndEmptyCellsInTheirColours) {
     game.At(1, 2) = 0;   // empty
     game.At(1, 3) = 10;  // lime
     game.At(1, 4) = 42;  // from an edited file
-    Form().GameController().ShowBoard();
+    Form().GameController().ShowAll();
     const QColor face = Form().palette().color(QPalette::Button);
     auto pixel = [&](const QImage& img, int col, int dx, int dy) {
         const QRect cell = Shape(col, 1)->geometry();
@@ -164,7 +164,7 @@ TEST_F(MainWindowAt120, PaintsBallsMarksAndEmptyCellsInTheirColours) {
     EXPECT_EQ(pixel(img, 1, 1, 1), QColor(0xFF, 0x00, 0x00));
     EXPECT_EQ(pixel(img, 1, 0, 0), face);
 
-    Form().GameController().ShowBoard();  // painting keeps the mark of a chosen ball
+    Form().GameController().ShowAll();  // painting keeps the mark of a chosen ball
     img = Child("Panel1")->grab().toImage();
     EXPECT_EQ(pixel(img, 1, 3, 3), QColor(0xFF, 0x00, 0x00));
     Click(1, 1);  // let go
@@ -184,7 +184,7 @@ TEST_F(MainWindowAt120, TheCountersAreYellowWithABlackShadow) {
     };
     auto yellow = [](QColor c) { return c.red() > 240 && c.green() > 240 && c.blue() < 60; };
     auto black = [](QColor c) { return c.red() < 30 && c.green() < 30 && c.blue() < 30; };
-    emit Form().GameController().scoreChanged(888);
+    SetCounters(888, game.MovableCount);
     EXPECT_EQ(Child<ui::TShadowLabel>("RxLabel3")->text(), "888");
     EXPECT_GT(count(yellow), 100);
     EXPECT_GT(count(black), 100);
@@ -196,7 +196,7 @@ TEST_F(MainWindowAt120, TheCountersAreYellowWithABlackShadow) {
 TEST_F(MainWindow, ABallNamedAfterItsCellPaintsAndPressesThatCell) {
     game.At(5, 3) = 2;
     game.At(3, 5) = 1;
-    Form().GameController().ShowBoard();
+    Form().GameController().ShowAll();
     EXPECT_EQ(Form().findChild<TShape*>("s35")->BrushColor(), QColor(0xFF, 0, 0));
     EXPECT_EQ(Form().findChild<TShape*>("s53")->BrushColor(), QColor(0, 0, 0xFF));
     Click(3, 5);

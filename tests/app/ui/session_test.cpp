@@ -144,7 +144,7 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
         } else {
             Play({{4, 4}, {4, 5}});
         }
-        ASSERT_FALSE(Form().GameController().MoveInProgress());
+        ASSERT_FALSE(Moving());
         ASSERT_FALSE(game.FirstChosen);
         ASSERT_EQ(ScoreText(), QString::number(game.Score));
         ASSERT_EQ(MovableText(), QString::number(game.MovableCount));
@@ -157,8 +157,7 @@ TEST_F(Session, MovesSaveLoadEndOfGameExchangeAndClose) {
     dialogs.inputAnswers.clear();
 
     // A save and a load of it after one more move.
-    game.Score += 1000;  // a score the records will take
-    emit Form().GameController().scoreChanged(game.Score);
+    SetCounters(game.Score + 1000, game.MovableCount);  // a score the records will take
     dialogs.saveAnswers.push_back(QString::fromStdString(Dir().File("session")));
     Trigger(Action("MnuSave"));
     std::string saved;

@@ -58,8 +58,7 @@ bool MakesRun(std::vector<std::string> b, std::pair<int, int> x, std::pair<int, 
 
 TEST_F(Hint, MarksABallThatCanMoveAndItsPartnerFramesTheBallAndChangesNothing) {
     SetBoard(kBoard);
-    game.Score = 35;
-    emit Form().GameController().scoreChanged(35);
+    SetCounters(35, game.MovableCount);
     const std::string movable = MovableText().toStdString();
     SendKey(Qt::Key_H);
 

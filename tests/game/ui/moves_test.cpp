@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMenu>
 #include <QTimer>
 #include <filesystem>
 
@@ -185,7 +186,7 @@ TEST_F(Moves, AnyMouseButtonActsAlike) {
 
     for (Qt::MouseButton b : {Qt::RightButton, Qt::MiddleButton}) {
         G() = before;
-        Form().GameController().ShowBoard();
+        Form().GameController().ShowAll();
         Click(3, 7, b);
         EXPECT_EQ(Shape(3, 7)->Shape(), TShape::Kind::Rectangle);
         Click(3, 8, b);
@@ -200,7 +201,7 @@ TEST_F(Moves, PressesAndBoardCommandsDuringAMoveAreIgnored) {
     std::vector<std::string> before, after;
     onPause = [&](int) {
         if (pauses.size() != 2) return;  // in the middle: the run is cleared, the board has holes
-        sawMove = Form().GameController().MoveInProgress();
+        sawMove = Moving();
         before = Board();
         Click(5, 5);
         Click(5, 6);
@@ -222,7 +223,7 @@ TEST_F(Moves, PressesAndBoardCommandsDuringAMoveAreIgnored) {
     EXPECT_TRUE(dialogs.modalShown.empty());
     EXPECT_TRUE(Action("N4")->isChecked());  // the menu did not move the mark either
     EXPECT_FALSE(Action("N5")->isChecked());
-    EXPECT_FALSE(Form().GameController().MoveInProgress());
+    EXPECT_FALSE(Moving());
     EXPECT_FALSE(G().FirstChosen);
     // Balls take presses again once the move is over.
     Click(5, 5);
@@ -236,7 +237,7 @@ TEST_F(Moves, ClosingTheWindowInAPauseEndsTheMove) {
     Click(3, 8);
     EXPECT_EQ(pauses, std::vector<int>{300});
     EXPECT_FALSE(Form().isVisible());
-    EXPECT_FALSE(Form().GameController().MoveInProgress());
+    EXPECT_FALSE(Moving());
     EXPECT_TRUE(std::filesystem::exists(ConfigHome() + "/software/quorvane/kvelli/storage.ini"));
 
     // The close reports a settings file it cannot write: while the player reads that, the move
@@ -277,9 +278,17 @@ TEST_F(Moves, ABoardWithoutMovesEndsTheGameAtTheSecondClick) {
     SetBoard(kNoMoves);
     G().Score = 35;
     dialogs.inputAnswers.push_back({true, QStringLiteral("Tester")});
+    // In the order the player sees it: the counter reaches 0, then the game ends (its first
+    // step asks for the name), then the new deal's count.
+    std::vector<std::pair<int, size_t>> counts;  // the count, and the names asked for by then
+    QObject::connect(&Form().GameController(), &ui::TGameController::movableChanged, &Form(),
+                     [&](int n) { counts.emplace_back(n, dialogs.inputPrompts.size()); });
     Click(1, 1);
     EXPECT_TRUE(dialogs.modalShown.empty());  // a first click tests nothing
     Click(3, 1);
+    ASSERT_EQ(counts.size(), 2u);
+    EXPECT_EQ(counts[0], (std::pair<int, size_t>{0, 0}));
+    EXPECT_EQ(counts[1], (std::pair<int, size_t>{G().MovableCount, 1}));
     EXPECT_FALSE(dialogs.modalShown.empty());  // the records window
     EXPECT_FALSE(G().FirstChosen);
     EXPECT_EQ(ScoreText(), "0");
@@ -313,7 +322,7 @@ TEST_F(Moves, AGameThatEndsUnderAModalWindowEndsOnceItIsClosed) {
             QCoreApplication::processEvents();
             endUnderWindow = !dialogs.inputPrompts.empty() || dialogs.modalShown.size() > 1;
             painted = PaintedBoard();
-            moving = Form().GameController().MoveInProgress();
+            moving = Moving();
             if (beforeClose) beforeClose();
             window->reject();
         });
@@ -355,6 +364,26 @@ TEST_F(Moves, AGameThatEndsUnderAModalWindowEndsOnceItIsClosed) {
     EXPECT_EQ(Board(), kNoMoves);
 }
 
+TEST_F(Moves, AGameThatEndsUnderAnOpenMenuEndsOnceItCloses) {
+    SetBoard(kNoMoves);
+    G().FirstChosen = false;
+    dialogs.inputAnswers.push_back({true, QStringLiteral("Tester")});
+    auto* menu = Form().findChild<QMenu*>(QStringLiteral("Game"));
+    onPause = [&](int) {
+        onPause = nullptr;
+        menu->popup(Form().mapToGlobal(QPoint(0, 0)));
+    };
+    Click(1, 1);
+    Click(2, 1);  // refused; with no move left it ends the game
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(dialogs.inputPrompts.empty());
+    EXPECT_EQ(Form().GameController().PlayState(), ui::TGameController::Play::EndWaiting);
+    menu->hide();
+    PlayOut();
+    EXPECT_EQ(dialogs.inputPrompts.size(), 1u);
+    EXPECT_NE(Board(), kNoMoves);
+}
+
 TEST_F(Moves, AFailedEndOfGameLeavesTheChoiceStanding) {
     // The records file cannot be written: a directory stands in its place.
     std::filesystem::remove(Dir().File("Kvelli99.rec"));
@@ -393,7 +422,7 @@ class RealTime : public MainWindowFixture {
         QEventLoop loop;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (!Form().GameController().MoveInProgress()) loop.quit();
+            if (!Moving()) loop.quit();
         });
         poll.start(20);
         QTimer::singleShot(limit, &loop, &QEventLoop::quit);
@@ -415,10 +444,10 @@ TEST_F(RealTime, TheFramesOfAMoveReachTheScreenAtTheirTimesWithoutSpinning) {
     const double cpu = CpuSeconds();
     clock.start();
     Click(3, 8);
-    EXPECT_TRUE(Form().GameController().MoveInProgress());  // the press returned at once
+    EXPECT_TRUE(Moving());  // the press returned at once
     WaitForTheMove(5000);
     const double used = CpuSeconds() - cpu;
-    ASSERT_FALSE(Form().GameController().MoveInProgress());
+    ASSERT_FALSE(Moving());
     ASSERT_GE(shown.size(), 8u);
     EXPECT_LT(shown[0], 100);  // the exchange, at once
     EXPECT_EQ(bottom[0], "55512345");
@@ -442,7 +471,7 @@ TEST_F(RealTime, ClosingTheWindowStopsTheTimer) {
     QObject::connect(&Form().GameController(), &ui::TGameController::boardChanged, &Form(),
                      [&] { ++changes; });
     ASSERT_TRUE(CloseForm());
-    EXPECT_FALSE(Form().GameController().MoveInProgress());
+    EXPECT_FALSE(Moving());
     QEventLoop loop;
     QTimer::singleShot(600, &loop, &QEventLoop::quit);
     loop.exec();

@@ -15,6 +15,7 @@
 #include "base/AtomicFile.h"
 #include "game/SaveGame.h"
 #include "game/UFunc.h"
+#include "game/ui/BallLooks.h"
 #include "game/ui/NewGame.h"
 #include "ui/ErrorReport.h"
 #include "ui/TShape.h"
@@ -47,8 +48,7 @@ std::string WithLine(std::string bytes, int line, const std::string& text) {
 }
 
 QColor Colour(int32_t value) {
-    const ColourEntry e = ColourOf(value);
-    return QColor(e.rgb.r, e.rgb.g, e.rgb.b);
+    return QColor::fromRgb(ui::BallLookOf(value)->rgb);
 }
 
 class NewGameTest : public MainWindowFixture {
@@ -71,8 +71,6 @@ class NewGameTest : public MainWindowFixture {
         game.Score = 35;
         game.MovableCount = 12;
         SetBoard(kRows);
-        emit Form().GameController().scoreChanged(35);
-        emit Form().GameController().movableChanged(12);
     }
 
     QString Path(const std::string& name) const { return QString::fromStdString(Dir().File(name)); }
@@ -135,7 +133,7 @@ TEST_F(NewGameTest, RoundTripThroughTheMenuAndTheNextMoveGoesOn) {
 
     // Another game, then back to the saved one.
     game.DealBoard();
-    Form().GameController().ShowBoard();
+    Form().GameController().ShowAll();
     ASSERT_NE(Board(), kRows);
     Load(Dir().File("g1.sav"));
     ASSERT_EQ(dialogs.openCalls.size(), 1u);
@@ -235,9 +233,8 @@ TEST_F(NewGameTest, CancelledChoosersOnlyRepaint) {
     Form().MnuSaveClick();
     EXPECT_EQ(Form().GameFiles().SaveDialogName, QStringLiteral("*.sav"));
 
-    Shape(5, 5)->SetShape(ui::TShape::Kind::Rectangle);
-    emit Form().GameController().scoreChanged(1);
-    emit Form().GameController().movableChanged(1);
+    Shape(5, 5)->SetBall(std::nullopt, true);  // a stale mark
+    ShowOtherCounters(1, 1);
     dialogs.openAnswers.push_back(std::nullopt);
     Form().MnuLoadClick();
     EXPECT_EQ(Now(), before);
@@ -256,7 +253,7 @@ TEST_F(NewGameTest, ABadOrMissingFileLeavesTheGameAndTellsThePlayer) {
 
     // A game other than the files', with a ball chosen.
     game.DealBoard();
-    Form().GameController().ShowBoard();
+    Form().GameController().ShowAll();
     game.Score = 40;
     game.FirstChosen = true;
     game.FirstCell = {4, 4};
@@ -277,7 +274,7 @@ TEST_F(NewGameTest, ABadOrMissingFileLeavesTheGameAndTellsThePlayer) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.file + (fromDesktop ? " from the desktop" : ""));
             const size_t shown = dialogs.messages.size();
-            emit Form().GameController().scoreChanged(1);
+            ShowOtherCounters(1, before.movable);
             const std::string path = c.file.empty() ? Dir().path() : Dir().File(c.file);
             if (fromDesktop)
                 Form().OpenSavedGame(QString::fromStdString(path));
@@ -409,7 +406,7 @@ TEST_F(NewGameTest, ANewGameShowsTheAdvertisementFirstThenDeals) {
         Example();
         game.FirstChosen = true;
         game.FirstCell = {3, 3};
-        Shape(3, 3)->SetShape(ui::TShape::Kind::Rectangle);
+        Shape(3, 3)->SetBall(std::nullopt, true);  // a stale mark
         bool dealtBefore = true, closed = false;
         dialogs.modalActions.push_back([&, close](QDialog* w) {
             // While the window is up, the old game still stands.
@@ -448,7 +445,7 @@ TEST_F(NewGameTest, DuringAMoveTheCommandsDoNothing) {
     onPause = [&](int) {
         if (once) return;
         once = true;
-        EXPECT_TRUE(Form().GameController().MoveInProgress());
+        EXPECT_TRUE(Moving());
         Action("MnuNew")->trigger();
         Action("MnuSave")->trigger();
         Action("MnuLoad")->trigger();

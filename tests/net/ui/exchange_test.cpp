@@ -197,7 +197,7 @@ TEST_F(ExchangeTest, SuccessMergesPublishesAndShowsThreeBoxesWhileASecondStartDo
     std::vector<QString> statusAtBoxes;
     hooked.onMessage = [&](const QString&) {
         statusAtBoxes.push_back(StatusText());
-        ASSERT_TRUE(Form().ExchangeInProgress());
+        ASSERT_TRUE(Form().ExchangeController().ExchangeInProgress());
         Action("N7")->trigger();
         Form().N10Click();
     };
@@ -209,7 +209,7 @@ TEST_F(ExchangeTest, SuccessMergesPublishesAndShowsThreeBoxesWhileASecondStartDo
     EXPECT_TRUE(hooked.modalShown.empty());
     EXPECT_EQ(statusAtBoxes, std::vector<QString>(3, QString()));
     EXPECT_EQ(StatusText(), QString());
-    EXPECT_FALSE(Form().ExchangeInProgress());
+    EXPECT_FALSE(Form().ExchangeController().ExchangeInProgress());
     EXPECT_FALSE(Form().ExchangeController().Ftp1->Connected());
 
     const std::string merged = Stored({ivan + "_100", olga + "_70", "Bob_50"});
@@ -379,7 +379,7 @@ TEST_F(ExchangeTest, RefusalsOnTheServerStopTheExchange) {
                   (std::vector<QString>{kDownloadOk, QStringLiteral("Not Connected.")}));
         EXPECT_TRUE(std::filesystem::exists(Local("table.html")));
         EXPECT_EQ(StatusText(), QString());
-        EXPECT_FALSE(Form().ExchangeInProgress());
+        EXPECT_FALSE(Form().ExchangeController().ExchangeInProgress());
     }
 }
 
@@ -486,7 +486,7 @@ TEST_F(ExchangeTest, ClosingOrDestroyingTheWindowEndsAWaitingExchange) {
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_TRUE(hooked.messages.empty()) << hooked.messages[0].text.toStdString();
     EXPECT_FALSE(Form().isVisible());
-    EXPECT_FALSE(Form().ExchangeInProgress());
+    EXPECT_FALSE(Form().ExchangeController().ExchangeInProgress());
     EXPECT_FALSE(Form().ExchangeController().Ftp1->Connected());
     EXPECT_EQ(StatusText(), QString());
 

@@ -58,8 +58,7 @@ class RecordsMenuTest : public test::MainWindowFixture {
     // A board without a move and a second click: the game is over.
     void EndGame(int score) {
         SetBoard(DeadBoard());
-        game.Score = score;
-        emit Form().GameController().scoreChanged(score);
+        SetCounters(score, game.MovableCount);
         Click(1, 1);
         Click(3, 3);
     }

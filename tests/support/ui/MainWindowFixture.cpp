@@ -12,6 +12,7 @@
 
 #include "app/ui/Kvelli99_U1.h"
 #include "game/UFunc.h"
+#include "game/ui/BallLooks.h"
 #include "game/ui/GameController.h"
 #include "ui/Fonts.h"
 #include "ui/Scale.h"
@@ -95,7 +96,7 @@ void MainWindowFixture::SetBoard(const std::vector<std::string>& rows) {
             game.At(r, c) = ch == 'A' ? 10 : ch - '0';
         }
     }
-    form_->GameController().ShowBoard();
+    form_->GameController().ShowAll();
 }
 
 std::vector<std::string> MainWindowFixture::Board() const {
@@ -117,11 +118,12 @@ std::vector<std::string> MainWindowFixture::PaintedBoard() const {
     for (int r = 1; r <= 8; ++r) {
         std::string row;
         for (int c = 1; c <= 8; ++c) {
-            const QColor shown = Shape(c, r)->BrushColor();
+            const ui::TShape* ball = Shape(c, r);
             char ch = '?';
             for (int v = 0; v <= 10; ++v) {
-                const ColourEntry e = ColourOf(v);
-                if (shown == (e.isFace ? face : QColor(e.rgb.r, e.rgb.g, e.rgb.b)))
+                const std::optional<ui::BallLook> look = ui::BallLookOf(v);
+                if (look ? !ball->Empty() && ball->BrushColor() == QColor::fromRgb(look->rgb)
+                         : ball->Empty() && ball->BrushColor() == face)
                     ch = v == 10 ? 'A' : static_cast<char>('0' + v);
             }
             row += ch;
@@ -133,7 +135,20 @@ std::vector<std::string> MainWindowFixture::PaintedBoard() const {
 
 void MainWindowFixture::SetCell(int col, int row, int value) {
     game.At(row, col) = value;
-    form_->GameController().ShowBoard();
+    form_->GameController().ShowAll();
+}
+
+void MainWindowFixture::SetCounters(int score, int movable) {
+    game.Score = score;
+    game.MovableCount = movable;
+    form_->GameController().ShowAll();
+}
+
+void MainWindowFixture::ShowOtherCounters(int score, int movable) {
+    const int32_t kept[] = {game.Score, game.MovableCount};
+    SetCounters(score, movable);
+    game.Score = kept[0];
+    game.MovableCount = kept[1];
 }
 
 QAction* MainWindowFixture::Action(const QString& name) const {
@@ -147,21 +162,28 @@ ui::TShape* MainWindowFixture::Shape(int col, int row) const {
 void MainWindowFixture::PlayOut() {
     if (playing_ || realTime) return;
     playing_ = true;
+    using Play = ui::TGameController::Play;
     while (form_) {
         const int ms = form_->GameController().PendingPause();
         if (ms < 0) break;
-        pauses.push_back(ms);
-        if (onPause) onPause(ms);
+        // An end that still waits for a window or an exchange is left to the event loop.
+        const bool endWaiting = form_->GameController().PlayState() == Play::EndWaiting;
+        if (!endWaiting) pauses.push_back(ms);
+        if (onPause && !endWaiting) onPause(ms);
         if (!form_) break;
         form_->GameController().StepNow();
+        if (endWaiting && form_ && form_->GameController().PlayState() == Play::EndWaiting) break;
     }
     playing_ = false;
 }
 
 int MainWindowFixture::StepFrames() {
     int frames = 0;
-    for (; form_ && form_->GameController().PendingPause() >= 0; ++frames)
+    while (form_ && form_->GameController().PlayState() == ui::TGameController::Play::Moving &&
+           form_->GameController().PendingPause() >= 0) {
         form_->GameController().StepNow();
+        ++frames;
+    }
     return frames;
 }
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,12 +65,18 @@ class MainWindowFixture : public ::testing::Test {
     bool CloseForm();
 
     // The board as eight rows of eight values, top row first: '0'..'9' and 'A' for 10.
-    // SetBoard also paints it (ShowBoard) and leaves Score and the selection as they are.
+    // SetBoard leaves Score and the selection as they are and has the controller show the game
+    // again (ShowAll), as after a chooser.
     void SetBoard(const std::vector<std::string>& rows);
     std::vector<std::string> Board() const;
     // The board as the balls show it, in the same letters; '?' for a colour no value has.
     std::vector<std::string> PaintedBoard() const;
     void SetCell(int col, int row, int value);
+    // The game's Score and MovableCount set and shown by the controller (ShowAll).
+    void SetCounters(int score, int movable);
+    // The counters show `score` and `movable` while the game keeps its own values: a stale
+    // display, which the next showing of the game must put right.
+    void ShowOtherCounters(int score, int movable);
 
     // The window's parts, found as tests and the stored window state find them: by name.
     template <class T = QWidget>
@@ -83,7 +90,8 @@ class MainWindowFixture : public ::testing::Test {
     // played out to its end (PlayOut), unless the click comes from inside a move's wait.
     void Click(int col, int row, Qt::MouseButton button = Qt::LeftButton);
     // Plays the running move's frames without waiting: each wait is recorded in `pauses` and
-    // onPause runs in it, then the next frame comes.
+    // onPause runs in it, then the next frame comes. A game's end that waits for a window is run
+    // as soon as nothing holds it any more.
     void PlayOut();
     // The running move's remaining frames at once, from inside a window's own loop (a message
     // box, a modal window) as its timer would show them there. Returns how many were shown.
@@ -92,6 +100,9 @@ class MainWindowFixture : public ::testing::Test {
     // A key pressed and released on the window, where keys go when no control has the focus.
     // A press that closes or destroys the window sends no release.
     void SendKey(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false);
+
+    // A move's frames are being played out.
+    bool Moving() const { return form_->GameController().PlayState() == ui::TGameController::Play::Moving; }
 
     QString ScoreText() const;    // RxLabel3
     QString MovableText() const;  // RxLabel4
@@ -103,7 +114,8 @@ class MainWindowFixture : public ::testing::Test {
     std::string ConfigHome() const { return dir_.File("config"); }
 
     ScriptedDialogs dialogs;
-    // The state of the run that the window works on, as main owns it: it outlives each window.
+    // The state of the run, as main owns it: the window hands the game to its controller, and both
+    // outlive each window. Tests set boards here, then have the controller show them (SetBoard).
     kv::Game game;
     kv::RecordsState records;
     // Every wait of a move, in milliseconds, in order; onPause (if set) runs in each of them,
