@@ -763,11 +763,6 @@ for your advert</extracomment>
         <translation>празно поле, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>неизвестно</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 топче, %2</translation>

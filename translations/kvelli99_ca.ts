@@ -761,11 +761,6 @@ per a la vostra publicitat</translation>
         <translation>casella buida, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>de color desconegut</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>bola %1, %2</translation>

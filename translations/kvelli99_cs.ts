@@ -761,11 +761,6 @@ pro vaši reklamu</translation>
         <translation>prázdné pole, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>neznámá</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 kulička, %2</translation>

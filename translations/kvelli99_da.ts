@@ -761,11 +761,6 @@ til din reklame</translation>
         <translation>tomt felt, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>ukendt</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 kugle, %2</translation>

@@ -761,11 +761,6 @@ für Ihre Werbung</translation>
         <translation>leeres Feld, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>unbekannte</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 Kugel, %2</translation>

@@ -761,11 +761,6 @@ para su publicidad</translation>
         <translation>casilla vacía, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>de color desconocido</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>bola %1, %2</translation>

@@ -761,11 +761,6 @@ for your advert</extracomment>
         <translation>خانه خالی، %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>با رنگ ناشناخته</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>توپ %1، %2</translation>

@@ -761,11 +761,6 @@ mainoksellesi</translation>
         <translation>tyhjä ruutu, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>tuntematon</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 pallo, %2</translation>

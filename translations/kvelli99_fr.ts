@@ -761,11 +761,6 @@ pour votre publicité</translation>
         <translation>case vide, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>de couleur inconnue</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>bille %1, %2</translation>

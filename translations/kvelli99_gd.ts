@@ -761,11 +761,6 @@ airson do shanas-reic</translation>
         <translation>cealla falamh, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>de dhath neo-aithnichte</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>ball %1, %2</translation>

@@ -761,11 +761,6 @@ for your advert</extracomment>
         <translation>משבצת ריקה, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>בצבע לא ידוע</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>כדור %1, %2</translation>

@@ -761,11 +761,6 @@ za tvoju reklamu</translation>
         <translation>prazno polje, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>nepoznata</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 kuglica, %2</translation>

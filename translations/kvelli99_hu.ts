@@ -762,11 +762,6 @@ for your advert</extracomment>
         <translation>üres mező, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>ismeretlen színű</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 golyó, %2</translation>

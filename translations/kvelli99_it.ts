@@ -761,11 +761,6 @@ per la tua pubblicità</translation>
         <translation>casella vuota, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>sconosciuta</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>pallina %1, %2</translation>

@@ -761,11 +761,6 @@ for your advert</extracomment>
         <translation>빈 칸, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>알 수 없는 색</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 공, %2</translation>

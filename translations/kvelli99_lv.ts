@@ -762,11 +762,6 @@ jūsu reklāmai</translation>
         <translation>tukšs lauciņš, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>nezināma</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 bumba, %2</translation>

@@ -762,11 +762,6 @@ voor uw advertentie</translation>
         <translation>leeg vak, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>onbekende</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 bal, %2</translation>

@@ -762,11 +762,6 @@ na Twoją reklamę</translation>
         <translation>puste pole, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>nieznana</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 kulka, %2</translation>

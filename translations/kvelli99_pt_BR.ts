@@ -762,11 +762,6 @@ para a sua propaganda</translation>
         <translation>casa vazia, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>desconhecida</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>bola %1, %2</translation>

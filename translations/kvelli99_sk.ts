@@ -761,11 +761,6 @@ pre vašu reklamu</translation>
         <translation>prázdne políčko, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>neznáma</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 guľka, %2</translation>

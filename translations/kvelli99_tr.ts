@@ -762,11 +762,6 @@ sizin reklamınız için</translation>
         <translation>boş kare, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>bilinmeyen</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 top, %2</translation>

@@ -762,11 +762,6 @@ for your advert</extracomment>
         <translation>порожня клітинка, %1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>невідома</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1 куля, %2</translation>

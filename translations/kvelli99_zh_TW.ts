@@ -761,11 +761,6 @@ for your advert</extracomment>
         <translation>空的格子，%1</translation>
     </message>
     <message>
-        <source>неизвестный</source>
-        <extracomment>English: unknown</extracomment>
-        <translation>未知顏色</translation>
-    </message>
-    <message>
         <source>%1 шар, %2</source>
         <extracomment>English: %1 ball, %2</extracomment>
         <translation>%1球，%2</translation>
