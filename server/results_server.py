@@ -40,8 +40,8 @@ import socket
 import sys
 import urllib.parse
 
-# The modules beside this file are not byte-compiled into it: a server started as root would
-# leave a __pycache__ in the package's directory that no package removes.
+# The modules beside this file are not byte-compiled into their directory: a server started as root
+# would leave a __pycache__ in the package's directory that no package removes.
 sys.dont_write_bytecode = True
 
 from results_ftp import USER, make_ftp, tls_context  # noqa: E402
