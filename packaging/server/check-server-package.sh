@@ -70,7 +70,9 @@ for i in "${!argv[@]}"; do
 done
 [ "${argv[0]}" = /usr/bin/python3 ] || fail "ExecStart runs ${argv[0]}, not Debian's python3"
 # The table sent has no proof: taken as the options file's --accept-unverified takes it.
-"${argv[@]}" --ftp-port 0 --http-port 0 --address 127.0.0.1 --accept-unverified >"$tmp/server.out" 2>"$tmp/server.log" &
+# systemd starts it without $PYTHONDONTWRITEBYTECODE, which a developer's shell may set.
+env -u PYTHONDONTWRITEBYTECODE "${argv[@]}" --ftp-port 0 --http-port 0 --address 127.0.0.1 --accept-unverified \
+    >"$tmp/server.out" 2>"$tmp/server.log" &
 server_pid=$!
 for _ in $(seq 150); do grep -q '^READY ' "$tmp/server.out" && break; sleep 0.1; done
 read -r ftp http < <(sed -n 's/^READY ftp=\([0-9]*\) http=\([0-9]*\)$/\1 \2/p' "$tmp/server.out") ||
