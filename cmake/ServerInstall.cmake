@@ -9,7 +9,9 @@ set(KV_SERVER_DOC ${CMAKE_INSTALL_DATADIR}/doc/kvelli99-server)
 
 install(TARGETS kvelli99-records RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT server)
 install(PROGRAMS ${KV_TOP}/server/results-server.sh DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
-install(FILES ${KV_TOP}/server/results_server.py DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
+# The server's modules side by side: results_server.py imports the others from its own directory.
+install(FILES ${KV_TOP}/server/results_server.py ${KV_TOP}/server/results_merge.py ${KV_TOP}/server/results_ftp.py
+  ${KV_TOP}/server/results_workers.py DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
 install(DIRECTORY ${KV_TOP}/server/www DESTINATION ${KV_SERVER_SHARE} COMPONENT server)
 install(FILES ${KV_PKGDOC}/kvelli99-records.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT server)
 install(FILES ${KV_TOP}/docs/results-server.md ${KV_PACKAGING}/copyright ${KV_PKGDOC}/changelog.gz

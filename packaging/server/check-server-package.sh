@@ -28,6 +28,8 @@ DESTDIR=$root cmake --install "$build" --component server --prefix /usr >"$tmp/i
     { cat "$tmp/install.log"; fail "cmake --install --component server failed"; }
 unit=$root/usr/lib/systemd/system/kvelli99-server.service
 for f in usr/bin/kvelli99-records usr/share/kvelli99-server/results_server.py usr/share/kvelli99-server/results-server.sh \
+    usr/share/kvelli99-server/results_merge.py usr/share/kvelli99-server/results_ftp.py \
+    usr/share/kvelli99-server/results_workers.py \
     usr/share/kvelli99-server/www/tr.gif usr/share/kvelli99-server/www/styles.css \
     usr/share/man/man1/kvelli99-records.1.gz usr/share/doc/kvelli99-server/results-server.md \
     usr/share/doc/kvelli99-server/copyright usr/share/doc/kvelli99-server/changelog.gz \
@@ -68,7 +70,9 @@ for i in "${!argv[@]}"; do
 done
 [ "${argv[0]}" = /usr/bin/python3 ] || fail "ExecStart runs ${argv[0]}, not Debian's python3"
 # The table sent has no proof: taken as the options file's --accept-unverified takes it.
-"${argv[@]}" --ftp-port 0 --http-port 0 --address 127.0.0.1 --accept-unverified >"$tmp/server.out" 2>"$tmp/server.log" &
+# systemd starts it without $PYTHONDONTWRITEBYTECODE, which a developer's shell may set.
+env -u PYTHONDONTWRITEBYTECODE "${argv[@]}" --ftp-port 0 --http-port 0 --address 127.0.0.1 --accept-unverified \
+    >"$tmp/server.out" 2>"$tmp/server.log" &
 server_pid=$!
 for _ in $(seq 150); do grep -q '^READY ' "$tmp/server.out" && break; sleep 0.1; done
 read -r ftp http < <(sed -n 's/^READY ftp=\([0-9]*\) http=\([0-9]*\)$/\1 \2/p' "$tmp/server.out") ||
@@ -90,6 +94,8 @@ grep -q '>tree</FONT>' <<<"$page" || fail "the installed server's page lacks the
 kill "$server_pid"
 wait "$server_pid" 2>/dev/null || true
 server_pid=
+# Run as root it could write there; no package would remove what it left.
+[ ! -e "$root/usr/share/kvelli99-server/__pycache__" ] || fail "the server byte-compiled its modules beside itself"
 
 # --- the .deb
 cpack -G DEB -B "$tmp/out" --config "$build/CPackServerConfig.cmake" >"$tmp/cpack.log" 2>&1 ||
@@ -113,11 +119,14 @@ for p in python3-pyftpdlib python3-openssl systemd; do
 done
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/contents"
 for p in ./usr/bin/kvelli99-records ./usr/lib/systemd/system/kvelli99-server.service \
-    ./usr/share/kvelli99-server/results_server.py ./usr/share/kvelli99-server/www/back.gif \
+    ./usr/share/kvelli99-server/results_server.py ./usr/share/kvelli99-server/results_merge.py \
+    ./usr/share/kvelli99-server/results_ftp.py ./usr/share/kvelli99-server/results_workers.py \
+    ./usr/share/kvelli99-server/www/back.gif \
     ./usr/share/man/man1/kvelli99-records.1.gz; do
     grep -qxF "$p" "$tmp/contents" || fail "the package lacks $p"
 done
 ! grep -q '^\./usr/\(bin\|games\)/kvelli99$' "$tmp/contents" || fail "the server's package holds the game"
+! grep -qE '(\.pyc|/__pycache__/?)$' "$tmp/contents" || fail "the package holds byte-compiled Python"
 grep -q 'ExecStart=/usr/bin/python3 /usr/share/kvelli99-server/results_server.py ' \
     <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/systemd/system/kvelli99-server.service) ||
     fail "the packaged unit does not run the packaged server"

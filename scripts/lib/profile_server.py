@@ -5,6 +5,7 @@ the merged profile when the server ends (SIGTERM).
   profile_server.py OUT.prof results_server.py ARGS... (use --workers 1: forked workers end
   without writing)"""
 import cProfile
+import os
 import pstats
 import runpy
 import sys
@@ -33,6 +34,8 @@ threading.Thread.run = profiled_run
 main = cProfile.Profile(time.thread_time)
 main.enable()
 try:
+    # As python3 SCRIPT would: the server's modules are found beside it.
+    sys.path.insert(0, os.path.dirname(os.path.abspath(script)))
     runpy.run_path(script, run_name="__main__")
 except SystemExit:
     pass

@@ -246,6 +246,19 @@ void MatrSortInt(MergeTable& matrInt) {
     }
 }
 
+MergeTable MergeTables(std::span<const RecEntry> table, std::span<const RecEntry> sent, TiesTo ties) {
+    MergeTable all{};
+    // The earlier row wins a tie in MatrSortInt: the side that wins goes first.
+    auto first = ties == TiesTo::Sent ? sent : table;
+    auto second = ties == TiesTo::Sent ? table : sent;
+    first = first.first(std::min<size_t>(first.size(), kMatrRows));
+    second = second.first(std::min<size_t>(second.size(), kMatrRows));
+    std::copy(first.begin(), first.end(), all.begin());
+    std::copy(second.begin(), second.end(), all.begin() + kMatrRows);
+    MatrSortInt(all);
+    return all;
+}
+
 void MergeRecFiles(MergeTable& matrInt, const std::string& localPath, const std::string& netPath) {
     // Rows the two files leave unfilled are empty, not what an earlier merge left there.
     matrInt.fill(RecEntry{});
@@ -260,7 +273,8 @@ void MergeRecFiles(MergeTable& matrInt, const std::string& localPath, const std:
     } catch (const EProofsError&) {
         // Unreadable proofs send the entries unproven; the local file stays as it is.
     }
-    MatrSortInt(matrInt);
+    // The local file is what an upload sends, and wins ties.
+    matrInt = MergeTables(all.subspan(kMatrRows), all.first(kMatrRows), TiesTo::Sent);
     KeepDamaged(netPath);
     WriteRecFile(matrInt, netPath);
     WriteProofs(ProofsPathFor(netPath),

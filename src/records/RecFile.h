@@ -104,6 +104,13 @@ void MatrSortir(RecTable& matr);
 // The merge table ranked, each nonzero score once (the earlier row wins).
 void MatrSortInt(MergeTable& matrInt);
 
+// Which table's entry stays where both hold the same score.
+enum class TiesTo { Table, Sent };
+// The one merge of records tables: the best distinct scores of `table` and `sent` (at most 20 rows
+// each), ranked as MatrSortInt ranks; of two entries of one score, the `ties` side's stays. The
+// whole merge table is returned; its first 20 rows are the merged table.
+MergeTable MergeTables(std::span<const RecEntry> table, std::span<const RecEntry> sent, TiesTo ties);
+
 // netPath := the best 20 distinct scores of both files (the local file wins ties), merged in
 // matrInt; localPath is not changed. Throws, leaving both files as they were, if either cannot
 // be read. The proofs file beside netPath (Proofs.h) is then rewritten with the proofs of the

@@ -2,7 +2,8 @@
 # implementation of the format (it checks, merges and pages every table a player sends). It links
 # the game core too: the server believes a new entry only when the game's own rules replay its
 # proof to that score.
-add_executable(kvelli99-records ${KV_SRC}/records/tool/RecordsTool.cpp ${KV_SRC}/records/tool/Merge.cpp
+add_executable(kvelli99-records ${KV_SRC}/records/tool/RecordsTool.cpp ${KV_SRC}/records/tool/AdminCommands.cpp
+  ${KV_SRC}/records/tool/HelperProtocol.cpp ${KV_SRC}/records/tool/Merge.cpp
   ${KV_SRC}/records/tool/ProofCheck.cpp)
 target_link_libraries(kvelli99-records PRIVATE kv_records kv_game)
 # A common table for several results-server front ends lives in PostgreSQL (Debian's libpq-dev).

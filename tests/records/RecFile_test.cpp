@@ -219,6 +219,33 @@ TEST_F(RecFileTest, MatrSortIntKeepsEachScoreOnceEarliestWins) {
         EXPECT_TRUE(MatrInt[k].Empty()) << k;
 }
 
+// The one merge that the game's exchange and the records tool (with either --ties) share.
+TEST_F(RecFileTest, MergeTablesTiesGoToTheSideAsked) {
+    RecTable table{}, sent{};
+    table[0] = {"t", 100};
+    table[1] = {"t", 50};
+    table[2] = {"t", 10};
+    sent[0] = {"s", 70};
+    sent[1] = {"s", 50};
+    sent[2] = {"s2", 50};
+    for (int k = 3; k < kMatrRows; ++k)
+        sent[k] = {"low", 40 - k};
+    const struct {
+        TiesTo ties;
+        const char* fifty;
+    } cases[] = {{TiesTo::Sent, "s"}, {TiesTo::Table, "t"}};
+    for (const auto& c : cases) {
+        const MergeTable all = MergeTables(table, sent, c.ties);
+        EXPECT_EQ(all[0], (RecEntry{"t", 100}));
+        EXPECT_EQ(all[1], (RecEntry{"s", 70}));
+        EXPECT_EQ(all[2], (RecEntry{c.fifty, 50})) << c.fifty;
+        EXPECT_EQ(all[3], (RecEntry{"low", 37}));
+        // Each score once, best first; what falls past the 20th row stays in the merge table.
+        EXPECT_EQ(FilledRows(all), kMatrRows + 1);
+        EXPECT_EQ(all[kMatrRows], (RecEntry{"t", 10}));
+    }
+}
+
 TEST_F(RecFileTest, MergeExamples) {
     WriteRec({"A_100", "B_50"});
     WriteRec({"C_100", "D_70"}, kNetRecFileName);

@@ -25,16 +25,12 @@ bool InTable(const RecTable& table, const RecEntry& row) {
     return std::any_of(table.begin(), table.end(), [&](const auto& b) { return Same(b, row); });
 }
 
-// What the table becomes with `sent` merged in: the first of the two wins ties, as in the game.
+// What the table becomes with `sent` merged in: the sent entry wins ties, as in the game (INTO's
+// with --ties into).
 RecTable Merged(const RecTable& table, const RecTable& sent, bool intoWinsTies) {
-    MergeTable work{};
-    const auto& first = intoWinsTies ? table : sent;
-    const auto& second = intoWinsTies ? sent : table;
-    std::copy(first.begin(), first.end(), work.begin());
-    std::copy(second.begin(), second.end(), work.begin() + kMatrRows);
-    MatrSortInt(work);
+    const MergeTable all = MergeTables(table, sent, intoWinsTies ? TiesTo::Table : TiesTo::Sent);
     RecTable out{};
-    std::copy(work.begin(), work.begin() + kMatrRows, out.begin());
+    std::copy(all.begin(), all.begin() + kMatrRows, out.begin());
     return out;
 }
 
