@@ -41,7 +41,9 @@ class RightToLeft : public test::MainWindowFixture, public ::testing::WithParamI
         for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down,
                         Qt::Key_Right, Qt::Key_Up}) {
             SendKey(key);
-            out.emplace_back(Form().BoardKeys().Cursor().col, Form().BoardKeys().Cursor().row);
+            for (int row = 1; row <= 8; ++row)
+                for (int col = 1; col <= 8; ++col)
+                    if (Shape(col, row)->CursorFrame()) out.emplace_back(col, row);
         }
         return out;
     }
