@@ -200,8 +200,9 @@ if SSL is not None:
         def recv(self, buffer_size):
             if not (self.receive and self._ssl_established):
                 return super().recv(buffer_size)
-            # As in plain FTP, a reset data connection is a broken upload, not the end of the
-            # file (pyftpdlib's TLS layer takes either for an end).
+            # An upload over TLS ends with the client's close_notify (the game, curl and ftplib all
+            # send it); a reset, or an end of the connection without it, is a broken upload, as a
+            # reset is in plain FTP (pyftpdlib's TLS layer takes either for the end of the file).
             try:
                 return self.socket.recv(buffer_size)
             except SSL.WantReadError:
@@ -211,15 +212,23 @@ if SSL is not None:
                 self._ssl_want_write = True
                 raise RetryError
             except SSL.ZeroReturnError:
+                self._tls_ended = True
                 self.handle_close()
                 return b""
-            except SSL.SysCallError as e:
-                if e.args and e.args[0] == errno.ECONNRESET:
-                    self._resp = ("426 Connection reset; the upload is dropped.", log.info)
-                    self.close()
-                    return b""
-                self.handle_close()
+            except SSL.SysCallError:
+                self._resp = ("426 Connection reset; the upload is dropped.", log.info)
+                self.close()
                 return b""
+
+        def handle_close(self):
+            # The TLS layer also closes on a reset met in the handshake or in a write (TLS 1.3's
+            # session tickets go out after it), and a closed upload counts as complete: only the
+            # end that the upload's own reading met is one.
+            if self.receive and self._ssl_requested and not self._closed and not getattr(self, "_tls_ended", False):
+                self._resp = ("426 Connection reset; the upload is dropped.", log.info)
+                self.close()
+                return
+            super().handle_close()
 
     class ResultsTLSHandler(TLS_FTPHandler, ResultsHandler):
         dtp_handler = ResultsTLSDTPHandler
