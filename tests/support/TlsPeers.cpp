@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +16,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "RunProgram.h"
 #include "ScriptServer.h"
 
 extern char** environ;
@@ -25,14 +25,9 @@ namespace kv::test {
 namespace {
 
 std::string Run(const std::string& command) {
-    std::string out;
-    FILE* p = ::popen((command + " 2>/dev/null").c_str(), "r");
-    if (!p) throw std::runtime_error("cannot run " + command);
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p))
-        out += buf;
-    if (::pclose(p) != 0) throw std::runtime_error("failed: " + command);
-    return out;
+    const auto r = RunProgram({"/bin/sh", "-c", command});
+    if (r.status != 0) throw std::runtime_error("failed: " + command + ": " + r.err);
+    return r.out;
 }
 
 std::string Fingerprint(const std::string& cert) {
