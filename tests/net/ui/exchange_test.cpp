@@ -560,8 +560,8 @@ TEST_F(ExchangeTest, ASilentServerEndsTheExchangeWithinTheBound) {
 }
 
 // A server that requires TLS on control and data connections and session reuse (vsftpd): the
-// exchange goes over TLS. A certificate that does not verify stops it before the login, with a box
-// that names the host, the fingerprint seen and the key that pins it; pinned, it goes through.
+// exchange goes over TLS. A certificate that does not verify stops it before the login, in a box;
+// pinned in the settings, it goes through.
 TEST_F(ExchangeTest, OverTlsWithAServerThatRequiresIt) {
     test::TestCertificates certs;
     test::EnvGuard trust("SSL_CERT_FILE");
@@ -583,10 +583,8 @@ TEST_F(ExchangeTest, OverTlsWithAServerThatRequiresIt) {
     Dir().Write("Kvelli99.rec", Stored({"Dan_70"}));
     exchange();
     ASSERT_EQ(hooked.messages.size(), 1u);
-    const QString box = hooked.messages[0].text;
-    for (const std::string& part :
-         {std::string("127.0.0.1"), certs.signedFingerprint, std::string("TlsFingerprint")})
-        EXPECT_TRUE(box.contains(QString::fromStdString(part))) << box.toStdString();
+    // The client's whole refusal (its words are net/ftp_tls_test's).
+    EXPECT_TRUE(hooked.messages[0].text.contains(QString::fromStdString(certs.signedFingerprint)));
     EXPECT_EQ(server.Read("WWW/records.rec"), Stored({"Carl_100", "Bob_50"}));
 
     std::filesystem::create_directories(std::filesystem::path(SettingsFilePath()).parent_path());
