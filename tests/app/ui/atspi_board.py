@@ -470,11 +470,12 @@ def check(exe):
         shutil.rmtree(tmp, ignore_errors=True)
 
 
-def main():
+def run(doc, check, missing):
+    """The command line of a check through the accessibility bus: the executable as its one
+    argument, a skip for missing tools, and a bound on the whole check."""
     if len(sys.argv) != 2:
-        print(__doc__)
+        print(doc)
         return 2
-    missing = [name for name, path in TOOLS.items() if not os.access(path, os.X_OK)]
     try:
         import pyatspi  # noqa: F401
     except ImportError:
@@ -492,6 +493,10 @@ def main():
     except Failed as e:
         print("FAILED:", e)
         return 1
+
+
+def main():
+    return run(__doc__, check, [name for name, path in TOOLS.items() if not os.access(path, os.X_OK)])
 
 
 if __name__ == "__main__":

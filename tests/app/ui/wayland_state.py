@@ -12,14 +12,12 @@ Exit status 0: passed, 1: failed, 77: skipped (a tool is missing; the reason is 
 import os
 import re
 import shutil
-import signal
 import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_board import BOARD, MOVABLE, SCORE, SKIP, Client, Failed, Session, log, wait_for  # noqa: E402
+from atspi_board import BOARD, MOVABLE, SCORE, Client, Failed, Session, log, run, wait_for  # noqa: E402
 
-OVERALL_SECONDS = 120
 WESTON = "/usr/bin/weston"
 QT_WAYLAND = "/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so"
 # Placed at 123,45 on X11; N4 checked; the window then closed normally.
@@ -118,27 +116,7 @@ def check(exe):
 
 
 def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    missing = [p for p in (WESTON, QT_WAYLAND) if not os.path.exists(p)]
-    try:
-        import pyatspi  # noqa: F401
-    except ImportError:
-        missing.append("python3-pyatspi")
-    if missing:
-        print("SKIPPED: missing %s (scripts/install-deps.sh installs them)" % ", ".join(missing))
-        return SKIP
-
-    def overall(signum, frame):
-        raise Failed("the whole check took longer than %d s" % OVERALL_SECONDS)
-    signal.signal(signal.SIGALRM, overall)
-    signal.alarm(OVERALL_SECONDS)
-    try:
-        return check(sys.argv[1])
-    except Failed as e:
-        print("FAILED:", e)
-        return 1
+    return run(__doc__, check, [p for p in (WESTON, QT_WAYLAND) if not os.path.exists(p)])
 
 
 if __name__ == "__main__":
