@@ -106,16 +106,41 @@ print(text.replace("2026-12-01", today), end="")
 EOF
 }
 
-# send PORT NAME SCORE: a player's table, as the game stores it.
+# The players' genuine games, played through the game core to their end (the server believes
+# only what it can replay): Ann, Bob, Cyd and Dee in rising order of score.
+cmake --build "$build" --target play_games >"$tmp/play_games.log" 2>&1 || { cat "$tmp/play_games.log"; fail "play_games not built"; }
+mkdir -p "$tmp/games"
+"$build/play_games" 1 40 "$tmp/games" | sort -k2,2n | awk '!seen[$2]++' | head -n 4 |
+    paste -d' ' <(printf '%s\n' Ann Bob Cyd Dee) - >"$tmp/players.txt"
+[ "$(wc -l <"$tmp/players.txt")" -eq 4 ] || fail "play_games made too few games"
+score() { awk -v n="$1" '$1 == n { print $3 }' "$tmp/players.txt"; }
+
+# send PORT NAME [CAFILE]: a player's game as the game sends it, its proofs file before its
+# table, over TLS when a CA file is given.
 send() {
-    "$PY" - "$@" <<'EOF' || fail "no table sent to port $1"
-import ftplib, io, sys
-port, name, score = int(sys.argv[1]), sys.argv[2], sys.argv[3]
-f = ftplib.FTP(timeout=10)
+    local seed
+    seed=$(awk -v n="$2" '$1 == n { print $2 }' "$tmp/players.txt")
+    "$PY" - "$1" "$2" "$(score "$2")" "$tmp/games/$seed.prf" "${3:-}" <<'EOF' || fail "no table sent to port $1"
+import ftplib, io, ssl, sys
+port, name, score, proofs, ca = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5]
+if ca:
+    ctx = ssl.create_default_context(cafile=ca)
+    ctx.check_hostname = False
+    f = ftplib.FTP_TLS(context=ctx, timeout=10)
+else:
+    f = ftplib.FTP(timeout=10)
 f.connect("127.0.0.1", port)
+if ca:
+    f.auth()
 f.login("kvelli99", "quillon84")
+if ca:
+    f.prot_p()
 f.cwd("WWW")
-f.storbinary("STOR records.rec", io.BytesIO(bytes((256 - b) % 256 for b in ("%s_%s" % (name, score)).encode()) + b"\r\n"))
+with open(proofs, "rb") as p:
+    f.storbinary("STOR records.prf", p)
+reply = f.storbinary("STOR records.rec", io.BytesIO(bytes((256 - b) % 256 for b in ("%s_%s" % (name, score)).encode()) + b"\r\n"))
+if "unproven=0 forged=0 duplicate=0" not in reply:
+    sys.exit("%s was not taken: %s" % (name, reply))
 f.quit()
 EOF
 }
@@ -156,7 +181,7 @@ run install
 [ "$(stat -c '%U' /var/lib/kvelli99-server)" = kvelli99-server ] || fail "no state directory of the server's user"
 [ -n "$systemd" ] || run start-without-systemd
 wait_ftp 21
-send 21 Ann 900
+send 21 Ann
 shows '>Ann</FONT>' http://127.0.0.1:8099/table.html
 if [ -z "$systemd" ]; then
     grep -q "^Uid:.*\b$(id -u kvelli99-server)\b" "/proc/$(cat /run/kvelli99-server.pid)/status" ||
@@ -181,9 +206,9 @@ run database-options
 wait_ftp 21
 run second-front-end
 wait_ftp 2121
-send 21 Bob 1900
+send 21 Bob
 shows '>Bob</FONT>' http://127.0.0.1:8098/table.html
-send 2121 Cyd 2900
+send 2121 Cyd
 shows '>Cyd</FONT>' http://127.0.0.1:8099/table.html
 
 run nginx
@@ -195,12 +220,10 @@ run tls-options
 wait_ftp 21
 cert=/etc/kvelli99-server/tls/fullchain.pem
 tls=(--ssl-reqd --cacert "$cert" --resolve results.example.org:21:127.0.0.1 -u kvelli99:quillon84)
-"$PY" -c "import sys; sys.stdout.buffer.write(bytes((256 - b) % 256 for b in b'Dee_3900') + b'\r\n')" >"$tmp/dee.rec"
-curl -sS --max-time 20 "${tls[@]}" -T "$tmp/dee.rec" ftp://results.example.org/WWW/records.rec ||
-    fail "curl does not store over TLS"
+send 21 Dee "$cert"
 curl -sS --max-time 20 "${tls[@]}" -o "$tmp/down.rec" ftp://results.example.org/WWW/records.rec ||
     fail "curl does not fetch over TLS"
-kvelli99-records list "$tmp/down.rec" | grep -q $'\tDee\t3900$' || fail "the table fetched over TLS lacks Dee"
+kvelli99-records list "$tmp/down.rec" | grep -q $'\tDee\t'"$(score Dee)"'$' || fail "the table fetched over TLS lacks Dee"
 if curl -sS --max-time 20 -u kvelli99:quillon84 -o /dev/null ftp://127.0.0.1/WWW/records.rec 2>/dev/null; then
     fail "--tls-required let a plain session fetch the table"
 fi
