@@ -23,7 +23,7 @@ if(TARGET test_app_ui)
   # The windows on a screen that doubles pixels.
   add_test(NAME app_ui_scale2 COMMAND test_app_ui --gtest_filter=HiDpi.*:Dpi/LabelsFit.*)
   set_tests_properties(app_ui_scale2 PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" LABELS "app" TIMEOUT 300)
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2" LABELS "app" TIMEOUT 1200)
 endif()
 
 # The board through the real accessibility bus: Xvfb, a private session bus, the AT-SPI bus and

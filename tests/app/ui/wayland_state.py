@@ -51,6 +51,8 @@ def check(exe):
             f.write("".join("%d\r\n" % v for v in [SCORE, MOVABLE] + [int(ch) for row in BOARD for ch in row]).encode())
 
         game_env = {k: v for k, v in env.items() if k != "AT_SPI_BUS_ADDRESS"}
+        # The sanitizers' settings of a sanitized build (its suppressions among them) go along.
+        game_env.update({k: v for k, v in os.environ.items() if k.endswith("SAN_OPTIONS")})
         game_env.update({"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": "kv-wayland",
                          "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "KVELLI_REPORT_FIRST_PAINT": "1"})
         game = session.spawn("game", [os.path.abspath(exe), saved], env=game_env, cwd=env["HOME"])
