@@ -15,7 +15,8 @@ const char* const kDesktopTexts[] = {
     //: GenericName= of the desktop entry: what kind of program it is, shown under its name.
     QT_TRANSLATE_NOOP("Desktop", "Логическая игра"),
     //: Comment= of the desktop entry: a tooltip in the desktop's menu.
-    QT_TRANSLATE_NOOP("Desktop", "Меняйте местами соседние шары, чтобы собрать три и больше одного цвета в ряд"),
+    QT_TRANSLATE_NOOP("Desktop",
+                      "Меняйте местами соседние шары, чтобы собрать три и больше одного цвета в ряд"),
     //: Keywords= of the desktop entry: search words for the desktop's menu, each one ended by
     //: ";" (also the last); no ";" inside a word.
     QT_TRANSLATE_NOOP("Desktop", "головоломка;шары;три в ряд;рекорды;"),

@@ -303,11 +303,10 @@ TEST(FailedWriteScope, NoOtherFileWriterInTheSources) {
             if (text.find(mark) != std::string::npos)
                 writing.insert(std::filesystem::relative(e.path(), src).string());
     }
-    EXPECT_EQ(writing,
-              (std::set<std::string>{"app/WindowState.cpp", "base/AtomicFile.cpp", "base/Settings.cpp",
-                                     "game/ProofFile.cpp", "game/SaveGame.cpp", "net/SockData.cpp",
-                                     "records/Html.cpp", "records/PlayerSettings.cpp", "records/Proofs.cpp",
-                                     "records/RecFile.cpp"}))
+    EXPECT_EQ(writing, (std::set<std::string>{
+                           "app/WindowState.cpp", "base/AtomicFile.cpp", "base/Settings.cpp",
+                           "game/ProofFile.cpp", "game/SaveGame.cpp", "net/SockData.cpp", "records/Html.cpp",
+                           "records/PlayerSettings.cpp", "records/Proofs.cpp", "records/RecFile.cpp"}))
         << "a new writer must join the cases above";
 }
 
