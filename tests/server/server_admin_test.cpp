@@ -276,8 +276,8 @@ TEST_F(ServerAdminTest, TheShippedHttpsSiteServesThePageWithTheHostsCertificate)
                                   {"/etc/kvelli99-server/tls/privkey.pem", key},
                                   {"root /var/lib/kvelli99-server/WWW;", "root " + data.File("WWW") + ";"}},
                                  conf);
-    auto get = [&](const std::string& path) {
-        return RunProgram({"/usr/bin/curl", "-sS", "--max-time", "20", "--cacert", cert, "-o", "/dev/null",
+    auto get = [&, ca = cert](const std::string& path) {
+        return RunProgram({"/usr/bin/curl", "-sS", "--max-time", "20", "--cacert", ca, "-o", "/dev/null",
                            "-w", "%{http_code}", "https://127.0.0.1:" + port + path})
             .out;
     };
