@@ -2,16 +2,17 @@
 records.rec, table.html) and answers each records.rec with the merge's verdict, the data
 connection handler that receives uploads byte for byte, their TLS variants, and the server made
 of them."""
-import errno
 import logging
 import os
+import stat
 import sys
 import tempfile
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.filesystems import AbstractedFS
+from pyftpdlib.handlers import ActiveDTP, DTPHandler, FTPHandler, PassiveDTP
 from pyftpdlib.ioloop import RetryError
-from pyftpdlib.servers import ThreadedFTPServer
+from pyftpdlib.servers import FTPServer
 
 from results_merge import MAX_UPLOAD, PAGE, PROOFS, TABLE, Merger
 
@@ -31,7 +32,55 @@ MAX_PROOFS = 20 * (64 * 1024 + 32) + 64
 log = logging.getLogger("kvelli99-server")
 
 
-class ResultsDTPHandler(DTPHandler):
+class ResultsFS(AbstractedFS):
+    """pyftpdlib resolves each path a command names from / on, and the account's home with it,
+    several times a command: most of a session's system calls. The home is resolved once, at the
+    start; below it, each part of the path is looked at, and a symbolic link falls back to the
+    full resolution, so that a link out of the home is refused as before."""
+
+    home = None  # the account's home, resolved; set at start-up
+
+    def realpath(self, path):
+        home = self.home
+        if path == home:
+            return home
+        if not path.startswith(home + os.sep) or os.path.normpath(path) != path:
+            return os.path.realpath(path)
+        at = home
+        for part in path[len(home) + 1:].split(os.sep):
+            at = at + os.sep + part
+            try:
+                mode = os.lstat(at).st_mode
+            except OSError:
+                return path  # what is not there stays as named, as realpath leaves it
+            if stat.S_ISLNK(mode):
+                return os.path.realpath(path)
+        return path
+
+
+class OwnChannel:
+    """Leaves the event loop only with a descriptor that is still its own. pyftpdlib's channels
+    leave it by number: a data channel's connector or listener, closed again after its socket
+    was handed on and closed and its number taken by another session's socket, took that
+    session out of the loop, and it hung. One loop serves every session of a worker, so that a
+    session costs no thread and loop of its own."""
+
+    def del_channel(self, map=None):
+        fd = self._fileno
+        if fd is not None and self.ioloop.socket_map.get(fd) is self:
+            self.ioloop.unregister(fd)
+        self._fileno = None
+
+
+class ResultsPassiveDTP(OwnChannel, PassiveDTP):
+    pass
+
+
+class ResultsActiveDTP(OwnChannel, ActiveDTP):
+    pass
+
+
+class ResultsDTPHandler(OwnChannel, DTPHandler):
     timeout = 60
 
     def enable_receiving(self, type, cmd):
@@ -81,8 +130,10 @@ class ResultsDTPHandler(DTPHandler):
         super().close()
 
 
-class ResultsHandler(FTPHandler):
+class ResultsHandler(OwnChannel, FTPHandler):
     dtp_handler = ResultsDTPHandler
+    passive_dtp = ResultsPassiveDTP
+    active_dtp = ResultsActiveDTP
     banner = "Kvelli 99 results server ready."
     timeout = 120
     www = None  # set at start-up
@@ -114,9 +165,13 @@ class ResultsHandler(FTPHandler):
 
     def ftp_STOR(self, file, mode="w"):
         name = os.path.basename(file)
-        if os.path.realpath(os.path.dirname(file)) != self.www or name not in STORABLE or "a" in mode:
+        if self.fs.realpath(os.path.dirname(file)) != self.www or name not in STORABLE or "a" in mode:
             self.respond("553 Only records.prf, records.rec and table.html may be stored, in WWW.")
             return None
+        if name == PAGE:
+            # The server writes its own page: the player's is received and thrown away, and
+            # never among the files this session removes.
+            return super().ftp_STOR(os.devnull, mode)
         try:
             fd, temp = tempfile.mkstemp(prefix="." + name + ".", suffix=".part", dir=self.www)
         except OSError as e:
@@ -278,12 +333,13 @@ def make_ftp(a, sock, home, www, tool, tls=None):
         handler.ssl_context = tls
         handler.tls_control_required = handler.tls_data_required = a.tls_required
     handler.authorizer = auth
+    handler.abstracted_fs = ResultsFS
+    ResultsFS.home = home
     handler.www = www
-    handler.merger = Merger(tool, www, os.path.join(home, "merge.lock"), a.database,
-                            verify=not a.accept_unverified)
+    handler.merger = Merger(tool, www, a.database, verify=not a.accept_unverified)
     handler.passive_ports = a.passive_ports
     handler.masquerade_address = a.announce_address
-    server = ThreadedFTPServer(sock, handler)
+    server = FTPServer(sock, handler)
     server.max_cons = a.max_connections
     server.max_cons_per_ip = a.max_per_address
     return server

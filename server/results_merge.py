@@ -1,6 +1,6 @@
-"""The results server's merge pipeline: the records tool as a long-lived helper, the lock on the
-table, the merger that batches the tables players send into runs of the tool, and the start's
-preparation of the data directory (adopting a table an older server stored in text mode)."""
+"""The results server's merge pipeline: the records tool as a long-lived helper, the merger that
+runs it on each table a player sends, and the start's preparation of the data directory
+(adopting a table an older server stored in text mode, under the table's lock)."""
 import fcntl
 import glob
 import logging
@@ -131,8 +131,8 @@ class Helper:
 
 
 class FileLock:
-    """flock on a lock file in the data directory, against other servers or an administrator's
-    tool on the same table; waits at most LOCK_SECONDS."""
+    """flock on the table's lock file, the one the records tool takes, against the tool's merges
+    and other servers on the same table; waits at most LOCK_SECONDS."""
 
     def __init__(self, path):
         self.path = path
@@ -156,82 +156,48 @@ class FileLock:
 
 
 class Merger:
-    """Merges the tables players send into the server's table, one run of the records tool at a
-    time. Tables that come in while a run goes on wait for it and then go together into the next
-    run, in the order they came, so that a crowd of players costs few runs."""
+    """Merges each table a player sends into the server's table, one run of the records tool.
+    A worker's sessions share one thread, so a merge holds up the worker's other sessions for its
+    milliseconds (at most the tool's bound); workers and other servers take turns at the table's
+    lock in the tool, front ends at the database's transaction."""
 
-    MAX_BATCH = 32
-
-    def __init__(self, tool, www, lock_path, database=None, verify=True):
+    def __init__(self, tool, www, database=None, verify=True):
         self.tool, self.www, self.database, self.verify = tool, www, database, verify
         self.helper = Helper(tool, database)
-        # Several worker processes on one data directory take turns at the file; with a database
-        # its transaction does that, for every front end.
-        self.lock = FileLock(lock_path) if not database else None
-        self.cv = threading.Condition()
-        self.pending = []
-        self.running = False
 
     def merge(self, temp, proofs=None):
         """("ok", received, entered, verdict), ("refused", why) or ("failed", why). With verify,
         proofs is the proofs file that came with the table (None: none came), and verdict the
         counts and reasons of the entries not accepted (None without verify)."""
-        job = {"temp": temp, "proofs": proofs, "result": None}
-        deadline = time.monotonic() + LOCK_SECONDS + TOOL_SECONDS
-        with self.cv:
-            self.pending.append(job)
-            while job["result"] is None:
-                if not self.running:
-                    batch, self.pending = self.pending[:self.MAX_BATCH], self.pending[self.MAX_BATCH:]
-                    self.running = True
-                    self.cv.release()
-                    try:
-                        results = self._run(batch)
-                    except Exception as e:
-                        results = [("failed", str(e))] * len(batch)
-                    finally:
-                        self.cv.acquire()
-                        self.running = False
-                    for j, r in zip(batch, results):
-                        j["result"] = r
-                    self.cv.notify_all()
-                elif time.monotonic() > deadline and job in self.pending:
-                    self.pending.remove(job)
-                    job["result"] = ("failed", "no turn to merge within %d s" % (LOCK_SECONDS + TOOL_SECONDS))
-                else:
-                    self.cv.wait(0.5)
-        return job["result"]
+        result = self._run(temp, proofs)
+        # The table may have been put back from a copy an older server stored in text mode:
+        # mended, and merged once more.
+        if result[0] == "failed" and not self.database:
+            try:
+                if adopt_text_mode_table(os.path.join(self.www, TABLE), self.tool):
+                    result = self._run(temp, proofs)
+            except OSError as e:
+                log.error("records.rec: a text-mode copy could not be mended: %s", e)
+        return result
 
-    def _run(self, batch):
+    def _run(self, temp, proofs):
         table, page = os.path.join(self.www, TABLE), os.path.join(self.www, PAGE)
-        temps = [j["temp"] for j in batch]
         if self.verify:
-            # Each table with its proofs file; the tool replays the proofs of new entries.
-            request = ["verify", table, page] + [f for j in batch for f in (j["temp"], j["proofs"] or "-")]
+            # The table with its proofs file; the tool replays the proofs of new entries.
+            request = ["verify", table, page, temp, proofs or "-"]
         else:
-            request = ["merge", table, page] + temps
-        if self.lock:
-            with self.lock:
-                # The table may have been put back from a copy made by an older server.
-                adopt_text_mode_table(table, self.tool)
-                status, lines, why = self.helper.request(*request)
-        else:
-            status, lines, why = self.helper.request(*request)
-        if status not in (0, TOOL_BAD_INPUT) or len(lines) != len(temps):
-            return [("failed", why or "no answer")] * len(temps)
-        results = []
-        for j, line in zip(batch, lines):
-            temp = j["temp"]
-            m = VERDICT_LINE.fullmatch(line)
-            if m:
-                verdict = m.group(3)
-                if verdict and j["proofs"]:
-                    verdict = verdict.replace(j["proofs"], PROOFS)
-                results.append(("ok", m.group(1), m.group(2), verdict))
-            else:
-                # The tool names the file it read; the player knows it as records.rec.
-                results.append(("refused", line.replace("refused: ", "", 1).replace(temp, TABLE)))
-        return results
+            request = ["merge", table, page, temp]
+        status, lines, why = self.helper.request(*request)
+        if status not in (0, TOOL_BAD_INPUT) or len(lines) != 1:
+            return ("failed", why or "no answer")
+        m = VERDICT_LINE.fullmatch(lines[0])
+        if not m:
+            # The tool names the file it read; the player knows it as records.rec.
+            return ("refused", lines[0].replace("refused: ", "", 1).replace(temp, TABLE))
+        verdict = m.group(3)
+        if verdict and proofs:
+            verdict = verdict.replace(proofs, PROOFS)
+        return ("ok", m.group(1), m.group(2), verdict)
 
 
 # The tool's line for one table; with verification it ends in the verdict and the reasons.
@@ -242,19 +208,24 @@ LONE_LF = re.compile(rb"(?<!\r)\n")
 
 def adopt_text_mode_table(table, tool):
     """A table that the older server stored in text mode has LF line ends, which the format's
-    reader does not split: they become CR LF again, if the table then checks."""
+    reader does not split: they become CR LF again, if the table then checks. Whether it did."""
+    with FileLock(table + ".lock"):
+        return _adopt(table, tool)
+
+
+def _adopt(table, tool):
     try:
         # Without blocking: a FIFO in the table's place would wait for a writer; the tool then
         # says what is wrong with it.
         fd = os.open(table, os.O_RDONLY | os.O_NONBLOCK | os.O_CLOEXEC)
     except OSError:
-        return
+        return False
     with os.fdopen(fd, "rb") as f:
         if not stat.S_ISREG(os.fstat(fd).st_mode):
-            return
+            return False
         data = f.read(MAX_UPLOAD + 1)
     if not LONE_LF.search(data):
-        return
+        return False
     fd, temp = tempfile.mkstemp(prefix="." + TABLE + ".", suffix=".part", dir=os.path.dirname(table))
     try:
         with os.fdopen(fd, "wb") as f:
@@ -265,6 +236,8 @@ def adopt_text_mode_table(table, tool):
         if run_tool(tool, "check", temp)[0] == 0:
             os.replace(temp, table)
             log.info("records.rec: the LF line ends of a text-mode copy made CR LF")
+            return True
+        return False
     finally:
         if os.path.exists(temp):
             os.remove(temp)

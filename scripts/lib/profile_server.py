@@ -1,6 +1,6 @@
-"""Runs the results server with every thread under cProfile (pyftpdlib's threaded server handles
-each connection on a thread of its own, which `python3 -m cProfile` would not see), and writes
-the merged profile when the server ends (SIGTERM).
+"""Runs the results server with every thread under cProfile (the FTP sessions' loop, and the
+page's server, whose threads `python3 -m cProfile` would not see), and writes the merged profile
+when the server ends (SIGTERM).
 
   profile_server.py OUT.prof results_server.py ARGS... (use --workers 1: forked workers end
   without writing)"""
