@@ -1,6 +1,6 @@
 # The program's version block: a host tool built here writes the binary VS_VERSIONINFO block from
-# the values in version/version.cmake, and the block is added to the linked executable as the
-# non-loaded ELF section ".vs_version_info" (read by app/VerInfo.cpp).
+# the values in version/version.cmake, and the block is linked into the executable as the ELF
+# section ".vs_version_info" (read by app/VerInfo.cpp).
 
 if(NOT KV_FILE_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
   message(FATAL_ERROR "KV_FILE_VERSION \"${KV_FILE_VERSION}\" (src/app/version/version.cmake) is not four numbers "
@@ -34,15 +34,14 @@ add_custom_command(
   VERBATIM)
 add_custom_target(kv_version_block DEPENDS ${KV_VERSION_BLOCK})
 
-if(NOT CMAKE_OBJCOPY)
-  find_program(CMAKE_OBJCOPY NAMES objcopy llvm-objcopy REQUIRED)
-endif()
-add_dependencies(kvelli99 kv_version_block)
-# A changed block relinks the executable, and so re-adds the section.
-set_property(TARGET kvelli99 APPEND PROPERTY LINK_DEPENDS ${KV_VERSION_BLOCK})
+# The block becomes a loaded, read-only section of the program (768 bytes): llvm-strip, which a
+# clang toolchain strips with, drops sections that are not loaded.
+set(KV_VERSION_SECTION ${KV_VERSION_DIR}/VersionSection.cpp)
 add_custom_command(
-  TARGET kvelli99 POST_BUILD
-  COMMAND ${CMAKE_OBJCOPY} --add-section .vs_version_info=${KV_VERSION_BLOCK}
-          --set-section-flags .vs_version_info=contents,readonly $<TARGET_FILE:kvelli99>
-  COMMENT "Embedding the version block into kvelli99"
+  OUTPUT ${KV_VERSION_SECTION}
+  COMMAND ${CMAKE_COMMAND} -DIN=${KV_VERSION_BLOCK} -DOUT=${KV_VERSION_SECTION}
+          -P ${CMAKE_SOURCE_DIR}/tools/version_section.cmake
+  DEPENDS ${KV_VERSION_BLOCK} ${CMAKE_SOURCE_DIR}/tools/version_section.cmake
+  COMMENT "Writing the version block's section"
   VERBATIM)
+target_sources(kvelli99 PRIVATE ${KV_VERSION_SECTION})

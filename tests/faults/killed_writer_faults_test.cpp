@@ -43,7 +43,7 @@ int EnvInt(const char* name, int fallback) {
 }
 
 int Trials() {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef KV_SANITIZED
     constexpr int kDefault = 100;
 #else
     constexpr int kDefault = 200;

@@ -545,7 +545,7 @@ TEST(SockStatus, LevelsAndALibraryDescription) {
 }
 
 TEST(SockStart, NoSocketGivesTheStartError) {
-#ifdef __SANITIZE_ADDRESS__
+#ifdef KV_SANITIZED
     // The sanitizers need descriptors of their own to check memory; without any they misreport.
     GTEST_SKIP() << "needs every descriptor used up, which the sanitizers cannot run with";
 #endif
