@@ -280,6 +280,14 @@ TEST_F(ResultsServerTest, ThePageServedIsTheServersOwn) {
               "226 ");
 
     EXPECT_EQ(Rows(Www("records.rec")), (std::vector<RecEntry>{{name, 1200}, {"Ann", 900}}));
+    // A text-mode copy put back while the server runs is mended at the next merge, not refused.
+    const std::string crlf = Slurp(Www("records.rec"));
+    std::string lf;
+    for (const char c : crlf)
+        if (c != '\r') lf += c;
+    WriteFileAtomic(Www("records.rec"), lf);
+    EXPECT_EQ(RawFtp(server.ftp).Store(Table({{"Cy", 100}}), "records.rec").substr(0, 4), "226 ");
+    EXPECT_EQ(Slurp(Www("records.rec")), crlf + NegateBytes("Cy_100") + "\r\n");
     auto [code, page] = HttpGet(server.http, "/table.html");
     EXPECT_EQ(code, 200);
     WriteHtmlTable(Www("records.rec"), data.File("expected.html"));
