@@ -66,10 +66,11 @@ class OwnChannel:
     session costs no thread and loop of its own."""
 
     def del_channel(self, map=None):
+        # The number stays: a session that failed its login leaves the loop for a while and
+        # comes back with it.
         fd = self._fileno
         if fd is not None and self.ioloop.socket_map.get(fd) is self:
             self.ioloop.unregister(fd)
-        self._fileno = None
 
 
 class ResultsPassiveDTP(OwnChannel, PassiveDTP):

@@ -330,6 +330,16 @@ TEST_F(ResultsServerTest, PassivePortsAnnouncedAddressAndConnectionLimits) {
     EXPECT_NE(server.banner.find("PASV:  ports " + range + ", announced as 127.0.0.9"), std::string::npos)
         << server.banner;
     {
+        // A wrong password is refused, and the connection may log in after it.
+        RawFtp retry(server.ftp, false);
+        for (const auto& [cmd, reply] :
+             std::vector<std::pair<std::string, std::string>>{{"USER kvelli99", "331 "},
+                                                              {"PASS wrong", "530 "},
+                                                              {"USER kvelli99", "331 "},
+                                                              {"PASS quillon84", "230 "}})
+            EXPECT_EQ(retry.Cmd(cmd).substr(0, 4), reply) << cmd;
+    }
+    {
         Login one(server.ftp, true);
         const std::string reply = one.ftp.Transaction("PASV");
         int h[4] = {}, p1 = 0, p2 = 0;
