@@ -34,14 +34,13 @@ log = logging.getLogger("kvelli99-server")
 
 class ResultsFS(AbstractedFS):
     """pyftpdlib resolves each path a command names from / on, and the account's home with it,
-    several times a command: most of a session's system calls. The home is resolved once, at the
-    start; below it, each part of the path is looked at, and a symbolic link falls back to the
-    full resolution, so that a link out of the home is refused as before."""
-
-    home = None  # the account's home, resolved; set at start-up
+    several times a command: most of a session's system calls. The home (the root, which the
+    authorizer resolved when the account was made) is not looked at again; below it, each part of
+    the path is, and a symbolic link falls back to the full resolution, so that a link out of the
+    home is refused as before."""
 
     def realpath(self, path):
-        home = self.home
+        home = self.root
         if path == home:
             return home
         if not path.startswith(home + os.sep) or os.path.normpath(path) != path:
@@ -335,7 +334,6 @@ def make_ftp(a, sock, home, www, tool, tls=None):
         handler.tls_control_required = handler.tls_data_required = a.tls_required
     handler.authorizer = auth
     handler.abstracted_fs = ResultsFS
-    ResultsFS.home = home
     handler.www = www
     handler.merger = Merger(tool, www, a.database, verify=not a.accept_unverified)
     handler.passive_ports = a.passive_ports
